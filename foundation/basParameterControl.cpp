@@ -1,0 +1,1 @@
+#include "foundation/basParameterControl.h"
