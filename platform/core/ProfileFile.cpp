@@ -1,0 +1,217 @@
+#include "platform/core/ProfileFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+std::string Trim(const std::string& text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    size_t first = 0, last = text.size();
+    while (first < last && blank(text[first])) ++first;
+    while (last > first && blank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = x - 'A' + 'a';
+        if (y >= 'A' && y <= 'Z') y = y - 'A' + 'a';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+std::string OneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+// "name" of a "[name]" line, or false when the line is no section header.
+bool SectionName(const std::string& line, std::string& name)
+{
+    const std::string trimmed = Trim(line);
+    if (trimmed.size() < 2 || trimmed.front() != '[')
+        return false;
+    const size_t close = trimmed.find(']');
+    if (close == std::string::npos)
+        return false;
+    name = Trim(trimmed.substr(1, close - 1));
+    return true;
+}
+
+bool IsComment(const std::string& trimmed)
+{
+    return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
+}
+
+} // namespace
+
+bool ProfileFile::Load(const std::string& path)
+{
+    sections_.clear();
+    sections_.push_back(Section{});  // lines before the first section
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string text;
+    while (std::getline(in, text)) {
+        if (!text.empty() && text.back() == '\r')
+            text.pop_back();
+        std::string name;
+        if (SectionName(text, name)) {
+            sections_.push_back(Section{text, name, {}});
+            continue;
+        }
+        Line line{text, {}, {}};
+        const std::string trimmed = Trim(text);
+        const size_t equals = trimmed.find('=');
+        if (!IsComment(trimmed) && equals != std::string::npos && equals > 0) {
+            line.key = Trim(trimmed.substr(0, equals));
+            line.value = Trim(trimmed.substr(equals + 1));
+        }
+        sections_.back().lines.push_back(std::move(line));
+    }
+    return true;
+}
+
+int ProfileFile::SectionIndex(const std::string& name) const
+{
+    const std::string wanted = Trim(name);
+    // The unnamed part before the first section is never looked up.
+    for (size_t i = 1; i < sections_.size(); ++i)
+        if (EqualNoCase(sections_[i].name, wanted))
+            return static_cast<int>(i);
+    return -1;
+}
+
+const ProfileFile::Line* ProfileFile::FindKey(const std::string& section, const std::string& key) const
+{
+    const int index = SectionIndex(section);
+    if (index < 0)
+        return nullptr;
+    const std::string wanted = Trim(key);
+    for (const Line& line : sections_[index].lines)
+        if (!line.key.empty() && EqualNoCase(line.key, wanted))
+            return &line;
+    return nullptr;
+}
+
+bool ProfileFile::HasKey(const std::string& section, const std::string& key) const
+{
+    return FindKey(section, key) != nullptr;
+}
+
+std::string ProfileFile::GetString(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) const
+{
+    const Line* line = FindKey(section, key);
+    return line ? line->value : defaultValue;
+}
+
+int64_t ProfileFile::GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const
+{
+    const Line* line = FindKey(section, key);
+    if (!line || line->value.empty())
+        return defaultValue;
+    const std::string& text = line->value;
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    // Accumulate towards the sign so that the most negative value fits.
+    int64_t value = 0;
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        if (negative) {
+            value = value < (kMin + digit) / 10 ? kMin : value * 10 - digit;
+        } else {
+            value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+        }
+    }
+    return value;
+}
+
+void ProfileFile::SetString(const std::string& section, const std::string& key, const std::string& value)
+{
+    if (sections_.empty())
+        sections_.push_back(Section{});
+    const std::string sectionName = Trim(OneLine(section));
+    const std::string keyName = Trim(OneLine(key));
+    const std::string cleanValue = OneLine(value);
+    const std::string text = keyName + "=" + cleanValue;
+
+    int index = SectionIndex(sectionName);
+    if (index < 0) {
+        sections_.push_back(Section{"[" + sectionName + "]", sectionName, {}});
+        index = static_cast<int>(sections_.size()) - 1;
+    }
+    Section* target = &sections_[index];
+    for (Line& line : target->lines) {
+        if (!line.key.empty() && EqualNoCase(line.key, keyName)) {
+            line = Line{text, keyName, Trim(cleanValue)};
+            return;
+        }
+    }
+    // A new key goes after the section's last key, before trailing blank lines.
+    auto position = target->lines.end();
+    while (position != target->lines.begin() && Trim((position - 1)->text).empty())
+        --position;
+    target->lines.insert(position, Line{text, keyName, Trim(cleanValue)});
+}
+
+std::string ProfileFile::Text() const
+{
+    std::string text;
+    for (const Section& section : sections_) {
+        if (!section.header.empty())
+            text += section.header + "\n";
+        for (const Line& line : section.lines)
+            text += line.text + "\n";
+    }
+    return text;
+}
+
+bool ProfileFile::Save(const std::string& path) const
+{
+    std::string temporary = path + ".tmp-XXXXXX";
+    const int descriptor = mkstemp(temporary.data());
+    if (descriptor < 0)
+        return false;
+    const std::string text = Text();
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = write(descriptor, text.data() + written, text.size() - written);
+        if (n <= 0)
+            break;
+        written += static_cast<size_t>(n);
+    }
+    const bool complete = written == text.size() && fsync(descriptor) == 0;
+    // mkstemp makes the file private; give it the old file's permissions, or
+    // those of an ordinary new file.
+    struct stat old {};
+    fchmod(descriptor, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    if (close(descriptor) != 0 || !complete || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

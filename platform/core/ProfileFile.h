@@ -1,0 +1,74 @@
+#pragma once
+// A profile file: sections in square brackets, each followed by lines of
+// "key=value". The whole file is read into memory, read and changed there,
+// and saved in one piece.
+//
+//   platform::ProfileFile ini;
+//   const bool existed = ini.Load(path);         // a missing file reads as empty
+//   std::string v = ini.GetString("Options", "Show Taskbar", "True");
+//   int64_t n = ini.GetInt("Unit Settings", "Units", 0);
+//   ini.SetString("Options", "Show Taskbar", "False");
+//   ini.Save(path);                              // through a temporary file
+//
+// Section and key names are compared without regard to case (ASCII); blanks
+// around names and values are ignored. The first of several equal sections
+// or keys counts. Lines that are not "key=value" (comments starting with ";"
+// or "#", blank lines) are kept as they are when the file is saved.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class ProfileFile {
+public:
+    // Reads the file; returns true when it existed and was read. A missing
+    // or unreadable file leaves the profile empty.
+    bool Load(const std::string& path);
+
+    // True when the section holds the key.
+    bool HasKey(const std::string& section, const std::string& key) const;
+    // The value of a key (blanks around it removed), or defaultValue when the
+    // section or key is missing. A key present with an empty value gives "".
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) const;
+    // The leading signed decimal integer of a key's value (blanks before it
+    // skipped): 0 when the value does not start with one, defaultValue when
+    // the key is missing or its value empty. Too many digits saturate at the
+    // limits of int64_t.
+    int64_t GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const;
+
+    // Sets a key's value: in place when the key exists, else appended to its
+    // section, which is appended to the file when missing. Line breaks in the
+    // names or the value become blanks, so one key stays one line.
+    void SetString(const std::string& section, const std::string& key, const std::string& value);
+
+    // Writes the profile to a temporary file beside path and renames it over
+    // path, so the old file is either kept whole or replaced whole. Returns
+    // false (the old file untouched) when it cannot be written.
+    bool Save(const std::string& path) const;
+
+    // The file's text as Save writes it.
+    std::string Text() const;
+
+private:
+    struct Line {
+        std::string text;   // the line as read or written
+        std::string key;    // trimmed key, empty for a line without one
+        std::string value;  // trimmed value
+    };
+    struct Section {
+        std::string header;  // the "[name]" line as read or written
+        std::string name;    // trimmed name; empty for lines before the first section
+        std::vector<Line> lines;
+    };
+
+    // Index of a named section in sections_, or -1.
+    int SectionIndex(const std::string& name) const;
+    const Line* FindKey(const std::string& section, const std::string& key) const;
+
+    std::vector<Section> sections_;
+};
+
+} // namespace platform

@@ -1,0 +1,123 @@
+#include "platform/core/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <algorithm>
+
+namespace fs = std::filesystem;
+using platform::ProfileFile;
+
+namespace {
+
+class ProfileFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "orvamis-ini-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern + "/";
+        path_ = folder_ + "Settings.Ini";
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+    std::string ReadFile() const
+    {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    std::string folder_;
+    std::string path_;
+};
+
+TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
+{
+    WriteFile("; a comment\r\n"
+              "[System Settings]\r\n"
+              "  Language = 1000 \r\n"
+              "WordPath=\r\n"
+              "Last App 1=/home/u/a=b.dat\r\n"
+              "language=7\r\n"  // a second equal key: the first counts
+              "[ unit settings ]\r\n"
+              "Units=-1xyz\r\n"
+              "Rotary Length=abc\r\n"
+              "Huge=99999999999999999999999\r\n"
+              "Tiny=-99999999999999999999999\r\n");
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+
+    EXPECT_EQ(ini.GetString("SYSTEM SETTINGS", "language", "x"), "1000");
+    EXPECT_EQ(ini.GetString("System Settings", "WordPath", "default"), "");  // present, empty
+    EXPECT_EQ(ini.GetString("System Settings", "Last App 1", ""), "/home/u/a=b.dat");
+    EXPECT_EQ(ini.GetString("System Settings", "Missing", "default"), "default");
+    EXPECT_EQ(ini.GetString("No Section", "Language", "default"), "default");
+    EXPECT_TRUE(ini.HasKey("Unit Settings", "UNITS"));
+    EXPECT_FALSE(ini.HasKey("Unit Settings", "Language"));
+
+    struct IntCase { const char* section; const char* key; int64_t expected; };
+    const IntCase cases[] = {
+        {"System Settings", "Language", 1000},
+        {"Unit Settings", "Units", -1},                // leading signed integer
+        {"Unit Settings", "Rotary Length", 0},         // no leading integer
+        {"System Settings", "WordPath", 42},           // empty value: the default
+        {"Unit Settings", "Missing", 42},              // missing key: the default
+        {"Unit Settings", "Huge", INT64_MAX},
+        {"Unit Settings", "Tiny", INT64_MIN},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.GetInt(c.section, c.key, 42), c.expected) << c.key;
+}
+
+TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
+{
+    ProfileFile ini;
+    EXPECT_FALSE(ini.Load(path_));
+    EXPECT_EQ(ini.GetString("Options", "Show Taskbar", "True"), "True");
+    EXPECT_EQ(ini.GetInt("Options", "Report Font Size", 10), 10);
+    EXPECT_FALSE(fs::exists(path_));
+}
+
+TEST_F(ProfileFileTest, WritesKeepOtherSectionsKeysAndComments)
+{
+    WriteFile("[A]\n; keep me\nOne=1\nTwo=2\n\n[B]\nThree=3\n");
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("a", "TWO", "zwei");          // replaced in place
+    ini.SetString("A", "Four", "4");            // appended to its section
+    ini.SetString("C", "Five", "line\nbreak");  // new section; one line stays one line
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_EQ(ReadFile(), "[A]\n; keep me\nOne=1\nTWO=zwei\nFour=4\n\n[B]\nThree=3\n[C]\nFive=line break\n");
+
+    ProfileFile again;
+    ASSERT_TRUE(again.Load(path_));
+    EXPECT_EQ(again.GetString("A", "Two", ""), "zwei");
+    EXPECT_EQ(again.GetString("C", "Five", ""), "line break");
+}
+
+TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
+{
+    WriteFile("[A]\nOne=1\n");
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("A", "One", "2");
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_EQ(ReadFile(), "[A]\nOne=2\n");
+
+    // Failures report false and leave no temporary file behind: a folder
+    // that does not exist, and a name taken by a folder (the rename fails).
+    EXPECT_FALSE(ini.Save(folder_ + "missing/Settings.Ini"));
+    fs::create_directory(folder_ + "Taken.Ini");
+    EXPECT_FALSE(ini.Save(folder_ + "Taken.Ini"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Settings.Ini", "Taken.Ini"}));
+    EXPECT_TRUE(fs::is_empty(folder_ + "Taken.Ini"));
+}
+
+} // namespace
