@@ -61,6 +61,11 @@ extern int16_t gnMInertiaUnit;
 extern int16_t gnMKtUnit;
 extern int16_t gnTimeUnit;  // no settings key; stays 0, the first time unit
 
+// The selection variable of a unit type (metric: the "M" one, else "EE"):
+// the shared one of types 2, 5, 8 and 22, the system's own of types 3, 6, 9,
+// 10, 11, 12, 13 and 17; nullptr for any other type.
+int16_t* SelectedUnitVariable(int16_t unitType, bool metric);
+
 // The factor that turns a value in fromUnit into toUnit: the first conversion
 // row naming the pair decides (direct: its Factor; reverse: 1 / Factor, or 0
 // when Factor is 0; -1 both ways); no row gives 1.0.
