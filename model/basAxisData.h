@@ -235,6 +235,16 @@ extern std::vector<AxisRec> gAxisSaved;
 extern MechRec gMechBuffer;
 
 namespace model {
+// The record of gAxis with that axis ID (nFctFindAxisIndex), nullptr when
+// absent.
+AxisRec* FindAxis(int16_t axisId);
+// Mechanism index (0..NumberOfMechanisms-1) of a chain, segment index
+// (0..NumberOfMotionSegments-1) of a profile; nullptr outside.
+MechRec* ChainMechanism(AxisRec& axis, int16_t index);
+const MechRec* ChainMechanism(const AxisRec& axis, int16_t index);
+SegmentRec* ProfileSegment(AxisRec& axis, int16_t index);
+const SegmentRec* ProfileSegment(const AxisRec& axis, int16_t index);
+
 // The member of a segment with the given parameter index (0..5), nullptr for
 // any other index.
 ParamRec* SegmentParameter(SegmentRec& segment, int16_t paramIndex);
