@@ -1,0 +1,313 @@
+#include "foundation/basIniFileControl.h"
+
+#include "foundation/RecentFileMenu.h"
+#include "foundation/basDatabaseAccess.h"
+#include "foundation/basTextResources.h"
+#include "foundation/basUnitSystem.h"
+#include "tests/support/TestAppFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        iniPath_ = folder_.file(kIniFileName);
+        savedSeparator_ = gsDecimalSeparator;
+        savedDynamicMenu_ = gbDynamicMenu;
+    }
+    void TearDown() override
+    {
+        gsDecimalSeparator = savedSeparator_;
+        gbDynamicMenu = savedDynamicMenu_;
+        platform::InstallRecentFileMenu(nullptr);
+        // Leave the defaults for the next test.
+        std::remove(iniPath_.c_str());
+        nFctReadIniFile(iniPath_);
+    }
+
+    void WriteIni(const std::string& text) { std::ofstream(iniPath_) << text; }
+    std::string ReadIni() const
+    {
+        std::ifstream in(iniPath_);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+
+    testing_support::TestAppFolder folder_;
+    std::string iniPath_;
+    std::string savedSeparator_;
+    int16_t savedDynamicMenu_ = 0;
+};
+
+// Every global away from its default, so that reading must set each one.
+void Scramble()
+{
+    gnLanguageOffset = 1000;
+    gsWordPath = gsLastUsedPath = gsLastDocPath = "stale";
+    gsRecentFiles.fill("stale");
+    gnUnitSystem = 1;
+    gnRotaryLengthUnit = gnEEKtUnit = gnMKtUnit = 7;
+    gnMainWindowState = 0;
+    gnMainWindowLeft = gnMainWindowTop = gnMainWindowWidth = gnMainWindowHeight = 123;
+    gbShowTaskbar = gbShowMessageBar = gbCreateBackup = gbLoadDefaultAxis = gbPromptDeleteAxis = 0;
+    gdMinTorqueFactor = gdMaxTorqueFactor = gdMinInertiaFactor = gdMaxInertiaWarning = 0;
+    gdMaxInertiaDiscard = gdTravelRangeWarning = gdTerminalVelocityWarning = 0;
+    glReportBackColor = glReportTextColor = 5;
+    gnReportFontSize = 8;
+}
+
+TEST_F(SettingsTest, FirstRunGivesDefaultsAndWritesThemAll)
+{
+    Scramble();
+    EXPECT_EQ(nFctReadIniFile(iniPath_), 0);
+
+    EXPECT_EQ(gnLanguageOffset, 0);
+    EXPECT_EQ(gsWordPath, "");
+    EXPECT_EQ(gsLastUsedPath, "");
+    EXPECT_EQ(gsRecentFiles[0], "");
+    EXPECT_EQ(gsRecentFiles[9], "");
+    EXPECT_EQ(gnUnitSystem, 0);
+    EXPECT_EQ(gnRotaryLengthUnit, -1);
+    EXPECT_EQ(gnEEKtUnit, -1);
+    EXPECT_EQ(gnMKtUnit, -1);
+    EXPECT_EQ(gnMainWindowState, 2);
+    EXPECT_EQ(gnMainWindowWidth, 0);
+    EXPECT_EQ(gbShowTaskbar, -1);
+    EXPECT_EQ(gbPromptDeleteAxis, -1);
+    EXPECT_EQ(gdMinTorqueFactor, 1);
+    EXPECT_EQ(gdMaxTorqueFactor, 20);
+    EXPECT_EQ(gdMinInertiaFactor, 1);
+    EXPECT_EQ(gdMaxInertiaWarning, 6);
+    EXPECT_EQ(gdMaxInertiaDiscard, 10);
+    EXPECT_EQ(gdTravelRangeWarning, 95);
+    EXPECT_EQ(gdTerminalVelocityWarning, 98);
+    EXPECT_EQ(glReportBackColor, 16777215);
+    EXPECT_EQ(glReportTextColor, 0);
+    EXPECT_EQ(gnReportFontSize, 10);
+
+    gsDecimalSeparator = "";  // a first run writes before the separator is known
+    SubWriteIniFile(iniPath_);
+    std::string expected =
+        "[System Settings]\nLanguage=0\nWordPath=\nLast Used Path=\nLast Doc Path=\n";
+    for (int i = 1; i <= 10; ++i)
+        expected += "Last App " + std::to_string(i) + "=\n";
+    expected += "[Unit Settings]\nUnits=0\n";
+    for (const char* key : {"Rotary Length", "Rotary Velocity", "Rotary Acceleration", "EE Linear Length",
+                            "EE Linear Velocity", "EE Linear Acceleration", "EE Pitch/Lead", "EE Weight",
+                            "EE Torque", "EE Inertia", "EE Kt", "M Linear Length", "M Linear Velocity",
+                            "M Linear Acceleration", "M Pitch/Lead", "M Weight", "M Torque", "M Inertia",
+                            "M Kt"})
+        expected += std::string(key) + "=-1\n";
+    expected += "[Window Size]\nStatus=2\nLeft=0\nTop=0\nWidth=0\nHeight=0\n"
+                "[Options]\nSystemDB=" + folder_.path() + "Orvamis.Mdw\n"
+                "Show Taskbar=True\nShow Message Bar=True\nCreate Backup File=True\n"
+                "Load Default Axis=True\nPrompt For Delete Axis=True\n"
+                "Min. Torque Factor=1\nMax. Torque Factor=20\nMin. Inertia Factor=1\n"
+                "Max. Inertia Factor Warning=6\nMax. Inertia Factor Discard=10\n"
+                "Travel Range Warning=95\nTerminal Velocity Warning=98\n"
+                "Report Back Color=16777215\nReport Text Color=0\nReport Font Size=10\n";
+    EXPECT_EQ(ReadIni(), expected);
+    EXPECT_EQ(nFctReadIniFile(iniPath_), -1);
+}
+
+TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
+{
+    struct Case {
+        const char* text;     // the file
+        const char* what;
+        std::function<bool()> holds;
+    };
+    const Case cases[] = {
+        {"[System Settings]\nLanguage=1000\n", "German without Units gives metric",
+         [] { return gnLanguageOffset == 1000 && gnUnitSystem == 1; }},
+        {"[System Settings]\nLanguage=0\n", "English without Units gives EE",
+         [] { return gnLanguageOffset == 0 && gnUnitSystem == 0; }},
+        {"[System Settings]\nLanguage=1000\n[Unit Settings]\nUnits=0\n", "a stored Units wins",
+         [] { return gnUnitSystem == 0; }},
+        {"[System Settings]\nLanguage=500\n", "unknown language",
+         [] { return gnLanguageOffset == 0 && gnUnitSystem == 0; }},
+        {"[System Settings]\nLanguage=2000\n", "no French texts", [] { return gnLanguageOffset == 0; }},
+        {"[System Settings]\nLanguage=1000\n[Unit Settings]\nUnits=5\n", "unknown system",
+         [] { return gnUnitSystem == 1; }},
+        {"[Unit Settings]\nEE Weight=-7\nM Weight=3\nEE Torque=70000\n", "unit positions",
+         [] { return gnEEWeightUnit == -1 && gnMWeightUnit == 3 && gnEETorqueUnit == -1; }},
+        {"[Unit Settings]\nM Torque=abc\n", "no leading integer reads as 0",
+         [] { return gnMTorqueUnit == 0; }},
+        {"[Window Size]\nStatus=0\nLeft=-200\nWidth=40000\nHeight=99999999999\n", "placement is 32-bit",
+         [] {
+             return gnMainWindowState == 0 && gnMainWindowLeft == -200 && gnMainWindowWidth == 40000 &&
+                    gnMainWindowHeight == 0;
+         }},
+        {"[Options]\nShow Taskbar=true\nShow Message Bar=False\nCreate Backup File=\n", "flags are exact",
+         [] { return gbShowTaskbar == 0 && gbShowMessageBar == 0 && gbCreateBackup == 0 && gbLoadDefaultAxis == -1; }},
+        {"[Options]\nMin. Torque Factor=1.5\nMax. Torque Factor=12,25\nMin. Inertia Factor=\n"
+         "Max. Inertia Factor Warning=abc\nMax. Inertia Factor Discard=7.5x\n",
+         "factors: either mark, empty or unreadable give the default",
+         [] {
+             return gdMinTorqueFactor == 1.5 && gdMaxTorqueFactor == 12.25 && gdMinInertiaFactor == 1 &&
+                    gdMaxInertiaWarning == 6 && gdMaxInertiaDiscard == 10;
+         }},
+        {"[Options]\nReport Back Color=255abc\nReport Text Color=blue\n", "colours: leading number",
+         [] { return glReportBackColor == 255 && glReportTextColor == 0; }},
+        {"[Options]\nReport Back Color=99999999999\nReport Text Color=65280.6\n", "colours: range and rounding",
+         [] { return glReportBackColor == 16777215 && glReportTextColor == 65281; }},
+        {"[options]\nreport font size=8\n", "names ignore case", [] { return gnReportFontSize == 8; }},
+    };
+    for (const auto& c : cases) {
+        Scramble();
+        WriteIni(c.text);
+        EXPECT_EQ(nFctReadIniFile(iniPath_), -1) << c.what;
+        EXPECT_TRUE(c.holds()) << c.what;
+    }
+}
+
+TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)
+{
+    WriteIni("[Extra]\nKept=yes\n[Options]\nMy Own=1\n");
+    nFctReadIniFile(iniPath_);
+    gsDecimalSeparator = ",";  // a locale with a decimal comma
+    gnLanguageOffset = 1000;
+    gsWordPath = "/opt/writer/bin/writer";
+    gsLastUsedPath = "/home/eng/Projekte/";
+    gsLastDocPath = "/home/eng/Dokumente/";
+    for (int i = 0; i < 10; ++i)
+        gsRecentFiles[i] = "/home/eng/Projekte/axis " + std::to_string(i) + ".dat";
+    gnUnitSystem = 1;
+    gnRotaryVelocityUnit = 1;
+    gnMInertiaUnit = 2;
+    gnEEPitchLeadUnit = 0;
+    gnMainWindowState = 0;
+    gnMainWindowLeft = -120;
+    gnMainWindowTop = 345;
+    gnMainWindowWidth = 40000;
+    gnMainWindowHeight = 9000;
+    gbShowTaskbar = 0;
+    gbCreateBackup = 0;
+    gdMaxTorqueFactor = 6.123456;  // display precision: 4 decimals below 10
+    gdMaxInertiaWarning = 12.5;
+    gdTravelRangeWarning = 90;
+    glReportBackColor = 12632256;
+    glReportTextColor = 255;
+    gnReportFontSize = 8;
+    SubWriteIniFile(iniPath_);
+
+    const std::string text = ReadIni();
+    EXPECT_NE(text.find("Max. Torque Factor=6.1235\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Max. Inertia Factor Warning=12.5\n"), std::string::npos);
+    EXPECT_NE(text.find("[Extra]\nKept=yes\n"), std::string::npos);
+    EXPECT_NE(text.find("My Own=1\n"), std::string::npos);
+
+    Scramble();
+    gsDecimalSeparator = ".";  // read back under another locale
+    ASSERT_EQ(nFctReadIniFile(iniPath_), -1);
+    EXPECT_EQ(gnLanguageOffset, 1000);
+    EXPECT_EQ(gsWordPath, "/opt/writer/bin/writer");
+    EXPECT_EQ(gsLastUsedPath, "/home/eng/Projekte/");
+    EXPECT_EQ(gsLastDocPath, "/home/eng/Dokumente/");
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(gsRecentFiles[i], "/home/eng/Projekte/axis " + std::to_string(i) + ".dat");
+    EXPECT_EQ(gnUnitSystem, 1);
+    EXPECT_EQ(gnRotaryVelocityUnit, 1);
+    EXPECT_EQ(gnMInertiaUnit, 2);
+    EXPECT_EQ(gnEEPitchLeadUnit, 0);
+    EXPECT_EQ(gnRotaryLengthUnit, -1);
+    EXPECT_EQ(gnMainWindowState, 0);
+    EXPECT_EQ(gnMainWindowLeft, -120);
+    EXPECT_EQ(gnMainWindowTop, 345);
+    EXPECT_EQ(gnMainWindowWidth, 40000);
+    EXPECT_EQ(gnMainWindowHeight, 9000);
+    EXPECT_EQ(gbShowTaskbar, 0);
+    EXPECT_EQ(gbShowMessageBar, -1);
+    EXPECT_EQ(gbCreateBackup, 0);
+    EXPECT_DOUBLE_EQ(gdMaxTorqueFactor, 6.1235);
+    EXPECT_EQ(gdMaxInertiaWarning, 12.5);
+    EXPECT_EQ(gdTravelRangeWarning, 90);
+    EXPECT_EQ(gdMinTorqueFactor, 1);
+    EXPECT_EQ(glReportBackColor, 12632256);
+    EXPECT_EQ(glReportTextColor, 255);
+    EXPECT_EQ(gnReportFontSize, 8);
+}
+
+std::array<std::string, 11> Entries(std::initializer_list<const char*> filled)
+{
+    std::array<std::string, 11> list;
+    int i = 0;
+    for (const char* path : filled)
+        list[i++] = path;
+    return list;
+}
+
+TEST_F(SettingsTest, RecentFileListKeepsTheMostRecentFirst)
+{
+    gsRecentFiles = Entries({"/a", "/b", "/c", "/d", "/e", "/f", "/g", "/h", "/i", "/j"});
+    SubAddRecentFile("/f");  // entry 5 moves to the top; 6 to 9 stay
+    EXPECT_EQ(gsRecentFiles, Entries({"/f", "/a", "/b", "/c", "/d", "/e", "/g", "/h", "/i", "/j"}));
+    SubAddRecentFile("/k");  // an eleventh path drops the oldest
+    EXPECT_EQ(gsRecentFiles, Entries({"/k", "/f", "/a", "/b", "/c", "/d", "/e", "/g", "/h", "/i"}));
+
+    gsRecentFiles = Entries({"/x/Axis.dat"});
+    SubAddRecentFile("/x/axis.dat");  // letter case makes a different path
+    SubAddRecentFile("/x/axis.dat");  // the same path again stays one entry
+    SubAddRecentFile("");             // nothing to add
+    EXPECT_EQ(gsRecentFiles, Entries({"/x/axis.dat", "/x/Axis.dat"}));
+}
+
+class RecordingMenu : public platform::RecentFileMenu {
+public:
+    void SetItemVisible(int index, bool visible) override { visible_[index] = visible; }
+    void SetItemCaption(int index, const std::string& caption) override { captions_[index] = caption; }
+    std::map<int, bool> visible_;
+    std::map<int, std::string> captions_;
+};
+
+TEST_F(SettingsTest, RecentFileMenuShowsTheFilledEntries)
+{
+    RecordingMenu menu;
+    platform::InstallRecentFileMenu(&menu);
+    const std::string longPath = "/home/engineer/projects/2024/packaging line 3/station 7/axis data.dat";
+    ASSERT_GT(longPath.size(), 60u);
+
+    gbDynamicMenu = -1;
+    gsRecentFiles = Entries({"/p/one.dat", longPath.c_str()});
+    menu.visible_[12] = true;  // left from an earlier, longer list
+    SubUpdateRecentFileMenu(9);
+    EXPECT_TRUE(menu.visible_[9]);
+    EXPECT_TRUE(menu.visible_[10]);
+    EXPECT_TRUE(menu.visible_[11]);
+    for (int item = 12; item <= 19; ++item)
+        EXPECT_FALSE(menu.visible_[item]) << item;
+    EXPECT_EQ(menu.captions_[10], "/p/one.dat");
+    EXPECT_LE(menu.captions_[11].size(), 60u);
+    EXPECT_NE(menu.captions_[11].find("axis data.dat"), std::string::npos);
+
+    // A hand-edited list whose first entry is empty: the separator only.
+    gsRecentFiles = Entries({""});
+    gsRecentFiles[1] = "/p/two.dat";
+    SubUpdateRecentFileMenu(9);
+    EXPECT_TRUE(menu.visible_[9]);
+    for (int item = 10; item <= 19; ++item)
+        EXPECT_FALSE(menu.visible_[item]) << item;
+
+    // An empty list hides the separator too.
+    gsRecentFiles = Entries({});
+    SubUpdateRecentFileMenu(9);
+    EXPECT_FALSE(menu.visible_[9]);
+
+    // With the switch off the menu is never touched.
+    RecordingMenu untouched;
+    platform::InstallRecentFileMenu(&untouched);
+    gbDynamicMenu = 0;
+    gsRecentFiles = Entries({"/p/one.dat"});
+    SubUpdateRecentFileMenu(9);
+    EXPECT_TRUE(untouched.visible_.empty());
+    EXPECT_TRUE(untouched.captions_.empty());
+}
+
+} // namespace
