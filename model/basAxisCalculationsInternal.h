@@ -1,0 +1,24 @@
+#pragma once
+#include <cmath>
+#include "model/basAxisData.h"
+
+// Helpers shared by the calculation sources of basAxisCalculations; not part
+// of the module's public interface.
+namespace calc::detail {
+
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kTwoPi = 6.28318530717958;
+inline constexpr double kFourPiSquared = 39.478417604357354;
+inline constexpr double kGravity = 9806.7;         // mm/s^2
+inline constexpr double kTwoGravity = 19613.4;     // 2g
+inline constexpr double kDensityToWeight = 9.81e-6;  // g/cm^3 -> N/mm^3
+inline constexpr double kInternalScale = 1000.0;
+
+// A parameter in the basic unit of its type.
+inline double BasicValue(const ParamRec& p) { return p.Data * p.Factor; }
+
+// A value that may go into a result cell or the profile table: a value that
+// overflowed or had no divisor becomes 0.
+inline double Finite(double value) { return std::isfinite(value) ? value : 0.0; }
+
+} // namespace calc::detail
