@@ -1,0 +1,301 @@
+#include "foundation/basGlobalFunctions.h"
+
+#include "foundation/basTextResources.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+int16_t gbWaitDone = 0;
+
+namespace {
+
+constexpr int16_t kTrue = -1;
+constexpr int16_t kFalse = 0;
+
+// ---- UTF-8 -----------------------------------------------------------------
+
+std::u32string DecodeUtf8(const std::string& text)
+{
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+        if (i + length > text.size())
+            length = 1;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out += code;
+        i += length;
+    }
+    return out;
+}
+
+std::string EncodeUtf8(const std::u32string& text)
+{
+    std::string out;
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// ---- numbers ---------------------------------------------------------------
+
+struct DecimalsByMagnitude {
+    double below;
+    int decimals;
+};
+
+// The most decimals shown, by the magnitude of the value (each bound
+// belongs to the next row); 100000 and above show none.
+constexpr DecimalsByMagnitude kDecimalsByMagnitude[] = {
+    {1.0, 6}, {10.0, 4}, {100.0, 3}, {10000.0, 2}, {100000.0, 1}};
+constexpr double kSmallestShown = 1e-7;
+
+int DecimalsFor(double magnitude)
+{
+    for (const auto& row : kDecimalsByMagnitude) {
+        if (magnitude < row.below)
+            return row.decimals;
+    }
+    return 0;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The number at the start of the text with "." as decimal mark, or 0.
+double LeadingNumber(const std::string& text)
+{
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p != end && IsBlank(*p))
+        ++p;
+    double sign = 1.0;
+    if (p != end && (*p == '-' || *p == '+')) {
+        sign = *p == '-' ? -1.0 : 1.0;
+        ++p;
+    }
+    // Only digits or a decimal mark start a number (no "inf" or "nan").
+    if (p == end || !(IsDigit(*p) || *p == '.'))
+        return 0.0;
+    double value = 0.0;
+    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
+    return error == std::errc() ? sign * value : 0.0;
+}
+
+// ---- paths -----------------------------------------------------------------
+
+bool IsSeparator(char32_t c)
+{
+    return c == U'/' || c == U'\\';
+}
+
+std::size_t FindSeparator(const std::u32string& path, std::size_t from)
+{
+    for (std::size_t i = from; i < path.size(); ++i) {
+        if (IsSeparator(path[i]))
+            return i;
+    }
+    return std::u32string::npos;
+}
+
+std::size_t FindLastSeparator(const std::string& path)
+{
+    return path.find_last_of("/\\");
+}
+
+std::u32string CutWithEllipsis(const std::u32string& text, std::size_t length)
+{
+    return text.substr(0, length) + U"...";
+}
+
+} // namespace
+
+std::string sFctFormatNumber(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return "0";
+    const double magnitude = std::fabs(value);
+    if (magnitude < kSmallestShown)
+        return "0";
+    const int decimals = DecimalsFor(magnitude);
+
+    // Fixed notation always writes at least one integer digit, so the text
+    // never begins with the decimal mark.
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, written.ptr);
+    if (decimals > 0) {
+        while (text.back() == '0')
+            text.pop_back();
+    }
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; }))
+        return "0";
+
+    const auto point = text.find('.');
+    if (point != std::string::npos && !gsDecimalSeparator.empty())
+        text[point] = gsDecimalSeparator.front();
+    if (!IsDigit(text.back()))
+        text.pop_back();
+    return text;
+}
+
+double dFctTextToDouble(const std::string& text)
+{
+    std::string copy = text;
+    if (!gsDecimalSeparator.empty()) {
+        const auto separator = copy.find(gsDecimalSeparator);
+        if (separator != std::string::npos)
+            copy.replace(separator, gsDecimalSeparator.size(), ".");
+    }
+    return LeadingNumber(copy);
+}
+
+int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& typed)
+{
+    if (typed == "-")
+        return current.empty() ? kTrue : kFalse;
+    if (!gsDecimalSeparator.empty() && typed == gsDecimalSeparator)
+        return current.find(gsDecimalSeparator) == std::string::npos ? kTrue : kFalse;
+    return typed.size() == 1 && IsDigit(typed.front()) ? kTrue : kFalse;
+}
+
+std::string sFctShortenPath(const std::string& pathText, int16_t max)
+{
+    constexpr int16_t kLeast = 20;
+    constexpr std::size_t kBetween = 5;  // separator, "...", separator
+    const std::size_t limit = static_cast<std::size_t>(std::max(max, kLeast));
+    const std::u32string path = DecodeUtf8(pathText);
+    if (path.size() <= limit)
+        return pathText;
+
+    const std::size_t first = FindSeparator(path, 0);
+    if (first == std::u32string::npos)
+        return EncodeUtf8(CutWithEllipsis(path, limit - 3));
+    const std::u32string drive = path.substr(0, first);
+    const std::size_t second = FindSeparator(path, first + 1);
+    std::u32string head;
+    std::u32string tail;
+    if (second != std::u32string::npos) {
+        head = path.substr(0, second);
+        tail = path.substr(path.find_last_of(U"/\\") + 1);
+    } else {
+        head = drive;
+        tail = path.substr(first + 1);
+    }
+
+    // Take in one folder after another while head and file name still fit;
+    // each search starts after the separator that ends the current head.
+    for (std::size_t next = FindSeparator(path, head.size() + 1);
+         next != std::u32string::npos && tail.size() + next + kBetween <= limit;
+         next = FindSeparator(path, next + 1))
+        head = path.substr(0, next);
+
+    if (head.size() + tail.size() + kBetween > limit) {
+        head = drive;
+        if (head.size() + tail.size() + kBetween > limit) {
+            constexpr std::size_t kEllipsisAndBetween = 8;
+            if (head.size() + kEllipsisAndBetween > limit)
+                return EncodeUtf8(CutWithEllipsis(path, limit - 3));
+            tail = CutWithEllipsis(tail, limit - head.size() - kEllipsisAndBetween);
+        }
+    }
+    const char32_t separator = path[first];
+    return EncodeUtf8(head + separator + U"..." + separator + tail);
+}
+
+std::string sFctPadRight(const std::string& text, int16_t width)
+{
+    const auto length = static_cast<int>(DecodeUtf8(text).size());
+    return width - length >= 1 ? text + std::string(static_cast<std::size_t>(width - length), ' ') : text;
+}
+
+std::string sFctGetFolderPart(const std::string& path)
+{
+    const auto last = FindLastSeparator(path);
+    return last == std::string::npos ? path : path.substr(0, last + 1);
+}
+
+std::string sFctGetFileNamePart(const std::string& path)
+{
+    const auto last = FindLastSeparator(path);
+    return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+std::string sFctCollapseAmpersands(const std::string& text)
+{
+    std::string result = text;
+    for (auto pair = result.find("&&"); pair != std::string::npos; pair = result.find("&&"))
+        result.erase(pair + 1, 1);
+    return result;
+}
+
+int16_t nFctIntDivide(int32_t dividend, int16_t divisor)
+{
+    if (divisor <= 0 || dividend < divisor)
+        return 0;
+    return static_cast<int16_t>(std::min<int32_t>(dividend / divisor, std::numeric_limits<int16_t>::max()));
+}
+
+int16_t nFctWrapIndex(int32_t value, int16_t modulus)
+{
+    if (modulus <= 0)
+        return 0;
+    if (value < 0)
+        return static_cast<int16_t>(value + modulus);
+    return static_cast<int16_t>(value % modulus);
+}
+
+int32_t lFctGetColorByIndex(int16_t status)
+{
+    struct Rgb {
+        int32_t red, green, blue;
+    };
+    constexpr Rgb kStatusColors[] = {{1, 0, 0}, {0, 120, 60}, {0, 60, 120}, {160, 0, 160}};
+    if (status < 0 || status >= static_cast<int16_t>(std::size(kStatusColors)))
+        return 0;
+    const Rgb& c = kStatusColors[status];
+    return c.red + 256 * c.green + 65536 * c.blue;
+}
+
+void SubCenterForm(platform::Window* window)
+{
+    if (platform::PlatformServices* services = platform::InstalledPlatformServices())
+        services->CenterWindow(window);
+}
+
+void SubWaitForTimer(int32_t milliseconds)
+{
+    gbWaitDone = kFalse;
+    platform::PlatformServices* services = platform::InstalledPlatformServices();
+    if (!services) {
+        gbWaitDone = kTrue;  // no event loop that could end the wait
+        return;
+    }
+    services->WaitForTimer(milliseconds, gbWaitDone);
+}

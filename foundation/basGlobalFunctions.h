@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "foundation/PlatformServices.h"
+
+// Number display and parsing, the key filter of numeric cells, path and
+// string helpers, and the placement and start-up wait of windows. Texts are
+// UTF-8; lengths count characters.
+
+// The display text of a number: decimals by magnitude (6 below 1, 4 below
+// 10, 3 below 100, 2 below 10000, 1 below 100000, none above), trailing
+// zeros dropped, gsDecimalSeparator as decimal mark. 0, values below 1e-7
+// in magnitude, values that round to zero, NaN and infinities give "0".
+std::string sFctFormatNumber(double value);
+
+// The number at the start of a typed text: the first gsDecimalSeparator
+// counts as ".", "." is always accepted, leading blanks are skipped, the
+// rest after the number is ignored; a text without a number gives 0.
+double dFctTextToDouble(const std::string& text);
+
+// True (-1) when the typed character may go into a numeric cell holding
+// current: "-" into an empty cell, the decimal separator once, digits.
+int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& typed);
+
+// A path of at most max characters (max raised to 20): the start of the
+// path folder by folder as far as it fits, the separator, "...", the
+// separator and the file name; "/" and "\" both count as separator. A path
+// without separator is cut to max with "..." at its end.
+std::string sFctShortenPath(const std::string& path, int16_t max);
+
+// The text padded with blanks on the right to width (never cut).
+std::string sFctPadRight(const std::string& text, int16_t width);
+
+// The path up to and including its last "/" or "\"; the whole text when it
+// has none.
+std::string sFctGetFolderPart(const std::string& path);
+
+// The text after the last "/" or "\"; the whole text when it has none.
+std::string sFctGetFileNamePart(const std::string& path);
+
+// Every run of ampersands that contains "&&" collapsed to a single "&".
+std::string sFctCollapseAmpersands(const std::string& text);
+
+// dividend / divisor rounded down for dividend >= divisor > 0; 0 when the
+// dividend is smaller or the divisor is 0 or less.
+int16_t nFctIntDivide(int32_t dividend, int16_t divisor);
+
+// value wrapped into 0 .. modulus-1 (callers pass no value below -modulus);
+// 0 for a modulus of 0 or less.
+int16_t nFctWrapIndex(int32_t value, int16_t modulus);
+
+// The text colour of a grid row by the Status of its parameter (red +
+// 256 x green + 65536 x blue): 0 → RGB(1,0,0), 1 → RGB(0,120,60),
+// 2 → RGB(0,60,120), 3 → RGB(160,0,160), any other → 0.
+int32_t lFctGetColorByIndex(int16_t status);
+
+// Ends the start-up wait when True (-1).
+extern int16_t gbWaitDone;
+
+// Puts the window in the normal state and centres it on the screen.
+void SubCenterForm(platform::Window* window);
+
+// Clears gbWaitDone, starts the wait timer of the given milliseconds and lets
+// window events run until gbWaitDone is True (set by the timer's tick or by
+// an event handler such as the start-up screen's OK button). With no
+// platform services installed it returns at once with gbWaitDone True.
+void SubWaitForTimer(int32_t milliseconds);

@@ -1,0 +1,324 @@
+// Text lookup by id and language, the number display and parsing, the key
+// filter of numeric cells, path shortening and the small string and integer
+// helpers.
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
+#include "platform/core/ResourceStrings.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+#include <string>
+
+namespace {
+
+// Every test starts in English with no separator and leaves it so.
+class TextHelpers : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        gnLanguageOffset = 0;
+        gsDecimalSeparator.clear();
+    }
+};
+
+// ---- sFctGetText -----------------------------------------------------------
+
+TEST_F(TextHelpers, LooksUpTheTextOfTheCurrentLanguage)
+{
+    EXPECT_EQ(sFctGetText(31), "Orvamis Kestravo");
+    EXPECT_EQ(sFctGetText(14), "Critical Message");
+    gnLanguageOffset = 1000;
+    EXPECT_EQ(sFctGetText(14), std::string(platform::FindResourceString(1014)));
+    EXPECT_NE(sFctGetText(14), "Critical Message");
+}
+
+TEST_F(TextHelpers, VersionLineEndsInTheProgramVersionInBothLanguages)
+{
+    EXPECT_EQ(sFctGetText(26), "Version  3.00.010");  // "Version " + " " + version
+    gnLanguageOffset = 1000;
+    EXPECT_EQ(sFctGetText(26), "Version 3.00.010");
+}
+
+TEST_F(TextHelpers, MissingIdGivesQuestionMarks)
+{
+    EXPECT_EQ(sFctGetText(0), "???");
+    EXPECT_EQ(sFctGetText(434), "???");
+    gnLanguageOffset = 2000;  // French: accepted, but no texts exist
+    EXPECT_EQ(sFctGetText(31), "???");
+    EXPECT_EQ(sFctGetText(26), "???");
+    gnLanguageOffset = 1000;  // 32000 + 1000 leaves the 16-bit range
+    EXPECT_EQ(sFctGetText(32000), "???");
+}
+
+// ---- sFctFormatNumber ------------------------------------------------------
+
+struct Formatted {
+    double value;
+    const char* text;
+};
+
+void ExpectFormats(const char* separator, std::initializer_list<Formatted> cases)
+{
+    gsDecimalSeparator = separator;
+    for (const auto& c : cases)
+        EXPECT_EQ(sFctFormatNumber(c.value), c.text) << "value " << c.value << " separator '" << separator << "'";
+}
+
+TEST_F(TextHelpers, FormatsByMagnitudeWithTheLocaleSeparator)
+{
+    ExpectFormats(",", {
+        {0.000123456, "0,000123"},  // 6 decimals below 1
+        {3.14159, "3,1416"},        // 4 below 10
+        {12.34567, "12,346"},       // 3 below 100
+        {1234.5, "1234,5"},         // 2 below 10000, trailing zero dropped
+        {12345.67, "12345,7"},      // 1 below 100000
+        {250000.4, "250000"},       // none from 100000
+        {20, "20"},                 // the dangling separator cut
+        {5, "5"},
+        {1, "1"},
+        {-0.5, "-0,5"},
+        {-250000.4, "-250000"},
+        {123456789.7, "123456790"},
+    });
+}
+
+TEST_F(TextHelpers, RoundsAcrossTheMagnitudeBounds)
+{
+    ExpectFormats(",", {
+        {0.9999999, "1"},     // six decimals: 1.000000
+        {99999.96, "100000"}, // one decimal: 100000.0
+        {9.99996, "10"},      // four decimals: 10.0000
+        {0.0000016, "0,000002"},
+    });
+}
+
+TEST_F(TextHelpers, TinyZeroAndNonFiniteValuesShowZeroWithoutSign)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    ExpectFormats(",", {
+        {0.0, "0"},
+        {-0.0, "0"},
+        {5e-8, "0"},
+        {-5e-8, "0"},
+        {1e-7, "0"},        // 0.000000 after rounding
+        {-1e-7, "0"},       // never "-0"
+        {-4e-7, "0"},
+        {std::nan(""), "0"},
+        {inf, "0"},
+        {-inf, "0"},
+    });
+}
+
+TEST_F(TextHelpers, PointAndEmptySeparator)
+{
+    ExpectFormats(".", {{3.14159, "3.1416"}, {95, "95"}, {-0.25, "-0.25"}});
+    // Before the texts are loaded: the "." stays, integral values have no mark.
+    ExpectFormats("", {{3.14159, "3.1416"}, {95, "95"}, {-5, "-5"}, {0.5, "0.5"}});
+}
+
+// A C++ locale that writes a decimal comma, for streams.
+struct CommaPunctuation : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST_F(TextHelpers, FormattingIgnoresTheProcessLocale)
+{
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaPunctuation));
+    // The C functions follow a comma locale too when one is installed.
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name))
+            break;
+    }
+    gsDecimalSeparator = ".";
+    EXPECT_EQ(sFctFormatNumber(3.14159), "3.1416");
+    EXPECT_DOUBLE_EQ(dFctTextToDouble("2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(dFctTextToDouble("2,5"), 2.0);
+    std::setlocale(LC_ALL, "C");
+    std::locale::global(previous);
+}
+
+// ---- dFctTextToDouble ------------------------------------------------------
+
+struct Parsed {
+    const char* text;
+    double value;
+};
+
+void ExpectParses(const char* separator, std::initializer_list<Parsed> cases)
+{
+    gsDecimalSeparator = separator;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(dFctTextToDouble(c.text), c.value) << "'" << c.text << "' separator '" << separator << "'";
+}
+
+TEST_F(TextHelpers, ParsesTheLeadingNumber)
+{
+    ExpectParses(",", {
+        {"1,5", 1.5},
+        {"1.5", 1.5},       // "." always counts too
+        {"1,2,3", 1.2},     // only the first separator is converted
+        {"  -2,5 mm", -2.5},
+        {",5", 0.5},
+        {"+3", 3.0},
+        {"1e3", 1000.0},
+        {"12abc", 12.0},
+        {"abc", 0.0},
+        {"", 0.0},
+        {",", 0.0},
+        {"-", 0.0},
+        {"inf", 0.0},
+        {"nan", 0.0},
+    });
+    ExpectParses(".", {{"1,5", 1.0}, {"2.75", 2.75}});
+    ExpectParses("", {{"1.5", 1.5}, {"1,5", 1.0}});
+}
+
+// ---- bFctIsNumericKeyAllowed -----------------------------------------------
+
+TEST_F(TextHelpers, NumericKeyFilter)
+{
+    struct Key {
+        const char* current;
+        const char* typed;
+        int16_t allowed;
+    };
+    gsDecimalSeparator = ",";
+    const Key cases[] = {
+        {"", "-", -1},     // minus in an empty cell only
+        {"5", "-", 0},
+        {"5", ",", -1},
+        {"5,2", ",", 0},   // no second separator
+        {"", "7", -1},
+        {"12", "0", -1},
+        {"", "a", 0},
+        {"", ".", 0},      // not the separator
+        {"", "\b", 0},     // control keys are let through by the callers
+    };
+    for (const auto& k : cases)
+        EXPECT_EQ(bFctIsNumericKeyAllowed(k.current, k.typed), k.allowed) << "'" << k.current << "' + '" << k.typed << "'";
+    gsDecimalSeparator.clear();
+    EXPECT_EQ(bFctIsNumericKeyAllowed("", ""), 0);
+    EXPECT_EQ(bFctIsNumericKeyAllowed("", "3"), -1);
+}
+
+// ---- sFctShortenPath -------------------------------------------------------
+
+struct Shortened {
+    const char* path;
+    int16_t max;
+    const char* text;
+};
+
+TEST_F(TextHelpers, ShortensPathsFolderByFolder)
+{
+    const char* windows = "C:\\Program Files\\Sizing\\Projects\\2004\\Line 3\\axis data.dat";  // 58 characters
+    const char* linux = "/home/engineer/Sizing/Projects/2004/Line 3/axis data.dat";            // 56 characters
+    const Shortened cases[] = {
+        {windows, 58, windows},
+        {windows, 50, "C:\\Program Files\\Sizing\\Projects\\...\\axis data.dat"},
+        {windows, 40, "C:\\Program Files\\...\\axis data.dat"},
+        {windows, 20, "C:\\...\\axis data.dat"},
+        {windows, 10, "C:\\...\\axis data.dat"},  // a maximum below 20 counts as 20
+        // "/home" is the first head; the empty text before the first "/" the drive.
+        {linux, 56, linux},
+        {linux, 50, "/home/engineer/Sizing/Projects/.../axis data.dat"},
+        {linux, 30, "/home/.../axis data.dat"},
+        {linux, 20, "/.../axis data.dat"},
+        {"C:\\short.dat", 5, "C:\\short.dat"},
+        // One separator: the drive and the rest.
+        {"D:\\a very long file name of an axis.dat", 30, "D:\\...\\a very long file nam..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sFctShortenPath(c.path, c.max), c.text) << c.path << " max " << c.max;
+}
+
+TEST_F(TextHelpers, ShortensALongFileNameToTheMaximum)
+{
+    // Drive "C:", 5 between, max - 2 - 8 = 20 characters of the name, "...".
+    const std::string shortened = sFctShortenPath("C:\\Data\\measurements of the test bench sorted by size.dat", 30);
+    EXPECT_EQ(shortened, "C:\\...\\measurements of the ...");
+    EXPECT_EQ(shortened.size(), 30u);
+    EXPECT_EQ(sFctShortenPath("/data/measurements of the test bench sorted by size.dat", 30),
+              "/.../measurements of the te...");
+}
+
+TEST_F(TextHelpers, ShortenPathCountsCharactersAndHandlesNoSeparator)
+{
+    // 20 characters of "Prüfstandsmessungen der ..." are "Prüfstandsmessungen ".
+    EXPECT_EQ(sFctShortenPath("C:\\Daten\\Prüfstandsmessungen der Größe nach sortiert.dat", 30),
+              "C:\\...\\Prüfstandsmessungen ...");
+    EXPECT_EQ(sFctShortenPath("a_file_name_without_any_folder_at_all.dat", 20), "a_file_name_witho...");
+}
+
+// ---- small helpers ---------------------------------------------------------
+
+TEST_F(TextHelpers, PadRightNeverCuts)
+{
+    EXPECT_EQ(sFctPadRight("ab", 5), "ab   ");
+    EXPECT_EQ(sFctPadRight("abcdef", 3), "abcdef");
+    EXPECT_EQ(sFctPadRight("ab", 2), "ab");
+    EXPECT_EQ(sFctPadRight("Größe", 7), "Größe  ");  // 5 characters, 2 blanks
+}
+
+TEST_F(TextHelpers, FolderAndFileNameParts)
+{
+    struct Parts {
+        const char* path;
+        const char* folder;
+        const char* file;
+    };
+    const Parts cases[] = {
+        {"C:\\Projects\\axis.dat", "C:\\Projects\\", "axis.dat"},
+        {"/home/engineer/axis.dat", "/home/engineer/", "axis.dat"},
+        {"/home\\mixed/a\\axis.dat", "/home\\mixed/a\\", "axis.dat"},
+        {"axis.dat", "axis.dat", "axis.dat"},
+        {"/home/", "/home/", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sFctGetFolderPart(c.path), c.folder) << c.path;
+        EXPECT_EQ(sFctGetFileNamePart(c.path), c.file) << c.path;
+    }
+}
+
+TEST_F(TextHelpers, CollapsesAmpersands)
+{
+    EXPECT_EQ(sFctCollapseAmpersands("Belt && Pulley"), "Belt & Pulley");
+    EXPECT_EQ(sFctCollapseAmpersands("&&&&"), "&");
+    EXPECT_EQ(sFctCollapseAmpersands("a&&b&&&c"), "a&b&c");
+    EXPECT_EQ(sFctCollapseAmpersands("&Yes"), "&Yes");
+}
+
+TEST_F(TextHelpers, IntegerDivisionAndWrap)
+{
+    EXPECT_EQ(nFctIntDivide(5, 6), 0);
+    EXPECT_EQ(nFctIntDivide(12, 4), 3);
+    EXPECT_EQ(nFctIntDivide(15, 4), 3);
+    EXPECT_EQ(nFctIntDivide(-3, 4), 0);
+    EXPECT_EQ(nFctIntDivide(7, 0), 0);   // instead of subtracting forever
+    EXPECT_EQ(nFctIntDivide(7, -2), 0);
+
+    EXPECT_EQ(nFctWrapIndex(7, 7), 0);
+    EXPECT_EQ(nFctWrapIndex(-1, 7), 6);
+    EXPECT_EQ(nFctWrapIndex(0, 7), 0);
+    EXPECT_EQ(nFctWrapIndex(3, 7), 3);
+    EXPECT_EQ(nFctWrapIndex(15, 7), 1);
+    EXPECT_EQ(nFctWrapIndex(-7, 7), 0);
+    EXPECT_EQ(nFctWrapIndex(5, 0), 0);
+    EXPECT_EQ(nFctWrapIndex(5, -3), 0);
+}
+
+TEST_F(TextHelpers, StatusColors)
+{
+    EXPECT_EQ(lFctGetColorByIndex(0), 1);                          // RGB(1, 0, 0)
+    EXPECT_EQ(lFctGetColorByIndex(1), 120 * 256 + 60 * 65536);     // 3962880
+    EXPECT_EQ(lFctGetColorByIndex(2), 60 * 256 + 120 * 65536);     // 7879680
+    EXPECT_EQ(lFctGetColorByIndex(3), 160 + 160 * 65536);          // 10485920
+    EXPECT_EQ(lFctGetColorByIndex(4), 0);
+    EXPECT_EQ(lFctGetColorByIndex(-1), 0);
+}
+
+} // namespace
