@@ -1,0 +1,135 @@
+#include "appfile/AppFileReplace.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace appfile {
+
+namespace {
+
+AppFileError AccessError(const std::string& what, const std::error_code& ec)
+{
+    return {kPathFileAccessError, "Path/File access error: " + what + ": " + ec.message()};
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const fs::path folder = fs::path(path).parent_path();
+    return folder.empty() ? std::string(".") : folder.string();
+}
+
+// A name in the folder of `target` that no other save of this process uses;
+// the exclusive copy below still refuses a name that exists.
+std::string TempNameBeside(const std::string& target)
+{
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = static_cast<unsigned long long>(
+        std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::string name = "." + fs::path(target).filename().string() + ".saving-" +
+                             std::to_string(::getpid()) + "-" + std::to_string(ticks % 1000000007ULL) +
+                             "-" + std::to_string(counter++);
+    return (fs::path(FolderOf(target)) / name).string();
+}
+
+bool SyncDescriptor(const std::string& path, int flags, AppFileError& error)
+{
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) {
+        error = AccessError(path, std::error_code(errno, std::generic_category()));
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    const int syncErrno = errno;
+    ::close(fd);
+    if (!ok) {
+        error = AccessError(path, std::error_code(syncErrno, std::generic_category()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool CreateTempCopyBeside(const std::string& source, const std::string& target,
+                          std::string& tempPath, AppFileError& error)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(source, ec)) {
+        if (!fs::exists(source, ec))
+            error = {kFileNotFound, "File not found: " + source};
+        else
+            error = {kPathFileAccessError, "Path/File access error: " + source + " is not a file"};
+        return false;
+    }
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const std::string candidate = TempNameBeside(target);
+        if (fs::copy_file(source, candidate, fs::copy_options::none, ec)) {
+            tempPath = candidate;
+            // A replaced file keeps the permissions it had.
+            if (fs::is_regular_file(target)) {
+                const auto perms = fs::status(target, ec).permissions();
+                if (!ec)
+                    fs::permissions(candidate, perms | fs::perms::owner_read | fs::perms::owner_write, ec);
+                ec.clear();
+            }
+            return true;
+        }
+        RemoveFileQuietly(candidate);
+        if (ec != std::errc::file_exists)
+            break;
+    }
+    error = AccessError(FolderOf(target), ec);
+    return false;
+}
+
+bool FlushFileToDisk(const std::string& path, AppFileError& error)
+{
+    return SyncDescriptor(path, O_RDONLY, error);
+}
+
+bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
+                     AppFileError& error)
+{
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        error = {kPathFileAccessError, "Path/File access error: " + target + " is a folder"};
+        return false;
+    }
+    fs::rename(tempPath, target, ec);
+    if (ec) {
+        error = AccessError(target, ec);
+        return false;
+    }
+    // The new name is durable once the folder is on the disk; a file system
+    // that cannot sync folders has nothing more to offer.
+    AppFileError ignored;
+    SyncDescriptor(FolderOf(target), O_RDONLY | O_DIRECTORY, ignored);
+    return true;
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
+                       AppFileError& error)
+{
+    std::string tempPath;
+    if (!CreateTempCopyBeside(source, copyPath, tempPath, error))
+        return false;
+    if (FlushFileToDisk(tempPath, error) && ReplaceFileWith(tempPath, copyPath, error))
+        return true;
+    RemoveFileQuietly(tempPath);
+    return false;
+}
+
+void RemoveFileQuietly(const std::string& path)
+{
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+} // namespace appfile

@@ -1,0 +1,35 @@
+#pragma once
+// File steps of saving an application file so that the file on disk is never
+// lost: the new file is built under a temporary name in the target's folder
+// and moved over the target in one step only when it is complete.
+#include "appfile/AppFileError.h"
+
+#include <string>
+
+namespace appfile {
+
+// Copies `source` byte for byte into a new file with a unique name in the
+// folder of `target` (the target itself is not touched) and returns that
+// name in `tempPath`. The copy takes the permissions of `target` when it
+// exists. False with `error` set when the copy cannot be made; no file is
+// left behind then.
+bool CreateTempCopyBeside(const std::string& source, const std::string& target,
+                          std::string& tempPath, AppFileError& error);
+
+// Forces the file's content to the disk.
+bool FlushFileToDisk(const std::string& path, AppFileError& error);
+
+// Moves `tempPath` over `target` in one step (an existing target is replaced,
+// a target that is a folder is an error) and makes the move durable.
+bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
+                     AppFileError& error);
+
+// Makes `copyPath` a complete copy of `source`: built beside it and then
+// moved over it, so that a failure leaves any previous file at `copyPath`.
+bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
+                       AppFileError& error);
+
+// Removes a file, ignoring every error.
+void RemoveFileQuietly(const std::string& path);
+
+} // namespace appfile

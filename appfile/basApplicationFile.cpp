@@ -1,0 +1,179 @@
+#include "appfile/basApplicationFile.h"
+
+#include "appfile/AppFileReplace.h"
+#include "appfile/basApplicationFileReader.h"
+#include "appfile/basApplicationFileWriter.h"
+#include "appfile/basWindowStatusFile.h"
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/basAppPaths.h"
+#include "foundation/basIniFileControl.h"
+#include "foundation/basMessageCatalogue.h"
+#include "model/basAxisData.h"
+#include "model/basWindowStatus.h"
+#include "platform/core/CurrentError.h"
+#include "platform/core/Database.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+using appfile::AppFileError;
+
+int16_t gbFileAccessError = model::kFalse;
+
+namespace {
+
+constexpr int16_t kMessageSaveFailed = 1005;
+constexpr int16_t kMessageReadFailed = 1006;
+constexpr int16_t kMessageTemplateMissing = 1010;
+constexpr int16_t kMessageForeignMarker = 1013;
+
+void ShowFileMessage(int16_t messageNumber, const AppFileError* error)
+{
+    SubPrepareCatalogueMessage(*gMsg, messageNumber);
+    if (error)
+        platform::SetCurrentError(error->number, error->description);
+    gMsg->nFctDisplay();
+}
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+}
+
+// The backup's name, or "" when the rule would name the file itself.
+std::string BackupPathFor(const std::string& file)
+{
+    if (file.size() < 3)
+        return "";
+    const std::string backup = file.substr(0, file.size() - 3) + "bak";
+    return backup == file ? "" : backup;
+}
+
+// The in-memory IDs of the axes in use, in array order: the axis at
+// position k is stored with the number k + 1.
+std::vector<int16_t> StoredAxisIds()
+{
+    std::vector<int16_t> ids;
+    nFctGetAxisIdList(ids);
+    ids.resize(ids.empty() ? 0 : ids.size() - 1);  // drop the closing 0
+    return ids;
+}
+
+// Every row of the open application into the database at path, in one
+// transaction.
+bool WriteApplicationRows(const std::string& path, AppFileError& error)
+{
+    platform::Database db;
+    if (!db.Open(path, platform::OpenMode::ReadWrite) || !db.BeginTransaction()) {
+        error = appfile::FromDbError(db.Error());
+        return false;
+    }
+    if (!bFctWriteAxisRows(db, gAxis, error) ||
+        !bFctWriteWindowStatus(db, WindowStatusRowsToWrite(StoredAxisIds()), error)) {
+        db.Rollback();
+        return false;
+    }
+    if (!db.CommitTransaction()) {
+        error = appfile::FromDbError(db.Error());
+        return false;
+    }
+    db.Close();
+    return true;
+}
+
+bool SaveApplication(const std::string& file, AppFileError& error)
+{
+    std::error_code ec;
+    if (SamePath(file, gsTemplateDbPath)) {
+        error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is the template"};
+        return false;
+    }
+    if (fs::is_directory(file, ec)) {
+        error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
+        return false;
+    }
+
+    std::string tempPath;
+    if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, file, tempPath, error))
+        return false;
+    // An application without axes is the template as it is.
+    const bool written = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, error)) &&
+                         appfile::FlushFileToDisk(tempPath, error);
+    if (!written) {
+        appfile::RemoveFileQuietly(tempPath);
+        return false;
+    }
+
+    // A backup that cannot be made does not stop the save.
+    const std::string backup = BackupPathFor(file);
+    if (gbCreateBackup && !backup.empty() && fs::is_regular_file(file, ec)) {
+        AppFileError ignored;
+        appfile::CopyFileReplacing(file, backup, ignored);
+    }
+
+    if (!appfile::ReplaceFileWith(tempPath, file, error)) {
+        appfile::RemoveFileQuietly(tempPath);
+        return false;
+    }
+    return true;
+}
+
+void InstallApplication(const std::vector<AxisRec>& axes, const std::vector<WindowStatusRow>& windows)
+{
+    SubResetAllAxes();
+    for (size_t i = 0; i < axes.size(); ++i) {
+        SubAddAxis(axes[i].Number);
+        SubPutAxisRecord(axes[i], static_cast<int16_t>(i));
+    }
+    SubClearWindowStatus();
+    SubReadWindowStatusRows(windows);
+}
+
+} // namespace
+
+int16_t nFctWriteApplicationFile(const std::string& sFile)
+{
+    gbFileAccessError = model::kFalse;
+    AppFileError error;
+    if (SaveApplication(sFile, error)) {
+        gbWindowStatusChanged = model::kFalse;
+        return model::kTrue;
+    }
+    gbFileAccessError = model::kTrue;
+    ShowFileMessage(error.number == appfile::kFileNotFound ? kMessageTemplateMissing : kMessageSaveFailed,
+                    &error);
+    return model::kFalse;
+}
+
+int16_t nFctReadApplicationFile(const std::string& sFile)
+{
+    gbFileAccessError = model::kFalse;
+    std::vector<AxisRec> axes;
+    std::vector<WindowStatusRow> windows;
+    AppFileError error;
+    auto content = ApplicationFileContent::Failed;
+    {
+        platform::Database db;
+        if (db.Open(sFile, platform::OpenMode::ReadOnly))
+            content = ReadApplicationFileContent(db, axes, windows, error);
+        else
+            error = appfile::FromDbError(db.Error());
+    }
+    if (content == ApplicationFileContent::Read) {
+        InstallApplication(axes, windows);
+        return model::kTrue;
+    }
+    // Nothing of a file that failed is kept: the application is empty.
+    SubResetAllAxes();
+    SubClearWindowStatus();
+    gbFileAccessError = model::kTrue;
+    if (content == ApplicationFileContent::ForeignMarker)
+        ShowFileMessage(kMessageForeignMarker, nullptr);
+    else
+        ShowFileMessage(kMessageReadFailed, &error);
+    return model::kFalse;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Saving the open application (every axis in use and the window-status
+// list) into an application file, and opening one. An application file is
+// an SQLite database built from the template gsTemplateDbPath.
+#include <cstdint>
+#include <string>
+
+// True (-1) when the last save or open of an application file failed, False
+// (0) otherwise. Both operations set it False when they start. The save
+// prompt of the main window reads it after a save.
+extern int16_t gbFileAccessError;
+
+// Writes the open application to sFile. The file is built beside sFile under
+// a temporary name (a copy of the template, then every row in one
+// transaction, then flushed to the disk) and moved over sFile in one step
+// only when it is complete; just before that, when gbCreateBackup is True,
+// the file found at sFile is copied to the backup (sFile less its last three
+// characters, then "bak"; none when sFile itself ends in "bak"). After a
+// successful save gbWindowStatusChanged is False; the window-status list
+// keeps its in-memory axis numbers (the file holds the stored ones).
+//
+// On failure the file at sFile is left as it was, the message is shown (1010
+// when the template is missing, 1005 otherwise, also for sFile naming the
+// template itself or a folder), gbFileAccessError is True and the result is
+// False (0). Returns True (-1) when the file was written.
+int16_t nFctWriteApplicationFile(const std::string& sFile);
+
+// Reads the application file sFile (opened read-only) into gAxis, replacing
+// every axis, with the axis IDs 1 to N in file order, and its window-status
+// list into gWindowStatus (gbWindowStatusChanged False). The whole file is
+// read and checked first; the model is changed only when it passed.
+//
+// On failure the message is shown (1013 when the file carries another
+// company marker, 1006 for every other reason), the application is left
+// empty as after a close (no axis, empty window-status list),
+// gbFileAccessError is True and the result is False (0). Returns True (-1)
+// when the file was read.
+int16_t nFctReadApplicationFile(const std::string& sFile);

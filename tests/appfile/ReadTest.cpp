@@ -1,0 +1,187 @@
+// Opening application files: what is accepted, and broken files that must
+// give their message and leave an empty application.
+
+#include "tests/appfile/AppFileTestSupport.h"
+
+#include "platform/core/Database.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace appfile_test {
+namespace {
+
+// Axis 1: an AC servo motor (10 rows), a gearbox (13), a solid cylinder (3),
+// ten segments (60) and the quick setup (6). Axis 2: only its quick setup
+// (6). Window states of both. DataType rows 1 to 98, MechData row 1.
+void BuildSmallApplication()
+{
+    SubAddAxis(1);
+    MotorRec motor;
+    SubInitMotorRecord(motor, MotorType::AcServo);
+    nFctSetAxisMotor(1, motor, 0);
+    SubAppendMechanism(1, MechanismType::Gearbox);
+    nFctSetLoadType(1, LoadType::SolidCylinder);
+    nFctInitProfileSegments(1);
+    nFctInitQuickSetup(1, -1);
+    SubAddAxis(2);
+    SubSetWindowStatus(1, WindowKind::AxisDesign, WindowState::Maximised, 0);
+    SubSetWindowStatus(2, WindowKind::Report, WindowState::Minimised, 0);
+}
+
+class ReadTest : public ApplicationFileTest {
+protected:
+    void SetUp() override
+    {
+        ApplicationFileTest::SetUp();
+        BuildSmallApplication();
+        ASSERT_EQ(nFctWriteApplicationFile(file_), model::kTrue);
+        ASSERT_EQ(Column(file_, "SELECT count(*) FROM DataType"), std::vector<std::string>{"98"});
+        // Something open that a failed read must not leave half replaced.
+        CloseApplication();
+        SubAddAxis(3);
+        SubSetWindowStatus(3, WindowKind::Profile, WindowState::Normal, 0);
+    }
+
+    const std::string file_ = folder_.file("small.dat");
+};
+
+TEST_F(ReadTest, AcceptsAMarkerThatBeginsWithQZAndAnEmptyWindowList)
+{
+    Execute(file_, "UPDATE ProjectInfo SET CompanyMarker = 'QZ-7 special'; DELETE FROM WindowStatus");
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    EXPECT_EQ(nFctGetUsedAxisCount(), 2);
+    EXPECT_EQ(gWindowStatus.size(), 1u);
+    EXPECT_EQ(gbWindowStatusChanged, model::kFalse);
+    EXPECT_TRUE(display_.shown.empty());
+}
+
+// The Defined flags follow the counts, not what the row says; the type of
+// the motor and the load is the one their last parameter row names.
+TEST_F(ReadTest, DefinedFlagsAndTypesComeFromTheRows)
+{
+    Execute(file_, "UPDATE AxisData SET MotorDefined = 0, LoadDefined = 0, MotorIdentifier = 99, "
+                   "LoadIdentifier = 98 WHERE rowid = 1;"
+                   "UPDATE AxisData SET MotorDefined = -1, LoadDefined = -1 WHERE rowid = 2;"
+                   "UPDATE DataType SET MechanismID = 14 WHERE rowid = 10;"
+                   "UPDATE DataType SET MechanismID = 22 WHERE rowid = 26;");
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    const AxisRec& first = gAxis.at(0);
+    EXPECT_EQ(first.MotorDefined, model::kTrue);
+    EXPECT_EQ(first.LoadDefined, model::kTrue);
+    EXPECT_EQ(first.MotorIdentifier, MotorType::Pancake);
+    EXPECT_EQ(first.LoadIdentifier, LoadType::HollowCylinder);
+    const AxisRec& second = gAxis.at(1);
+    EXPECT_EQ(second.MotorDefined, model::kFalse);
+    EXPECT_EQ(second.LoadDefined, model::kFalse);
+    EXPECT_EQ(second.MotorIdentifier, MotorType::None);
+}
+
+// A mechanism stored with fewer parameters than its type has keeps the
+// type's own entries beyond the stored ones.
+TEST_F(ReadTest, EntriesBeyondAStoredCountKeepTheTypeDefaults)
+{
+    // Keep gearbox entries 0..10, drop 11 and 12 (DataType rows 22 and 23).
+    Execute(file_, "UPDATE MechData SET DataNumber = 11; DELETE FROM DataType WHERE rowid IN (22, 23)");
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    MechRec gearbox;
+    SubInitMechRecord(gearbox, MechanismType::Gearbox);
+    const MechRec& read = gAxis.at(0).Mechanisms.at(0);
+    EXPECT_EQ(read.DataNumber, 11);
+    EXPECT_EQ(read.MechanismData[12].TextID, gearbox.MechanismData[12].TextID);
+    EXPECT_EQ(read.MechanismData[12].UnitText, gearbox.MechanismData[12].UnitText);
+}
+
+struct BrokenFileCase {
+    const char* name;
+    const char* sql;      // run on the written file; nullptr: see bytes
+    const char* bytes;    // "text": not a database; "half": truncated; "none": no file
+    int message;
+    int errorNumber;      // the number the error line begins with; 0: no error line
+};
+
+class BrokenFileTest : public ReadTest, public ::testing::WithParamInterface<BrokenFileCase> {};
+
+TEST_P(BrokenFileTest, GivesItsMessageAndAnEmptyApplication)
+{
+    const BrokenFileCase& c = GetParam();
+    if (c.sql)
+        Execute(file_, c.sql);
+    const std::string bytes = ReadBytes(file_);
+    if (c.bytes == std::string("text"))
+        WriteBytes(file_, "Axis 1: belt and pulley, 3 kg\n" + std::string(5000, '-'));
+    else if (c.bytes == std::string("half"))
+        WriteBytes(file_, bytes.substr(0, 4096 + 512));
+    else if (c.bytes == std::string("none"))
+        fs::remove(file_);
+    const std::string before = ReadBytes(file_);
+
+    EXPECT_EQ(nFctReadApplicationFile(file_), model::kFalse);
+
+    EXPECT_EQ(gbFileAccessError, model::kTrue);
+    ASSERT_EQ(display_.shown.size(), 1u);
+    EXPECT_EQ(display_.Number(), c.message);
+    const std::string& text = display_.shown[0].text;
+    if (c.errorNumber)
+        EXPECT_EQ(text.substr(0, text.find(" - ")), std::to_string(c.errorNumber)) << text;
+    else
+        EXPECT_EQ(text.find(" - "), std::string::npos) << text;
+    EXPECT_EQ(nFctGetUsedAxisCount(), 0);
+    EXPECT_EQ(gWindowStatus.size(), 1u);
+    EXPECT_EQ(ReadBytes(file_), before);  // opened for reading only
+}
+
+using platform::kDbColumnNotFound;
+using platform::kDbFileNotFound;
+using platform::kDbNoCurrentRecord;
+using platform::kDbNotADatabase;
+using platform::kDbOverflow;
+using platform::kDbTableNotFound;
+using platform::kDbTypeMismatch;
+
+INSTANTIATE_TEST_SUITE_P(
+    Corpus, BrokenFileTest,
+    ::testing::Values(
+        BrokenFileCase{"NotADatabase", nullptr, "text", 1006, kDbNotADatabase},
+        BrokenFileCase{"Truncated", nullptr, "half", 1006, kDbNotADatabase},
+        BrokenFileCase{"Missing", nullptr, "none", 1006, kDbFileNotFound},
+        BrokenFileCase{"MarkerXX", "UPDATE ProjectInfo SET CompanyMarker = 'XX'", "", 1013, 0},
+        BrokenFileCase{"MarkerLowerCase", "UPDATE ProjectInfo SET CompanyMarker = 'qz'", "", 1013, 0},
+        BrokenFileCase{"MarkerRowMissing", "DELETE FROM ProjectInfo", "", 1013, 0},
+        BrokenFileCase{"TableMissing", "DROP TABLE MechData", "", 1006, kDbTableNotFound},
+        BrokenFileCase{"WindowTableMissing", "DROP TABLE WindowStatus", "", 1006, kDbTableNotFound},
+        BrokenFileCase{"ColumnMissing", "ALTER TABLE DataType DROP COLUMN HelpID", "", 1006, kDbColumnNotFound},
+        BrokenFileCase{"DataTypeRowRemoved", "DELETE FROM DataType WHERE rowid = 5", "", 1006,
+                       kDbNoCurrentRecord},
+        BrokenFileCase{"DataTypeRowAdded",
+                       "UPDATE DataType SET rowid = rowid + 100000 WHERE rowid >= 5;"
+                       "UPDATE DataType SET rowid = rowid - 99999 WHERE rowid >= 100000;"
+                       "INSERT INTO DataType (rowid, MechanismID, Data, UnitType, UnitID, Factor, Status, "
+                       "TextID, UnitText, HelpID) VALUES (5, 11, 9.5, 1, 1, 1.0, 0, 1, 'x', 0)",
+                       "", 1006, appfile::kInvalidFileFormat},
+        BrokenFileCase{"MechDataRowAdded", "INSERT INTO MechData SELECT * FROM MechData", "", 1006,
+                       appfile::kInvalidFileFormat},
+        BrokenFileCase{"FourAxes",
+                       "INSERT INTO AxisData SELECT * FROM AxisData; UPDATE AxisData SET Number = rowid;"
+                       "INSERT INTO MechData SELECT * FROM MechData; INSERT INTO DataType SELECT * FROM DataType",
+                       "", 1006, appfile::kSubscriptOutOfRange},
+        BrokenFileCase{"AxisNumbersTwoAndTwo", "UPDATE AxisData SET Number = 2", "", 1006,
+                       appfile::kInvalidFileFormat},
+        BrokenFileCase{"ElevenSegments", "UPDATE AxisData SET NumberOfMotionSegments = 11 WHERE rowid = 1", "",
+                       1006, appfile::kSubscriptOutOfRange},
+        BrokenFileCase{"SixLoadParameters", "UPDATE AxisData SET LoadDataNumber = 6 WHERE rowid = 1", "", 1006,
+                       appfile::kSubscriptOutOfRange},
+        BrokenFileCase{"NegativeMotorCount", "UPDATE AxisData SET MotorDataNumber = -1 WHERE rowid = 1", "",
+                       1006, appfile::kSubscriptOutOfRange},
+        BrokenFileCase{"ValueBeyond16Bits", "UPDATE DataType SET UnitID = 40000 WHERE rowid = 1", "", 1006,
+                       kDbOverflow},
+        BrokenFileCase{"TextInNumberColumn", "UPDATE DataType SET Status = 'two' WHERE rowid = 2", "", 1006,
+                       kDbTypeMismatch}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace appfile_test
