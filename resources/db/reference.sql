@@ -329,201 +329,201 @@ INSERT INTO ConversionFactors ("From", "To", Factor, Divisor) VALUES
 
 INSERT INTO ParameterSetup (MechID, UnitID, Status, TextID, HelpID) VALUES
     -- 0 belt-pulley
-    ( 0,  3, 0, 0, 0),   --  0 motor pulley diameter
-    ( 0, 11, 2, 0, 0),   --  1 motor pulley weight
-    ( 0,  3, 2, 0, 0),   --  2 motor pulley thickness
-    ( 0, 14, 2, 0, 0),   --  3 motor pulley density
-    ( 0, 20, 0, 0, 0),   --  4 number of load pulleys
-    ( 0,  3, 0, 0, 0),   --  5 load pulley diameter
-    ( 0, 11, 2, 0, 0),   --  6 load pulley weight
-    ( 0,  3, 2, 0, 0),   --  7 load pulley thickness
-    ( 0, 14, 2, 0, 0),   --  8 load pulley density
-    ( 0, 11, 1, 0, 0),   --  9 belt weight
-    ( 0, 19, 0, 0, 0),   -- 10 efficiency
-    ( 0, 12, 1, 0, 0),   -- 11 friction torque
+    ( 0,  3, 0,  67, 0),   --  0 motor pulley diameter
+    ( 0, 11, 2,  68, 0),   --  1 motor pulley weight
+    ( 0,  3, 2,  69, 0),   --  2 motor pulley thickness
+    ( 0, 14, 2,  71, 0),   --  3 motor pulley density
+    ( 0, 20, 0,  77, 0),   --  4 number of load pulleys
+    ( 0,  3, 0,  79, 0),   --  5 load pulley diameter
+    ( 0, 11, 2,  81, 0),   --  6 load pulley weight
+    ( 0,  3, 2,  82, 0),   --  7 load pulley thickness
+    ( 0, 14, 2,  83, 0),   --  8 load pulley density
+    ( 0, 11, 1,  84, 0),   --  9 belt weight
+    ( 0, 19, 0,  89, 0),   -- 10 efficiency
+    ( 0, 12, 1,  91, 0),   -- 11 friction torque
     -- 1 conveyor
-    ( 1,  3, 0, 0, 0),   --  0 drive pulley diameter
-    ( 1, 11, 1, 0, 0),   --  1 drive pulley weight
-    ( 1, 20, 1, 0, 0),   --  2 number of idler pulleys
-    ( 1,  3, 1, 0, 0),   --  3 idler pulley diameter
-    ( 1, 11, 1, 0, 0),   --  4 idler pulley weight
-    ( 1, 11, 1, 0, 0),   --  5 belt weight
-    ( 1, 20, 1, 0, 0),   --  6 friction coefficient
-    ( 1, 19, 0, 0, 0),   --  7 efficiency
-    ( 1, 11, 1, 0, 0),   --  8 thrust force
-    ( 1, 21, 1, 0, 0),   --  9 angle
-    ( 1, 13, 1, 0, 0),   -- 10 additional inertia
+    ( 1,  3, 0,  67, 0),   --  0 drive pulley diameter
+    ( 1, 11, 1,  68, 0),   --  1 drive pulley weight
+    ( 1, 20, 1, 125, 0),   --  2 number of idler pulleys
+    ( 1,  3, 1, 129, 0),   --  3 idler pulley diameter
+    ( 1, 11, 1, 143, 0),   --  4 idler pulley weight
+    ( 1, 11, 1,  84, 0),   --  5 belt weight
+    ( 1, 20, 1, 144, 0),   --  6 friction coefficient
+    ( 1, 19, 0,  89, 0),   --  7 efficiency
+    ( 1, 11, 1, 145, 0),   --  8 thrust force
+    ( 1, 21, 1, 146, 0),   --  9 angle
+    ( 1, 13, 1, 149, 0),   -- 10 additional inertia
     -- 2 coupling
-    ( 2,  3, 0, 0, 0),   --  0 outer diameter
-    ( 2,  3, 1, 0, 0),   --  1 inner diameter
-    ( 2,  3, 2, 0, 0),   --  2 length
-    ( 2, 11, 2, 0, 0),   --  3 weight
-    ( 2, 14, 2, 0, 0),   --  4 density
+    ( 2,  3, 0, 155, 0),   --  0 outer diameter
+    ( 2,  3, 1, 162, 0),   --  1 inner diameter
+    ( 2,  3, 2, 166, 0),   --  2 length
+    ( 2, 11, 2,  50, 0),   --  3 weight
+    ( 2, 14, 2, 178, 0),   --  4 density
     -- 3 disk
-    ( 3,  3, 0, 0, 0),   --  0 diameter
-    ( 3,  3, 2, 0, 0),   --  1 thickness
-    ( 3, 11, 2, 0, 0),   --  2 weight
-    ( 3, 14, 2, 0, 0),   --  3 density
+    ( 3,  3, 0, 182, 0),   --  0 diameter
+    ( 3,  3, 2, 185, 0),   --  1 thickness
+    ( 3, 11, 2,  50, 0),   --  2 weight
+    ( 3, 14, 2, 178, 0),   --  3 density
     -- 4 gearbox
-    ( 4, 19, 0, 0, 0),   --  0 efficiency
-    ( 4, 13, 1, 0, 0),   --  1 reducer inertia
-    ( 4, 20, 0, 0, 0),   --  2 ratio
+    ( 4, 19, 0,  89, 0),   --  0 efficiency
+    ( 4, 13, 1, 191, 0),   --  1 reducer inertia
+    ( 4, 20, 0, 206, 0),   --  2 ratio
     -- 5 leadscrew
-    ( 5,  3, 0, 0, 0),   --  0 screw diameter
-    ( 5,  3, 0, 0, 0),   --  1 screw length
-    ( 5, 14, 0, 0, 0),   --  2 density
-    ( 5, 10, 0, 0, 0),   --  3 pitch/lead
-    ( 5, 19, 0, 0, 0),   --  4 efficiency
-    ( 5, 20, 1, 0, 0),   --  5 friction coefficient
-    ( 5, 12, 1, 0, 0),   --  6 preload torque
-    ( 5, 11, 1, 0, 0),   --  7 thrust force
-    ( 5, 11, 1, 0, 0),   --  8 additional moved weight
-    ( 5, 21, 1, 0, 0),   --  9 angle
-    ( 5, 13, 1, 0, 0),   -- 10 additional inertia
-    ( 5,  4, 3, 0, 0),   -- 11 maximum (terminal) velocity
+    ( 5,  3, 0, 207, 0),   --  0 screw diameter
+    ( 5,  3, 0, 208, 0),   --  1 screw length
+    ( 5, 14, 0, 178, 0),   --  2 density
+    ( 5, 10, 0,  49, 0),   --  3 pitch/lead
+    ( 5, 19, 0,  89, 0),   --  4 efficiency
+    ( 5, 20, 1, 144, 0),   --  5 friction coefficient
+    ( 5, 12, 1, 209, 0),   --  6 preload torque
+    ( 5, 11, 1, 145, 0),   --  7 thrust force
+    ( 5, 11, 1, 211, 0),   --  8 additional moved weight
+    ( 5, 21, 1, 146, 0),   --  9 angle
+    ( 5, 13, 1, 149, 0),   -- 10 additional inertia
+    ( 5,  4, 3, 217, 0),   -- 11 maximum (terminal) velocity
     -- 6 rack-pinion
-    ( 6,  3, 0, 0, 0),   --  0 pinion diameter
-    ( 6,  3, 1, 0, 0),   --  1 pinion length
-    ( 6, 11, 1, 0, 0),   --  2 rack weight
-    ( 6,  3, 0, 0, 0),   --  3 rack length
-    ( 6, 14, 1, 0, 0),   --  4 density
-    ( 6, 10, 0, 0, 0),   --  5 pitch/lead
-    ( 6, 19, 0, 0, 0),   --  6 efficiency
-    ( 6, 20, 1, 0, 0),   --  7 friction coefficient
-    ( 6, 11, 1, 0, 0),   --  8 thrust force
-    ( 6, 21, 1, 0, 0),   --  9 angle
-    ( 6, 13, 1, 0, 0),   -- 10 additional inertia
+    ( 6,  3, 0, 218, 0),   --  0 pinion diameter
+    ( 6,  3, 1, 219, 0),   --  1 pinion length
+    ( 6, 11, 1, 221, 0),   --  2 rack weight
+    ( 6,  3, 0, 222, 0),   --  3 rack length
+    ( 6, 14, 1, 178, 0),   --  4 density
+    ( 6, 10, 0,  49, 0),   --  5 pitch/lead
+    ( 6, 19, 0,  89, 0),   --  6 efficiency
+    ( 6, 20, 1, 144, 0),   --  7 friction coefficient
+    ( 6, 11, 1, 145, 0),   --  8 thrust force
+    ( 6, 21, 1, 146, 0),   --  9 angle
+    ( 6, 13, 1, 149, 0),   -- 10 additional inertia
     -- 7 rotary table
-    ( 7, 19, 0, 0, 0),   --  0 efficiency
-    ( 7, 13, 1, 0, 0),   --  1 inertia
-    ( 7, 20, 0, 0, 0),   --  2 ratio
-    ( 7, 20, 3, 0, 0),   --  3 friction coefficient (not read by the calculation)
-    ( 7,  3, 0, 0, 0),   --  4 table diameter
-    ( 7,  3, 1, 0, 0),   --  5 table thickness
-    ( 7, 14, 1, 0, 0),   --  6 density
-    ( 7,  5, 3, 0, 0),   --  7 maximum input velocity
+    ( 7, 19, 0,  89, 0),   --  0 efficiency
+    ( 7, 13, 1, 191, 0),   --  1 inertia
+    ( 7, 20, 0, 206, 0),   --  2 ratio
+    ( 7, 20, 3, 144, 0),   --  3 friction coefficient (not read by the calculation)
+    ( 7,  3, 0, 223, 0),   --  4 table diameter
+    ( 7,  3, 1, 226, 0),   --  5 table thickness
+    ( 7, 14, 1, 178, 0),   --  6 density
+    ( 7,  5, 3, 192, 0),   --  7 maximum input velocity
     -- 9 nip roll
-    ( 9,  3, 0, 0, 0),   --  0 drive roller outer diameter
-    ( 9,  3, 1, 0, 0),   --  1 drive roller inner diameter
-    ( 9,  3, 1, 0, 0),   --  2 drive roller length
-    ( 9, 14, 1, 0, 0),   --  3 drive roller density
-    ( 9, 20, 1, 0, 0),   --  4 number of driven rollers
-    ( 9,  3, 1, 0, 0),   --  5 driven roller outer diameter
-    ( 9,  3, 1, 0, 0),   --  6 driven roller inner diameter
-    ( 9,  3, 1, 0, 0),   --  7 driven roller length
-    ( 9, 14, 1, 0, 0),   --  8 driven roller density
-    ( 9, 11, 1, 0, 0),   --  9 web tension
-    ( 9, 12, 1, 0, 0),   -- 10 additional torque
+    ( 9,  3, 0, 227, 0),   --  0 drive roller outer diameter
+    ( 9,  3, 1, 228, 0),   --  1 drive roller inner diameter
+    ( 9,  3, 1, 230, 0),   --  2 drive roller length
+    ( 9, 14, 1, 231, 0),   --  3 drive roller density
+    ( 9, 20, 1, 232, 0),   --  4 number of driven rollers
+    ( 9,  3, 1, 233, 0),   --  5 driven roller outer diameter
+    ( 9,  3, 1, 239, 0),   --  6 driven roller inner diameter
+    ( 9,  3, 1, 240, 0),   --  7 driven roller length
+    ( 9, 14, 1, 242, 0),   --  8 driven roller density
+    ( 9, 11, 1, 243, 0),   --  9 web tension
+    ( 9, 12, 1, 244, 0),   -- 10 additional torque
     -- 61 centre-driven winder
-    (61,  3, 0, 0, 0),   --  0 roll maximum outer diameter
-    (61,  3, 1, 0, 0),   --  1 roll inner diameter
-    (61,  3, 1, 0, 0),   --  2 roll width
-    (61, 14, 1, 0, 0),   --  3 roll density
-    (61, 20, 1, 0, 0),   --  4 number of support rollers
-    (61,  3, 1, 0, 0),   --  5 support roller outer diameter
-    (61,  3, 1, 0, 0),   --  6 support roller inner diameter
-    (61,  3, 1, 0, 0),   --  7 support roller length
-    (61, 14, 1, 0, 0),   --  8 support roller density
-    (61, 11, 1, 0, 0),   --  9 web tension
-    (61, 12, 1, 0, 0),   -- 10 additional torque
+    (61,  3, 0, 246, 0),   --  0 roll maximum outer diameter
+    (61,  3, 1, 277, 0),   --  1 roll inner diameter
+    (61,  3, 1, 285, 0),   --  2 roll width
+    (61, 14, 1, 300, 0),   --  3 roll density
+    (61, 20, 1, 301, 0),   --  4 number of support rollers
+    (61,  3, 1, 302, 0),   --  5 support roller outer diameter
+    (61,  3, 1, 303, 0),   --  6 support roller inner diameter
+    (61,  3, 1, 304, 0),   --  7 support roller length
+    (61, 14, 1, 307, 0),   --  8 support roller density
+    (61, 11, 1, 243, 0),   --  9 web tension
+    (61, 12, 1, 244, 0),   -- 10 additional torque
     -- 62 surface-driven winder
-    (62,  3, 0, 0, 0),   --  0 roll maximum outer diameter
-    (62,  3, 1, 0, 0),   --  1 roll inner diameter
-    (62,  3, 1, 0, 0),   --  2 roll width
-    (62, 14, 1, 0, 0),   --  3 roll density
-    (62, 20, 1, 0, 0),   --  4 number of support rollers
-    (62,  3, 0, 0, 0),   --  5 support roller outer diameter
-    (62,  3, 1, 0, 0),   --  6 support roller inner diameter
-    (62,  3, 1, 0, 0),   --  7 support roller length
-    (62, 14, 1, 0, 0),   --  8 support roller density
-    (62, 11, 1, 0, 0),   --  9 web tension
-    (62, 12, 1, 0, 0),   -- 10 additional torque
+    (62,  3, 0, 246, 0),   --  0 roll maximum outer diameter
+    (62,  3, 1, 277, 0),   --  1 roll inner diameter
+    (62,  3, 1, 285, 0),   --  2 roll width
+    (62, 14, 1, 300, 0),   --  3 roll density
+    (62, 20, 1, 301, 0),   --  4 number of support rollers
+    (62,  3, 0, 302, 0),   --  5 support roller outer diameter
+    (62,  3, 1, 303, 0),   --  6 support roller inner diameter
+    (62,  3, 1, 304, 0),   --  7 support roller length
+    (62, 14, 1, 307, 0),   --  8 support roller density
+    (62, 11, 1, 243, 0),   --  9 web tension
+    (62, 12, 1, 244, 0),   -- 10 additional torque
     -- 10 to 15 motors: the motor check reads entries 0 to 3 and 6 to 8, the
     -- report's currents entry 4
-    (10,  5, 0, 0, 0),   --  0 rated speed
-    (10, 12, 0, 0, 0),   --  1 rated torque
-    (10, 12, 0, 0, 0),   --  2 maximum torque
-    (10, 13, 0, 0, 0),   --  3 rotor inertia
-    (10, 17, 1, 0, 0),   --  4 torque constant Kt
-    (10, 11, 3, 0, 0),   --  5 weight
-    (10, 13, 1, 0, 0),   --  6 brake inertia
-    (10, 20, 1, 0, 0),   --  7 gear ratio
-    (10, 13, 1, 0, 0),   --  8 gear inertia
-    (11,  5, 0, 0, 0),
-    (11, 12, 0, 0, 0),
-    (11, 12, 0, 0, 0),
-    (11, 13, 0, 0, 0),
-    (11, 17, 1, 0, 0),
-    (11, 11, 3, 0, 0),
-    (11, 13, 1, 0, 0),
-    (11, 20, 1, 0, 0),
-    (11, 13, 1, 0, 0),
-    (12,  5, 0, 0, 0),
-    (12, 12, 0, 0, 0),
-    (12, 12, 0, 0, 0),
-    (12, 13, 0, 0, 0),
-    (12, 17, 1, 0, 0),
-    (12, 11, 3, 0, 0),
-    (12, 13, 1, 0, 0),
-    (12, 20, 1, 0, 0),
-    (12, 13, 1, 0, 0),
-    (13,  5, 0, 0, 0),
-    (13, 12, 0, 0, 0),
-    (13, 12, 0, 0, 0),
-    (13, 13, 0, 0, 0),
-    (13, 17, 1, 0, 0),
-    (13, 11, 3, 0, 0),
-    (13, 13, 1, 0, 0),
-    (13, 20, 1, 0, 0),
-    (13, 13, 1, 0, 0),
-    (14,  5, 0, 0, 0),
-    (14, 12, 0, 0, 0),
-    (14, 12, 0, 0, 0),
-    (14, 13, 0, 0, 0),
-    (14, 17, 1, 0, 0),
-    (14, 11, 3, 0, 0),
-    (14, 13, 1, 0, 0),
-    (14, 20, 1, 0, 0),
-    (14, 13, 1, 0, 0),
-    (15,  5, 0, 0, 0),
-    (15, 12, 0, 0, 0),
-    (15, 12, 0, 0, 0),
-    (15, 13, 0, 0, 0),
-    (15, 17, 1, 0, 0),
-    (15, 11, 3, 0, 0),
-    (15, 13, 1, 0, 0),
-    (15, 20, 1, 0, 0),
-    (15, 13, 1, 0, 0),
+    (10,  5, 0, 251, 0),   --  0 rated speed
+    (10, 12, 0, 252, 0),   --  1 rated torque
+    (10, 12, 0, 253, 0),   --  2 maximum torque
+    (10, 13, 0, 220, 0),   --  3 rotor inertia
+    (10, 17, 1,  53, 0),   --  4 torque constant Kt
+    (10, 11, 3,  50, 0),   --  5 weight
+    (10, 13, 1, 332, 0),   --  6 brake inertia
+    (10, 20, 1, 333, 0),   --  7 gear ratio
+    (10, 13, 1, 334, 0),   --  8 gear inertia
+    (11,  5, 0, 251, 0),
+    (11, 12, 0, 252, 0),
+    (11, 12, 0, 253, 0),
+    (11, 13, 0, 220, 0),
+    (11, 17, 1,  53, 0),
+    (11, 11, 3,  50, 0),
+    (11, 13, 1, 332, 0),
+    (11, 20, 1, 333, 0),
+    (11, 13, 1, 334, 0),
+    (12,  5, 0, 251, 0),
+    (12, 12, 0, 252, 0),
+    (12, 12, 0, 253, 0),
+    (12, 13, 0, 220, 0),
+    (12, 17, 1,  53, 0),
+    (12, 11, 3,  50, 0),
+    (12, 13, 1, 332, 0),
+    (12, 20, 1, 333, 0),
+    (12, 13, 1, 334, 0),
+    (13,  5, 0, 251, 0),
+    (13, 12, 0, 252, 0),
+    (13, 12, 0, 253, 0),
+    (13, 13, 0, 220, 0),
+    (13, 17, 1,  53, 0),
+    (13, 11, 3,  50, 0),
+    (13, 13, 1, 332, 0),
+    (13, 20, 1, 333, 0),
+    (13, 13, 1, 334, 0),
+    (14,  5, 0, 251, 0),
+    (14, 12, 0, 252, 0),
+    (14, 12, 0, 253, 0),
+    (14, 13, 0, 220, 0),
+    (14, 17, 1,  53, 0),
+    (14, 11, 3,  50, 0),
+    (14, 13, 1, 332, 0),
+    (14, 20, 1, 333, 0),
+    (14, 13, 1, 334, 0),
+    (15,  5, 0, 251, 0),
+    (15, 12, 0, 252, 0),
+    (15, 12, 0, 253, 0),
+    (15, 13, 0, 220, 0),
+    (15, 17, 1,  53, 0),
+    (15, 11, 3,  50, 0),
+    (15, 13, 1, 332, 0),
+    (15, 20, 1, 333, 0),
+    (15, 13, 1, 334, 0),
     -- 20 load: weight only
-    (20, 11, 0, 0, 0),   --  0 weight
+    (20, 11, 0,  50, 0),   --  0 weight
     -- 21 load: solid cylinder
-    (21,  3, 0, 0, 0),   --  0 length
-    (21,  3, 0, 0, 0),   --  1 diameter
-    (21, 14, 0, 0, 0),   --  2 density
+    (21,  3, 0, 166, 0),   --  0 length
+    (21,  3, 0, 182, 0),   --  1 diameter
+    (21, 14, 0, 178, 0),   --  2 density
     -- 22 load: hollow cylinder
-    (22,  3, 0, 0, 0),   --  0 length
-    (22,  3, 0, 0, 0),   --  1 inner diameter
-    (22,  3, 0, 0, 0),   --  2 outer diameter
-    (22, 14, 0, 0, 0),   --  3 density
+    (22,  3, 0, 166, 0),   --  0 length
+    (22,  3, 0, 162, 0),   --  1 inner diameter
+    (22,  3, 0, 155, 0),   --  2 outer diameter
+    (22, 14, 0, 178, 0),   --  3 density
     -- 23 load: solid rectangular
-    (23,  3, 0, 0, 0),   --  0 side a
-    (23,  3, 0, 0, 0),   --  1 side b
-    (23,  3, 0, 0, 0),   --  2 side c
-    (23, 14, 0, 0, 0),   --  3 density
+    (23,  3, 0, 308, 0),   --  0 side a
+    (23,  3, 0, 350, 0),   --  1 side b
+    (23,  3, 0, 356, 0),   --  2 side c
+    (23, 14, 0, 178, 0),   --  3 density
     -- 30 profile segment, in parameter-index order
-    (30,  4, 2, 0, 0),   --  0 initial velocity
-    (30,  4, 2, 0, 0),   --  1 final velocity
-    (30, 22, 2, 0, 0),   --  2 duration
-    (30,  7, 2, 0, 0),   --  3 acceleration
-    (30,  1, 2, 0, 0),   --  4 distance
-    (30, 20, 1, 0, 0),   --  5 load weight applied (1 applied, 0 not)
+    (30,  4, 2, 132, 0),   --  0 initial velocity
+    (30,  4, 2, 133, 0),   --  1 final velocity
+    (30, 22, 2, 134, 0),   --  2 duration
+    (30,  7, 2, 135, 0),   --  3 acceleration
+    (30,  1, 2, 136, 0),   --  4 distance
+    (30, 20, 1, 357, 0),   --  5 load weight applied (1 applied, 0 not)
     -- 40 quick setup
-    (40,  4, 2, 0, 0),   --  0 velocity
-    (40, 22, 2, 0, 0),   --  1 total time
-    (40,  1, 2, 0, 0),   --  2 distance
-    (40, 22, 2, 0, 0),   --  3 acceleration time
-    (40, 22, 2, 0, 0),   --  4 deceleration time
-    (40, 22, 1, 0, 0);   --  5 dwell time
+    (40,  4, 2, 147, 0),   --  0 velocity
+    (40, 22, 2, 139, 0),   --  1 total time
+    (40,  1, 2, 136, 0),   --  2 distance
+    (40, 22, 2, 137, 0),   --  3 acceleration time
+    (40, 22, 2, 138, 0),   --  4 deceleration time
+    (40, 22, 1, 148, 0);   --  5 dwell time
 
 -- The reading order is the order of the rows above.
 UPDATE ParameterSetup SET "Index" = rowid;
