@@ -104,6 +104,8 @@ struct BrokenFileCase {
     int errorNumber;      // the number the error line begins with; 0: no error line
 };
 
+void PrintTo(const BrokenFileCase& c, std::ostream* os) { *os << c.name; }
+
 class BrokenFileTest : public ReadTest, public ::testing::WithParamInterface<BrokenFileCase> {};
 
 TEST_P(BrokenFileTest, GivesItsMessageAndAnEmptyApplication)

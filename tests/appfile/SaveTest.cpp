@@ -73,6 +73,8 @@ struct FailedSaveCase {
     int message;
 };
 
+void PrintTo(const FailedSaveCase& c, std::ostream* os) { *os << c.name; }
+
 class FailedSaveTest : public ApplicationFileTest, public ::testing::WithParamInterface<FailedSaveCase> {};
 
 TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
