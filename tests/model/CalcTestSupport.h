@@ -17,6 +17,10 @@
 #include "model/basAxisCalculations.h"
 #include "model/basAxisData.h"
 
+// Relative comparison for calculated values.
+#define EXPECT_REL(actual, expected) \
+    EXPECT_NEAR((actual), (expected), 1e-9 * std::fabs(expected) + 1e-12)
+
 namespace calc_test {
 
 inline constexpr double kPi = 3.14159265358979323846;
@@ -156,8 +160,7 @@ protected:
         for (int k = 0; k < kSelections; ++k)
             *Selection(k) = -1;
         savedAxes_ = gAxis;
-        SubResetAllAxes();
-        SubAddAxis(kAxisId);
+        NewAxis();
     }
     void TearDown() override
     {
@@ -170,6 +173,12 @@ protected:
             *Selection(k) = savedSelection_[k];
     }
 
+    // A fresh axis array holding one empty axis.
+    void NewAxis()
+    {
+        SubResetAllAxes();
+        SubAddAxis(kAxisId);
+    }
     AxisRec& Axis() { return gAxis[nFctFindAxisIndex(kAxisId)]; }
 
     // Appends a mechanism with its entries in order; returns its index.
@@ -231,6 +240,23 @@ protected:
     }
     double Result(int16_t index, int cell) { return Axis().Mechanisms[index].MechResult[cell].Value; }
 
+    // The five results of a mechanism (N.m, kg.m^2, rev/s) and the values it
+    // leaves in the accumulators (velocity and acceleration given apart).
+    void ExpectMechanism(int16_t index, double velocity, double acceleration, double totalInertia,
+                         double torque, double peak, double mechanismInertia)
+    {
+        using namespace calc::MechResultIndex;
+        EXPECT_REL(Result(index, MaxInputVelocity), velocity);
+        EXPECT_REL(Result(index, TotalInertia), totalInertia);
+        EXPECT_REL(Result(index, ConstantTorque), torque);
+        EXPECT_REL(Result(index, PeakTorque), peak);
+        EXPECT_REL(Result(index, MechanismInertia), mechanismInertia);
+        EXPECT_REL(gdChainValue1, torque * 1000.0);
+        EXPECT_REL(gdChainValue2, totalInertia * 1000.0);
+        EXPECT_REL(gdChainValue3, velocity);
+        EXPECT_REL(gdChainValue4, acceleration);
+    }
+
     std::vector<int16_t> Warnings()
     {
         std::vector<int16_t> ids;
@@ -259,9 +285,5 @@ private:
     int16_t savedSelection_[kSelections] = {};
     std::vector<AxisRec> savedAxes_;
 };
-
-// Relative comparison for calculated values.
-#define EXPECT_REL(actual, expected) \
-    EXPECT_NEAR((actual), (expected), 1e-9 * std::fabs(expected) + 1e-12)
 
 } // namespace calc_test
