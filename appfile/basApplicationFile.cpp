@@ -41,7 +41,11 @@ bool SamePath(const std::string& a, const std::string& b)
     std::error_code ec;
     if (fs::equivalent(a, b, ec))
         return true;
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+    std::error_code ecA;
+    std::error_code ecB;
+    const fs::path canonicalA = fs::weakly_canonical(a, ecA);
+    const fs::path canonicalB = fs::weakly_canonical(b, ecB);
+    return !ecA && !ecB && canonicalA == canonicalB;
 }
 
 // The backup's name, or "" when the rule would name the file itself.

@@ -80,6 +80,20 @@ TEST_F(ReadTest, DefinedFlagsAndTypesComeFromTheRows)
     EXPECT_EQ(second.MotorIdentifier, MotorType::None);
 }
 
+// Texts left Null (as a database that stores no empty strings may leave
+// them) read as empty texts.
+TEST_F(ReadTest, NullTextsReadAsEmpty)
+{
+    Execute(file_, "CREATE TABLE Loose AS SELECT * FROM AxisData; DROP TABLE AxisData;"
+                   "ALTER TABLE Loose RENAME TO AxisData;"
+                   "UPDATE AxisData SET Description = NULL, MotorManufacturer = NULL WHERE rowid = 1");
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    EXPECT_EQ(gAxis.at(0).Description, "");
+    EXPECT_EQ(gAxis.at(0).MotorManufacturer, "");
+    EXPECT_EQ(gAxis.at(0).MotorDataNumber, 10);
+}
+
 // A mechanism stored with fewer parameters than its type has keeps the
 // type's own entries beyond the stored ones.
 TEST_F(ReadTest, EntriesBeyondAStoredCountKeepTheTypeDefaults)
