@@ -91,6 +91,7 @@ protected:
         gnRotaryLengthUnit = gnRotaryVelocityUnit = gnRotaryAccelerationUnit = gnTimeUnit = 0;
         SetControlRows({});
         SubResetAllAxes();
+        SubClearWindowStatus();
     }
 
     void SetControlRows(std::vector<ParamControlRow> rows)
