@@ -22,7 +22,7 @@ public:
             error_ = appfile::FromDbError(db.Error());
     }
 
-    RowAppender& Begin() { return Check(rs_.AddNew()); }
+    RowAppender& Begin() { return Check(ok_ && rs_.AddNew()); }
     RowAppender& Int(const char* column, int16_t value) { return Check(ok_ && rs_.SetInt(column, value)); }
     RowAppender& Bool(const char* column, int16_t flag) { return Check(ok_ && rs_.SetBool(column, flag != 0)); }
     RowAppender& Double(const char* column, double value) { return Check(ok_ && rs_.SetDouble(column, value)); }

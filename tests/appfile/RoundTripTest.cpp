@@ -105,8 +105,9 @@ TEST_P(RoundTripTest, RichApplicationComesBackFieldByField)
     ASSERT_EQ(written.at(0).NumberOfMotionSegments, 10);
     ASSERT_GT(written.at(1).MotorDataNumber, 0);
     ASSERT_GT(written.at(1).Mechanisms.at(3).DataNumber, 0);
-    if (!c.referenceData)
+    if (!c.referenceData) {
         ASSERT_EQ(written.at(0).Mechanisms.at(3).DataNumber, 13);
+    }
 
     const std::string file = folder_.file("rich.dat");
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
