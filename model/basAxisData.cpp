@@ -19,8 +19,8 @@ MechRec gMechBuffer = [] {
 
 namespace {
 
-// The number of records in use plus free ones (the upper bound N) of an
-// array whose last element is the spare.
+// The upper bound N of an axis array (records 0..N-1 and the spare at N);
+// 0 for an array that does not exist.
 int16_t UpperBound(const std::vector<AxisRec>& axes)
 {
     return axes.empty() ? 0 : static_cast<int16_t>(axes.size() - 1);
@@ -29,9 +29,8 @@ int16_t UpperBound(const std::vector<AxisRec>& axes)
 // The records of the parameter control table that were built.
 std::span<const ParamControlRow> ControlRows()
 {
-    const auto count = std::clamp<size_t>(gnParamControlCount < 0 ? 0 : gnParamControlCount, 0,
-                                          gParamControl.size());
-    return {gParamControl.data(), count};
+    const size_t built = gnParamControlCount > 0 ? static_cast<size_t>(gnParamControlCount) : 0;
+    return {gParamControl.data(), std::min(built, gParamControl.size())};
 }
 
 // Gives param the unit at the selected position among the "NA" units of the

@@ -286,8 +286,8 @@ void SubResetAllAxes();
 void SubSaveAxesSnapshot();
 // dest becomes a copy of gAxis (the application-file writer's snapshot).
 void SubCopyAllAxes(std::vector<AxisRec>& dest);
-// Copies rec into gAxis at index (SubCopyAxisRecord, Number included); an
-// index outside 0..N is ignored.
+// Copies rec into gAxis at index (SubCopyAxisRecord, Number included: every
+// motor, load and quick-setup entry); an index outside 0..N-1 is ignored.
 void SubPutAxisRecord(const AxisRec& rec, int16_t index);
 
 // dest = bounds 0..N, records 0..N-1 copied by SubCopyAxisRecord, N zero.
