@@ -178,8 +178,10 @@ double dFctGetLoadShapeInertia(int16_t axisId);
 // ---- Chain passes and results -------------------------------------------
 
 // The static pass: resets the results, takes the largest profile velocity and
-// acceleration (ProfileMaxVelocity, ProfileMaxAcceleration), the load, runs
-// every mechanism from the load to the motor and stores AxisResult 0..2.
+// acceleration (ProfileMaxVelocity, ProfileMaxAcceleration; in linear motion
+// times the end device's revolutions per unit of travel, 0 when it gives
+// none), the load, runs every mechanism from the load to the motor and stores
+// AxisResult 0..2 and every mechanism's results and warnings.
 void SubCalcAxisResults(int16_t axisId);
 
 // The per-segment pass: inertia gets n + 1 elements (n = used segments), the
