@@ -1,4 +1,5 @@
 #include "platform/core/Database.h"
+#include "platform/core/TextCompare.h"
 
 #include <sqlite3.h>
 
@@ -40,20 +41,6 @@ std::string QuoteIdentifier(const std::string& name)
         quoted += c;
     }
     return quoted + "\"";
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = x - 'A' + 'a';
-        if (y >= 'A' && y <= 'Z') y = y - 'A' + 'a';
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 // The engine's own error, mapped to the layer's numbers.

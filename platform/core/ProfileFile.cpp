@@ -1,4 +1,5 @@
 #include "platform/core/ProfileFile.h"
+#include "platform/core/TextCompare.h"
 
 #include <cstdio>
 #include <fstream>
@@ -17,20 +18,6 @@ std::string Trim(const std::string& text)
     while (first < last && blank(text[first])) ++first;
     while (last > first && blank(text[last - 1])) --last;
     return text.substr(first, last - first);
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = x - 'A' + 'a';
-        if (y >= 'A' && y <= 'Z') y = y - 'A' + 'a';
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 std::string OneLine(std::string text)
