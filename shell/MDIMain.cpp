@@ -1,11 +1,24 @@
 #include "shell/MDIMain.h"
 
-#include "platform/core/ResourceStrings.h"
+#include "foundation/basTextResources.h"
+#include "foundation/ui/frmMessageDisplay.h"
+#include "platform/qt/QtPlatformServices.h"
 
 MDIMain::MDIMain(QWidget* parent)
     : QMainWindow(parent)
+    , platformServices_(std::make_unique<platform::QtPlatformServices>(this))
+    , messageDisplay_(std::make_unique<QtMessageDisplay>())
 {
     setObjectName("MDIMain");
-    const char* caption = platform::FindResourceString(31);
-    setWindowTitle(QString::fromUtf8(caption ? caption : "???"));
+    platform::InstallPlatformServices(platformServices_.get());
+    platform::InstallMessageDisplay(messageDisplay_.get());
+    setWindowTitle(QString::fromStdString(sFctGetText(31)));
+}
+
+MDIMain::~MDIMain()
+{
+    if (platform::InstalledPlatformServices() == platformServices_.get())
+        platform::InstallPlatformServices(nullptr);
+    if (platform::InstalledMessageDisplay() == messageDisplay_.get())
+        platform::InstallMessageDisplay(nullptr);
 }

@@ -1,0 +1,181 @@
+#include "foundation/ui/frmMessageDisplay.h"
+
+#include "foundation/basGlobalFunctions.h"
+#include "platform/qt/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+
+namespace {
+
+// The layout is designed in twips; 15 twips make a pixel at 96 dots per inch.
+constexpr int Px(int twips)
+{
+    return twips / 15;
+}
+
+constexpr int kButtonLefts[] = {1020, 2460, 3900};
+constexpr int kIconSize = 32;
+
+const QColor kWindowColor(225, 225, 225);
+const QColor kButtonColor(205, 205, 205);
+const QColor kTextPanelColor(245, 245, 245);
+
+// The string table and the composition break lines with carriage return and
+// line feed in either order; a label breaks at line feeds.
+QString DisplayLines(const std::string& text)
+{
+    QString lines = QString::fromStdString(text);
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
+}
+
+QPixmap IconPicture(int icon, const QStyle* style)
+{
+    static constexpr QStyle::StandardPixmap kPictures[] = {
+        QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxWarning,
+        QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxQuestion};
+    if (icon < 0 || icon >= 4)
+        return {};
+    return style->standardIcon(kPictures[icon]).pixmap(kIconSize, kIconSize);
+}
+
+void FillBackground(QWidget* widget, const QColor& color, QPalette::ColorRole role = QPalette::Window)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget* parent)
+    : QDialog(parent)
+    , vseTitle_(new QLabel(this))
+    , imgLogo_(new QLabel(this))
+    , imgMessage_(new QLabel(this))
+    , lblMsgContainer_(new QScrollArea(this))
+    , lblMessage_(new QLabel)
+    , vseCommand_{new QPushButton(this), new QPushButton(this), new QPushButton(this)}
+    , focusButton_(message.focusButton)
+    , result_(message.closeResult)
+{
+    setObjectName("frmMessageDisplay");
+    vseTitle_->setObjectName("vseTitle");
+    imgLogo_->setObjectName("imgLogo");
+    imgMessage_->setObjectName("imgMessage");
+    lblMsgContainer_->setObjectName("lblMsgContainer");
+    lblMessage_->setObjectName("lblMessage");
+    placeControls();
+
+    setWindowTitle(QString::fromStdString(message.caption));
+    vseTitle_->setText(QString::fromStdString(message.title));
+    imgLogo_->setPixmap(QApplication::windowIcon().pixmap(Px(975), Px(975)));
+    imgMessage_->setPixmap(IconPicture(message.icon, style()));
+    lblMessage_->setTextFormat(Qt::PlainText);
+    lblMessage_->setText(DisplayLines(message.text));
+
+    for (int k = 0; k < 3; ++k) {
+        QPushButton* button = vseCommand_[k];
+        const MessageButtonFace& face = message.buttons[k];
+        button->setObjectName(QStringLiteral("vseCommand%1").arg(k));
+        button->setText(QString::fromStdString(face.caption));
+        button->setProperty("Tag", QString::number(face.result));
+        button->setVisible(face.visible);
+        connect(button, &QPushButton::clicked, this, [this, k] { pressButton(k); });
+    }
+    if (message.colorScheme)
+        applyColorScheme();
+    SubCenterForm(platform::ToWindow(this));
+}
+
+void frmMessageDisplay::placeControls()
+{
+    setFixedSize(Px(5460), Px(3600));
+    vseTitle_->setGeometry(Px(690), Px(210), Px(3375), Px(975));
+    vseTitle_->setAlignment(Qt::AlignCenter);
+    vseTitle_->setWordWrap(true);
+    vseTitle_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QFont titleFont = vseTitle_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    vseTitle_->setFont(titleFont);
+    imgLogo_->setGeometry(Px(120), Px(210), Px(510), Px(975));
+    imgLogo_->setAlignment(Qt::AlignCenter);
+    imgMessage_->setGeometry(Px(4125), Px(210), Px(1230), Px(975));
+    imgMessage_->setAlignment(Qt::AlignCenter);
+
+    // The text panel; a text longer than the panel scrolls instead of being cut.
+    lblMsgContainer_->setGeometry(Px(120), Px(1380), Px(5235), Px(1605));
+    lblMsgContainer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblMsgContainer_->setWidgetResizable(true);
+    lblMsgContainer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblMessage_->setContentsMargins(Px(210 - 120), Px(1470 - 1380), Px(90), 0);
+    lblMessage_->setWordWrap(true);
+    lblMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMsgContainer_->setWidget(lblMessage_);
+
+    for (int k = 0; k < 3; ++k) {
+        vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(3090), Px(1395), Px(390));
+        vseCommand_[k]->setAutoDefault(true);
+    }
+}
+
+void frmMessageDisplay::applyColorScheme()
+{
+    FillBackground(this, kWindowColor);
+    FillBackground(vseTitle_, kWindowColor);
+    for (QPushButton* button : vseCommand_)
+        FillBackground(button, kButtonColor, QPalette::Button);
+    FillBackground(lblMsgContainer_->viewport(), kTextPanelColor);
+    FillBackground(lblMessage_, kTextPanelColor);
+}
+
+void frmMessageDisplay::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (focusButton_ >= 0 && focusButton_ < 3 && vseCommand_[focusButton_]->isVisible())
+        vseCommand_[focusButton_]->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void frmMessageDisplay::pressButton(int index)
+{
+    result_ = static_cast<int16_t>(vseCommand_[index]->property("Tag").toString().toInt());
+    accept();
+}
+
+void QtMessageDisplay::Beep()
+{
+    QApplication::beep();
+}
+
+void QtMessageDisplay::RestoreDefaultCursor()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+int16_t QtMessageDisplay::ShowMessage(const MessageComposition& message)
+{
+    frmMessageDisplay dialog(message, QApplication::activeWindow());
+    QCoreApplication::processEvents();
+    RestoreDefaultCursor();
+    dialog.exec();
+    QCoreApplication::processEvents();
+    return dialog.nResult();
+}
+
+void QtMessageDisplay::ShowCriticalBox(const std::string& title, const std::string& body)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), DisplayLines(body), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName("criticalBox");
+    box.exec();
+}

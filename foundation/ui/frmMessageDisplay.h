@@ -1,0 +1,50 @@
+#pragma once
+#include "foundation/MessageDisplay.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+// The message dialog: title panel, logo, the icon of the kind, the text and
+// three buttons in a row, laid out as composed by ComposeMessage. A button
+// returns its result; closing the dialog otherwise (Escape, the close box)
+// returns the composition's close result.
+class frmMessageDisplay : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmMessageDisplay(const MessageComposition& message, QWidget* parent = nullptr);
+
+    // The result of the pressed button, or the close result.
+    int16_t nResult() const { return result_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void placeControls();
+    void applyColorScheme();
+    void pressButton(int index);
+
+    QLabel* vseTitle_;
+    QLabel* imgLogo_;
+    QLabel* imgMessage_;
+    QScrollArea* lblMsgContainer_;
+    QLabel* lblMessage_;
+    std::array<QPushButton*, 3> vseCommand_;
+    int focusButton_;
+    int16_t result_;
+};
+
+// The message dialog and the plain critical box as the message system shows
+// them; installed at start-up.
+class QtMessageDisplay : public platform::MessageDisplay {
+public:
+    void Beep() override;
+    void RestoreDefaultCursor() override;
+    int16_t ShowMessage(const MessageComposition& message) override;
+    void ShowCriticalBox(const std::string& title, const std::string& body) override;
+};

@@ -1,0 +1,35 @@
+#pragma once
+#include "foundation/PlatformServices.h"
+#include "platform/qt/HelpViewer.h"
+
+#include <QPointer>
+
+class QWidget;
+
+namespace platform {
+
+// The widget behind a platform::Window and back.
+Window* ToWindow(QWidget* widget);
+QWidget* ToWidget(Window* window);
+
+// The platform services on Qt: the screen's depth, centring on the screen,
+// waiting on the event loop and the help window owned by the main window.
+class QtPlatformServices : public PlatformServices {
+public:
+    // helpOwner: the main window, which owns the help window.
+    explicit QtPlatformServices(QWidget* helpOwner);
+
+    int ColorBitsOfWindow(Window* window) override;
+    void CenterWindow(Window* window) override;
+    void WaitForTimer(int32_t milliseconds, int16_t& doneFlag) override;
+    void ShowHelpPage(const std::string& pageFile) override;
+
+    // The help window, or nullptr before the first page was shown.
+    HelpViewer* Viewer() const { return viewer_; }
+
+private:
+    QPointer<QWidget> helpOwner_;
+    QPointer<HelpViewer> viewer_;
+};
+
+} // namespace platform
