@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -73,12 +72,9 @@ void QtPlatformServices::WaitForTimer(int32_t milliseconds, int16_t& doneFlag)
 
 void QtPlatformServices::ShowHelpPage(const std::string& pageFile)
 {
-    const QString file = QString::fromStdString(pageFile);
-    if (!QFileInfo(file).isFile())
-        return;
     if (!viewer_)
         viewer_ = new HelpViewer(helpOwner_);
-    viewer_->ShowPage(file);
+    viewer_->ShowPage(QString::fromStdString(pageFile));
 }
 
 } // namespace platform

@@ -67,10 +67,8 @@ private slots:
         MDIMain window;
         window.show();
         SubShowHelpTopic("NoSuchTopic.htm");
-        QVERIFY(!ViewerOf(window));
-        QVERIFY(QApplication::topLevelWidgets().size() >= 1);
-        for (QWidget* w : QApplication::topLevelWidgets())
-            QVERIFY(!(w->isVisible() && qobject_cast<platform::HelpViewer*>(w)));
+        platform::HelpViewer* viewer = ViewerOf(window);
+        QVERIFY(!viewer || !viewer->isVisible());
     }
 
     void everyTopicOfTheProgramHasAPage()
