@@ -1,0 +1,75 @@
+#include "platform/qt/DialogLook.h"
+
+#include "foundation/MessageDisplay.h"
+#include "foundation/basWinAPICalls.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+namespace platform {
+
+bool ColorSchemeWanted()
+{
+    return glScreenColors >= 257;
+}
+
+namespace {
+
+void SetRole(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void PaintBackground(QWidget* widget, const QColor& color)
+{
+    widget->setAutoFillBackground(true);
+    SetRole(widget, QPalette::Window, color);
+}
+
+void PaintButton(QAbstractButton* button, const QColor& color)
+{
+    SetRole(button, QPalette::Button, color);
+}
+
+void PaintBase(QWidget* widget, const QColor& color)
+{
+    SetRole(widget, QPalette::Base, color);
+}
+
+void TakeMainWindowLook(QWidget* dialog, QWidget* mainWindow, QLabel* logo)
+{
+    if (!mainWindow)
+        return;
+    dialog->setWindowIcon(mainWindow->windowIcon());
+    if (!logo)
+        return;
+    if (auto* mainLogo = mainWindow->findChild<QLabel*>("imgLogo"))
+        logo->setPixmap(mainLogo->pixmap());
+}
+
+QColor ColorFromRgbLong(int32_t value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+int32_t RgbLongFromColor(const QColor& color)
+{
+    return color.red() + 256 * color.green() + 65536 * color.blue();
+}
+
+void Beep()
+{
+    if (MessageDisplay* display = InstalledMessageDisplay())
+        display->Beep();
+    else
+        QApplication::beep();
+}
+
+} // namespace platform

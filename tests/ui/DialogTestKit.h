@@ -1,0 +1,84 @@
+#pragma once
+// What the dialog tests share: acting on a modal dialog once it shows, fakes
+// of the window services (help pages) and of the message display (beeps,
+// messages and their answers), and the program's reference data loaded from
+// a private application folder.
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/MessageDisplay.h"
+#include "foundation/PlatformServices.h"
+#include "foundation/basDatabaseAccess.h"
+#include "foundation/basParameterControl.h"
+#include "tests/support/TestAppFolder.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dialog_tests {
+
+// Runs act on the next modal dialog once it is shown and active.
+inline void WhenModalShows(std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || !modal->isActiveWindow())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+    });
+    poll->start(10);
+}
+
+// Records the help pages asked for; centring and waiting do nothing.
+class RecordingServices : public platform::PlatformServices {
+public:
+    RecordingServices() { platform::InstallPlatformServices(this); }
+    ~RecordingServices() override { platform::InstallPlatformServices(nullptr); }
+    int ColorBitsOfWindow(platform::Window*) override { return 32; }
+    void CenterWindow(platform::Window*) override {}
+    void WaitForTimer(int32_t, int16_t& doneFlag) override { doneFlag = -1; }
+    void ShowHelpPage(const std::string& pageFile) override { helpPages.push_back(pageFile); }
+    std::vector<std::string> helpPages;
+};
+
+// Records beeps and messages and answers each message with answer.
+class RecordingMessages : public platform::MessageDisplay {
+public:
+    RecordingMessages() { platform::InstallMessageDisplay(this); }
+    ~RecordingMessages() override { platform::InstallMessageDisplay(nullptr); }
+    void Beep() override { ++beeps; }
+    void RestoreDefaultCursor() override {}
+    int16_t ShowMessage(const MessageComposition& message) override
+    {
+        messages.push_back(message);
+        return answer;
+    }
+    void ShowCriticalBox(const std::string& title, const std::string&) override { criticalBoxes.push_back(title); }
+    int beeps = 0;
+    std::vector<MessageComposition> messages;
+    std::vector<std::string> criticalBoxes;
+    int16_t answer = kResultOk;
+};
+
+// The reference data of the program (units, factors, parameter set-up,
+// switches) loaded from a private copy of the application folder.
+class ReferenceData {
+public:
+    ReferenceData()
+    {
+        loaded = bFctOpenReferenceDatabase() && bFctReadUnitList() && bFctReadConversionFactors()
+                 && bFctCreateParameterControlTable() && bFctReadFunctionalitySettings();
+    }
+    ~ReferenceData() { SubCloseReferenceDatabase(); }
+    testing_support::TestAppFolder folder;
+    bool loaded = false;
+};
+
+} // namespace dialog_tests
