@@ -1,8 +1,61 @@
 #include "shell/MDIMain.h"
 
+#include "foundation/basAppPaths.h"
+#include "foundation/basDatabaseAccess.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basIniFileControl.h"
+#include "foundation/basParameterControl.h"
 #include "foundation/basTextResources.h"
+#include "foundation/basWinAPICalls.h"
 #include "foundation/ui/frmMessageDisplay.h"
+#include "model/basMechanismChain.h"
+#include "platform/qt/MdiChildWindow.h"
+#include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "shell/Main.h"
+#include "shell/basWindowSlots.h"
+#include "shell/frmStartup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QSessionManager>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+MDIMain* gMainWindow = nullptr;
+
+// Window placement in the settings is in twips.
+constexpr int kTwipsPerPixel = 15;
+
+QFrame* Panel(QWidget* parent, const char* name)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+void SetBackColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+MDIMain* MainWindow()
+{
+    return gMainWindow;
+}
 
 MDIMain::MDIMain(QWidget* parent)
     : QMainWindow(parent)
@@ -10,15 +63,251 @@ MDIMain::MDIMain(QWidget* parent)
     , messageDisplay_(std::make_unique<QtMessageDisplay>())
 {
     setObjectName("MDIMain");
+    gMainWindow = this;
     platform::InstallPlatformServices(platformServices_.get());
     platform::InstallMessageDisplay(messageDisplay_.get());
+    platform::InstallRecentFileMenu(this);
     setWindowTitle(QString::fromStdString(sFctGetText(31)));
+    BuildPanels();
+    BuildMenus();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        // The session ends: Yes or No only, the close cannot be refused.
+        mnFctUpdateDataToFile(0);
+        mSubCloseApplicationFile();
+        sessionEnding_ = true;
+    });
 }
 
 MDIMain::~MDIMain()
 {
+    // The axis windows go before the main window's services.
+    SubCloseAllAxisWindows();
+    if (gMainWindow == this)
+        gMainWindow = nullptr;
+    if (platform::InstalledRecentFileMenu() == this)
+        platform::InstallRecentFileMenu(nullptr);
     if (platform::InstalledPlatformServices() == platformServices_.get())
         platform::InstallPlatformServices(nullptr);
     if (platform::InstalledMessageDisplay() == messageDisplay_.get())
         platform::InstallMessageDisplay(nullptr);
+}
+
+void MDIMain::BuildPanels()
+{
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    picTopToolbar_ = Panel(central, "picTopToolbar");
+    auto* toolRow = new QHBoxLayout(picTopToolbar_);
+    toolRow->setContentsMargins(4, 2, 4, 2);
+    // New, Open, Save and, at the right edge, Help (Print has no action).
+    for (int index : {0, 1, 2, 4}) {
+        auto* button = new QToolButton(picTopToolbar_);
+        button->setObjectName(QStringLiteral("vseTopToolbar_%1").arg(index));
+        button->setAutoRaise(true);
+        if (index == 4) {
+            toolRow->addStretch(1);
+            button->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+        }
+        toolRow->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [this, index] { vseTopToolbar_Click(index); });
+        vseTopToolbar_[static_cast<size_t>(index)] = button;
+    }
+    column->addWidget(picTopToolbar_);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    picControlBar_ = Panel(central, "picControlBar");
+    auto* controlColumn = new QVBoxLayout(picControlBar_);
+    controlColumn->setContentsMargins(2, 2, 2, 2);
+    auto* vseControlBar = Panel(picControlBar_, "vseControlBar_1");
+    auto* treeBox = new QVBoxLayout(vseControlBar);
+    treeBox->setContentsMargins(0, 0, 0, 0);
+    outTree_ = new platform::OutlineTree(vseControlBar);
+    outTree_->setObjectName("outTree");
+    treeBox->addWidget(outTree_);
+    controlColumn->addWidget(vseControlBar);
+    picControlBar_->setFixedWidth(190);
+    picControlBar_->setVisible(false);
+    connect(outTree_, &platform::OutlineTree::LineClicked, this, &MDIMain::outTree_Click);
+    middle->addWidget(picControlBar_);
+
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName("mdiArea");
+    platform::ConnectChildActivation(mdiArea_);
+    middle->addWidget(mdiArea_, 1);
+    column->addLayout(middle, 1);
+
+    picStatusBar_ = Panel(central, "picStatusBar");
+    auto* statusRow = new QHBoxLayout(picStatusBar_);
+    statusRow->setContentsMargins(4, 2, 4, 2);
+    lblMessage_ = new QLabel(picStatusBar_);
+    lblMessage_->setObjectName("lblMessage");
+    lblFilename_ = new QLabel(picStatusBar_);
+    lblFilename_->setObjectName("lblFilename");
+    lblFilename_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusRow->addWidget(lblMessage_, 1);
+    statusRow->addWidget(lblFilename_, 1);
+    column->addWidget(picStatusBar_);
+
+    setCentralWidget(central);
+}
+
+void MDIMain::MDIForm_Resize()
+{
+    if (centralWidget() && centralWidget()->layout())
+        centralWidget()->layout()->activate();
+}
+
+void MDIMain::MDIForm_Load(frmStartup* startup)
+{
+    mbFirstActivation = true;
+    SubWaitForTimer(5000);
+
+    switch (gnMainWindowState) {
+    case 0:
+        setWindowState(Qt::WindowNoState);
+        setGeometry(gnMainWindowLeft / kTwipsPerPixel, gnMainWindowTop / kTwipsPerPixel,
+                    gnMainWindowWidth / kTwipsPerPixel, gnMainWindowHeight / kTwipsPerPixel);
+        break;
+    case 2:
+        setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        break;
+    }
+    glScreenColors = lFctGetColorCount(platform::ToWindow(startup ? static_cast<QWidget*>(startup) : this));
+    if (gsLastUsedPath.empty())
+        gsLastUsedPath = gsAppPath;
+    if (!gbIniFound)
+        SubWriteIniFile(gsAppPath + kIniFileName);
+    // The reference database needs no log-on: it is opened directly.
+    gsCurrentFile.clear();
+    gsTextNo = sFctGetText(151);
+    gsTextYes = sFctGetText(152);
+    gsTextY = sFctGetText(153);
+    gsTextN = sFctGetText(154);
+    if (!gbScreen640x480)
+        picControlBar_->setVisible(true);
+    mSubSetColorScheme();
+    mSubLoadLanguageTexts();
+    picTopToolbar_->setVisible(gbShowTaskbar != 0);
+    picStatusBar_->setVisible(gbShowMessageBar != 0);
+    gnTreeMarkedLine = -1;
+    gnTreeActiveLine = -1;
+    show();
+    if (startup)
+        startup->close();
+}
+
+void MDIMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (mbFirstActivation)
+        QTimer::singleShot(0, this, &MDIMain::MDIForm_Activate);
+}
+
+void MDIMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && mbFirstActivation && isVisible())
+        MDIForm_Activate();
+}
+
+void MDIMain::MDIForm_Activate()
+{
+    if (!mbFirstActivation || programEnded_)
+        return;
+    // Later activations do nothing, also while this one lets events run.
+    mbFirstActivation = false;
+    QApplication::processEvents();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SubResetWindowSlots();
+    lblMessage_->setText(QString::fromStdString(sFctGetText(88)));
+    QApplication::processEvents();
+
+    const bool loaded = bFctOpenReferenceDatabase() && bFctReadUnitList() && bFctReadConversionFactors()
+                        && bFctCreateParameterControlTable() && bFctReadFunctionalitySettings();
+    if (!loaded) {
+        // The loader has shown its box; the program ends without unloading.
+        QApplication::restoreOverrideCursor();
+        programEnded_ = true;
+        hide();
+        SubEndProgram(kExitLoaderFailed);
+        return;
+    }
+    SubUpdateRecentFileMenu(9);
+    SubClearMechanismBuffer();
+    mSubTickLanguage(gnLanguageOffset);
+    if (gbLoadDefaultAxis)
+        mnuAxisSub_Click(0);
+    QApplication::processEvents();
+    QApplication::restoreOverrideCursor();
+    lblMessage_->clear();
+}
+
+void MDIMain::mSubSetColorScheme()
+{
+    if (glScreenColors < 257)
+        return;
+    const QColor window(225, 225, 225);
+    const QColor bar(180, 180, 180);
+    SetBackColor(this, window);
+    SetBackColor(outTree_, window);
+    SetBackColor(outTree_->parentWidget(), window);
+    SetBackColor(picTopToolbar_, bar);
+    SetBackColor(picStatusBar_, bar);
+}
+
+void MDIMain::closeEvent(QCloseEvent* event)
+{
+    if (programEnded_) {
+        event->accept();
+        return;
+    }
+    const int unloadMode = sessionEnding_ ? 2 : unloadByProgram_ ? 1 : 0;
+    if (MDIForm_QueryUnload(unloadMode)) {
+        unloadByProgram_ = false;
+        event->ignore();
+        return;
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+int16_t MDIMain::MDIForm_QueryUnload(int unloadMode)
+{
+    if (unloadMode != 0)
+        return 0;  // closed by the program or the ending session: asked already
+    if (isMinimized())
+        showNormal();
+    if (mbBusy)
+        return -1;
+    if (mnFctUpdateDataToFile(-1) == 2)
+        return -1;
+    mSubCloseApplicationFile();
+    return 0;
+}
+
+void MDIMain::mSubStorePlacement()
+{
+    gnMainWindowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    const QRect placement = normalGeometry().isValid() ? normalGeometry() : geometry();
+    gnMainWindowLeft = placement.x() * kTwipsPerPixel;
+    gnMainWindowTop = placement.y() * kTwipsPerPixel;
+    gnMainWindowWidth = placement.width() * kTwipsPerPixel;
+    gnMainWindowHeight = placement.height() * kTwipsPerPixel;
+}
+
+void MDIMain::MDIForm_Unload()
+{
+    mSubStorePlacement();
+    SubWriteIniFile(gsAppPath + kIniFileName);
+    if (bFctAnySlotUnloaded()) {
+        SubCloseAllAxisWindows();
+        QApplication::processEvents();
+    }
+    SubCloseReferenceDatabase();
 }

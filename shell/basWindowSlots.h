@@ -96,6 +96,9 @@ void SubRefreshAxisTree();
 // not in the tree (any more) is unmarked instead: the active line is then
 // recomputed from the main window's active axis window.
 void SubMarkActiveWindowInTree();
+// The 0-based position of the axis among the axes in use, -1 when it is not
+// in use.
+int16_t nFctUsedAxisPosition(int16_t axisId);
 // The outline line of an axis window: 4p + 2 + windowKind, p the 0-based
 // position of the axis among the axes in use; -1 when the axis is not in use.
 int16_t nFctTreeLineOfWindow(int16_t axisId, int16_t windowKind);

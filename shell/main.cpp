@@ -1,15 +1,12 @@
-// The program: sets the application folder and runs the start-up.
-#include "shell/MDIMain.h"
-
-#include "foundation/basAppPaths.h"
+// The program: runs the start-up from the program's folder, then the event
+// loop until the main window is gone.
+#include "shell/Main.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    SubSetAppPaths(QCoreApplication::applicationDirPath().toStdString());
-    MDIMain window;
-    window.show();
+    Main(QCoreApplication::applicationDirPath().toStdString());
     return app.exec();
 }

@@ -1,0 +1,80 @@
+#include "design/frmAxisDesign.h"
+
+#include "model/basAxisData.h"
+#include "model/basWindowStatus.h"
+#include "shell/basWindowSlots.h"
+
+#include <QLabel>
+
+namespace {
+constexpr int16_t kWindowKind = WindowKind::AxisDesign;
+}
+
+frmAxisDesign::frmAxisDesign(QWidget* parent)
+    : platform::MdiChildWindow(parent)
+{
+    setObjectName("frmAxisDesign");
+    setWidget(new QLabel(this));
+}
+
+frmAxisDesign::~frmAxisDesign()
+{
+    RunUnloadStepOnce();
+}
+
+int16_t frmAxisDesign::AxisId() const
+{
+    return nFctSlotOfTag(Tag().toStdString());
+}
+
+void frmAxisDesign::Form_Activate()
+{
+    const int16_t axis = AxisId();
+    const int16_t position = nFctUsedAxisPosition(axis);
+    if (position < 0)
+        return;
+    if (mbFirstActivation) {
+        mbFirstActivation = false;
+        mSubSetFormCaption();
+        SubSetWindowStatus(position + 1, kWindowKind, WindowState(), model::kFalse);
+    } else {
+        SubSetWindowStatus(axis, kWindowKind, WindowState(), model::kFalse);
+    }
+    SubAxisWindowActivated(axis, kWindowKind);
+}
+
+void frmAxisDesign::mSubSetFormCaption()
+{
+    setWindowTitle(QString::fromStdString(sFctAxisWindowCaption(35, Tag().toStdString())));
+}
+
+void frmAxisDesign::mSubWriteLoadDataToTable()
+{
+    emit TableRefreshed(0);
+}
+
+void frmAxisDesign::mSubWriteMechanismDataToTable()
+{
+    emit TableRefreshed(1);
+}
+
+void frmAxisDesign::mSubWriteMotorDataToTable()
+{
+    emit TableRefreshed(2);
+}
+
+void frmAxisDesign::WindowStateStep()
+{
+    const int16_t axis = AxisId();
+    if (!mbFirstActivation && nFctUsedAxisPosition(axis) >= 0)
+        SubSetWindowStatus(axis, kWindowKind, WindowState(), model::kFalse);
+}
+
+void frmAxisDesign::UnloadStep()
+{
+    const auto slot = static_cast<size_t>(AxisId());
+    if (slot > 0 && slot < gbDesignUnloaded.size()) {
+        gbDesignUnloaded[slot] = -1;
+        gfrmAxisDesign[slot] = nullptr;
+    }
+}

@@ -1,0 +1,103 @@
+#include "platform/qt/OutlineTree.h"
+
+#include <QHeaderView>
+#include <QStyle>
+
+namespace platform {
+
+OutlineTree::OutlineTree(QWidget* parent)
+    : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setRootIsDecorated(true);
+    connect(this, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) { item->setExpanded(true); });
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+        const int line = LineOfItem(item);
+        if (line >= 0)
+            emit LineClicked(line);
+    });
+}
+
+void OutlineTree::Clear()
+{
+    lines_.clear();
+    clear();
+}
+
+int OutlineTree::AddLine(const QString& text, int indent)
+{
+    QTreeWidgetItem* parentItem = nullptr;
+    for (auto it = lines_.rbegin(); it != lines_.rend(); ++it) {
+        if (it->indent < indent) {
+            parentItem = it->item;
+            break;
+        }
+    }
+    auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+    item->setText(0, text);
+    lines_.push_back({item, indent, 0});
+    return LineCount() - 1;
+}
+
+QString OutlineTree::LineText(int line) const
+{
+    const QTreeWidgetItem* item = LineItem(line);
+    return item ? item->text(0) : QString();
+}
+
+int OutlineTree::Indent(int line) const
+{
+    return LineItem(line) ? lines_[static_cast<size_t>(line)].indent : -1;
+}
+
+bool OutlineTree::SetPictureType(int line, int pictureType)
+{
+    QTreeWidgetItem* item = LineItem(line);
+    if (!item)
+        return false;
+    lines_[static_cast<size_t>(line)].picture = pictureType;
+    const bool marked = pictureType == kPictureMarked;
+    item->setIcon(0, marked ? style()->standardIcon(QStyle::SP_ArrowRight) : QIcon());
+    QFont font = item->font(0);
+    font.setBold(marked);
+    item->setFont(0, font);
+    return true;
+}
+
+int OutlineTree::PictureType(int line) const
+{
+    return LineItem(line) ? lines_[static_cast<size_t>(line)].picture : -1;
+}
+
+void OutlineTree::ExpandAll()
+{
+    for (const Line& line : lines_)
+        line.item->setExpanded(true);
+}
+
+int OutlineTree::ListIndex() const
+{
+    return LineOfItem(currentItem());
+}
+
+QTreeWidgetItem* OutlineTree::LineItem(int line) const
+{
+    if (line < 0 || line >= LineCount())
+        return nullptr;
+    return lines_[static_cast<size_t>(line)].item;
+}
+
+int OutlineTree::LineOfItem(const QTreeWidgetItem* item) const
+{
+    if (!item)
+        return -1;
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].item == item)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace platform

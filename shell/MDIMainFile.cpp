@@ -1,0 +1,220 @@
+// The main window's File menu: new, open, recent files, save, save as,
+// options and exit, the save question, and opening and closing an
+// application as a whole.
+#include "shell/MDIMain.h"
+
+#include "appfile/basApplicationFile.h"
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/basAppPaths.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basIniFileControl.h"
+#include "foundation/basTextResources.h"
+#include "model/basAxisData.h"
+#include "model/basChangeDetection.h"
+#include "model/basWindowStatus.h"
+#include "shell/Main.h"
+#include "shell/basWindowSlots.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QStringList>
+
+namespace {
+
+constexpr const char* kCancelledFileName = "*.Dat";
+
+// "description|pattern|..." as the file dialog's name filters.
+QStringList NameFilters(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        filters << (description.contains('(') ? description : description + " (" + parts[i + 1] + ")");
+    }
+    return filters;
+}
+
+// The Qt file dialog, modal on the main window.
+std::string RunQtFileDialog(QWidget* owner, const FileDialogSetup& setup)
+{
+    QFileDialog dialog(owner, QString::fromStdString(setup.title), QString::fromStdString(setup.initialDir));
+    dialog.setNameFilters(NameFilters(setup.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(setup.defaultExt));
+    if (setup.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return setup.fileName;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+// The folder holds no file at all.
+bool FolderEmpty(const std::string& folder)
+{
+    return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden).isEmpty();
+}
+
+} // namespace
+
+std::string MDIMain::mSubRunFileDialog(bool save)
+{
+    if (FolderEmpty(gsLastUsedPath))
+        gsLastUsedPath = gsAppPath;
+    FileDialogSetup setup;
+    setup.save = save;
+    setup.title = sFctGetText(save ? 342 : 341);
+    setup.filter = sFctGetText(97);
+    setup.defaultExt = "Dat";
+    setup.fileName = kCancelledFileName;
+    setup.initialDir = gsLastUsedPath;
+    return fileDialog_ ? fileDialog_(setup) : RunQtFileDialog(this, setup);
+}
+
+void MDIMain::mnuFileFunction_Click(int index)
+{
+    switch (index) {
+    case 0:  // New
+        if (mnFctUpdateDataToFile(-1) == 2)
+            return;
+        mSubEnableMainMenus(false);
+        gnTreeMarkedLine = 2;
+        gnTreeActiveLine = 2;
+        mSubCloseApplicationFile();
+        mnuAxisSub_Click(0);
+        mSubEnableFileFunctions();
+        mSubEnableMainMenus(true);
+        return;
+    case 1:  // Open
+        if (mnFctUpdateDataToFile(-1) == 2)
+            return;
+        mSubOpenApplicationFile(mSubRunFileDialog(false));
+        return;
+    case 2:
+        mSubSave();
+        return;
+    case 3:
+        mSubSaveAs();
+        return;
+    case 8:
+        // The options dialog is not in the program yet.
+        return;
+    case 21:  // Exit
+        if (mnFctUpdateDataToFile(-1) == 2)
+            return;
+        mSubCloseApplicationFile();
+        unloadByProgram_ = true;
+        close();
+        return;
+    default:
+        if (index >= 10 && index <= 19) {
+            if (mnFctUpdateDataToFile(-1) == 2)
+                return;
+            mSubOpenApplicationFile(gsRecentFiles[static_cast<size_t>(index - 10)]);
+        }
+        return;
+    }
+}
+
+void MDIMain::mSubOpenApplicationFile(const std::string& sFile)
+{
+    if (sFile == kCancelledFileName || sFile.empty())
+        return;
+    mSubCloseApplicationFile();
+    gsCurrentFile = sFile;
+    const bool ok = nFctReadApplicationFile(gsCurrentFile) != 0;
+    gsLastUsedPath = sFctGetFolderPart(gsCurrentFile);
+    if (!ok) {
+        // The application stays closed: no axis, no file, the tree's root.
+        gsCurrentFile.clear();
+        SubResetAllAxes();
+        SubClearWindowStatus();
+        SubRefreshAxisTree();
+        return;
+    }
+    SubAddRecentFile(gsCurrentFile);
+    SubUpdateRecentFileMenu(9);
+    lblFilename_->setText(QString::fromStdString(sFctShortenPath(gsCurrentFile, 80)));
+    mSubEnableMainMenus(false);
+    SubSaveAxesSnapshot();
+    mSubOpenAllAxes();
+    mSubEnableFileFunctions();
+    mSubEnableMainMenus(true);
+    SubActivateFirstDesignWindow(-1);
+}
+
+bool MDIMain::mSubSave()
+{
+    if (gsCurrentFile.empty())
+        return mSubSaveAs();
+    // The baseline moves only when the file was written.
+    if (nFctWriteApplicationFile(gsCurrentFile))
+        SubSaveAxesSnapshot();
+    return true;
+}
+
+bool MDIMain::mSubSaveAs()
+{
+    const std::string chosen = mSubRunFileDialog(true);
+    if (chosen == kCancelledFileName || chosen.empty())
+        return false;
+    if (!nFctWriteApplicationFile(chosen))
+        return true;  // the file keeps its previous name, tree and recent list
+    gsCurrentFile = chosen;
+    lblFilename_->setText(QString::fromStdString(sFctShortenPath(gsCurrentFile, 80)));
+    SubRefreshAxisTree();
+    gsLastUsedPath = sFctGetFolderPart(gsCurrentFile);
+    SubAddRecentFile(gsCurrentFile);
+    SubUpdateRecentFileMenu(9);
+    SubSaveAxesSnapshot();
+    return true;
+}
+
+void MDIMain::mSubCloseApplicationFile()
+{
+    gsCurrentFile.clear();
+    lblFilename_->clear();
+    SubClearWindowStatus();
+    SubResetAllAxes();
+    SubCloseAllAxisWindows();
+}
+
+int16_t MDIMain::mnFctUpdateDataToFile(int16_t bAllowCancel)
+{
+    int16_t result = kResultNo;
+    gbFileAccessError = 0;
+    const int16_t state = nFctGetModifiedState();
+    if (state == 1) {
+        gMsg->nKind = kKindQuery;
+        gMsg->nTextID = 96;
+        gMsg->nMessageNumber = 4001;
+        gMsg->nButtons = bAllowCancel ? kButtonsYesNoCancel : kButtonsYesNo;
+        result = gMsg->nFctDisplay();
+        if (result == kResultYes && (!mSubSave() || gbFileAccessError))
+            result = kResultCancel;
+    } else if (state == 2 && !gsCurrentFile.empty()) {
+        // Only window states changed: saved without asking. A failed save
+        // keeps the application.
+        mSubSave();
+        if (gbFileAccessError)
+            result = kResultCancel;
+    }
+    return result;
+}
+
+void MDIMain::SetItemVisible(int index, bool visible)
+{
+    if (index >= 0 && index < static_cast<int>(mnuFileFunction_.size()))
+        mnuFileFunction_[static_cast<size_t>(index)]->setVisible(visible);
+}
+
+void MDIMain::SetItemCaption(int index, const std::string& caption)
+{
+    if (index >= 0 && index < static_cast<int>(mnuFileFunction_.size()))
+        mnuFileFunction_[static_cast<size_t>(index)]->setText(QString::fromStdString(caption));
+}
