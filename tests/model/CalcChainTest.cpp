@@ -101,6 +101,42 @@ TEST_F(CalcChain, LinearMotionGivesTheSameMotorValues)
     EXPECT_REL(Axis().AxisResult[2].Value, h.torque);
 }
 
+TEST_F(CalcChain, LinearMotionWithoutATravelValueMovesNothing)
+{
+    // A linear profile of 200 mm/s whose end device gives no revolutions per
+    // travel: a screw whose lead was cleared (travel 0) or a chain edited to
+    // end in a gearbox (no travel, -1). Neither may turn into a motion, let
+    // alone a negative one: the maxima and the motor velocity are 0.
+    struct Case { const char* name; bool gearboxAtEnd; };
+    for (const Case& k : {Case{"lead cleared", false}, Case{"gearbox at the end", true}}) {
+        SCOPED_TRACE(k.name);
+        NewAxis();
+        BuildDriveTrain();
+        if (k.gearboxAtEnd)
+            AddMechanism(MechanismType::Gearbox, {Entry::Percent(90), Param(0), Entry::Plain(2)});
+        else
+            Axis().Mechanisms[2].MechanismData[3].Data = 0;
+        Axis().MotionMode = MotionMode::Linear;
+        SegmentRec seg;  // 0 -> 200 mm/s in 0.5 s
+        seg.InitialVelocity = Param(0, 1, kMmPerS, 4);
+        seg.FinalVelocity = Param(200, 1, kMmPerS, 4);
+        seg.Duration = Param(0.5, 1, kSecond, 22);
+        seg.Acceleration = Param(0, 1, kMmPerS2, 7);
+        seg.Distance = Param(0, 1, kMm, 1);
+        seg.LoadWeightApplied = Param(1);
+        AddSegment(seg);
+
+        SubCalcAxisResults(kAxisId);
+        EXPECT_EQ(Axis().ProfileMaxVelocity.Value, 0.0);
+        EXPECT_EQ(Axis().ProfileMaxAcceleration.Value, 0.0);
+        EXPECT_EQ(Axis().AxisResult[0].Value, 0.0);
+
+        ProfileTable calculation;
+        nFctBuildVelocityProfile(kAxisId, -1, calculation, model::kTrue);
+        EXPECT_EQ(calculation, (ProfileTable{0, 0, 0.5, 0, 0, 0}));  // the time stays
+    }
+}
+
 TEST_F(CalcChain, SegmentPassLeavesTheLoadOutWhereTheProfileDoes)
 {
     BuildDriveTrain();

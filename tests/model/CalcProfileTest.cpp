@@ -59,6 +59,16 @@ TEST(CalcCompleteSegment, EachRuleOnItsSmallestCase)
         {"none, distance only", {0, 0, 0, 0, 7}, {0, 0, 0, 0, 7}},
         // a speed that grows in the negative direction keeps a positive a
         {"1 negative direction", {0, -100, 2, 0, 0}, {0, -100, 2, 50, -100}},
+        // an acceleration alone completes nothing; the speed does not fall, so a > 0
+        {"none, acceleration only", {0, 0, 0, -20, 0}, {0, 0, 0, 20, 0}},
+        // Where several rules hold, the first in order wins:
+        // 2 before 3: steady 100 for 2 s gives a = 0, s = 200 (rule 3: vf = 120)
+        {"2 before 3", {100, 100, 2, 10, 0}, {100, 100, 2, 0, 200}},
+        // 2 before 7: s = 100 x 2 = 200 replaces 500 (rule 7: vf = 2 x 500 / 2 - 100 = 400)
+        {"2 before 7", {100, 100, 2, 0, 500}, {100, 100, 2, 0, 200}},
+        // 3 before 7: vf = 50 x 2 = 100, s = 50 x 2^2 / 2 = 100 replaces 30
+        // (rule 7: vf = 2 x 30 / 2 = 30, a = 15)
+        {"3 before 7", {0, 0, 2, 50, 30}, {0, 100, 2, 50, 100}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.rule);
