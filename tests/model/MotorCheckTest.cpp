@@ -1,0 +1,193 @@
+// The motor check: every result code, the advice text with its layout and
+// safety factors, and the read accessors of the motor block.
+#include "tests/model/SizingTestSupport.h"
+
+namespace sizing_test {
+namespace {
+
+class MotorCheckTest : public SizingTest {
+protected:
+    // A 5:1 gearbox (100 %) turning a steel disk 200 mm x 20 mm: load
+    // inertia at the motor 0.0246698 / 25 = 9.86792e-4 kg.m^2; 600 rpm at
+    // the motor, ramps of 20 rev/s^2 for 0.5 s each of 2 s, no constant
+    // torque. With a rotor J: peak 2 pi (9.86792e-4 + J) 20, RMS peak / sqrt 2.
+    void SetUp() override
+    {
+        SizingTest::SetUp();
+        AddMechanism(MechanismType::Gearbox, {{0, 100}, {2, 5}});
+        AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+        SetSegments({{0, 120, 0.5}, {120, 120, 1}, {120, 0, 0.5}});
+    }
+    // Rated speed (rpm), rated and maximum torque (N.m), rotor (kg.cm^2).
+    void UseMotor(double speed, double rated, double max, double rotor)
+    {
+        SetMotor({{0, speed}, {1, rated}, {2, max}, {3, rotor}});
+    }
+    int16_t CheckCode(int16_t category, int16_t withMotor = model::kTrue)
+    {
+        MotorRec motor;
+        nFctGetMotorRecord(kAxisId, motor);
+        return nFctCheckMotor(kAxisId, motor, category, withMotor);
+    }
+    std::string Text(int16_t& warnings, int16_t indent = 0, int16_t header = model::kTrue,
+                     int16_t blank = 2)
+    {
+        std::string text;
+        warnings = nFctBuildMotorCheckText(kAxisId, text, indent, header, blank);
+        return text;
+    }
+    static std::string T(int16_t id) { return sFctGetText(id); }
+};
+
+// With the 2 kg.cm^2 rotor: RMS 0.105455, peak 0.149136 N.m, ratio 4.93.
+// Without a rotor: RMS 0.0876829, peak 0.124002 N.m.
+TEST_F(MotorCheckTest, EveryCodeOfTheCheck)
+{
+    namespace Code = calc::MotorCheckCode;
+    struct Case {
+        const char* name;
+        double speed, rated, max, rotor;
+        int16_t code;
+    } cases[] = {
+        {"meets all", 1000, 0.5, 1.0, 2, Code::Passed},
+        {"600 rpm needed", 500, 0.5, 1.0, 2, Code::SpeedTooLow},
+        {"rated below RMS", 1000, 0.1, 1.0, 2, Code::RatedTorqueTooLow},
+        {"rated above 20 x 0.1055", 1000, 3.0, 1.0, 2, Code::RatedTorqueTooHigh},
+        {"max below peak", 1000, 0.5, 0.14, 2, Code::MaxTorqueTooLow},
+        {"max above 20 x 0.1491", 1000, 0.5, 3.5, 2, Code::MaxTorqueTooHigh},
+        {"no rotor", 1000, 0.5, 1.0, 0, Code::RotorInertiaMissing},
+        // 9.86792e-4 / 0.9e-4 = 10.96; / 1.5e-4 = 6.58; / 12e-4 = 0.82.
+        {"ratio above 10", 1000, 0.5, 1.0, 0.9, Code::InertiaRatioDiscard},
+        {"ratio above 6", 1000, 0.5, 1.0, 1.5, Code::InertiaRatioWarning},
+        {"ratio below 1", 1000, 0.5, 1.0, 12, Code::InertiaRatioTooLow},
+        // Several failures: the last one in the order speed, RMS, peak,
+        // inertia.
+        {"speed and RMS", 500, 0.1, 1.0, 2, Code::RatedTorqueTooLow},
+        {"speed and ratio", 500, 0.5, 1.0, 12, Code::InertiaRatioTooLow},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseMotor(c.speed, c.rated, c.max, c.rotor);
+        EXPECT_EQ(CheckCode(calc::MotorCheckCategory::All), c.code);
+    }
+    // Categories: speed and torques only, speed only, inertia only.
+    UseMotor(500, 0.5, 1.0, 12);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::SpeedAndTorques), Code::SpeedTooLow);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::Speed), Code::SpeedTooLow);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque), Code::Passed);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::Inertia), Code::InertiaRatioTooLow);
+    EXPECT_EQ(nFctCheckMotor(9, MotorRec{}, 0, model::kTrue), Code::Passed);
+}
+
+TEST_F(MotorCheckTest, WithoutRotorInertiaTheRealTorquesAreChecked)
+{
+    // The axis alone needs RMS 0.08768 N.m: a rated torque of 0.08 misses it.
+    UseMotor(1000, 0.08, 1.0, 0);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque, model::kFalse),
+              calc::MotorCheckCode::RatedTorqueTooLow);
+    int16_t warnings = 0;
+    EXPECT_EQ(Text(warnings), T(215) + "\r\n" + T(266) + "\r\n\r\n" + T(215) + "\r\n" + T(270));
+    EXPECT_EQ(warnings, 2);
+    // 0.09 covers it; the missing inertia is still told.
+    UseMotor(1000, 0.09, 1.0, 0);
+    EXPECT_EQ(Text(warnings), T(215) + "\r\n" + T(270));
+    EXPECT_EQ(warnings, 1);
+}
+
+TEST_F(MotorCheckTest, AdviceTextLayout)
+{
+    int16_t warnings = -1;
+    UseMotor(1000, 0.5, 1.0, 2);
+    EXPECT_EQ(Text(warnings, 4), "    " + T(264));
+    EXPECT_EQ(warnings, 0);
+
+    // Speed first, then the RMS torque; indent 2, one line break between.
+    UseMotor(500, 0.1, 1.0, 2);
+    const std::string header = "  " + T(215) + "\r\n";
+    EXPECT_EQ(Text(warnings, 2, model::kTrue, 1),
+              header + "  " + T(265) + "\r\n" + header + "  " + T(266));
+    EXPECT_EQ(warnings, 2);
+
+    // Torques above the range always name the maximum factor, in the plain
+    // number form; no header, no blank line.
+    UseMotor(1000, 3.0, 3.5, 2);
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 0),
+              T(329) + T(316) + " = 20" + T(330) + T(316) + " = 20");
+    EXPECT_EQ(warnings, 2);
+
+    // Below the range: the minimum factor only when it is above 1.
+    UseMotor(1000, 0.15, 1.0, 2);
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(264));
+    gdMinTorqueFactor = 1.5;  // 1.5 x 0.105455 = 0.158 > 0.15
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(266) + "\r\n" + T(315) + " = 1.5");
+    EXPECT_EQ(warnings, 1);
+}
+
+TEST_F(MotorCheckTest, InertiaAdvice)
+{
+    int16_t warnings = 0;
+    std::string text;
+    UseMotor(1000, 0.5, 1.0, 0.9);  // ratio 10.96
+    EXPECT_EQ(Text(warnings, 1, model::kFalse, 1), " " + T(268) + "\r\n " + T(269) + "10 : 1.");
+    UseMotor(1000, 0.5, 1.0, 12);  // ratio 0.82
+    EXPECT_EQ(Text(warnings, 1, model::kFalse, 1), " " + T(268) + "\r\n " + T(335) + "1 : 1.");
+    // Between the limits: a gearbox with a higher ratio, as the chain has one.
+    UseMotor(1000, 0.5, 1.0, 1.5);  // ratio 6.58
+    gdMaxInertiaWarning = 6.5;
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1),
+              T(268) + "\r\n" + T(269) + "6.5 : 1.\r\n" + T(281));
+    EXPECT_EQ(warnings, 1);
+    // Without a gearbox: add one. The disk alone, 0.0246698 kg.m^2, against
+    // a 36 kg.cm^2 rotor: 6.85.
+    SubDeleteMechanism(kAxisId, 0);
+    EXPECT_EQ(bFctAxisHasGearbox(kAxisId), model::kFalse);
+    UseMotor(1000, 1.0, 2.0, 36);
+    gdMaxInertiaWarning = 6;
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(268) + "\r\n" + T(269) + "6 : 1.\r\n" + T(280));
+}
+
+TEST_F(MotorCheckTest, MotorAndMechanismAccessors)
+{
+    MotorRec motor;
+    motor.Manufacturer = "kept";
+    EXPECT_EQ(nFctGetMotorRecord(kAxisId, motor), 0);  // no motor entries yet
+    EXPECT_EQ(motor.Manufacturer, "kept");
+    MotorRec stored = Motor({{0, 3000}, {3, 2}});
+    stored.Manufacturer = "Acme";
+    stored.ProductKey = "M-1";
+    nFctSetAxisMotor(kAxisId, stored, model::kFalse);
+    EXPECT_EQ(nFctGetMotorRecord(kAxisId, motor), 9);
+    EXPECT_EQ(motor.Identifier, MotorType::AcServo);
+    EXPECT_EQ(motor.TextID, 256);
+    EXPECT_EQ(motor.MotorData[3].Data, 2.0);
+    ParamRec param;
+    EXPECT_EQ(nFctGetMotorParameter(kAxisId, 0, param), model::kTrue);
+    EXPECT_EQ(param.Data, 3000.0);
+    EXPECT_EQ(nFctGetMotorParameter(kAxisId, 9, param), model::kFalse);
+    EXPECT_EQ(nFctGetMotorParameter(kAxisId, -1, param), model::kFalse);
+    EXPECT_EQ(sFctGetMotorManufacturer(kAxisId), "Acme");
+    EXPECT_EQ(sFctGetMotorProductKey(kAxisId), "M-1");
+    EXPECT_EQ(sFctGetMotorManufacturer(9), "");
+
+    SubSetMechanismManufacturer(kAxisId, 1, "Disks Ltd");
+    SubSetMechanismProductKey(kAxisId, 1, "D-200");
+    EXPECT_EQ(sFctGetMechanismManufacturer(kAxisId, 1), "Disks Ltd");
+    EXPECT_EQ(sFctGetMechanismProductKey(kAxisId, 1), "D-200");
+    EXPECT_EQ(sFctGetMechanismManufacturer(kAxisId, 2), "");
+    EXPECT_EQ(bFctAxisHasGearbox(kAxisId), model::kTrue);
+    EXPECT_EQ(bFctAxisHasGearbox(9), model::kFalse);
+}
+
+TEST_F(MotorCheckTest, PlainNumberForm)
+{
+    EXPECT_EQ(sFctPlainNumber(20), " 20");
+    EXPECT_EQ(sFctPlainNumber(1.5), " 1.5");
+    EXPECT_EQ(sFctPlainNumber(0.5), " .5");
+    EXPECT_EQ(sFctPlainNumber(-0.25), "-.25");
+    EXPECT_EQ(sFctPlainNumber(0), " 0");
+    gsDecimalSeparator = ",";
+    EXPECT_EQ(sFctPlainNumber(2.75), " 2.75");
+}
+
+} // namespace
+} // namespace sizing_test
