@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "ReferenceDbFixture.h"
 #include "foundation/basDatabaseAccess.h"
@@ -151,6 +152,29 @@ TEST_F(UnitsEndToEndTest, NewParametersInTheDefaultUnitsGiveTheBasicValues)
         const Value v = NewParameter(c.key, c.entry, c.system, c.data);
         EXPECT_EQ(v.UnitText, c.unitText);
         EXPECT_NEAR(InBasicUnit(v), c.basic, 1e-12 * c.basic);
+    }
+}
+
+TEST_F(UnitsEndToEndTest, EveryParameterHasAUnitAndAFactorInBothSystems)
+{
+    LoadReferenceData();
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    ASSERT_GT(gnParamControlCount, 0);
+    for (const ParamControlRow& row : gParamControl) {
+        SCOPED_TRACE("key " + std::to_string(row.MechID) + ", unit type " + std::to_string(row.UnitID));
+        for (const auto& [unit, factor, text] :
+             {std::tuple{row.EEUnitID, row.EEFactor, row.EEUnitText},
+              std::tuple{row.MUnitID, row.MFactor, row.MUnitText}}) {
+            EXPECT_GT(unit, 0);
+            EXPECT_FALSE(text.empty());
+            // Only a pitch/lead unit may carry a marker instead of a factor:
+            // -1 for a reciprocal unit, 0 for the pitch/lead rule.
+            if (row.UnitID == 10)
+                EXPECT_TRUE(factor > 0.0 || factor == -1.0 || factor == 0.0) << factor;
+            else
+                EXPECT_GT(factor, 0.0);
+        }
     }
 }
 
