@@ -61,9 +61,9 @@ void MdiChildWindow::closeEvent(QCloseEvent* event)
         QMdiSubWindow::closeEvent(event);
         return;
     }
-    // The close box only minimises.
+    // The close box only minimises (once the close has been refused).
     event->ignore();
-    showMinimized();
+    QMetaObject::invokeMethod(this, &QMdiSubWindow::showMinimized, Qt::QueuedConnection);
 }
 
 void MdiChildWindow::changeEvent(QEvent* event)
