@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisCalculationsInternal.h"
@@ -148,13 +149,13 @@ int16_t bFctQuickSetupEmpty(int16_t axisId)
     const AxisRec* axis = model::FindAxis(axisId);
     if (axis == nullptr || axis->QuickSetupDefined == 0)
         return model::kTrue;
-    static constexpr std::array<int16_t, 4> kTriangularSlots = {0, 1, 2, 5};
-    static constexpr std::array<int16_t, 6> kTrapezoidalSlots = {0, 1, 2, 3, 4, 5};
-    const bool triangular = axis->QuickSetupMode == QuickSetupMode::Triangular;
-    const int16_t* first = triangular ? kTriangularSlots.data() : kTrapezoidalSlots.data();
-    const size_t count = triangular ? kTriangularSlots.size() : kTrapezoidalSlots.size();
-    for (size_t k = 0; k < count; ++k)
-        if (axis->QuickSetupData[first[k]].Data != 0.0)
+    static constexpr int16_t kTriangularSlots[] = {0, 1, 2, 5};
+    static constexpr int16_t kTrapezoidalSlots[] = {0, 1, 2, 3, 4, 5};
+    const std::span<const int16_t> slots = axis->QuickSetupMode == QuickSetupMode::Triangular
+                                               ? std::span<const int16_t>(kTriangularSlots)
+                                               : std::span<const int16_t>(kTrapezoidalSlots);
+    for (int16_t slot : slots)
+        if (axis->QuickSetupData[static_cast<size_t>(slot)].Data != 0.0)
             return model::kFalse;
     return model::kTrue;
 }

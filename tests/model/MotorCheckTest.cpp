@@ -121,6 +121,8 @@ TEST_F(MotorCheckTest, AdviceTextLayout)
     gdMinTorqueFactor = 1.5;  // 1.5 x 0.105455 = 0.158 > 0.15
     EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(266) + "\r\n" + T(315) + " = 1.5");
     EXPECT_EQ(warnings, 1);
+    UseMotor(1000, 0.5, 0.2, 2);  // 1.5 x 0.149136 = 0.2237 > 0.2
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(267) + "\r\n" + T(315) + " = 1.5");
 }
 
 TEST_F(MotorCheckTest, InertiaAdvice)
