@@ -430,6 +430,127 @@ TEST_F(CalcMechanisms, WindersCarryTheirAdditionalTorqueLikeEveryMechanism)
     }
 }
 
+TEST_F(CalcMechanisms, MissingDivisorsGiveZeroContributions)
+{
+    // Each case leaves out the value a step divides by; the step's share
+    // becomes 0 (or the ratio 1) instead of a division by zero.
+    // Carried: 0.2 kg.m^2 and 1 N.m at 2 rev/s, 3 rev/s^2.
+    const Entry e{kBasicUnits};
+    const double conveyorJ = 0.001 + Disk(Mass(20), 0.05) + 2 * Mass(5) * 0.05 * 0.05 / 2;
+    const double driveRoller = Hollow(Mass(DensityWeight(7.85, Cylinder(50, 40, 300))), 0.05, 0.04);
+    struct Case {
+        const char* name;
+        int16_t type;
+        std::vector<ParamRec> entries;
+        double velocity, totalInertia, torque, peak, mechanismInertia;
+    };
+    const Case cases[] = {
+        // efficiency 0: no inertia and no torque pass through the screw
+        {"leadscrew without efficiency", MechanismType::Leadscrew,
+         {e.Length(20), e.Length(500), e.Density(7.85), Param(0.2, 1, kRevPerMm, 10),
+          Entry::Percent(0), Param(0), e.Torque(0.05), e.Weight(20)},
+         2, 0, 0, 0, 0},
+        // lead 0: the moved weight adds no inertia and the torque, preload
+        // included, is 0; the added inertia 0.002 stays: peak 2 pi 3 0.002
+        {"leadscrew without lead", MechanismType::Leadscrew,
+         {Param(0), Param(0), Param(0), Param(0, 1, kRevPerMm, 10), Entry::Percent(100),
+          Param(0), e.Torque(0.05), e.Weight(20), e.Weight(10), Param(0), e.Inertia(0.002)},
+         2, 0.002, 0, kTwoPi * 3 * 0.002, 0.002},
+        {"rack-pinion without efficiency", MechanismType::RackPinion,
+         {e.Length(40), e.Length(30), e.Weight(50), e.Length(1000), e.Density(7.85), Param(0),
+          Entry::Percent(0), Param(0), e.Weight(5)},
+         2, 0, 0, 0, 0},
+        // drive pulley 20 N D 100, idlers 2 x 5 N: only the pulleys and the
+        // added inertia remain, no torque
+        {"conveyor without efficiency", MechanismType::Conveyor,
+         {e.Length(100), e.Weight(20), Entry::Plain(2), e.Length(50), e.Weight(5), e.Weight(30),
+          Entry::Plain(0.1), Entry::Percent(0), e.Weight(10), Param(0), e.Inertia(0.001)},
+         2, conveyorJ, 0, kTwoPi * 3 * conveyorJ, conveyorJ},
+        // ratio 0: nothing reflects, the input stands still; own inertia 0.001
+        {"rotary table without ratio", MechanismType::RotaryTable,
+         {Entry::Percent(90), e.Inertia(0.001), Entry::Plain(0)},
+         0, 0.001, 0, 0, 0.001},
+        // driven rollers without diameter: ratio 1, the carried 0.2 as it is
+        {"nip roll without driven rollers", MechanismType::NipRoll,
+         {e.Length(100), e.Length(80), e.Length(300), e.Density(7.85), Entry::Plain(2)},
+         2, 0.2 + driveRoller, 0, 1 + kTwoPi * 3 * (0.2 + driveRoller), driveRoller},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        NewAxis();
+        AddMechanism(k.type, {});
+        for (size_t n = 0; n < k.entries.size(); ++n)
+            Axis().Mechanisms[0].MechanismData[n] = k.entries[n];
+        RunMechanism(0, 1.0, 0.2, 2.0, 3.0);
+        using namespace calc::MechResultIndex;
+        EXPECT_REL(Result(0, MaxInputVelocity), k.velocity);
+        EXPECT_REL(Result(0, TotalInertia), k.totalInertia);
+        EXPECT_REL(Result(0, ConstantTorque), k.torque);
+        EXPECT_REL(Result(0, PeakTorque), k.peak);
+        EXPECT_REL(Result(0, MechanismInertia), k.mechanismInertia);
+    }
+}
+
+TEST_F(CalcMechanisms, UnchainedRunIgnoresWhatTheLoadSideCarries)
+{
+    // Not chained, a mechanism computes as if nothing were carried and, for
+    // the end devices that take it, there were no load weight: the same
+    // results as a chained run seeded with 0 torque, 0 inertia, 0 weight.
+    const Entry e{kBasicUnits};
+    const std::vector<ParamRec> rollers = {
+        e.Length(100), e.Length(80), e.Length(300), e.Density(7.85), Entry::Plain(2),
+        e.Length(50), e.Length(0), e.Length(300), e.Density(2.7), e.Weight(100), e.Torque(0.5)};
+    struct Case { int16_t type; std::vector<ParamRec> entries; };
+    const Case cases[] = {
+        {MechanismType::BeltPulley,
+         {e.Length(50), e.Weight(5), Param(0), Param(0), Entry::Plain(1), e.Length(150),
+          e.Weight(20), Param(0), Param(0), e.Weight(3), Entry::Percent(90), e.Torque(0.1)}},
+        {MechanismType::Conveyor,
+         {e.Length(100), e.Weight(20), Entry::Plain(2), e.Length(50), e.Weight(5), e.Weight(30),
+          Entry::Plain(0.1), Entry::Percent(95), e.Weight(10), Entry::Angle(30),
+          e.Inertia(0.001)}},
+        {MechanismType::Coupling,
+         {e.Length(40), e.Length(20), e.Length(50), Param(0), e.Density(7.85)}},
+        {MechanismType::Disk, {e.Length(100), e.Length(20), Param(0), e.Density(7.85)}},
+        {MechanismType::Gearbox, {Entry::Percent(90), e.Inertia(0.0002), Entry::Plain(5)}},
+        {MechanismType::Leadscrew,
+         {e.Length(20), e.Length(500), e.Density(7.85), Param(0.2, 1, kRevPerMm, 10),
+          Entry::Percent(90), Entry::Plain(0.1), e.Torque(0.05), e.Weight(20), e.Weight(10),
+          Entry::Angle(30), e.Inertia(0.0001)}},
+        {MechanismType::RackPinion,
+         {e.Length(40), e.Length(30), e.Weight(50), e.Length(1000), e.Density(7.85), Param(0),
+          Entry::Percent(95), Entry::Plain(0.05), e.Weight(5), Entry::Angle(10),
+          e.Inertia(0.0002)}},
+        {MechanismType::RotaryTable,
+         {Entry::Percent(90), e.Inertia(0.001), Entry::Plain(10), Param(0), e.Length(300),
+          e.Length(20), e.Density(2.7)}},
+        {MechanismType::NipRoll, rollers},
+        {MechanismType::WinderCenter, rollers},
+        {MechanismType::WinderSurface, rollers},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.type);
+        NewAxis();
+        AddMechanism(k.type, {});
+        for (size_t n = 0; n < k.entries.size(); ++n)
+            Axis().Mechanisms[0].MechanismData[n] = k.entries[n];
+        RunMechanism(0, 0, 0, 2.0, 3.0);
+        double expected[5];
+        for (int cell = 0; cell < 5; ++cell)
+            expected[cell] = Result(0, cell);
+        const double chain[4] = {gdChainValue1, gdChainValue2, gdChainValue3, gdChainValue4};
+
+        Axis().LoadWeight.Value = 150.0;
+        RunMechanism(0, 7.0, 0.3, 2.0, 3.0, model::kFalse);
+        for (int cell = 0; cell < 5; ++cell)
+            EXPECT_EQ(Result(0, cell), expected[cell]) << "cell " << cell;
+        EXPECT_EQ(gdChainValue1, chain[0]);
+        EXPECT_EQ(gdChainValue2, chain[1]);
+        EXPECT_EQ(gdChainValue3, chain[2]);
+        EXPECT_EQ(gdChainValue4, chain[3]);
+    }
+}
+
 TEST_F(CalcMechanisms, CodesWithoutCalculationChangeNothing)
 {
     for (int16_t code : {int16_t{8}, int16_t{50}, int16_t{111}}) {
