@@ -8,6 +8,7 @@
 #include "platform/qt/ColorChooser.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "shell/MDIMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -424,15 +425,14 @@ void frmOptions::storeSettings()
     gnReportFontSize = static_cast<int16_t>(sampleFontSize_);
 }
 
-// The main window lays itself out again when a bar is shown or hidden.
 void frmOptions::applyMainWindowBars()
 {
-    if (!mainWindow_)
+    auto* main = qobject_cast<MDIMain*>(mainWindow_);
+    if (!main)
         return;
-    if (auto* toolbar = mainWindow_->findChild<QWidget*>("picTopToolbar"))
-        toolbar->setVisible(gbShowTaskbar != 0);
-    if (auto* statusBar = mainWindow_->findChild<QWidget*>("picStatusBar"))
-        statusBar->setVisible(gbShowMessageBar != 0);
+    main->picTopToolbar()->setVisible(gbShowTaskbar != 0);
+    main->picStatusBar()->setVisible(gbShowMessageBar != 0);
+    main->MDIForm_Resize();
 }
 
 void ShowOptionsDialog(QWidget* mainWindow, OptionsPage page)

@@ -35,8 +35,8 @@ public:
     static constexpr int kSwitchCount = 5;
     static constexpr int kFactorCount = 7;
 
-    // mainWindow: gives the icon and the logo picture, and carries the bars
-    // that Okay shows or hides.
+    // mainWindow: gives the icon and the logo picture; when it is the
+    // program's main window, Okay shows or hides its bars.
     explicit frmOptions(QWidget* mainWindow = nullptr);
 
     // Brings the page to the front (the first tab when it is left out).

@@ -3,43 +3,25 @@
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
-#include "platform/core/ProfileFile.h"
 #include "shell/frmOptions.h"
+#include "platform/qt/OutlineTree.h"
+#include "shell/MDIMain.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/ProgramRun.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QtTest>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace dialog_tests;
 
 namespace {
-
-// A main window with the two bars the dialog shows or hides.
-struct MainWindowStandIn {
-    MainWindowStandIn()
-    {
-        auto* toolbar = window.addToolBar("top");
-        toolbar->setObjectName("picTopToolbar");
-        window.statusBar()->setObjectName("picStatusBar");
-        window.show();
-    }
-    QWidget* toolbar() { return window.findChild<QWidget*>("picTopToolbar"); }
-    QWidget* statusBar() { return window.findChild<QWidget*>("picStatusBar"); }
-    QMainWindow window;
-};
 
 QLineEdit* Field(QWidget* dialog, int index)
 {
@@ -82,14 +64,11 @@ class TestOptions : public QObject {
     Q_OBJECT
 
     std::unique_ptr<frmOptions> dialog;
-    std::unique_ptr<MainWindowStandIn> main;
 
-    // The dialog over the stand-in main window, shown and active.
-    frmOptions* Open()
+    // The dialog over the main window, when given, shown and active.
+    frmOptions* Open(QWidget* mainWindow = nullptr)
     {
-        dialog.reset();
-        main = std::make_unique<MainWindowStandIn>();
-        dialog = std::make_unique<frmOptions>(&main->window);
+        dialog = std::make_unique<frmOptions>(mainWindow);
         dialog->show();
         if (!QTest::qWaitForWindowActive(dialog.get()))
             qFatal("the options dialog did not become active");
@@ -117,7 +96,6 @@ private slots:
     void cleanup()
     {
         dialog.reset();
-        main.reset();
         gsDecimalSeparator = ".";
     }
 
@@ -217,7 +195,9 @@ private slots:
 
     void okayStoresEverySettingAndTheyAreWrittenAtExit()
     {
-        frmOptions* d = Open();
+        testing_support::ProgramRun run;
+        QVERIFY(run.Start());
+        frmOptions* d = Open(run.Main());
         d->findChild<QCheckBox*>("chkOptions_2")->click();  // backups off
         d->findChild<QCheckBox*>("chkOptions_4")->click();  // no delete prompt
         const QStringList typed{"1.5", "25", "0.5", "4", "12", "0", "99.5"};
@@ -230,15 +210,15 @@ private slots:
         QCOMPARE(gbPromptDeleteAxis, int16_t(0));
         QCOMPARE(gbShowTaskbar, int16_t(-1));
         QCOMPARE(gnReportFontSize, int16_t(8));
+        dialog.reset();
 
-        // What the main window writes at the end of the run, read back.
-        testing_support::TestAppFolder folder;
-        const std::string ini = folder.file("Orvamis.Ini");
-        SubWriteIniFile(ini);
+        // The program writes the settings when it ends; read them back.
+        QVERIFY(run.CloseByUser());
         gdMinTorqueFactor = gdMaxTorqueFactor = gdMinInertiaFactor = gdMaxInertiaWarning = 0;
         gdMaxInertiaDiscard = gdTravelRangeWarning = gdTerminalVelocityWarning = 0;
         gnReportFontSize = 10;
-        QCOMPARE(nFctReadIniFile(ini), int16_t(-1));
+        gbCreateBackup = -1;
+        QCOMPARE(nFctReadIniFile(run.Folder().file(kIniFileName)), int16_t(-1));
         QCOMPARE(gdMinTorqueFactor, 1.5);
         QCOMPARE(gdMaxTorqueFactor, 25.0);
         QCOMPARE(gdMinInertiaFactor, 0.5);
@@ -247,10 +227,7 @@ private slots:
         QCOMPARE(gdTravelRangeWarning, 0.0);
         QCOMPARE(gdTerminalVelocityWarning, 99.5);
         QCOMPARE(gnReportFontSize, int16_t(8));
-        std::ifstream file(ini);
-        std::stringstream text;
-        text << file.rdbuf();
-        QVERIFY(QString::fromStdString(text.str()).contains("Min. Torque Factor="));
+        QCOMPARE(gbCreateBackup, int16_t(0));
     }
 
     // A factor with more decimals than its display shows is stored as shown.
@@ -265,23 +242,29 @@ private slots:
 
     void okayShowsAndHidesTheMainWindowsBarsAtOnce()
     {
-        frmOptions* d = Open();
-        QVERIFY(main->toolbar()->isVisible());
+        testing_support::ProgramRun run;
+        QVERIFY(run.Start());
+        MDIMain* main = run.Main();
+        QVERIFY(main->picTopToolbar()->isVisible());
+        const int treeHeight = main->OutTree()->height();
+        frmOptions* d = Open(main);
         d->findChild<QCheckBox*>("chkOptions_0")->click();
         QTest::mouseClick(Command(d, 0), Qt::LeftButton);
         QCOMPARE(gbShowTaskbar, int16_t(0));
-        QVERIFY(!main->toolbar()->isVisible());
-        QVERIFY(main->statusBar()->isVisible());
+        QVERIFY(!main->picTopToolbar()->isVisible());
+        QVERIFY(main->picStatusBar()->isVisible());
+        // The side panel takes the room of the hidden bar.
+        QTRY_VERIFY(main->OutTree()->height() > treeHeight);
 
-        d = Open();
-        main->toolbar()->hide();
+        d = Open(main);
         QVERIFY(!d->findChild<QCheckBox*>("chkOptions_0")->isChecked());
         d->findChild<QCheckBox*>("chkOptions_0")->click();
         d->findChild<QCheckBox*>("chkOptions_1")->click();
         QTest::mouseClick(Command(d, 0), Qt::LeftButton);
-        QVERIFY(main->toolbar()->isVisible());
-        QVERIFY(!main->statusBar()->isVisible());
+        QVERIFY(main->picTopToolbar()->isVisible());
+        QVERIFY(!main->picStatusBar()->isVisible());
         QCOMPARE(gbShowMessageBar, int16_t(0));
+        dialog.reset();
     }
 
     void cancelAndEscapeChangeNothing()
@@ -299,7 +282,6 @@ private slots:
             QVERIFY(!d->isVisible());
             QCOMPARE(gbShowTaskbar, int16_t(-1));
             QCOMPARE(gdMinTorqueFactor, 1.0);
-            QVERIFY(main->toolbar()->isVisible());
         }
     }
 
@@ -404,14 +386,13 @@ private slots:
 
     void opensModallyOnTheGivenPage()
     {
-        MainWindowStandIn standIn;
         QString shown;
         WhenModalShows([&shown](QWidget* modal) {
             auto* tabs = modal->findChild<QTabWidget*>("tabMain");
             shown = tabs->tabText(tabs->currentIndex());
             QTest::mouseClick(modal->findChild<QPushButton*>("vseCommand_1"), Qt::LeftButton);
         });
-        ShowOptionsDialog(&standIn.window, OptionsPage::Report);
+        ShowOptionsDialog(nullptr, OptionsPage::Report);
         QCOMPARE(shown, QStringLiteral("Report"));
     }
 };
