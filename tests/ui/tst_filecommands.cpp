@@ -1,0 +1,252 @@
+// The File menu driven as a user drives it: the save question, New, Save As,
+// the recent files, Open, failed saves and opens, Exit and its settings.
+#include "appfile/basApplicationFile.h"
+#include "design/frmAxisDesign.h"
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/basIniFileControl.h"
+#include "model/basAxisAccessors.h"
+#include "model/basAxisData.h"
+#include "model/basChangeDetection.h"
+#include "shell/Main.h"
+#include "shell/basWindowSlots.h"
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+
+using testing_support::MessageNumbers;
+using testing_support::ProgramRun;
+
+namespace {
+
+bool Exists(const std::string& path)
+{
+    return std::filesystem::exists(path);
+}
+
+// Runs one SQL statement on a file.
+bool Execute(const std::string& file, const char* sql)
+{
+    sqlite3* db = nullptr;
+    bool ok = sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    // New asks when the axes changed; Yes saves first, No discards, Cancel
+    // and closing the question without a button keep the application.
+    void saveQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("discarded");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("yes") << int(kResultYes) << true << true;
+        QTest::newRow("no") << int(kResultNo) << true << false;
+        QTest::newRow("cancel") << int(kResultCancel) << false << false;
+        QTest::newRow("closed without a button") << -1 << false << false;
+    }
+    void saveQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, discarded);
+        QFETCH(bool, saved);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        SubSetAxisTitle(1, "Press");
+        if (answer != -1)
+            run.Messages().answers = {static_cast<int16_t>(answer)};
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_0");
+
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4001});
+        const MessageComposition& question = run.Messages().messages.front();
+        QCOMPARE(question.icon, int(kIconQuery));
+        QVERIFY(question.buttons[2].visible);  // Yes, No, Cancel
+        QCOMPARE(Exists(file), saved);
+        QCOMPARE(sFctGetAxisTitle(1), discarded ? std::string() : std::string("Press"));
+        QCOMPARE(run.ChildCaptions().size(), 3);
+        QCOMPARE(nFctGetModifiedState() == 1, !discarded);
+    }
+
+    void unchangedApplicationIsNotAskedFor()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger("mnuFileFunction_0");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(run.TreeLines().size(), 5);
+    }
+
+    // Save As, the recent entry, New, and Open of that entry give back the
+    // same axes and tree.
+    void saveAsRecentFileAndOpen()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger("mnuAxisSub_0");
+        SubSetAxisTitle(1, "Feed");
+        SubSetAxisTitle(2, "Lift");
+        const std::string file = run.Folder().file("Line 4 with a long nam.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_2");  // no name yet: Save As
+        QCOMPARE(run.fileDialogs.size(), size_t(1));
+        QVERIFY(run.fileDialogs[0].save);
+        QCOMPARE(run.fileDialogs[0].title, std::string("Save Application File As..."));
+        QCOMPARE(run.fileDialogs[0].filter, std::string("Orvamis Kestravo (*.dat)|*.dat|All Types (*.*)|*.*"));
+        QCOMPARE(run.fileDialogs[0].fileName, std::string("*.Dat"));
+        QVERIFY(Exists(file));
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
+        // 26 characters: the first 22 and "...".
+        QCOMPARE(run.TreeLines().first(), QStringLiteral("0:Line 4 with a long nam..."));
+        QVERIFY(!run.Main()->lblFilename()->text().isEmpty());
+        QAction* recent = run.Action("mnuFileFunction_10");
+        QVERIFY(recent->isVisible());
+        QVERIFY(run.Action("mnuFileFunction_9")->isVisible());
+        QVERIFY(recent->text().endsWith("Line 4 with a long nam.dat"));
+        const QStringList savedTree = run.TreeLines();
+
+        run.Trigger("mnuFileFunction_0");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(run.TreeLines().size(), 5);
+        QVERIFY(run.Main()->lblFilename()->text().isEmpty());
+
+        recent->trigger();
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(run.TreeLines(), savedTree);
+        QCOMPARE(run.ChildCaptions().size(), 6);
+        QCOMPARE(sFctGetAxisTitle(2), std::string("Lift"));
+        QVERIFY(nFctGetModifiedState() != 1);  // the axes equal the baseline
+        QVERIFY(AxisDesignWindow(1)->isMaximized());
+
+        // Open through the dialog gives the same.
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(run.fileDialogs.back().title, std::string("Open Application File"));
+        QVERIFY(!run.fileDialogs.back().save);
+        QCOMPARE(run.TreeLines(), savedTree);
+        // A cancelled dialog changes nothing.
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(run.TreeLines(), savedTree);
+        QCOMPARE(gsCurrentFile, file);
+    }
+
+    // A save that fails keeps the application counted as changed, so Exit
+    // asks again; a failed Save As keeps the previous name.
+    void failedSaveThenExitStillAsks()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
+        SubSetAxisTitle(1, "Feed");
+        const std::string file = run.Folder().file("Feed.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1010});
+        QVERIFY(!Exists(file));
+        QCOMPARE(gsCurrentFile, std::string());
+        QCOMPARE(run.TreeLines().first(), QStringLiteral("0:Orvamis Kestravo"));
+        QVERIFY(!run.Action("mnuFileFunction_10")->isVisible());
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+
+        // Exit: Yes, the save fails again, so the program stays.
+        run.Messages().answers = {kResultYes};
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_21");
+        QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{1010, 4001, 1010}));
+        QVERIFY(run.Main()->isVisible());
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Feed"));
+
+        // The close box asks too; Cancel keeps the window.
+        run.Messages().answers = {kResultCancel};
+        QVERIFY(!run.CloseByUser());
+        QCOMPARE(MessageNumbers(run.Messages()).back(), 4001);
+        QVERIFY(run.Main()->isVisible());
+    }
+
+    // A file that is not the program's, and a broken one, leave an empty
+    // application; the next New Axis starts clean with axis 1.
+    void failedOpenLeavesAnEmptyApplication_data()
+    {
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<int>("message");
+        QTest::newRow("foreign marker") << true << 1013;
+        QTest::newRow("broken file") << false << 1006;
+    }
+    void failedOpenLeavesAnEmptyApplication()
+    {
+        QFETCH(bool, foreign);
+        QFETCH(int, message);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Other.dat");
+        if (foreign) {
+            QVERIFY(nFctWriteApplicationFile(file));
+            QVERIFY(Execute(file, "UPDATE ProjectInfo SET CompanyMarker = 'XX'"));
+        } else {
+            std::ofstream(file) << "not an application file";
+        }
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{message});
+        QCOMPARE(run.TreeLines(), QStringList{"0:Orvamis Kestravo"});
+        QVERIFY(run.ChildCaptions().isEmpty());
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(0));
+        QCOMPARE(gsCurrentFile, std::string());
+
+        run.Trigger("mnuAxisSub_0");
+        std::vector<int16_t> ids;
+        QCOMPARE(nFctGetAxisIdList(ids), int16_t(1));
+        QCOMPARE(ids[0], int16_t(1));
+        QCOMPARE(run.TreeLines().size(), 5);
+    }
+
+    // Only window states changed: with a file name Exit saves silently.
+    void windowStatesAloneAreSavedSilently()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("States.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        const auto written = std::filesystem::last_write_time(file);
+        AxisDesignWindow(1)->close();  // minimised
+        QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+        run.Trigger("mnuFileFunction_21");
+        QVERIFY(run.Messages().messages.empty());
+        QVERIFY(!run.Main()->isVisible());
+        QVERIFY(std::filesystem::last_write_time(file) >= written);
+        QCOMPARE(gbFileAccessError, int16_t(0));
+    }
+
+    void exitWritesTheSettingsWithThePlacement()
+    {
+        ProgramRun run;
+        run.WriteSettings("[Window Size]\nStatus=0\nLeft=1500\nTop=750\nWidth=9000\nHeight=6000\n");
+        QVERIFY(run.Start());
+        QCOMPARE(run.Main()->geometry(), QRect(100, 50, 600, 400));
+        run.Main()->setGeometry(120, 60, 640, 420);
+        run.Trigger("mnuFileFunction_21");
+        QVERIFY(!run.Main()->isVisible());
+        QFile ini(QString::fromStdString(run.Folder().file(kIniFileName)));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ini.readAll());
+        for (const char* line : {"Status=0", "Left=1800", "Top=900", "Width=9600", "Height=6300"})
+            QVERIFY2(text.contains(line), line);
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
