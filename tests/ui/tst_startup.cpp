@@ -1,0 +1,92 @@
+// Start-up: the start-up screen, the screen flags and a failing loader.
+#include "foundation/basAppPaths.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basIniFileControl.h"
+#include "shell/Main.h"
+#include "shell/frmStartup.h"
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cmath>
+#include <filesystem>
+
+using testing_support::ProgramRun;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void startupScreenTexts()
+    {
+        frmStartup screen;
+        const QString version = screen.findChild<QLabel*>("lblVersion")->text();
+        QVERIFY(version.startsWith(QStringLiteral("Orvamis Kestravo\r\nVersion ")));
+        QVERIFY(version.endsWith(QStringLiteral(" 3.00.010")));
+        QCOMPARE(screen.findChild<QLabel*>("lblDevelopedBy")->text(), QStringLiteral("This program was developed by:"));
+        QCOMPARE(screen.findChild<QPushButton*>("cmdOkay")->text(), QStringLiteral("OK"));
+        QCOMPARE(screen.findChild<QTimer*>("tmrSystem")->interval(), 200);
+    }
+
+    // The bar grows in 23 steps to its full width and stops at the 24th tick;
+    // after OK it jumps to full width at the next tick.
+    void progressBar()
+    {
+        frmStartup screen;
+        const int full = screen.FullWidth();
+        for (int step = 1; step <= 23; ++step) {
+            screen.tmrSystem_Timer();
+            QCOMPARE(screen.ProgressWidth(), int(std::nearbyint(double(full) / 23 * step)));
+        }
+        screen.tmrSystem_Timer();
+        QCOMPARE(screen.ProgressWidth(), full);
+        QVERIFY(!screen.findChild<QTimer*>("tmrSystem")->isActive());
+
+        frmStartup early;
+        gbWaitDone = 0;
+        early.tmrSystem_Timer();
+        QVERIFY(early.ProgressWidth() < full);
+        early.findChild<QPushButton*>("cmdOkay")->click();
+        QCOMPARE(gbWaitDone, int16_t(-1));
+        early.tmrSystem_Timer();
+        QCOMPARE(early.ProgressWidth(), full);
+        QVERIFY(!early.findChild<QTimer*>("tmrSystem")->isActive());
+    }
+
+    // The offscreen screen is 800 x 600.
+    void screenFlags()
+    {
+        QCOMPARE(bFctScreenAtLeast(800, 600), int16_t(-1));
+        QCOMPARE(bFctScreenAtLeast(801, 601), int16_t(0));
+        QCOMPARE(bFctScreenAtLeast(801, 600), int16_t(0));
+        ProgramRun run;
+        QVERIFY(run.Start());
+        QCOMPARE(gbScreenAbove800x600, int16_t(0));
+        QCOMPARE(gbScreen640x480, int16_t(0));
+        QVERIFY(run.Main()->findChild<QWidget*>("picControlBar")->isVisible());
+        QCOMPARE(gsAppPath, run.Folder().path());
+    }
+
+    // A missing reference database: its box, the program ends with a
+    // non-zero status before any axis exists, and nothing is written back.
+    void failingLoaderEndsTheProgram()
+    {
+        ProgramRun run;
+        run.WriteSettings("[Options]\nLoad Default Axis=True\n");
+        std::filesystem::remove(run.Folder().file("Orvamis.Mdb"));
+        QVERIFY(run.Start());
+        QCOMPARE(run.EndStatus(), kExitLoaderFailed);
+        QCOMPARE(run.Messages().criticalBoxes.size(), size_t(1));
+        QVERIFY(QString::fromStdString(run.Messages().criticalBoxes[0].title).endsWith("1001"));
+        QVERIFY(run.ChildCaptions().isEmpty());
+        QVERIFY(!run.Main()->isVisible());
+        QFile ini(QString::fromStdString(run.Folder().file(kIniFileName)));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), QByteArray("[Options]\nLoad Default Axis=True\n"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
