@@ -14,6 +14,7 @@
 #include "model/basWindowStatus.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
+#include "shell/frmOptions.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -102,7 +103,7 @@ void MDIMain::mnuFileFunction_Click(int index)
         mSubSaveAs();
         return;
     case 8:
-        // The options dialog is not in the program yet.
+        ShowOptionsDialog(this, OptionsPage::Misc);
         return;
     case 21:  // Exit
         if (mnFctUpdateDataToFile(-1) == 2)

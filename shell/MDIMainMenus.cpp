@@ -19,6 +19,8 @@
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
+#include "shell/frmAbout.h"
+#include "shell/frmUnits.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -318,7 +320,8 @@ void MDIMain::mnuHelpFunction_Click(int index)
 {
     if (index == 0)
         SubShowHelpTopic("Welcome.htm");
-    // 1: the about box is not in the program yet.
+    else if (index == 1)
+        ShowAboutBox(this);
 }
 
 void MDIMain::mnuWindowsFunction_Click(int index)
@@ -373,8 +376,10 @@ void MDIMain::mnuUnitsFunction_Click(int index)
         gnUnitSystem = static_cast<int16_t>(index);
         SubUpdateAllWindowsToUnits();
         break;
+    case 3:
+        ShowUnitsDialog(this);
+        break;
     default:
-        // 3: the units dialog is not in the program yet.
         break;
     }
 }
