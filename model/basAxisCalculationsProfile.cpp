@@ -40,9 +40,10 @@ double dFctSolveSegment(int16_t solverCase, double x, double y, double z)
     case 4: {  // s from vi, t, a
         return vi * y + z * y * y / 2.0;
     }
-    case 5: {  // t from vi, vf, a
+    case 5: {  // t from vi, vf, a; a duration is never negative, whichever
+               // sign the acceleration was entered with
         const double a = z;
-        return a == 0.0 ? 0.0 : (y - vi) / a;
+        return a == 0.0 ? 0.0 : std::fabs(y - vi) / std::fabs(a);
     }
     case 6: {  // t from vi, vf, s; opposite equal velocities have no duration
         const double mean = (y - vi) / 2.0 + vi;

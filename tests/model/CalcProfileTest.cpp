@@ -18,6 +18,8 @@ TEST(CalcSolver, EachCaseAndItsZeroDivisor)
         {4, 10, 4, 5, 80},      // s = 10 * 4 + 5 * 16 / 2
         {5, 10, 30, 5, 4},      // t = (30 - 10) / 5
         {5, 10, 30, 0, 0},      // no acceleration
+        {5, 100, 0, 50, 2},     // braking entered as a size: t = |0 - 100| / 50, never negative
+        {5, 0, -100, 50, 2},    // speeding up backwards: t = |-100 - 0| / 50
         {6, 10, 30, 80, 4},     // t = 80 / 20
         {6, -50, 50, 10, 0},    // mean velocity 0: no finite duration, 0
         {7, 10, 4, 80, 30},     // vf = 2 * 80 / 4 - 10
@@ -55,6 +57,12 @@ TEST(CalcCompleteSegment, EachRuleOnItsSmallestCase)
         {"7", {0, 0, 2, 0, 100}, {0, 100, 2, 50, 100}},
         // t = 100 / 50, s = 50 * 2
         {"8", {0, 100, 0, 50, 0}, {0, 100, 2, 50, 100}},
+        // braking from 100 to 0 with the deceleration entered as a size:
+        // t = 100 / 50 = 2, s = (100 + 0) / 2 * 2 = 100 (v^2 = 2 a s: 10000 = 2 * 50 * 100),
+        // and a turns negative for the falling speed
+        {"8 braking", {100, 0, 0, 50, 0}, {100, 0, 2, -50, 100}},
+        // braking 100 -> 50 over an entered 75: t = 50 / 50 = 1, the distance stays
+        {"4 braking", {100, 50, 0, 50, 75}, {100, 50, 1, -50, 75}},
         {"none", {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
         {"none, distance only", {0, 0, 0, 0, 7}, {0, 0, 0, 0, 7}},
         // a speed that grows in the negative direction keeps a positive a
