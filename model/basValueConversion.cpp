@@ -155,7 +155,10 @@ int16_t nFctGetRevsPerTravel(const MechRec& mech, double& travel, int16_t& trave
         if (drive.UnitID == data[3].UnitID) {  // drive and idler pulley in the same unit
             RollerTravel(drive, travel, travelUnit);
         } else {
-            travelUnit = nFctGetBasicUnit(drive.UnitType);
+            // Revolutions per basic length unit: its unit is the pitch unit of
+            // that length (rev/mm), not the length itself, or the travel
+            // range would be inverted.
+            travelUnit = nFctGetPitchUnitForLengthUnit(nFctGetBasicUnit(drive.UnitType));
             travel = RevsPerTravelOfDiameter(drive.Data * drive.Factor);  // in basic units
         }
         break;

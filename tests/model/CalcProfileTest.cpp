@@ -212,6 +212,14 @@ TEST_F(CalcProfile, TravelRangeSpansTheFarthestPositions)
     Axis().Mechanisms[0].MechanismData[3] = Param(4, 1.0 / kInchMm, kRevPerIn, 10);
     EXPECT_NEAR(dFctGetProfileTravelRange(kAxisId, unit), 7.5, 1e-9);
     EXPECT_EQ(unit, kInch);
+
+    // A conveyor whose drive pulley (100 mm) and idler (4 in) are in different
+    // units: 30 rev of the 100 mm drive pulley carry the belt 30 x pi x 100 mm.
+    Axis().NumberOfMechanisms = 0;
+    AddMechanism(MechanismType::Conveyor,
+                 {Param(100, 1, kMm, 3), Param(0), Param(0), Param(4, kInchMm, kInch, 3)});
+    EXPECT_NEAR(dFctGetProfileTravelRange(kAxisId, unit), 30 * kPi * 100, 1e-6);
+    EXPECT_EQ(unit, kMm);
 }
 
 TEST_F(CalcProfile, UsedSegmentCountEndsAtTheLastFilledSegment)

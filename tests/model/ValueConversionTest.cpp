@@ -144,8 +144,8 @@ TEST_F(ValueConversion, RevolutionsPerTravelOfEachLinearEndDevice)
     struct Case { const char* what; MechRec mech; double t; int16_t tu; double tBasic; };
     const Case cases[] = {
         {"conveyor, both pulleys in in", conveyor, 1 / (2 * pi), kRevPerIn, 1 / (2 * pi)},
-        // 50.8 mm = 2 in: revs per basic length unit (in)
-        {"conveyor, pulleys in different units", conveyorMixed, 1 / (2 * pi), kIn, 1 / (2 * pi)},
+        // 50.8 mm = 2 in: revs per basic length unit (in), so per inch of travel
+        {"conveyor, pulleys in different units", conveyorMixed, 1 / (2 * pi), kRevPerIn, 1 / (2 * pi)},
         {"leadscrew in rev/in", Mechanism(5, 3, 2, kRevPerIn), 2, kRevPerIn, 2},
         {"leadscrew in in/rev", Mechanism(5, 3, 0.5, kInPerRev), 2, kRevPerIn, 2},
         {"leadscrew without lead", Mechanism(5, 3, 0, kInPerRev), 0, kInPerRev, 0},
