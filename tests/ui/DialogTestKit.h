@@ -11,6 +11,8 @@
 #include "tests/support/TestAppFolder.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -21,7 +23,9 @@
 
 namespace dialog_tests {
 
-// Runs act on the next modal dialog once it is shown and active.
+// Runs act on the next modal dialog once it is shown and active. A dialog
+// that act left open (a failed check returns early) is closed afterwards,
+// so that a failing test cannot hang in the modal loop.
 inline void WhenModalShows(std::function<void(QWidget*)> act)
 {
     auto* poll = new QTimer;
@@ -31,7 +35,11 @@ inline void WhenModalShows(std::function<void(QWidget*)> act)
             return;
         poll->stop();
         poll->deleteLater();
+        QPointer<QWidget> dialog = modal;
         act(modal);
+        if (dialog && dialog->isVisible())
+            if (auto* open = qobject_cast<QDialog*>(dialog.data()))
+                QTimer::singleShot(0, open, &QDialog::reject);
     });
     poll->start(10);
 }

@@ -1,0 +1,286 @@
+// The axis dialog over the running program with three axes: titles into the
+// axes, the window captions and the outline; delete with and without the
+// question; open and close; the keys.
+#include "foundation/basIniFileControl.h"
+#include "model/basAxisAccessors.h"
+#include "model/basAxisData.h"
+#include "model/basWindowStatus.h"
+#include "platform/qt/MdiChildWindow.h"
+#include "shell/basWindowSlots.h"
+#include "shell/frmAxisControl.h"
+#include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace dialog_tests;
+
+namespace {
+
+QListWidget* Axes(QWidget* dialog)
+{
+    return dialog->findChild<QListWidget*>("lstAxes");
+}
+
+QLineEdit* TitleField(QWidget* dialog)
+{
+    return dialog->findChild<QLineEdit*>("txtTitle");
+}
+
+QPushButton* Command(QWidget* dialog, int index)
+{
+    return dialog->findChild<QPushButton*>(QStringLiteral("vseCommand_%1").arg(index));
+}
+
+QStringList Entries(QWidget* dialog)
+{
+    QStringList entries;
+    for (int k = 0; k < Axes(dialog)->count(); ++k)
+        entries << Axes(dialog)->item(k)->text();
+    return entries;
+}
+
+// Clicks the list entry of that row as the user would.
+void ClickEntry(QWidget* dialog, int row)
+{
+    QListWidget* list = Axes(dialog);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// Picks the entry and presses Modify, then types the title.
+void EditTitle(QWidget* dialog, int row, const QString& title)
+{
+    ClickEntry(dialog, row);
+    QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+    QLineEdit* field = TitleField(dialog);
+    QVERIFY(field->isEnabled());
+    field->selectAll();
+    QTest::keyClicks(field, title);
+}
+
+// Shows the dialog in the mode through its entry point and lets act work
+// in it; true when the dialog was shown and has closed.
+bool WithAxisDialog(QWidget* mainWindow, int16_t mode, std::function<void(QWidget*)> act)
+{
+    bool shown = false;
+    WhenModalShows([&](QWidget* dialog) {
+        shown = dialog->objectName() == "frmAxisControl";
+        act(dialog);
+    });
+    ShowAxisDialog(mainWindow, mode);
+    return shown;
+}
+
+int LiveStatusEntries(int16_t axis)
+{
+    int count = 0;
+    for (size_t e = 0; e + 1 < gWindowStatus.size(); ++e)
+        count += gWindowStatus[e].AxisNumber == axis;
+    return count;
+}
+
+} // namespace
+
+class TestAxisDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing_support::ProgramRun> run;
+
+private slots:
+    // The program with axes 1 (opened at start-up), 2 and 3.
+    void init()
+    {
+        run = std::make_unique<testing_support::ProgramRun>();
+        QVERIFY(run->Start());
+        run->Trigger("mnuAxisSub_0");
+        run->Trigger("mnuAxisSub_0");
+        std::vector<int16_t> ids;
+        QCOMPARE(nFctGetAxisIdList(ids), int16_t(3));
+        QCOMPARE(run->ChildCaptions().size(), 9);
+    }
+
+    void cleanup() { run.reset(); }
+
+    void titlesGoIntoTheAxesTheCaptionsAndTheTreeWithDone()
+    {
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Set / Modify Title"));
+            QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Modify"));
+            QVERIFY(Command(dialog, 2)->isVisible());
+            QVERIFY(!Command(dialog, 2)->isEnabled());
+            QCOMPARE(Entries(dialog), QStringList({" 1 - ", " 2 - ", " 3 - "}));
+
+            EditTitle(dialog, 1, "Feeder");
+            QTest::keyClick(TitleField(dialog), Qt::Key_Return);
+            // The list shows it at once; the axis keeps its title until Done.
+            QCOMPARE(Entries(dialog), QStringList({" 1 - ", " 2 - Feeder", " 3 - "}));
+            QCOMPARE(TitleField(dialog)->text(), QString());
+            QVERIFY(!TitleField(dialog)->isEnabled());
+            QCOMPARE(sFctGetAxisTitle(2), std::string());
+
+            // Still being edited when Done is pressed: stored too.
+            EditTitle(dialog, 2, "Winder");
+            QTest::mouseClick(Command(dialog, 2), Qt::LeftButton);
+        }));
+        QCOMPARE(sFctGetAxisTitle(1), std::string());
+        QCOMPARE(sFctGetAxisTitle(2), std::string("Feeder"));
+        QCOMPARE(sFctGetAxisTitle(3), std::string("Winder"));
+        const QStringList captions = run->ChildCaptions();
+        for (const char* caption : {"Axis Design - Feeder", "Velocity Profile - Feeder", "Report Generator - Feeder",
+                                    "Axis Design - Winder", "Velocity Profile - Winder", "Report Generator - Winder"})
+            QVERIFY2(captions.contains(caption), caption);
+        const QStringList tree = run->TreeLines();
+        QVERIFY2(tree.contains("1:Feeder") && tree.contains("1:Winder") && tree.contains("1:Axis # 1"),
+                 qPrintable(tree.join(", ")));
+
+        // The next opening lists the stored titles and edits start from them.
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [](QWidget* dialog) {
+            QCOMPARE(Entries(dialog), QStringList({" 1 - ", " 2 - Feeder", " 3 - Winder"}));
+            ClickEntry(dialog, 1);
+            QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+            QCOMPARE(TitleField(dialog)->text(), QStringLiteral("Feeder"));
+            QTRY_COMPARE(TitleField(dialog)->selectedText(), QStringLiteral("Feeder"));
+            QTest::mouseClick(Command(dialog, 1), Qt::LeftButton);
+        }));
+    }
+
+    void cancelDropsTheTitlesAndEscapeOnlyEndsTheEdit()
+    {
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [](QWidget* dialog) {
+            EditTitle(dialog, 0, "Lift");
+            QTest::keyClick(TitleField(dialog), Qt::Key_Escape);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(TitleField(dialog)->text(), QString());
+            QVERIFY(!TitleField(dialog)->isEnabled());
+            QCOMPARE(Entries(dialog).first(), QStringLiteral(" 1 - "));
+            // Enter with nothing being edited changes nothing.
+            QTest::keyClick(TitleField(dialog), Qt::Key_Return);
+            QCOMPARE(Entries(dialog).first(), QStringLiteral(" 1 - "));
+
+            EditTitle(dialog, 0, "Lift");
+            QTest::keyClick(TitleField(dialog), Qt::Key_Return);
+            QCOMPARE(Entries(dialog).first(), QStringLiteral(" 1 - Lift"));
+            QTest::mouseClick(Command(dialog, 1), Qt::LeftButton);
+        }));
+        QCOMPARE(sFctGetAxisTitle(1), std::string());
+        QVERIFY(run->TreeLines().contains("1:Axis # 1"));
+    }
+
+    void deleteAnsweredNoKeepsEverything()
+    {
+        gbPromptDeleteAxis = -1;
+        SubSetAxisTitle(2, "Feeder");
+        run->Messages().answers = {kResultNo};
+        bool stillOpen = false;
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogDelete, [&stillOpen](QWidget* dialog) {
+            QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Delete"));
+            QVERIFY(!Command(dialog, 2)->isVisible());
+            QVERIFY(!TitleField(dialog)->isVisible());
+            ClickEntry(dialog, 1);
+            QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+            stillOpen = dialog->isVisible();
+            QTest::mouseClick(Command(dialog, 1), Qt::LeftButton);
+        }));
+        QVERIFY(stillOpen);
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{4002});
+        const MessageComposition& question = run->Messages().messages[0];
+        QVERIFY2(QString::fromStdString(question.text).contains("Are you sure you want to delete the axis ?"),
+                 question.text.c_str());
+        QVERIFY2(QString::fromStdString(question.text).contains(" 2 - Feeder"), question.text.c_str());
+        QCOMPARE(nFctFindAxisIndex(2), int16_t(1));
+        QCOMPARE(run->ChildCaptions().size(), 9);
+    }
+
+    void deleteRemovesTheAxisItsWindowsAndTheirStatus_data()
+    {
+        QTest::addColumn<bool>("prompt");
+        QTest::newRow("answered Yes") << true;
+        QTest::newRow("without the question") << false;
+    }
+
+    void deleteRemovesTheAxisItsWindowsAndTheirStatus()
+    {
+        QFETCH(bool, prompt);
+        gbPromptDeleteAxis = prompt ? -1 : 0;
+        SubSetAxisTitle(3, "Winder");
+        run->Messages().answers = {kResultYes};
+        QVERIFY(LiveStatusEntries(2) == 3);
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogDelete, [](QWidget* dialog) {
+            ClickEntry(dialog, 1);
+            QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+        }));
+        QCOMPARE(run->Messages().messages.size(), size_t(prompt ? 1 : 0));
+        QCOMPARE(nFctFindAxisIndex(2), int16_t(-1));
+        QCOMPARE(nFctFindAxisIndex(3), int16_t(2));
+        QTRY_COMPARE(run->ChildCaptions().size(), 6);
+        QCOMPARE(gbDesignUnloaded[2], int16_t(-1));
+        QCOMPARE(gbProfileUnloaded[2], int16_t(-1));
+        QCOMPARE(gbReportUnloaded[2], int16_t(-1));
+        QVERIFY(!AxisDesignWindow(2) && !ProfileWindow(2) && !ReportWindow(2));
+        QCOMPARE(LiveStatusEntries(2), 0);
+        QCOMPARE(run->TreeLines().mid(1), QStringList({"1:Axis # 1", "2:Axis Design", "2:Velocity Profile",
+                                                       "2:Report Generator", "1:Winder", "2:Axis Design",
+                                                       "2:Velocity Profile", "2:Report Generator"}));
+        // The next New Axis fills the free slot.
+        run->Trigger("mnuAxisSub_0");
+        QCOMPARE(nFctFindAxisIndex(2), int16_t(3));
+    }
+
+    void openAndCloseChangeOnlyThePickedAxisWindows()
+    {
+        // New Axis left the last design window maximised; the user restores
+        // it first.
+        SubSetAxisWindowState(3, WindowKind::AxisDesign, WindowState::Normal);
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogClose, [](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Close Axis"));
+            QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Close"));
+            QVERIFY(!Command(dialog, 0)->isEnabled());  // until an axis is picked
+            ClickEntry(dialog, 1);
+            QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+        }));
+        for (int16_t kind : {WindowKind::AxisDesign, WindowKind::Profile, WindowKind::Report}) {
+            QCOMPARE(AxisWindow(2, kind)->WindowState(), WindowState::Minimised);
+            QVERIFY(AxisWindow(1, kind)->WindowState() != WindowState::Minimised);
+            QVERIFY(AxisWindow(3, kind)->WindowState() != WindowState::Minimised);
+        }
+
+        // A double click on the entry acts as the button.
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogOpen, [](QWidget* dialog) {
+            QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Open"));
+            QListWidget* list = Axes(dialog);
+            const QPoint entry = list->visualItemRect(list->item(1)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, entry);
+        }));
+        for (int16_t kind : {WindowKind::AxisDesign, WindowKind::Profile, WindowKind::Report})
+            QCOMPARE(AxisWindow(2, kind)->WindowState(), WindowState::Normal);
+    }
+
+    void f1OpensTheTopicOfTheMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("open") << int(kAxisDialogOpen) << "OpenAxis.htm";
+        QTest::newRow("close") << int(kAxisDialogClose) << "CloseAxis.htm";
+        QTest::newRow("delete") << int(kAxisDialogDelete) << "DeleteAxis.htm";
+        QTest::newRow("title") << int(kAxisDialogSetModifyTitle) << "SetModifyTitle.htm";
+    }
+
+    void f1OpensTheTopicOfTheMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, topic);
+        RecordingServices services;
+        frmAxisControl dialog(run->Main(), static_cast<int16_t>(mode));
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(services.helpPages.size(), size_t(1));
+        QVERIFY(QString::fromStdString(services.helpPages[0]).endsWith("help/" + topic));
+    }
+};
+
+QTEST_MAIN(TestAxisDialog)
+#include "tst_axisdialog.moc"
