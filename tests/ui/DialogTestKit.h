@@ -1,14 +1,10 @@
 #pragma once
-// What the dialog tests share: acting on a modal dialog once it shows, fakes
-// of the window services (help pages) and of the message display (beeps,
-// messages and their answers), and the program's reference data loaded from
-// a private application folder.
+// What the dialog tests share: acting on a modal dialog once it shows, and
+// fakes of the window services (help pages) and of the message display
+// (beeps, messages and their answers).
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/MessageDisplay.h"
 #include "foundation/PlatformServices.h"
-#include "foundation/basDatabaseAccess.h"
-#include "foundation/basParameterControl.h"
-#include "tests/support/TestAppFolder.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -17,7 +13,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,20 +68,6 @@ public:
     std::vector<MessageComposition> messages;
     std::vector<std::string> criticalBoxes;
     int16_t answer = kResultOk;
-};
-
-// The reference data of the program (units, factors, parameter set-up,
-// switches) loaded from a private copy of the application folder.
-class ReferenceData {
-public:
-    ReferenceData()
-    {
-        loaded = bFctOpenReferenceDatabase() && bFctReadUnitList() && bFctReadConversionFactors()
-                 && bFctCreateParameterControlTable() && bFctReadFunctionalitySettings();
-    }
-    ~ReferenceData() { SubCloseReferenceDatabase(); }
-    testing_support::TestAppFolder folder;
-    bool loaded = false;
 };
 
 } // namespace dialog_tests
