@@ -21,11 +21,23 @@ int16_t MdiChildWindow::WindowState() const
 
 void MdiChildWindow::SetWindowState(int16_t state)
 {
-    switch (state) {
-    case 1: showMinimized(); break;
-    case 2: showMaximized(); break;
-    default: showNormal(); break;
+    if (state == 2) {
+        showMaximized();
+        return;
     }
+    // Minimising or restoring activates the window, and an area whose active
+    // window is maximised maximises every window it activates: suspend that,
+    // so the window really ends in the state asked for.
+    QMdiArea* area = mdiArea();
+    const bool suspended = area && !area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    if (suspended)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    if (state == 1)
+        showMinimized();
+    else
+        showNormal();
+    if (suspended)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
 }
 
 void MdiChildWindow::BringToFront()
@@ -63,7 +75,7 @@ void MdiChildWindow::closeEvent(QCloseEvent* event)
     }
     // The close box only minimises (once the close has been refused).
     event->ignore();
-    QMetaObject::invokeMethod(this, &QMdiSubWindow::showMinimized, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { SetWindowState(1); }, Qt::QueuedConnection);
 }
 
 void MdiChildWindow::changeEvent(QEvent* event)

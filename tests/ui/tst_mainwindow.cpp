@@ -118,6 +118,24 @@ private slots:
         QVERIFY(run.Main()->findChild<QAction*>("mnuFile")->isEnabled());
     }
 
+    // New Axis leaves the last design window maximised; minimising another
+    // axis's windows still minimises them, and restoring gives them back.
+    void windowStatesOfOtherAxesWhileOneIsMaximised()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger("mnuAxisSub_0");
+        QTRY_COMPARE(AxisDesignWindow(2)->WindowState(), int16_t(2));
+        for (int16_t kind : {0, 1, 2}) {
+            SubSetAxisWindowState(1, kind, 1);
+            QCOMPARE(AxisWindow(1, kind)->WindowState(), int16_t(1));
+        }
+        for (int16_t kind : {0, 1, 2}) {
+            SubSetAxisWindowState(1, kind, 0);
+            QCOMPARE(AxisWindow(1, kind)->WindowState(), int16_t(0));
+        }
+    }
+
     // The slot of a deleted axis is taken again, with the same axis ID, and
     // the mark follows the window that is active.
     void deletedAxisSlotIsReused()
