@@ -30,16 +30,16 @@ int16_t frmAxisDesign::AxisId() const
 void frmAxisDesign::Form_Activate()
 {
     const int16_t axis = AxisId();
-    const int16_t position = nFctUsedAxisPosition(axis);
-    if (position < 0)
+    if (nFctUsedAxisPosition(axis) < 0)
         return;
     if (mbFirstActivation) {
         mbFirstActivation = false;
         mSubSetFormCaption();
-        SubSetWindowStatus(position + 1, kWindowKind, WindowState(), model::kFalse);
-    } else {
-        SubSetWindowStatus(axis, kWindowKind, WindowState(), model::kFalse);
     }
+    // Window states are always recorded under the axis ID, the number the
+    // file writer maps to the stored axis number; the axis's position would
+    // name another axis once a deleted axis's slot has been refilled.
+    SubSetWindowStatus(axis, kWindowKind, WindowState(), model::kFalse);
     SubAxisWindowActivated(axis, kWindowKind);
 }
 

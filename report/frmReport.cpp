@@ -30,13 +30,13 @@ int16_t frmReport::AxisId() const
 void frmReport::Form_Activate()
 {
     const int16_t axis = AxisId();
-    const int16_t position = nFctUsedAxisPosition(axis);
-    if (position < 0)
+    if (nFctUsedAxisPosition(axis) < 0)
         return;
     if (mbFirstActivation) {
         mbFirstActivation = false;
         mSubSetFormCaption();
-        SubSetWindowStatus(position + 1, kWindowKind, WindowState(), model::kFalse);
+        // Recorded under the axis ID (see the design window).
+        SubSetWindowStatus(axis, kWindowKind, WindowState(), model::kFalse);
     }
     SubAxisWindowActivated(axis, kWindowKind);
 }

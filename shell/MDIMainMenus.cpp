@@ -20,6 +20,7 @@
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAbout.h"
+#include "shell/frmAxisControl.h"
 #include "shell/frmUnits.h"
 
 #include <QApplication>
@@ -244,8 +245,8 @@ void MDIMain::vseTopToolbar_Click(int index)
 void MDIMain::mnuAxisSub_Click(int index)
 {
     if (index != 0) {
-        // The axis dialog (open, close, delete, set title) is not in the
-        // program yet.
+        // Open, Close, Delete, Set/Modify Title: the axis dialog in that mode.
+        ShowAxisDialog(this, static_cast<int16_t>(index));
         return;
     }
     mSubEnableMainMenus(false);

@@ -224,16 +224,40 @@ private slots:
         QCOMPARE(run->TreeLines().mid(1), QStringList({"1:Axis # 1", "2:Axis Design", "2:Velocity Profile",
                                                        "2:Report Generator", "1:Winder", "2:Axis Design",
                                                        "2:Velocity Profile", "2:Report Generator"}));
-        // The next New Axis fills the free slot.
+        // The next New Axis fills the free slot. Its windows record their
+        // states under its own ID 2, though it is now the third axis in the
+        // list; axis 3 keeps its own entries.
         run->Trigger("mnuAxisSub_0");
         QCOMPARE(nFctFindAxisIndex(2), int16_t(3));
+        QTRY_COMPARE(LiveStatusEntries(2), 3);
+        QCOMPARE(LiveStatusEntries(3), 3);
+    }
+
+    void axisMenuEntriesOpenTheDialogInTheirMode_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("open") << "mnuAxisSub_1" << "Open Axis";
+        QTest::newRow("close") << "mnuAxisSub_2" << "Close Axis";
+        QTest::newRow("delete") << "mnuAxisSub_3" << "Delete Axis";
+        QTest::newRow("title") << "mnuAxisSub_5" << "Set / Modify Title";
+    }
+
+    void axisMenuEntriesOpenTheDialogInTheirMode()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, caption);
+        QString shown;
+        WhenModalShows([&shown](QWidget* dialog) { shown = dialog->windowTitle(); });
+        run->Trigger(entry);
+        QCOMPARE(shown, caption);
     }
 
     void openAndCloseChangeOnlyThePickedAxisWindows()
     {
-        // New Axis left the last design window maximised; the user restores
-        // it first.
-        SubSetAxisWindowState(3, WindowKind::AxisDesign, WindowState::Normal);
+        // New Axis left the last design window maximised: closing another
+        // axis still minimises that axis's windows.
+        QCOMPARE(AxisWindow(3, WindowKind::AxisDesign)->WindowState(), WindowState::Maximised);
         QVERIFY(WithAxisDialog(run->Main(), kAxisDialogClose, [](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Close Axis"));
             QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Close"));
