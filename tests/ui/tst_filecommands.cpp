@@ -231,6 +231,28 @@ private slots:
         QCOMPARE(gbFileAccessError, int16_t(0));
     }
 
+    // When that silent save fails, Exit stops instead of discarding the
+    // application; the file stays as it was.
+    void failedSilentSaveStopsExit()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("States.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(run.Messages().messages.empty());
+        const auto written = std::filesystem::last_write_time(file);
+        std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
+        AxisDesignWindow(1)->close();  // minimised
+        QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+        run.Trigger("mnuFileFunction_21");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1010});
+        QVERIFY(run.Main()->isVisible());
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(1));
+        QCOMPARE(gsCurrentFile, file);
+        QVERIFY(std::filesystem::last_write_time(file) == written);
+    }
+
     void exitWritesTheSettingsWithThePlacement()
     {
         ProgramRun run;
