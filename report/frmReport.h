@@ -1,34 +1,14 @@
 #pragma once
-#include "platform/qt/MdiChildWindow.h"
+#include "shell/AxisChildWindow.h"
 
-#include <cstdint>
-
-// The report window of one axis: a child of the main window that the user can only
-// minimise. Its Tag carries the axis ID (Str of the number); the window
-// reads it back on every activation.
-class frmReport : public platform::MdiChildWindow {
+// The report window of one axis. It records its window state on its first
+// activation only (and on every change of window state).
+class frmReport : public AxisChildWindow {
     Q_OBJECT
 public:
+    // Caption text 37.
     explicit frmReport(QWidget* parent = nullptr);
-    ~frmReport() override;
 
-    // The axis ID of the Tag.
-    int16_t AxisId() const;
-
-    // Marks the window's line in the outline as the active one; the first
-    // activation also sets the caption and records the window state.
-    void Form_Activate();
-    // Caption: text 37, " - " and the axis title (the Tag text when the
-    // title is empty).
-    void mSubSetFormCaption();
     // The report takes the units of the time it is shown: nothing to do.
     void mSubUpdateScreenToUnitClass();
-
-protected:
-    void ActivateStep() override { Form_Activate(); }
-    void WindowStateStep() override;
-    void UnloadStep() override;
-
-private:
-    bool mbFirstActivation = true;
 };

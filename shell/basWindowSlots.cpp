@@ -99,6 +99,14 @@ Window* CreateSlotWindow(QMdiArea* area, std::vector<QPointer<Window>>& windows,
     return window;
 }
 
+template <class Window>
+void FreeSlotWindow(std::vector<int16_t>& unloaded, std::vector<QPointer<Window>>& windows,
+                    size_t index)
+{
+    unloaded[index] = kUnloaded;
+    windows[index] = nullptr;
+}
+
 } // namespace
 
 void SubResetWindowSlots()
@@ -255,6 +263,19 @@ void SubUnloadAxisWindow(int16_t slot, int16_t windowKind)
 {
     if (platform::MdiChildWindow* window = AxisWindow(slot, windowKind))
         window->Unload();
+}
+
+void SubFreeSlotWindow(int16_t slot, int16_t windowKind)
+{
+    if (!SlotExists(slot))
+        return;
+    const auto index = static_cast<size_t>(slot);
+    switch (windowKind) {
+    case WindowKind::AxisDesign: FreeSlotWindow(gbDesignUnloaded, gfrmAxisDesign, index); break;
+    case WindowKind::Profile: FreeSlotWindow(gbProfileUnloaded, gfrmProfile, index); break;
+    case WindowKind::Report: FreeSlotWindow(gbReportUnloaded, gfrmReport, index); break;
+    default: break;
+    }
 }
 
 int16_t nFctUsedAxisPosition(int16_t axisId)

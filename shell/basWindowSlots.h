@@ -86,6 +86,10 @@ void SubSetAxisWindowState(int16_t slot, int16_t windowKind, int16_t state);
 // Unloads a slot's window (its unload step frees it in the slot); nothing
 // when the window is not loaded.
 void SubUnloadAxisWindow(int16_t slot, int16_t windowKind);
+// The unload step of a slot's window: marks the window of that kind
+// unloaded (-1) and empties its element; nothing for a slot outside
+// 1..upper bound.
+void SubFreeSlotWindow(int16_t slot, int16_t windowKind);
 
 // ---- Outline tree -----------------------------------------------------------
 // Rebuilds the outline from gsCurrentFile and the axes in use, then marks the

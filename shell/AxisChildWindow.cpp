@@ -1,0 +1,67 @@
+#include "shell/AxisChildWindow.h"
+
+#include "model/basAxisData.h"
+#include "model/basWindowStatus.h"
+#include "shell/basWindowSlots.h"
+
+#include <QLabel>
+
+AxisChildWindow::AxisChildWindow(int16_t windowKind, int16_t captionId, StateRecording recording,
+                                 QWidget* parent)
+    : platform::MdiChildWindow(parent),
+      mnWindowKind(windowKind),
+      mnCaptionId(captionId),
+      mRecording(recording)
+{
+    setWidget(new QLabel(this));
+}
+
+AxisChildWindow::~AxisChildWindow()
+{
+    RunUnloadStepOnce();
+}
+
+int16_t AxisChildWindow::AxisId() const
+{
+    return nFctSlotOfTag(Tag().toStdString());
+}
+
+void AxisChildWindow::Form_Activate()
+{
+    const int16_t axis = AxisId();
+    if (nFctUsedAxisPosition(axis) < 0)
+        return;
+    const bool first = mbFirstActivation;
+    if (first) {
+        mbFirstActivation = false;
+        mSubSetFormCaption();
+    }
+    if (first || mRecording == StateRecording::EveryActivation)
+        RecordWindowState(axis);
+    SubAxisWindowActivated(axis, mnWindowKind);
+}
+
+void AxisChildWindow::mSubSetFormCaption()
+{
+    setWindowTitle(QString::fromStdString(sFctAxisWindowCaption(mnCaptionId, Tag().toStdString())));
+}
+
+void AxisChildWindow::WindowStateStep()
+{
+    const int16_t axis = AxisId();
+    if (!mbFirstActivation && nFctUsedAxisPosition(axis) >= 0)
+        RecordWindowState(axis);
+}
+
+void AxisChildWindow::UnloadStep()
+{
+    SubFreeSlotWindow(AxisId(), mnWindowKind);
+}
+
+void AxisChildWindow::RecordWindowState(int16_t axis)
+{
+    // Window states are always recorded under the axis ID, the number the
+    // file writer maps to the stored axis number; the axis's position would
+    // name another axis once a deleted axis's slot has been refilled.
+    SubSetWindowStatus(axis, mnWindowKind, WindowState(), model::kFalse);
+}
