@@ -1,5 +1,6 @@
 #pragma once
 #include <cmath>
+#include <cstdint>
 #include "model/basAxisData.h"
 
 // Helpers shared by the calculation sources of basAxisCalculations; not part
@@ -13,6 +14,20 @@ inline constexpr double kGravity = 9806.7;         // mm/s^2
 inline constexpr double kTwoGravity = 19613.4;     // 2g
 inline constexpr double kDensityToWeight = 9.81e-6;  // g/cm^3 -> N/mm^3
 inline constexpr double kInternalScale = 1000.0;
+
+// The unit types of the length, velocity and acceleration quantities: the
+// general type of a quantity and its rotary and linear kinds.
+namespace UnitTypeCode {
+inline constexpr int16_t Length = 1;
+inline constexpr int16_t RotaryLength = 2;
+inline constexpr int16_t LinearLength = 3;
+inline constexpr int16_t Velocity = 4;
+inline constexpr int16_t RotaryVelocity = 5;
+inline constexpr int16_t LinearVelocity = 6;
+inline constexpr int16_t Acceleration = 7;
+inline constexpr int16_t RotaryAcceleration = 8;
+inline constexpr int16_t LinearAcceleration = 9;
+} // namespace UnitTypeCode
 
 // A parameter in the basic unit of its type.
 inline double BasicValue(const ParamRec& p) { return p.Data * p.Factor; }

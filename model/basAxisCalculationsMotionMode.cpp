@@ -6,21 +6,12 @@
 #include <string>
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisAccessors.h"
+#include "model/basAxisCalculationsInternal.h"
 #include "model/basValueConversion.h"
 
 namespace {
 
-namespace UnitTypeCode {
-inline constexpr int16_t Length = 1;
-inline constexpr int16_t RotaryLength = 2;
-inline constexpr int16_t LinearLength = 3;
-inline constexpr int16_t Velocity = 4;
-inline constexpr int16_t RotaryVelocity = 5;
-inline constexpr int16_t LinearVelocity = 6;
-inline constexpr int16_t Acceleration = 7;
-inline constexpr int16_t RotaryAcceleration = 8;
-inline constexpr int16_t LinearAcceleration = 9;
-} // namespace UnitTypeCode
+namespace UnitTypeCode = calc::detail::UnitTypeCode;
 
 // What a switch needs: the direction, the end device's travel value and the
 // selected units of the mode being entered.

@@ -3,21 +3,12 @@
 #include "model/basAxisRequirements.h"
 
 #include "foundation/basUnitSystem.h"
+#include "model/basAxisCalculationsInternal.h"
 #include "model/basChangeDetection.h"
 
 namespace {
 
-namespace UnitTypeCode {
-inline constexpr int16_t Length = 1;
-inline constexpr int16_t RotaryLength = 2;
-inline constexpr int16_t LinearLength = 3;
-inline constexpr int16_t Velocity = 4;
-inline constexpr int16_t RotaryVelocity = 5;
-inline constexpr int16_t LinearVelocity = 6;
-inline constexpr int16_t Acceleration = 7;
-inline constexpr int16_t RotaryAcceleration = 8;
-inline constexpr int16_t LinearAcceleration = 9;
-} // namespace UnitTypeCode
+namespace UnitTypeCode = calc::detail::UnitTypeCode;
 
 // Converts the entry as a value of the given type and stores its own type
 // again afterwards.
