@@ -4,50 +4,33 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basUnitSystem.h"
+#include "tests/support/SavedUnitTables.h"
 
 class UnitTablesFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedUnits_ = gUnitList;
-        savedFactors_ = gConversionFactors;
-        savedSystem_ = gnUnitSystem;
-        for (size_t i = 0; i < kSelections.size(); ++i)
-            savedSelections_[i] = *kSelections[i];
         SetAllSelections(-1);
         gnTimeUnit = 0;
     }
 
-    void TearDown() override
-    {
-        SetUnits(savedUnits_);
-        SetFactors(savedFactors_);
-        gnUnitSystem = savedSystem_;
-        for (size_t i = 0; i < kSelections.size(); ++i)
-            *kSelections[i] = savedSelections_[i];
-    }
-
     static void SetUnits(const std::vector<UnitListRow>& units)
     {
-        gUnitList = units;
-        gnUnitListCount = static_cast<int16_t>(units.size());
+        testing_support::SetUnitList(units);
     }
 
     static void SetFactors(const std::vector<ConversionFactorRow>& factors)
     {
-        gConversionFactors = factors;
-        gnConversionFactorCount = static_cast<int16_t>(factors.size());
+        testing_support::SetConversionFactors(factors);
     }
 
     static void SetAllSelections(int16_t position)
     {
-        for (int16_t* selection : kSelections)
-            *selection = position;
+        testing_support::SetAllUnitSelections(position);
     }
 
     static UnitListRow Unit(int16_t id, int16_t type, const char* system, const char* text,
@@ -57,17 +40,7 @@ protected:
                            int16_t(isBasic ? -1 : 0)};
     }
 
-    inline static const std::array<int16_t*, 20> kSelections = {
-        &gnRotaryLengthUnit, &gnRotaryVelocityUnit, &gnRotaryAccelerationUnit,
-        &gnEELinearLengthUnit, &gnEELinearVelocityUnit, &gnEELinearAccelerationUnit,
-        &gnEEPitchLeadUnit, &gnEEWeightUnit, &gnEETorqueUnit, &gnEEInertiaUnit, &gnEEKtUnit,
-        &gnMLinearLengthUnit, &gnMLinearVelocityUnit, &gnMLinearAccelerationUnit,
-        &gnMPitchLeadUnit, &gnMWeightUnit, &gnMTorqueUnit, &gnMInertiaUnit, &gnMKtUnit,
-        &gnTimeUnit};
-
 private:
-    std::vector<UnitListRow> savedUnits_;
-    std::vector<ConversionFactorRow> savedFactors_;
-    int16_t savedSystem_ = 0;
-    std::array<int16_t, 20> savedSelections_{};
+    // Saved when the test is made, put back when it goes.
+    testing_support::SavedUnitTables savedTables_;
 };

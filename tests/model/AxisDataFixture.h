@@ -13,6 +13,8 @@
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
+#include "tests/model/SavedModelGlobals.h"
+#include "tests/support/SavedUnitTables.h"
 
 namespace model_test {
 
@@ -82,10 +84,8 @@ class AxisModelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gUnitList = FixtureUnits();
-        gnUnitListCount = static_cast<int16_t>(gUnitList.size());
-        gConversionFactors = FixtureFactors();
-        gnConversionFactorCount = static_cast<int16_t>(gConversionFactors.size());
+        testing_support::SetUnitList(FixtureUnits());
+        testing_support::SetConversionFactors(FixtureFactors());
         gnUnitSystem = 0;
         gsDecimalSeparator = ".";
         gnRotaryLengthUnit = gnRotaryVelocityUnit = gnRotaryAccelerationUnit = gnTimeUnit = 0;
@@ -110,39 +110,16 @@ protected:
 
 private:
     // Everything the model reads or writes, put back after the test.
-    std::vector<UnitListRow> units_ = gUnitList;
-    std::vector<ConversionFactorRow> factors_ = gConversionFactors;
-    std::vector<ParamControlRow> control_ = gParamControl;
-    int16_t controlCount_ = gnParamControlCount;
-    int16_t unitSystem_ = gnUnitSystem;
-    std::string separator_ = gsDecimalSeparator;
-    int16_t selection_[4] = {gnRotaryLengthUnit, gnRotaryVelocityUnit, gnRotaryAccelerationUnit, gnTimeUnit};
-    std::vector<AxisRec> axes_ = gAxis, saved_ = gAxisSaved;
-    MechRec buffer_ = gMechBuffer;
-    std::vector<WindowStatusRow> windows_ = gWindowStatus;
-    int16_t windowsChanged_ = gbWindowStatusChanged;
-
-public:
-    ~AxisModelTest() override
-    {
-        gUnitList = units_;
-        gnUnitListCount = static_cast<int16_t>(units_.size());
-        gConversionFactors = factors_;
-        gnConversionFactorCount = static_cast<int16_t>(factors_.size());
-        gParamControl = control_;
-        gnParamControlCount = controlCount_;
-        gnUnitSystem = unitSystem_;
-        gsDecimalSeparator = separator_;
-        gnRotaryLengthUnit = selection_[0];
-        gnRotaryVelocityUnit = selection_[1];
-        gnRotaryAccelerationUnit = selection_[2];
-        gnTimeUnit = selection_[3];
-        gAxis = axes_;
-        gAxisSaved = saved_;
-        gMechBuffer = buffer_;
-        gWindowStatus = windows_;
-        gbWindowStatusChanged = windowsChanged_;
-    }
+    testing_support::SavedModelGlobals globals_;
+    struct SavedMechBufferAndWindowStatus {
+        MechRec buffer = gMechBuffer;
+        std::vector<WindowStatusRow> windows = gWindowStatus;
+        ~SavedMechBufferAndWindowStatus()
+        {
+            gMechBuffer = buffer;
+            gWindowStatus = windows;
+        }
+    } bufferAndWindowStatus_;
 };
 
 } // namespace model_test

@@ -16,6 +16,8 @@
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisCalculations.h"
 #include "model/basAxisData.h"
+#include "tests/model/SavedModelGlobals.h"
+#include "tests/support/SavedUnitTables.h"
 
 // Relative comparison for calculated values.
 #define EXPECT_REL(actual, expected) \
@@ -147,30 +149,12 @@ protected:
 
     void SetUp() override
     {
-        savedUnits_ = gUnitList;
-        savedFactors_ = gConversionFactors;
-        savedSystem_ = gnUnitSystem;
-        savedSeparator_ = gsDecimalSeparator;
-        for (int k = 0; k < kSelections; ++k)
-            savedSelection_[k] = *Selection(k);
         gUnitList = CalcUnits();
         gConversionFactors = CalcFactors();
         gnUnitSystem = 1;
         gsDecimalSeparator = ".";
-        for (int k = 0; k < kSelections; ++k)
-            *Selection(k) = -1;
-        savedAxes_ = gAxis;
+        testing_support::SetAllUnitSelections(-1);
         NewAxis();
-    }
-    void TearDown() override
-    {
-        gAxis = savedAxes_;
-        gUnitList = savedUnits_;
-        gConversionFactors = savedFactors_;
-        gnUnitSystem = savedSystem_;
-        gsDecimalSeparator = savedSeparator_;
-        for (int k = 0; k < kSelections; ++k)
-            *Selection(k) = savedSelection_[k];
     }
 
     // A fresh axis array holding one empty axis.
@@ -266,24 +250,8 @@ protected:
     }
 
 private:
-    static constexpr int kSelections = 20;
-    static int16_t* Selection(int k)
-    {
-        int16_t* all[kSelections] = {
-            &gnRotaryLengthUnit, &gnRotaryVelocityUnit, &gnRotaryAccelerationUnit,
-            &gnEELinearLengthUnit, &gnEELinearVelocityUnit, &gnEELinearAccelerationUnit,
-            &gnEEPitchLeadUnit, &gnEEWeightUnit, &gnEETorqueUnit, &gnEEInertiaUnit, &gnEEKtUnit,
-            &gnMLinearLengthUnit, &gnMLinearVelocityUnit, &gnMLinearAccelerationUnit,
-            &gnMPitchLeadUnit, &gnMWeightUnit, &gnMTorqueUnit, &gnMInertiaUnit, &gnMKtUnit,
-            &gnTimeUnit};
-        return all[k];
-    }
-    std::vector<UnitListRow> savedUnits_;
-    std::vector<ConversionFactorRow> savedFactors_;
-    int16_t savedSystem_ = 0;
-    std::string savedSeparator_;
-    int16_t savedSelection_[kSelections] = {};
-    std::vector<AxisRec> savedAxes_;
+    // Everything the calculations read or write, put back after the test.
+    testing_support::SavedModelGlobals globals_;
 };
 
 } // namespace calc_test

@@ -28,6 +28,8 @@
 #include "model/basChangeDetection.h"
 #include "model/basMechanismChain.h"
 #include "model/basWindowStatus.h"
+#include "tests/model/SavedModelGlobals.h"
+#include "tests/support/SavedUnitTables.h"
 #include "tests/support/TestAppFolder.h"
 
 // Relative comparison of calculated values.
@@ -93,8 +95,7 @@ protected:
     {
         previousDisplay_ = platform::InstalledMessageDisplay();
         platform::InstallMessageDisplay(&display_);
-        for (int k = 0; k < kSelections; ++k)
-            *Selection(k) = -1;
+        testing_support::SetAllUnitSelections(-1);
         gnLanguageOffset = 0;
         gsDecimalSeparator = ".";
         gdMinTorqueFactor = 1.0;
@@ -183,68 +184,25 @@ protected:
     RecordingDisplay display_;
 
 private:
-    static constexpr int kSelections = 20;
-    static int16_t* Selection(int k)
-    {
-        int16_t* all[kSelections] = {
-            &gnRotaryLengthUnit, &gnRotaryVelocityUnit, &gnRotaryAccelerationUnit,
-            &gnEELinearLengthUnit, &gnEELinearVelocityUnit, &gnEELinearAccelerationUnit,
-            &gnEEPitchLeadUnit, &gnEEWeightUnit, &gnEETorqueUnit, &gnEEInertiaUnit, &gnEEKtUnit,
-            &gnMLinearLengthUnit, &gnMLinearVelocityUnit, &gnMLinearAccelerationUnit,
-            &gnMPitchLeadUnit, &gnMWeightUnit, &gnMTorqueUnit, &gnMInertiaUnit, &gnMKtUnit,
-            &gnTimeUnit};
-        return all[k];
-    }
-    struct SavedSelections {
-        int16_t values[kSelections];
-        SavedSelections()
-        {
-            for (int k = 0; k < kSelections; ++k)
-                values[k] = *Selection(k);
-        }
-        ~SavedSelections()
-        {
-            for (int k = 0; k < kSelections; ++k)
-                *Selection(k) = values[k];
-        }
-    };
-
     // Declared first so that the folder outlives nothing it must restore.
     testing_support::TestAppFolder folder_;
     platform::MessageDisplay* previousDisplay_ = nullptr;
-    SavedSelections selections_;
     // Everything the engine reads or writes, put back after the test.
-    struct SavedGlobals {
-        std::vector<UnitListRow> units = gUnitList;
-        std::vector<ConversionFactorRow> factors = gConversionFactors;
-        std::vector<ParamControlRow> control = gParamControl;
-        int16_t unitSystem = gnUnitSystem, language = gnLanguageOffset;
-        std::string separator = gsDecimalSeparator;
+    testing_support::SavedModelGlobals globals_;
+    struct SavedLanguageAndSafetyFactors {
+        int16_t language = gnLanguageOffset;
         double safety[5] = {gdMinTorqueFactor, gdMaxTorqueFactor, gdMinInertiaFactor,
                             gdMaxInertiaWarning, gdMaxInertiaDiscard};
-        std::vector<AxisRec> axes = gAxis, saved = gAxisSaved;
-        int16_t windowsChanged = gbWindowStatusChanged;
-        ~SavedGlobals()
+        ~SavedLanguageAndSafetyFactors()
         {
-            gUnitList = units;
-            gnUnitListCount = static_cast<int16_t>(units.size());
-            gConversionFactors = factors;
-            gnConversionFactorCount = static_cast<int16_t>(factors.size());
-            gParamControl = control;
-            gnParamControlCount = static_cast<int16_t>(control.size());
-            gnUnitSystem = unitSystem;
             gnLanguageOffset = language;
-            gsDecimalSeparator = separator;
             gdMinTorqueFactor = safety[0];
             gdMaxTorqueFactor = safety[1];
             gdMinInertiaFactor = safety[2];
             gdMaxInertiaWarning = safety[3];
             gdMaxInertiaDiscard = safety[4];
-            gAxis = axes;
-            gAxisSaved = saved;
-            gbWindowStatusChanged = windowsChanged;
         }
-    } globals_;
+    } languageAndSafety_;
 };
 
 } // namespace sizing_test
