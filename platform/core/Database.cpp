@@ -625,6 +625,23 @@ bool ReadRows(sqlite3* handle, sqlite3_stmt* statement, Recordset::State& state,
     return true;
 }
 
+// The snapshot of a table (its stored name) or of a query (table ""): every
+// row of the prepared statement, which is finalised; nullptr with error set
+// when reading fails.
+std::unique_ptr<Recordset::State> SnapshotOfStatement(
+    const std::shared_ptr<detail::Connection>& connection, sqlite3_stmt* statement,
+    const std::string& table, DbError& error)
+{
+    auto state = std::make_unique<Recordset::State>();
+    state->connection = connection;
+    state->table = table;
+    const bool read = ReadRows(connection->handle, statement, *state, error);
+    sqlite3_finalize(statement);
+    if (!read)
+        return nullptr;
+    return state;
+}
+
 } // namespace
 
 bool Database::OpenTable(const std::string& table, Recordset& out)
@@ -657,14 +674,9 @@ bool Database::OpenTable(const std::string& table, Recordset& out)
         sqlite3_finalize(statement);
         return false;
     }
-    auto state = std::make_unique<Recordset::State>();
-    state->connection = connection_;
-    state->table = storedName;
-    const bool read = ReadRows(handle, statement, *state, error_);
-    sqlite3_finalize(statement);
-    if (!read)
+    out.state_ = SnapshotOfStatement(connection_, statement, storedName, error_);
+    if (!out.state_)
         return false;
-    out.state_ = std::move(state);
     error_ = DbError{};
     return true;
 }
@@ -697,13 +709,9 @@ bool Database::OpenQuery(const std::string& sql, Recordset& out)
         sqlite3_finalize(statement);
         return false;
     }
-    auto state = std::make_unique<Recordset::State>();
-    state->connection = connection_;
-    const bool read = ReadRows(handle, statement, *state, error_);
-    sqlite3_finalize(statement);
-    if (!read)
+    out.state_ = SnapshotOfStatement(connection_, statement, "", error_);
+    if (!out.state_)
         return false;
-    out.state_ = std::move(state);
     error_ = DbError{};
     return true;
 }
