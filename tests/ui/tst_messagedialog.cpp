@@ -8,6 +8,7 @@
 #include "foundation/ui/frmMessageDisplay.h"
 #include "platform/core/CurrentError.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "tests/ui/DialogTestKit.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -19,20 +20,7 @@
 
 namespace {
 
-// Runs act on the modal dialog once it is shown and active.
-void WhenModalShows(std::function<void(QWidget*)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        act(modal);
-    });
-    poll->start(10);
-}
+using dialog_tests::WhenModalShows;
 
 QPushButton* Button(QWidget* dialog, int index)
 {
