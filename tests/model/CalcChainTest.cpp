@@ -83,12 +83,7 @@ TEST_F(CalcChain, LinearMotionGivesTheSameMotorValues)
     Axis().MotionMode = MotionMode::Linear;
     // the same move as 200 mm/s on the 10 mm/rev screw
     for (double v : {0.0, 200.0}) {
-        SegmentRec seg;
-        seg.InitialVelocity = Param(v, 1, kMmPerS, 4);
-        seg.FinalVelocity = Param(200 - v, 1, kMmPerS, 4);
-        seg.Duration = Param(0.5, 1, kSecond, 22);
-        seg.Acceleration = Param(0, 1, kMmPerS2, 7);
-        seg.Distance = Param(0, 1, kMm, 1);
+        SegmentRec seg = LinearSegment(v, 200 - v, 0.5);
         seg.LoadWeightApplied = Param(1);
         AddSegment(seg);
     }
@@ -117,12 +112,7 @@ TEST_F(CalcChain, LinearMotionWithoutATravelValueMovesNothing)
         else
             Axis().Mechanisms[2].MechanismData[3].Data = 0;
         Axis().MotionMode = MotionMode::Linear;
-        SegmentRec seg;  // 0 -> 200 mm/s in 0.5 s
-        seg.InitialVelocity = Param(0, 1, kMmPerS, 4);
-        seg.FinalVelocity = Param(200, 1, kMmPerS, 4);
-        seg.Duration = Param(0.5, 1, kSecond, 22);
-        seg.Acceleration = Param(0, 1, kMmPerS2, 7);
-        seg.Distance = Param(0, 1, kMm, 1);
+        SegmentRec seg = LinearSegment(0, 200, 0.5);  // 0 -> 200 mm/s in 0.5 s
         seg.LoadWeightApplied = Param(1);
         AddSegment(seg);
 

@@ -319,13 +319,7 @@ TEST_F(CalcMechanisms, RackPinionWarnsAtRackLength)
                       Param(1000, 1, kMm), Param(7.85, 1, kGPerCm3), Param(0.01, 1, kRevPerMm, 10),
                       Entry::Percent(95)});
         Axis().MotionMode = MotionMode::Linear;
-        SegmentRec seg;
-        seg.InitialVelocity = Param(0, 1, kMmPerS, 4);
-        seg.FinalVelocity = Param(0, 1, kMmPerS, 4);
-        seg.Duration = Param(1, 1, kSecond, 22);
-        seg.Acceleration = Param(0, 1, kMmPerS2, 7);
-        seg.Distance = Param(k.travel, 1, kMm, 1);
-        AddSegment(seg);
+        AddSegment(LinearSegment(0, 0, 1, 0, k.travel));
         RunMechanism(0, 0, 0, 0, 0);
         EXPECT_EQ(Warnings(), k.warnings);
     }

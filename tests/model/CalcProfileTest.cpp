@@ -144,13 +144,7 @@ TEST_F(CalcProfile, LinearCalculationFormTurnsTravelIntoRevolutions)
     AddMechanism(MechanismType::Leadscrew, {Param(20, 1, kMm), Param(500, 1, kMm), Param(0),
                                             Param(5, -1, kMmPerRev, 10)});
     Axis().MotionMode = MotionMode::Linear;
-    SegmentRec seg;  // 0 -> 100 mm/s in 1 s
-    seg.InitialVelocity = Param(0, 1, kMmPerS, 4);
-    seg.FinalVelocity = Param(100, 1, kMmPerS, 4);
-    seg.Duration = Param(1, 1, kSecond, 22);
-    seg.Acceleration = Param(0, 1, kMmPerS2, 7);
-    seg.Distance = Param(0, 1, kMm, 1);
-    AddSegment(seg);
+    AddSegment(LinearSegment(0, 100, 1));  // 0 -> 100 mm/s in 1 s
 
     ProfileTable calculation, display;
     nFctBuildVelocityProfile(kAxisId, -1, calculation, model::kTrue);

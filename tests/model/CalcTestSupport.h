@@ -112,6 +112,19 @@ inline ParamRec Param(double data, double factor = 1.0, int16_t unitId = 0, int1
     return p;
 }
 
+// A segment in linear units: velocities in mm/s, duration in s, acceleration
+// in mm/s^2, distance in mm (the load flag left as it is).
+inline SegmentRec LinearSegment(double vi, double vf, double t, double a = 0, double s = 0)
+{
+    SegmentRec seg;
+    seg.InitialVelocity = Param(vi, 1, kMmPerS, 4);
+    seg.FinalVelocity = Param(vf, 1, kMmPerS, 4);
+    seg.Duration = Param(t, 1, kSecond, 22);
+    seg.Acceleration = Param(a, 1, kMmPerS2, 7);
+    seg.Distance = Param(s, 1, kMm, 1);
+    return seg;
+}
+
 // Entries of a mechanism or load given in basic units, entered in a unit set.
 struct Entry {
     const UnitSet& u;
