@@ -61,6 +61,15 @@ struct MechanismStep {
         return weight;
     }
 
+    // The force that moves a weight along the incline theta: its share along
+    // the slope, the thrust entry and the friction (coefficient entry).
+    double InclineForce(double weight, double theta, int thrustEntry, int frictionEntry) const
+    {
+        const double friction = weight * Plain(frictionEntry) * std::cos(theta);
+        const double slope = weight * std::sin(theta);
+        return slope + Value(thrustEntry) + friction;
+    }
+
     // The axis's load weight as an end device takes it.
     double LoadWeight(int16_t chained) const { return chained ? axis.LoadWeight.Value : 0.0; }
 
@@ -176,9 +185,7 @@ void CalcConveyor(const MechanismStep& m, int16_t chained)
     const double jBelt = eta > 0.0 ? r * r * wb / (eta * kGravity) : 0.0;
     const double jm = jBelt + ja + jd + ji;
     const double jt = ja + jd + ji + jl;
-    const double friction = (wb + wl) * m.Plain(Friction) * std::cos(theta);
-    const double slope = (wb + wl) * std::sin(theta);
-    const double t = eta > 0.0 ? (slope + m.Value(Thrust) + friction) / eta * r : 0.0;
+    const double t = eta > 0.0 ? m.InclineForce(wb + wl, theta, Thrust, Friction) / eta * r : 0.0;
     const double peak = t + kTwoPi * m.acceleration * jt;
     m.Store(t, jt, peak, jm);
 }
@@ -266,10 +273,8 @@ void CalcLeadscrew(const MechanismStep& m, int16_t chained)
     const double jw = p > 0.0 ? wa / kGravity / leadFactor : 0.0;
     const double jt = eta > 0.0 ? js + ja + jl / eta : 0.0;
     const double jm = eta > 0.0 ? js + ja + jw / eta : 0.0;
-    const double friction = (wl + wa) * m.Plain(Friction) * std::cos(theta);
-    const double slope = (wl + wa) * std::sin(theta);
     const double t = p > 0.0 && eta > 0.0
-                         ? (slope + m.Value(Thrust) + friction) / (p * kTwoPi * eta) +
+                         ? m.InclineForce(wl + wa, theta, Thrust, Friction) / (p * kTwoPi * eta) +
                                m.Scaled(PreloadTorque)
                          : 0.0;
     const double peak = t + kTwoPi * m.acceleration * jt;
@@ -296,9 +301,7 @@ void CalcRackPinion(const MechanismStep& m, int16_t chained)
     const double jRack = r * r * wr / kGravity;
     const double jt = eta > 0.0 ? ja + jp + jl / eta : 0.0;
     const double jm = eta > 0.0 ? ja + jp + jRack / eta : 0.0;
-    const double friction = (wr + wl) * m.Plain(Friction) * std::cos(theta);
-    const double slope = (wr + wl) * std::sin(theta);
-    const double t = eta > 0.0 ? (slope + m.Value(Thrust) + friction) / eta * r : 0.0;
+    const double t = eta > 0.0 ? m.InclineForce(wr + wl, theta, Thrust, Friction) / eta * r : 0.0;
     const double peak = t + kTwoPi * m.acceleration * jt;
     m.Store(t, jt, peak, jm);
 }
