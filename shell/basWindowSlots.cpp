@@ -5,6 +5,7 @@
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisData.h"
+#include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/OutlineTree.h"
 #include "profile/frmProfile.h"
@@ -280,12 +281,9 @@ void SubFreeSlotWindow(int16_t slot, int16_t windowKind)
 
 int16_t nFctUsedAxisPosition(int16_t axisId)
 {
-    std::vector<int16_t> ids;
-    const int16_t count = nFctGetAxisIdList(ids);
-    for (int16_t p = 0; p < count; ++p)
-        if (ids[static_cast<size_t>(p)] == axisId)
-            return p;
-    return -1;
+    // The model gives the count of used axes as the position of an absent axis.
+    const int16_t position = nFctGetAxisPosition(axisId);
+    return position < nFctGetUsedAxisCount() ? position : -1;
 }
 
 int16_t nFctTreeLineOfWindow(int16_t axisId, int16_t windowKind)
