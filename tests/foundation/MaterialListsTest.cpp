@@ -66,8 +66,9 @@ TEST_F(MaterialListsTest, ShippedListsAreSortedAndPickable)
         for (int row = 1; row < grid.rows_; ++row) {
             for (int column = 0; column < list.columns; ++column)
                 EXPECT_FALSE(grid.Cell(row, column).empty()) << row << "," << column;
-            if (row > 1)
+            if (row > 1) {
                 EXPECT_LT(strcasecmp(grid.Cell(row - 1, 0).c_str(), grid.Cell(row, 0).c_str()), 0);
+            }
         }
     }
 

@@ -40,7 +40,7 @@ struct ValidationCase {
     int16_t mode, split;
     double v, t, s, ta, td;
     int16_t message;  // 0: valid
-    double V, T, S, TA, TD;  // completed (rpm, s, rev, s, s)
+    double V = 0, T = 0, S = 0, TA = 0, TD = 0;  // completed (rpm, s, rev, s, s); none with a message
 };
 
 // 120 rpm = 2 rev/s, 60 rpm = 1 rev/s.
