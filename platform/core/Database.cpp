@@ -32,6 +32,11 @@ DbError MakeError(int number, std::string description)
     return DbError{number, std::move(description)};
 }
 
+DbError NotOpenError()
+{
+    return MakeError(kDbNotOpen, "The database is not open.");
+}
+
 std::string QuoteIdentifier(const std::string& name)
 {
     std::string quoted = "\"";
@@ -456,7 +461,7 @@ bool Recordset::Update()
         return false;
     }
     if (!state_->connection->handle) {
-        state_->error = MakeError(kDbNotOpen, "The database is not open.");
+        state_->error = NotOpenError();
         return false;
     }
     std::string names, places;
@@ -648,7 +653,7 @@ bool Database::OpenTable(const std::string& table, Recordset& out)
 {
     out.Close();
     if (!IsOpen()) {
-        error_ = MakeError(kDbNotOpen, "The database is not open.");
+        error_ = NotOpenError();
         return false;
     }
     sqlite3* handle = connection_->handle;
@@ -685,7 +690,7 @@ bool Database::OpenQuery(const std::string& sql, Recordset& out)
 {
     out.Close();
     if (!IsOpen()) {
-        error_ = MakeError(kDbNotOpen, "The database is not open.");
+        error_ = NotOpenError();
         return false;
     }
     sqlite3* handle = connection_->handle;
@@ -721,7 +726,7 @@ namespace {
 bool RunWritable(const std::shared_ptr<detail::Connection>& connection, const char* sql, DbError& error)
 {
     if (!connection || !connection->handle) {
-        error = MakeError(kDbNotOpen, "The database is not open.");
+        error = NotOpenError();
         return false;
     }
     if (connection->readOnly) {
