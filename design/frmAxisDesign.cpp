@@ -3,7 +3,7 @@
 #include "model/basWindowStatus.h"
 
 frmAxisDesign::frmAxisDesign(QWidget* parent)
-    : AxisChildWindow(WindowKind::AxisDesign, 35, StateRecording::EveryActivation, parent)
+    : AxisChildWindow(WindowKind::AxisDesign, 35, QSize(200, 367), QSize(760, 540), parent)
 {
     setObjectName("frmAxisDesign");
 }

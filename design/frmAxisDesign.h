@@ -1,8 +1,7 @@
 #pragma once
 #include "shell/AxisChildWindow.h"
 
-// The axis design window of one axis. It records its window state on every
-// activation.
+// The axis design window of one axis.
 class frmAxisDesign : public AxisChildWindow {
     Q_OBJECT
 public:

@@ -8,6 +8,7 @@
 #include <limits>
 
 int16_t gbWaitDone = 0;
+int16_t gnAnalysisAxis = 0;
 
 namespace {
 

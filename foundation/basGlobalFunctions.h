@@ -66,3 +66,7 @@ void SubCenterForm(platform::Window* window);
 // an event handler such as the start-up screen's OK button). With no
 // platform services installed it returns at once with gbWaitDone True.
 void SubWaitForTimer(int32_t milliseconds);
+
+// The axis ID handed to the motor-requirements and axis-analysis windows;
+// the axis design window sets it before it shows one of them.
+extern int16_t gnAnalysisAxis;

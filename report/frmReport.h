@@ -1,8 +1,7 @@
 #pragma once
 #include "shell/AxisChildWindow.h"
 
-// The report window of one axis. It records its window state on its first
-// activation only (and on every change of window state).
+// The report window of one axis.
 class frmReport : public AxisChildWindow {
     Q_OBJECT
 public:

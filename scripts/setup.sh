@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-          libsqlite3-dev libgtest-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
+          libgl-dev libxkbcommon-dev libsqlite3-dev libgtest-dev libbenchmark-dev
+          fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -4,16 +4,15 @@
 #include "model/basWindowStatus.h"
 #include "shell/basWindowSlots.h"
 
-#include <QLabel>
 
-AxisChildWindow::AxisChildWindow(int16_t windowKind, int16_t captionId, StateRecording recording,
-                                 QWidget* parent)
+AxisChildWindow::AxisChildWindow(int16_t windowKind, int16_t captionId, QSize minimumSize,
+                                 QSize normalSize, QWidget* parent)
     : platform::MdiChildWindow(parent),
       mnWindowKind(windowKind),
-      mnCaptionId(captionId),
-      mRecording(recording)
+      mnCaptionId(captionId)
 {
-    setWidget(new QLabel(this));
+    setMinimumSize(minimumSize);
+    resize(normalSize.expandedTo(minimumSize));
 }
 
 AxisChildWindow::~AxisChildWindow()
@@ -31,14 +30,14 @@ void AxisChildWindow::Form_Activate()
     const int16_t axis = AxisId();
     if (nFctUsedAxisPosition(axis) < 0)
         return;
-    const bool first = mbFirstActivation;
-    if (first) {
-        mbFirstActivation = false;
+    if (mbFirstActivation) {
         mSubSetFormCaption();
-    }
-    if (first || mRecording == StateRecording::EveryActivation)
+        FirstActivationStep();
+        mbFirstActivation = false;
         RecordWindowState(axis);
+    }
     SubAxisWindowActivated(axis, mnWindowKind);
+    EveryActivationStep();
 }
 
 void AxisChildWindow::mSubSetFormCaption()

@@ -1,0 +1,7 @@
+#include "design/frmAnalysis.h"
+
+frmAnalysis::frmAnalysis(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("frmAnalysis");
+}

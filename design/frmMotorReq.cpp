@@ -1,0 +1,7 @@
+#include "design/frmMotorReq.h"
+
+frmMotorReq::frmMotorReq(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("frmMotorReq");
+}
