@@ -99,8 +99,8 @@ bool ProgramRun::Start()
         fileAnswers.pop_front();
         return answer;
     });
-    for (int i = 0; i < 500 && main_->FirstActivationPending() && endStatus_ < 0; ++i)
-        QTest::qWait(10);
+    for (int i = 0; i < 5000 && main_->FirstActivationPending() && endStatus_ < 0; ++i)
+        QTest::qWait(1);
     return !main_->FirstActivationPending() || endStatus_ >= 0;
 }
 
