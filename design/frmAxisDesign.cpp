@@ -212,6 +212,9 @@ void frmAxisDesign::mSubBuildLayout()
     panels->addWidget(vseLoad, 2);
     work->addLayout(panels, 1);
 
+    for (QFrame* panel : {vseMechanism, vseMotor, vseLoad})
+        panel->installEventFilter(this);
+
     // The reference-list panel floats over the panels while a list is open.
     vseListBox = NewPanel("vseListBox", content);
     auto* listColumn = new QVBoxLayout(vseListBox);
@@ -399,4 +402,19 @@ void frmAxisDesign::resizeEvent(QResizeEvent* event)
     // The panels follow the window's height; their grids' rows are refitted.
     if (!isMinimized())
         mSubRefitGridRows();
+}
+
+bool frmAxisDesign::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == vseLoad) {
+            vsfLoad->setFocus();
+        } else if (watched == vseMechanism) {
+            vsfMechanism->setFocus();
+        } else if (watched == vseMotor) {
+            vsfMotorInfo->setCurrentCell(0, vsfMotorInfo->currentColumn());
+            vsfMotorInfo->setFocus();
+        }
+    }
+    return AxisChildWindow::eventFilter(watched, event);
 }

@@ -54,6 +54,8 @@ protected:
     void FirstActivationStep() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A click on a panel outside its grids gives the focus to its grid.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ---- Window (frmAxisDesign.cpp) --------------------------------------------
