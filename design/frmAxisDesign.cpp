@@ -88,6 +88,18 @@ platform::FlexGrid* NewGrid(const char* name, QWidget* parent)
     return grid;
 }
 
+// The two grids of the mechanism or motor panel: a short information grid
+// over the parameter grid.
+void AddElementGrids(QFrame* panel, QVBoxLayout* column, const char* infoName, const char* dataName,
+                     platform::FlexGrid*& info, platform::FlexGrid*& data)
+{
+    info = NewGrid(infoName, panel);
+    info->setMaximumHeight(80);
+    column->addWidget(info);
+    data = NewGrid(dataName, panel);
+    column->addWidget(data, 1);
+}
+
 QFrame* NewPanel(const char* name, QWidget* parent)
 {
     auto* panel = new QFrame(parent);
@@ -184,20 +196,12 @@ void frmAxisDesign::mSubBuildLayout()
     helpRow->addStretch();
     helpRow->addWidget(vseMechHelp);
     mechanismColumn->addLayout(helpRow);
-    vsfMechInfo = NewGrid("vsfMechInfo", vseMechanism);
-    vsfMechInfo->setMaximumHeight(80);
-    mechanismColumn->addWidget(vsfMechInfo);
-    vsfMechanism = NewGrid("vsfMechanism", vseMechanism);
-    mechanismColumn->addWidget(vsfMechanism, 1);
+    AddElementGrids(vseMechanism, mechanismColumn, "vsfMechInfo", "vsfMechanism", vsfMechInfo, vsfMechanism);
     elementPanels->addWidget(vseMechanism, 0, 0);
 
     vseMotor = NewPanel("vseMotor", content);
     auto* motorColumn = new QVBoxLayout(vseMotor);
-    vsfMotorInfo = NewGrid("vsfMotorInfo", vseMotor);
-    vsfMotorInfo->setMaximumHeight(80);
-    motorColumn->addWidget(vsfMotorInfo);
-    vsfMotor = NewGrid("vsfMotor", vseMotor);
-    motorColumn->addWidget(vsfMotor, 1);
+    AddElementGrids(vseMotor, motorColumn, "vsfMotorInfo", "vsfMotor", vsfMotorInfo, vsfMotor);
     elementPanels->addWidget(vseMotor, 0, 0);
     vseMotor->hide();
     panels->addLayout(elementPanels, 3);

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/basAxisData.h"
 #include "shell/AxisChildWindow.h"
 
 #include <QString>
@@ -24,6 +25,16 @@ struct ChainPictureRec {
     platform::ImageControl* Picture = nullptr;
     QString FileName = QStringLiteral("-1");
     int16_t PictureIndex = 0;
+};
+
+// What a chain command works with: the type of the palette's selection (the
+// buffered one for the Buffer tool, -1 none), whether it comes from the
+// buffer with the buffered record, and the selected chain position.
+struct SelectedTool {
+    int16_t type = -1;
+    bool fromBuffer = false;
+    int16_t position = -1;
+    MechRec record;
 };
 
 // The axis design window of one axis: the row of pictures of the motor and
@@ -78,7 +89,7 @@ private:
     // ---- Chain editor (frmAxisDesignChain.cpp) -----------------------------------
     void ActiveBar2_ToolClick(QAction* tool);
     void mSubResetToolButtons();
-    void mSubGetSelectedTool(int16_t& type, bool& fromBuffer, int16_t& position, struct MechRec& record);
+    SelectedTool mSubGetSelectedTool();
     bool mnFctCheckChainPosition(int16_t type, int16_t position, bool insert, bool show);
     bool mnFctCheckAppend(int16_t type);
     bool mnFctCheckInsert(int16_t position, int16_t type);
@@ -101,7 +112,7 @@ private:
     // ---- Pictures (frmAxisDesignPictures.cpp) ----------------------------------------
     void mSubShowMotorPicture(bool show);
     void mnFctAddPictureSlot(int16_t type);
-    platform::ImageControl* mFctNewPicture();
+    ChainPictureRec mFctNewPicture();
     bool mSubLoadMechanismPicture(int16_t position);
     void mSubArrangeMechanismPictures(int16_t position, bool deselect);
     void mSubHighlightElement(bool on);
