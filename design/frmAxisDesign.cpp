@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -100,6 +101,15 @@ void AddElementGrids(QFrame* panel, QVBoxLayout* column, const char* infoName, c
     column->addWidget(data, 1);
 }
 
+// The picture of a palette tool; its grey RGB(192, 192, 192) is transparent.
+QIcon PaletteIcon(const char* key)
+{
+    QPixmap picture(QString::fromStdString(gsImagePath) + axis_design::PaletteIconFile(key));
+    if (!picture.isNull())
+        picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
+    return QIcon(picture);
+}
+
 QFrame* NewPanel(const char* name, QWidget* parent)
 {
     auto* panel = new QFrame(parent);
@@ -171,10 +181,6 @@ void frmAxisDesign::mSubBuildLayout()
     imgMotor->setObjectName("imgMotor");
     imgMotor->hide();
     connect(imgMotor, &platform::ImageControl::clicked, this, &frmAxisDesign::imgMotor_Click);
-    imgCancel = new platform::ImageControl(picAxisDesign);
-    imgCancel->setObjectName("imgCancel");
-    imgCancel->LoadPicture(QString::fromStdString(gsImagePath) + QStringLiteral("Cancel.BMP"));
-    imgCancel->hide();
     work->addWidget(picAxisDesign);
 
     tmrSystem = new QTimer(this);
@@ -219,6 +225,12 @@ void frmAxisDesign::mSubBuildLayout()
     for (QFrame* panel : {vseMechanism, vseMotor, vseLoad})
         panel->installEventFilter(this);
 
+    // The refusal mark lies on the window, over the picture row's right end.
+    imgCancel = new platform::ImageControl(content);
+    imgCancel->setObjectName("imgCancel");
+    imgCancel->LoadPicture(QString::fromStdString(gsImagePath) + QStringLiteral("Cancel.BMP"));
+    imgCancel->hide();
+
     // The reference-list panel floats over the panels while a list is open.
     vseListBox = NewPanel("vseListBox", content);
     auto* listColumn = new QVBoxLayout(vseListBox);
@@ -252,7 +264,7 @@ void frmAxisDesign::mSubInitToolbars()
     for (const axis_design::PaletteTool& palette : axis_design::kPaletteTools) {
         QAction* tool = mFctAddTool(ActiveBar2, palette.key, palette.captionId);
         tool->setCheckable(true);
-        tool->setIcon(QIcon(QString::fromStdString(gsImagePath) + axis_design::PaletteIconFile(palette.key)));
+        tool->setIcon(PaletteIcon(palette.key));
     }
     connect(ActiveBar2, &QToolBar::actionTriggered, this, &frmAxisDesign::ActiveBar2_ToolClick);
     // The tools that need a selected element or a buffered one start off.

@@ -377,8 +377,8 @@ void frmAxisDesign::imgMotor_Click()
 
 void frmAxisDesign::mSubShowRefusal(bool toFront)
 {
-    // The mark sits at the right end of the picture row.
-    imgCancel->move(picAxisDesign->width() - imgCancel->width() - 6, 6);
+    const QRect row = picAxisDesign->geometry();
+    imgCancel->move(row.right() - imgCancel->width() - 6, row.top() + 6);
     if (toFront)
         imgCancel->raise();
     imgCancel->show();
