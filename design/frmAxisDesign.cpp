@@ -222,7 +222,7 @@ void frmAxisDesign::mSubBuildLayout()
     panels->addWidget(vseLoad, 2);
     work->addLayout(panels, 1);
 
-    for (QFrame* panel : {vseMechanism, vseMotor, vseLoad})
+    for (QFrame* panel : {picAxisDesign, vseMechanism, vseMotor, vseLoad})
         panel->installEventFilter(this);
 
     // The refusal mark lies on the window, over the picture row's right end.
@@ -422,6 +422,8 @@ void frmAxisDesign::resizeEvent(QResizeEvent* event)
 
 bool frmAxisDesign::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == picAxisDesign && imgCancel && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        mSubPlaceRefusalMark();
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == vseLoad) {
             vsfLoad->setFocus();

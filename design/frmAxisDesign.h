@@ -65,7 +65,8 @@ protected:
     void FirstActivationStep() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // A click on a panel outside its grids gives the focus to its grid.
+    // A click on a panel outside its grids gives the focus to its grid; the
+    // refusal mark follows the picture row's right end.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,6 +106,7 @@ private:
     void mSubCut();
     void mSubEnableElementTools(bool enable);
     void mSubShowRefusal(bool toFront);
+    void mSubPlaceRefusalMark();
     void imgMechanism_Click(int16_t index);
     void imgMotor_Click();
     void tmrSystem_Timer();

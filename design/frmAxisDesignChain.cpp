@@ -377,13 +377,17 @@ void frmAxisDesign::imgMotor_Click()
 
 void frmAxisDesign::mSubShowRefusal(bool toFront)
 {
-    const QRect row = picAxisDesign->geometry();
-    imgCancel->move(row.right() - imgCancel->width() - 6, row.top() + 6);
     if (toFront)
         imgCancel->raise();
     imgCancel->show();
     if (!tmrSystem->isActive())
         tmrSystem->start();
+}
+
+void frmAxisDesign::mSubPlaceRefusalMark()
+{
+    const QRect row = picAxisDesign->geometry();
+    imgCancel->move(row.right() - imgCancel->width() - 6, row.top() + 6);
 }
 
 void frmAxisDesign::tmrSystem_Timer()
