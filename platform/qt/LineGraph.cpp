@@ -61,6 +61,12 @@ void LineGraph::paintEvent(QPaintEvent*)
     double bottom = -data_.lowerExtent;
     if (!(top > bottom))
         top = bottom + 1.0;
+    // A margin above and below the data, so that no line runs along the frame.
+    const double margin = 0.05 * (top - bottom);
+    if (top > 0.0)
+        top += margin;
+    if (bottom < 0.0)
+        bottom -= margin;
     const double valueStep = NiceStep(top - bottom, std::max(2, height() / (3 * lineHeight)));
     const double firstValueTick = std::ceil(bottom / valueStep - 1e-9) * valueStep;
 

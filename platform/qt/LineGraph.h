@@ -36,7 +36,7 @@ public:
     void SetData(const GraphData& data);
     const GraphData& Data() const { return data_; }
 
-    QSize minimumSizeHint() const override { return {200, 110}; }
+    QSize minimumSizeHint() const override { return {150, 80}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
