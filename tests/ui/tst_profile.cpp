@@ -156,9 +156,12 @@ private slots:
     void minusSignOnlyWhereAValueMayBeNegative();
     void loadFlagTakesYesOrNo();
     void rowsTheAxisDoesNotHoldTakeNoValue();
+    void cursorStepsOverInitialVelocityRows();
     void linearNeedsATravelValue();
     void clearKeepsLinearMotion();
     void dwellUnitChangeInTriangularMode();
+    void unitChangeAcrossLinearAndRotaryNeedsALead();
+    void unitSystemChangeRetitlesTheGraphs();
     void torqueGraphStepsAreTheSegmentTorques();
     void screenshotOfATrapezoidalMove();
 };
@@ -251,6 +254,10 @@ void ProfileWindowTest::trapezoidalSubmitFillsTheSegmentTable()
     QCOMPARE(decel.Data, 0.2);
     // Distance S = 10 rev/s x (0.1 + 0.6 + 0.1) s = 8 rev.
     QCOMPARE(Column(quick, 2, 1, 6), (QStringList{"600", "1", "8", "0.2", "0.2", "0"}));
+    // A partner that is not 0 is left alone.
+    QVERIFY(TypeIntoCell(quick, 5, 1, "0.3"));
+    QCOMPARE(quick->TextMatrix(4, 1), QStringLiteral("0.2"));
+    QVERIFY(TypeIntoCell(quick, 5, 1, "0.2"));
 
     p.Submit();
     QVERIFY(p.MessageNumbers().empty());
@@ -345,6 +352,13 @@ void ProfileWindowTest::finalVelocityIsHandedOnToTheNextSegment()
     QCOMPARE(table->TextMatrix(SegmentRow(3, 0), 3), QStringLiteral("150"));
     QCOMPARE(SegmentValue(3, SegmentParam::InitialVelocity), 150.0);
 
+    // An entered final velocity of 0 is handed on too.
+    QVERIFY(TypeIntoCell(table, SegmentRow(4, 1), 2, "80"));
+    QCOMPARE(SegmentValue(5, SegmentParam::InitialVelocity), 80.0);
+    QVERIFY(TypeIntoCell(table, SegmentRow(4, 1), 2, "0"));
+    QCOMPARE(table->TextMatrix(SegmentRow(5, 0), 2), QStringLiteral("0"));
+    QCOMPARE(SegmentValue(5, SegmentParam::InitialVelocity), 0.0);
+
     // The last segment hands nothing on.
     const QStringList before = Column(table, 2, 1, 54);
     QVERIFY(TypeIntoCell(table, SegmentRow(9, 1), 2, "40"));
@@ -431,6 +445,43 @@ void ProfileWindowTest::rowsTheAxisDoesNotHoldTakeNoValue()
     QVERIFY(!TypeIntoCell(table, SegmentRow(3, 2), 2, "5"));
     QCOMPARE(table->TextMatrix(SegmentRow(3, 2), 2), QStringLiteral("0"));
     QCOMPARE(nFctGetSegmentCount(kAxis), int16_t(3));
+}
+
+void ProfileWindowTest::cursorStepsOverInitialVelocityRows()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    FlexGrid* table = p.Segments();
+    // From row 2 down onto segment 2's initial velocity: on to its final
+    // velocity, where the editor opens.
+    ClickCell(table, SegmentRow(1, 0), 2);
+    QCOMPARE(table->Row(), SegmentRow(1, 1));
+    QVERIFY(table->IsEditing());
+    QTest::keyClick(table->Editor(), Qt::Key_Escape);
+    // From below up onto it: back to segment 1's load flag.
+    ClickCell(table, SegmentRow(1, 3), 2);
+    QTest::keyClick(table->Editor(), Qt::Key_Escape);
+    ClickCell(table, SegmentRow(1, 0), 2);
+    QCOMPARE(table->Row(), SegmentRow(0, 5));
+    QTest::keyClick(table->Editor(), Qt::Key_Escape);
+    // The arrow key from there steps over it too, and a click on another
+    // column stays in the Data Entry column.
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(table->Row(), SegmentRow(1, 1));
+    ClickCell(table, SegmentRow(2, 2), 1);
+    QCOMPARE(table->Col(), 2);
+    QCOMPARE(table->Row(), SegmentRow(2, 2));
+    QTest::keyClick(table->Editor(), Qt::Key_Escape);
+    // Enter outside the editor on the last row goes round to the top, and on
+    // past segment 1's initial velocity.
+    ClickCell(table, 60, 2);
+    QTest::keyClick(table->Editor(), Qt::Key_Escape);
+    QCOMPARE(table->Row(), 60);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(table->Row(), 2);
+    // Enter in the editor moves down and past the next initial velocity.
+    QVERIFY(TypeIntoCell(table, SegmentRow(0, 5), 2, "y"));
+    QCOMPARE(table->Row(), SegmentRow(1, 1));
 }
 
 void ProfileWindowTest::linearNeedsATravelValue()
@@ -526,6 +577,75 @@ void ProfileWindowTest::dwellUnitChangeInTriangularMode()
     QCOMPARE(axis.QuickSetupData[QuickSetupSlot::DwellTime].Data, 2000.0);
     QCOMPARE(axis.QuickSetupData[QuickSetupSlot::AccelTime].UnitText, std::string("s"));
     QCOMPARE(axis.QuickSetupData[QuickSetupSlot::AccelTime].Data, 0.0);
+}
+
+void ProfileWindowTest::unitChangeAcrossLinearAndRotaryNeedsALead()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    // A linear axis whose quick setup is still in rotary units (as a file
+    // may bring it), ending in a leadscrew without lead.
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    SubSetMotionMode(kAxis, MotionMode::Linear);
+    FlexGrid* quick = p.QuickSetup();
+    QVERIFY(TypeIntoCell(quick, 1, 1, "600"));
+    p.Activate();
+    QVERIFY(p.Option(1)->isChecked());
+    // The velocity offers the linear units; without a lead none is taken.
+    QVERIFY(PickUnit(quick, 1, "mm/s"));
+    QCOMPARE(p.MessageNumbers(), std::vector<int>{2002});
+    const std::string refusal = p.run.Messages().messages.back().text;
+    QVERIFY(refusal.find(sFctGetText(140)) != std::string::npos);
+    QVERIFY(refusal.find(sFctGetText(141)) != std::string::npos);
+    QCOMPARE(quick->TextMatrix(1, 3), QStringLiteral("rpm"));
+    QCOMPARE(quick->TextMatrix(1, 1), QStringLiteral("600"));
+    // With 5 mm/rev: 600 rpm = 10 rev/s = 50 mm/s.
+    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    QVERIFY(PickUnit(quick, 1, "mm/s"));
+    QCOMPARE(quick->TextMatrix(1, 3), QStringLiteral("mm/s"));
+    QCOMPARE(quick->TextMatrix(1, 1), QStringLiteral("50"));
+    ParamRec velocity;
+    nFctGetQuickSetupParameter(kAxis, 0, velocity);
+    QCOMPARE(velocity.Data, 50.0);
+    QCOMPARE(velocity.UnitText, std::string("mm/s"));
+    QCOMPARE(velocity.UnitType, int16_t(4));
+    // Within linear units: 50 mm/s = 3 m/min.
+    QVERIFY(PickUnit(quick, 1, "m/min"));
+    QCOMPARE(quick->TextMatrix(1, 1), QStringLiteral("3"));
+    QCOMPARE(p.MessageNumbers().size(), size_t(1));
+}
+
+void ProfileWindowTest::unitSystemChangeRetitlesTheGraphs()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    // A steel leadscrew 10 mm x 100 mm, 5 mm/rev at 90 %: linear on activation.
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    for (const auto& [index, value] : {std::pair{0, 10.0}, {1, 100.0}, {2, 7.85}, {3, 5.0}, {4, 90.0}})
+        SubSetMechanismParameterValue(kAxis, 0, static_cast<int16_t>(index), value);
+    p.Activate();
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    FlexGrid* quick = p.QuickSetup();
+    QVERIFY(TypeIntoCell(quick, 1, 1, "50"));
+    QVERIFY(TypeIntoCell(quick, 2, 1, "2"));
+    p.Submit();
+    QCOMPARE(p.Graph("grpVelocity")->Data().valueTitle, QStringLiteral("mm/s"));
+    QCOMPARE(p.Graph("grpTorque")->Data().valueTitle, QStringLiteral("Nm"));
+    const double torqueNm = p.Graph("grpTorque")->Data().points.front().y();
+    QVERIFY(torqueNm > 0.0);
+
+    // English engineering: 50 mm/s = 1.9685 in/s; 1 N.m = 8.850746 lb-in.
+    p.run.Trigger("mnuUnitsFunction_0");
+    QCOMPARE(gnUnitSystem, int16_t(0));
+    QCOMPARE(quick->TextMatrix(1, 3), QStringLiteral("in/s"));
+    QCOMPARE(quick->TextMatrix(1, 1), QStringLiteral("1.9685"));
+    QCOMPARE(p.Segments()->TextMatrix(SegmentRow(0, 1), 4), QStringLiteral("in/s"));
+    const platform::GraphData velocity = p.Graph("grpVelocity")->Data();
+    QCOMPARE(velocity.valueTitle, QStringLiteral("in/s"));
+    QVERIFY(Close(velocity.upper, 50 / 25.4, 1e-4));
+    const platform::GraphData torque = p.Graph("grpTorque")->Data();
+    QCOMPARE(torque.valueTitle, QStringLiteral("lb-in"));
+    QVERIFY(Close(torque.points.front().y(), torqueNm * 8.850746, 1e-4));
 }
 
 void ProfileWindowTest::torqueGraphStepsAreTheSegmentTorques()
