@@ -48,6 +48,23 @@ QFrame* Panel(QWidget* parent, const char* name)
     return frame;
 }
 
+// The column of a panel: its caption row, then its grid or graph.
+QVBoxLayout* PanelColumn(QFrame* panel)
+{
+    auto* box = new QVBoxLayout(panel);
+    box->setContentsMargins(4, 2, 4, 4);
+    box->setSpacing(2);
+    return box;
+}
+
+// A table panel: fixed width at the right edge.
+QFrame* TablePanel(QWidget* parent, const char* name)
+{
+    QFrame* panel = Panel(parent, name);
+    panel->setFixedWidth(kTablePanelWidth);
+    return panel;
+}
+
 QLabel* PanelCaption(QWidget* panel)
 {
     auto* caption = new QLabel(panel);
@@ -115,9 +132,7 @@ void frmProfile::BuildControls()
     auto addGraph = [&](QFrame*& panel, QLabel*& caption, platform::LineGraph*& graph, const char* panelName,
                         const char* graphName) {
         panel = Panel(vseGraphs_, panelName);
-        auto* box = new QVBoxLayout(panel);
-        box->setContentsMargins(4, 2, 4, 4);
-        box->setSpacing(2);
+        QVBoxLayout* box = PanelColumn(panel);
         caption = PanelCaption(panel);
         graph = new platform::LineGraph(panel);
         graph->setObjectName(graphName);
@@ -134,11 +149,8 @@ void frmProfile::BuildControls()
     tables->setSpacing(4);
     body->addLayout(tables);
 
-    vseQuickSetup_ = Panel(content, "vseQuickSetup");
-    vseQuickSetup_->setFixedWidth(kTablePanelWidth);
-    auto* quick = new QVBoxLayout(vseQuickSetup_);
-    quick->setContentsMargins(4, 2, 4, 4);
-    quick->setSpacing(2);
+    vseQuickSetup_ = TablePanel(content, "vseQuickSetup");
+    QVBoxLayout* quick = PanelColumn(vseQuickSetup_);
     auto* quickHead = new QHBoxLayout;
     lblQuickSetup_ = PanelCaption(vseQuickSetup_);
     quickHead->addWidget(lblQuickSetup_);
@@ -161,11 +173,8 @@ void frmProfile::BuildControls()
     quick->addWidget(vsfQuickSetup_);
     tables->addWidget(vseQuickSetup_);
 
-    vseVelProfile_ = Panel(content, "vseVelProfile");
-    vseVelProfile_->setFixedWidth(kTablePanelWidth);
-    auto* segments = new QVBoxLayout(vseVelProfile_);
-    segments->setContentsMargins(4, 2, 4, 4);
-    segments->setSpacing(2);
+    vseVelProfile_ = TablePanel(content, "vseVelProfile");
+    QVBoxLayout* segments = PanelColumn(vseVelProfile_);
     // The caption, and at its right the motion-mode options of both tables.
     auto* segmentHead = new QHBoxLayout;
     lblVelProfile_ = PanelCaption(vseVelProfile_);
