@@ -174,6 +174,7 @@ private slots:
     void rowsTheAxisDoesNotHoldTakeNoValue();
     void cursorStepsOverInitialVelocityRows();
     void linearNeedsATravelValue();
+    void activationFollowsTheChainsEnd();
     void clearKeepsLinearMotion();
     void dwellUnitChangeInTriangularMode();
     void unitChangeAcrossLinearAndRotaryNeedsALead();
@@ -237,8 +238,9 @@ void ProfileWindowTest::windowControlsAndActivation()
         QVERIFY(p.Graph("grpTorque")->height() >= 60);
     }
 
-    // F1 opens the window's help page.
-    QTest::keyClick(p.profile, Qt::Key_F1);
+    // F1 in the window (here in a grid) opens the window's help page.
+    p.Segments()->setFocus();
+    QTest::keyClick(p.Segments(), Qt::Key_F1);
     auto* viewer = p.run.Main()->findChild<platform::HelpViewer*>();
     QVERIFY(viewer);
     QVERIFY(viewer->CurrentPage().endsWith("help/VelocityProfile.htm"));
@@ -302,6 +304,15 @@ void ProfileWindowTest::trapezoidalSubmitFillsTheSegmentTable()
     QCOMPARE(velocity.lowerExtent, 0.0);
     QCOMPARE(velocity.valueTitle, QStringLiteral("rpm"));
     QCOMPARE(velocity.timeTitle, QStringLiteral("s"));
+
+    // Back to Triangular: four rows, the stored ramp times hidden but kept.
+    auto* combo = p.profile->findChild<QComboBox*>("cboProfileMode");
+    QTest::keyClick(combo, Qt::Key_Up);
+    QCOMPARE(nFctGetQuickSetupMode(kAxis), int16_t(QuickSetupMode::Triangular));
+    QCOMPARE(Column(quick, 0, 1, 5), (QStringList{"Velocity", "Total Time", "Distance", "Dwell Time", ""}));
+    QCOMPARE(Column(quick, 1, 1, 4), (QStringList{"600", "1", "0", "0"}));
+    p.ChooseTrapezoidal();
+    QCOMPARE(Column(quick, 1, 4, 5), (QStringList{"0.2", "0.2"}));
 }
 
 void ProfileWindowTest::submitRefusesRampsLongerThanTheMove()
@@ -541,6 +552,42 @@ void ProfileWindowTest::linearNeedsATravelValue()
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Rotary));
     QVERIFY(p.Option(0)->isChecked());
     QCOMPARE(quick->TextMatrix(1, 1), QStringLiteral("600"));
+}
+
+void ProfileWindowTest::activationFollowsTheChainsEnd()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    // A leadscrew with a lead, but a quick-setup value already entered: the
+    // axis stays rotary.
+    QVERIFY(TypeIntoCell(p.QuickSetup(), 2, 1, "1"));
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    p.Activate();
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Rotary));
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(p.Option(1)->isEnabled());
+    // With nothing entered it switches to linear by itself.
+    QVERIFY(TypeIntoCell(p.QuickSetup(), 2, 1, "0"));
+    p.Activate();
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    QVERIFY(p.Option(1)->isChecked());
+    QVERIFY(p.Tool("vseVelocityLinear")->isChecked());
+    QCOMPARE(p.QuickSetup()->TextMatrix(1, 3), QStringLiteral("mm/s"));
+    // The linear end removed: shown as rotary, Linear not offered, the
+    // stored mode kept.
+    SubDeleteMechanism(kAxis, 0);
+    p.Activate();
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(!p.Option(1)->isEnabled());
+    QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    // It comes back with the end.
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    p.Activate();
+    QVERIFY(p.Option(1)->isChecked());
+    QVERIFY(p.Tool("vseVelocityLinear")->isChecked());
 }
 
 void ProfileWindowTest::clearKeepsLinearMotion()
