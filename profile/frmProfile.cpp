@@ -34,6 +34,14 @@ namespace {
 
 constexpr int kTablePanelWidth = 345;
 
+// The tools of the band "vseVelocityTools": key and caption text.
+struct ProfileTool {
+    const char* key;
+    int16_t captionId;
+};
+constexpr ProfileTool kTools[] = {
+    {"vseVelocityClear", 161}, {"vseVelocityRotary", 170}, {"vseVelocityLinear", 171}, {"vseVelocityHelp", 352}};
+
 QString Text(int16_t id)
 {
     return QString::fromStdString(sFctGetText(id));
@@ -105,9 +113,10 @@ void frmProfile::BuildControls()
     ActiveBar1_ = new QToolBar(content);
     ActiveBar1_->setObjectName("vseVelocityTools");
     ActiveBar1_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char* key : {"vseVelocityClear", "vseVelocityRotary", "vseVelocityLinear", "vseVelocityHelp"}) {
+    for (const ProfileTool& entry : kTools) {
         QAction* tool = ActiveBar1_->addAction(QString());
-        tool->setObjectName(key);
+        tool->setObjectName(entry.key);
+        const QString key = entry.key;
         connect(tool, &QAction::triggered, this, [this, key] { ActiveBar1_ToolClick(key); });
     }
     toolRotary_ = ActiveBar1_->findChild<QAction*>("vseVelocityRotary");
@@ -233,10 +242,8 @@ void frmProfile::mSubInitCaptions()
     cboProfileMode_->addItem(Text(130));
     cboProfileMode_->addItem(Text(131));
     cboProfileMode_->setCurrentIndex(0);
-    const std::pair<const char*, int16_t> tools[] = {
-        {"vseVelocityClear", 161}, {"vseVelocityRotary", 170}, {"vseVelocityLinear", 171}, {"vseVelocityHelp", 352}};
-    for (const auto& [key, id] : tools)
-        ActiveBar1_->findChild<QAction*>(key)->setText(Text(id));
+    for (const ProfileTool& entry : kTools)
+        ActiveBar1_->findChild<QAction*>(entry.key)->setText(Text(entry.captionId));
 }
 
 // ---- Activation -------------------------------------------------------------

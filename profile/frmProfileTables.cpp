@@ -5,7 +5,6 @@
 
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basGlobalFunctions.h"
-#include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisAccessors.h"

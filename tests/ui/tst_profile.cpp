@@ -170,6 +170,7 @@ private slots:
     void timeAxisSpacingFollowsTheMove();
     void finalVelocityIsHandedOnToTheNextSegment();
     void minusSignOnlyWhereAValueMayBeNegative();
+    void decimalCommaOfTheLocale();
     void loadFlagTakesYesOrNo();
     void rowsTheAxisDoesNotHoldTakeNoValue();
     void cursorStepsOverInitialVelocityRows();
@@ -432,6 +433,27 @@ void ProfileWindowTest::minusSignOnlyWhereAValueMayBeNegative()
     QTest::keyClicks(quick->Editor(), "7");
     QTest::keyClick(quick->Editor(), Qt::Key_Return);
     QCOMPARE(quick->TextMatrix(2, 1), QStringLiteral("7"));
+}
+
+void ProfileWindowTest::decimalCommaOfTheLocale()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    const std::string separator = gsDecimalSeparator;
+    gsDecimalSeparator.assign(1, ',');
+    p.ChooseTrapezoidal();
+    FlexGrid* quick = p.QuickSetup();
+    // 0,5 s of acceleration is mirrored as typed; a point is no separator here.
+    QVERIFY(TypeIntoCell(quick, 4, 1, "0,5"));
+    QCOMPARE(quick->TextMatrix(5, 1), QStringLiteral("0,5"));
+    ParamRec decel;
+    nFctGetQuickSetupParameter(kAxis, 4, decel);
+    QCOMPARE(decel.Data, 0.5);
+    QVERIFY(TypeIntoCell(quick, 2, 1, "1.5"));
+    QCOMPARE(quick->TextMatrix(2, 1), QStringLiteral("15"));
+    QVERIFY(TypeIntoCell(quick, 2, 1, ",25"));
+    QCOMPARE(quick->TextMatrix(2, 1), QStringLiteral("0,25"));
+    gsDecimalSeparator = separator;
 }
 
 void ProfileWindowTest::loadFlagTakesYesOrNo()
