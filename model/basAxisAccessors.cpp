@@ -269,10 +269,9 @@ void SubClearAxisMotor(int16_t axisId)
     nFctSetAxisMotor(axisId, none, model::kFalse);
 }
 
-void SubSetQuickSetupParameter(int16_t axisId, int16_t slot, const ParamRec& param)
+void SubSetQuickSetupParameter(int16_t axisId, int16_t selector, const ParamRec& param)
 {
-    AxisRec* axis = FindAxis(axisId);
-    if (axis && slot >= 0 && slot < model::kQuickSetupUsedSlots) SubCopyParamRec(param, axis->QuickSetupData[slot]);
+    StoreCopy(QuickSetupEntry(axisId, selector), param);
 }
 
 int16_t nFctSetQuickSetupParameterValue(int16_t axisId, int16_t selector, double value)

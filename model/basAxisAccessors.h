@@ -71,8 +71,9 @@ void SubSetMotorParameterValue(int16_t axisId, int16_t index, double value);
 int16_t nFctSetAxisMotor(int16_t axisId, const MotorRec& motor, int16_t alsoBaseline);
 // Stores the empty motor (type -1) without touching the baseline.
 void SubClearAxisMotor(int16_t axisId);
-// A raw slot 0..5 (not a selector).
-void SubSetQuickSetupParameter(int16_t axisId, int16_t slot, const ParamRec& param);
+// The whole entry (value, unit type, unit, factor, unit text) of the slot the
+// selector addresses; nothing for a selector that addresses none.
+void SubSetQuickSetupParameter(int16_t axisId, int16_t selector, const ParamRec& param);
 int16_t nFctSetQuickSetupParameterValue(int16_t axisId, int16_t selector, double value);
 // Segment 0..count-1, parameter index 0..5.
 int16_t nFctSetProfileSegmentValue(int16_t axisId, int16_t segmentIndex, int16_t paramIndex,

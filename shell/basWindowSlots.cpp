@@ -7,6 +7,7 @@
 #include "model/basAxisData.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/OutlineTree.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
@@ -14,9 +15,7 @@
 #include "shell/Main.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QMdiArea>
-#include <QTableWidget>
 
 std::vector<QPointer<frmAxisDesign>> gfrmAxisDesign(1);
 std::vector<QPointer<frmProfile>> gfrmProfile(1);
@@ -375,17 +374,17 @@ void SubAxisWindowActivated(int16_t axisId, int16_t windowKind)
     SubMarkActiveWindowInTree();
 }
 
-void SubSetGridScrollBars(QTableWidget* grid, int32_t nRows)
+void SubSetGridScrollBars(platform::FlexGrid* grid, int32_t nRows)
 {
     if (!grid)
         return;
-    const int rowHeight = grid->rowCount() > 1 ? grid->rowHeight(1) : grid->verticalHeader()->defaultSectionSize();
-    const int visible = rowHeight > 0 ? grid->height() / rowHeight - 1 : 0;
+    const int rowHeight = grid->RowHeightPixels();
+    const int visible = grid->height() / rowHeight - 1;
     if (nRows > visible && visible >= 1) {
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        grid->setRowCount(nRows + 1);
+        grid->SetRows(nRows + 1);
     } else {
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grid->setRowCount(50);
+        grid->SetRows(50);
     }
 }

@@ -20,8 +20,7 @@
 class frmAxisDesign;
 class frmProfile;
 class frmReport;
-class QTableWidget;
-namespace platform { class MdiChildWindow; }
+namespace platform { class FlexGrid; class MdiChildWindow; }
 
 // ---- Slot arrays ----------------------------------------------------------
 // The windows of each slot; an element is empty while its window is not
@@ -122,5 +121,6 @@ void SubAxisWindowActivated(int16_t axisId, int16_t windowKind);
 // ---- Grid --------------------------------------------------------------------
 // Sizes a grid for nRows data rows: when they do not fit into the visible
 // rows (grid height / height of row 1, less 1; at least one), a vertical
-// scroll bar and nRows + 1 rows; otherwise no scroll bar and 50 rows.
-void SubSetGridScrollBars(QTableWidget* grid, int32_t nRows);
+// scroll bar and nRows + 1 rows (the header row included); otherwise no
+// scroll bar and 50 rows.
+void SubSetGridScrollBars(platform::FlexGrid* grid, int32_t nRows);

@@ -1,1 +1,644 @@
 #include "platform/qt/FlexGrid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace platform {
+
+// Creates the cell editors and draws the current cell as the selection.
+// It never copies between editor and cell: the grid does that itself, so
+// that its events come in their order.
+class FlexGridDelegate : public QStyledItemDelegate {
+public:
+    explicit FlexGridDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        const int row = grid_->GridRow(index.row());
+        const QString text = grid_->TextMatrix(row, index.column());
+        const QString list = grid_->ComboList(row, index.column());
+        QWidget* editor;
+        if (!list.isEmpty()) {
+            auto* combo = new QComboBox(parent);
+            combo->setFrame(false);
+            combo->addItems(list.split('|'));
+            combo->setCurrentIndex(combo->findText(text));
+            QObject::connect(combo, &QComboBox::activated, grid_, [this] { grid_->FinishEdit(true); });
+            editor = combo;
+        } else {
+            auto* line = new QLineEdit(text, parent);
+            line->setFrame(false);
+            editor = line;
+        }
+        grid_->EditorCreated(editor);
+        return editor;
+    }
+    void setEditorData(QWidget*, const QModelIndex&) const override {}
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+        if (index == grid_->currentIndex())
+            option->state |= QStyle::State_Selected;
+        else
+            option->state &= ~QStyle::State_Selected;
+    }
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object != grid_->editor_)
+            return false;
+        auto* combo = qobject_cast<QComboBox*>(grid_->editor_);
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!grid_->FilterEditorKey(key))
+                return true;
+            // A closed list steps with the arrow keys; the step is no pick.
+            if (combo && !(key->modifiers() & Qt::AltModifier)
+                && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+                const int step = key->key() == Qt::Key_Up ? -1 : 1;
+                combo->setCurrentIndex(std::clamp(combo->currentIndex() + step, 0, combo->count() - 1));
+                return true;
+            }
+            return false;
+        }
+        case QEvent::Wheel:
+            return combo != nullptr;
+        case QEvent::FocusOut:
+            if (!grid_->Contains(QApplication::focusWidget()) || QApplication::focusWidget() == grid_)
+                grid_->FinishEdit(true);
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    FlexGrid* grid_;
+};
+
+namespace {
+
+QColor Black() { return QColor(0, 0, 0); }
+
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    setItemDelegate(new FlexGridDelegate(this));
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(NoSelection);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setStretchLastSection(true);
+    setWordWrap(false);
+    SetStandardRowHeights();
+    ApplySelectionPalette();
+    connect(qApp, &QApplication::focusChanged, this, &FlexGrid::FocusChanged);
+}
+
+FlexGrid::~FlexGrid()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &FlexGrid::FocusChanged);
+    if (editor_)  // an editor going with the grid stores nothing
+        editor_->removeEventFilter(itemDelegate());
+}
+
+// ---- Rows and columns -------------------------------------------------------
+
+int FlexGrid::QtRow(int row) const
+{
+    return row >= fixedRows_ ? row - fixedRows_ : -1;
+}
+
+int FlexGrid::GridRow(int qtRow) const
+{
+    return qtRow >= 0 ? qtRow + fixedRows_ : -1;
+}
+
+void FlexGrid::SetFixedRows(int fixedRows)
+{
+    const int rows = Rows();
+    fixedRows_ = std::clamp(fixedRows, 0, 1);
+    horizontalHeader()->setVisible(fixedRows_ == 1);
+    SetRows(rows);
+}
+
+void FlexGrid::SetRows(int rows)
+{
+    if (editor_)
+        FinishEdit(false);
+    setRowCount(std::max(rows - fixedRows_, 0));
+}
+
+int FlexGrid::Rows() const
+{
+    return rowCount() + fixedRows_;
+}
+
+void FlexGrid::SetCols(int cols)
+{
+    setColumnCount(cols);
+    alignments_.resize(cols, Qt::AlignLeft);
+}
+
+void FlexGrid::SetFormatString(const QString& format)
+{
+    const QStringList columns = format.split('|');
+    SetCols(columns.size());
+    for (int col = 0; col < columns.size(); ++col) {
+        QString text = columns[col];
+        Qt::Alignment alignment = Qt::AlignLeft;
+        if (text.startsWith('<') || text.startsWith('^') || text.startsWith('>')) {
+            alignment = text[0] == '^' ? Qt::AlignHCenter : text[0] == '>' ? Qt::AlignRight : Qt::AlignLeft;
+            text.remove(0, 1);
+        }
+        alignments_[col] = alignment;
+        for (int row = 0; row < Rows(); ++row)
+            if (QTableWidgetItem* cell = Item(row, col, false))
+                cell->setTextAlignment(Alignment(col));
+        if (fixedRows_ == 1)
+            SetTextMatrix(0, col, text);
+    }
+}
+
+void FlexGrid::SetColWidthFractions(const std::vector<double>& fractions)
+{
+    widthFractions_ = fractions;
+    ApplyColWidths();
+}
+
+void FlexGrid::ApplyColWidths()
+{
+    const int width = viewport()->width();
+    for (size_t col = 0; col < widthFractions_.size() && int(col) < columnCount(); ++col)
+        setColumnWidth(int(col), int(widthFractions_[col] * width));
+}
+
+bool FlexGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        ApplyColWidths();
+    return QTableWidget::viewportEvent(event);
+}
+
+int FlexGrid::RowHeightPixels() const
+{
+    return kRowHeightTwips / kTwipsPerPixel;
+}
+
+void FlexGrid::SetStandardRowHeights()
+{
+    verticalHeader()->setDefaultSectionSize(RowHeightPixels());
+    for (int row = 0; row < rowCount(); ++row)
+        setRowHeight(row, RowHeightPixels());
+    horizontalHeader()->setFixedHeight(RowHeightPixels());
+}
+
+// ---- The current cell -------------------------------------------------------
+
+int FlexGrid::Row() const
+{
+    return currentIndex().isValid() ? GridRow(currentIndex().row()) : -1;
+}
+
+int FlexGrid::Col() const
+{
+    return currentIndex().isValid() ? currentIndex().column() : lastCol_;
+}
+
+void FlexGrid::SetRow(int row)
+{
+    SetRowCol(row, Col());
+}
+
+void FlexGrid::SetCol(int col)
+{
+    SetRowCol(Row(), col);
+}
+
+void FlexGrid::SetRowCol(int row, int col)
+{
+    if (editor_)
+        FinishEdit(true);
+    lastCol_ = std::clamp(col, 0, std::max(columnCount() - 1, 0));
+    const int qtRow = QtRow(row);
+    if (qtRow < 0 || qtRow >= rowCount() || columnCount() == 0)
+        setCurrentIndex(QModelIndex());
+    else
+        setCurrentIndex(model()->index(qtRow, lastCol_));
+}
+
+int FlexGrid::TopRow() const
+{
+    return GridRow(std::max(rowAt(0), 0));
+}
+
+int FlexGrid::BottomRow() const
+{
+    const int last = rowAt(viewport()->height() - 1);
+    return GridRow(last >= 0 ? last : rowCount() - 1);
+}
+
+void FlexGrid::SetTopRow(int row)
+{
+    executeDelayedItemsLayout();
+    updateGeometries();
+    verticalScrollBar()->setValue(std::max(QtRow(row), 0));
+}
+
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    if (current.isValid())
+        lastCol_ = current.column();
+    viewport()->update();
+    emit RowColChange();
+}
+
+// ---- Cells ------------------------------------------------------------------
+
+Qt::Alignment FlexGrid::Alignment(int col) const
+{
+    const Qt::Alignment horizontal = col < int(alignments_.size()) ? alignments_[col] : Qt::AlignLeft;
+    return horizontal | Qt::AlignVCenter;
+}
+
+QTableWidgetItem* FlexGrid::Item(int row, int col, bool create) const
+{
+    if (col < 0 || col >= columnCount() || row < 0 || row >= Rows())
+        return nullptr;
+    const int qtRow = QtRow(row);
+    QTableWidgetItem* cell = qtRow < 0 ? horizontalHeaderItem(col) : item(qtRow, col);
+    if (!cell && create) {
+        auto* self = const_cast<FlexGrid*>(this);
+        cell = new QTableWidgetItem;
+        cell->setTextAlignment(Alignment(col));
+        if (qtRow < 0)
+            self->setHorizontalHeaderItem(col, cell);
+        else
+            self->setItem(qtRow, col, cell);
+    }
+    return cell;
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    const QTableWidgetItem* cell = Item(row, col, false);
+    return cell ? cell->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
+{
+    if (QTableWidgetItem* cell = Item(row, col, true))
+        cell->setText(text);
+}
+
+void FlexGrid::SetCellForeColor(int row, int col, const QColor& color)
+{
+    if (QTableWidgetItem* cell = Item(row, col, true))
+        cell->setForeground(color.isValid() ? QBrush(color) : QBrush());
+}
+
+QColor FlexGrid::CellForeColor(int row, int col) const
+{
+    const QTableWidgetItem* cell = Item(row, col, false);
+    if (cell && cell->foreground().style() != Qt::NoBrush)
+        return cell->foreground().color();
+    return palette().color(QPalette::Text);
+}
+
+void FlexGrid::SetComboList(int row, int col, const QString& list)
+{
+    if (list.isEmpty())
+        comboLists_.remove({row, col});
+    else
+        comboLists_.insert({row, col}, list);
+}
+
+QString FlexGrid::ComboList(int row, int col) const
+{
+    return comboLists_.value({row, col});
+}
+
+void FlexGrid::Clear()
+{
+    if (editor_)
+        FinishEdit(false);
+    clearContents();
+    for (int col = 0; col < columnCount(); ++col)
+        if (QTableWidgetItem* header = horizontalHeaderItem(col))
+            header->setText(QString());
+    comboLists_.clear();
+}
+
+// ---- Colours ----------------------------------------------------------------
+
+void FlexGrid::SetBackColor(const QColor& color)
+{
+    backColor_ = color;
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, color);
+    setPalette(colors);
+    ApplyFocusColors();
+}
+
+void FlexGrid::SetBackColorSel(const QColor& color)
+{
+    backColorSel_ = color;
+    ApplySelectionPalette();
+}
+
+void FlexGrid::SetForeColorSel(const QColor& color)
+{
+    foreColorSel_ = color;
+    ApplySelectionPalette();
+}
+
+QColor FlexGrid::BackColorSel() const
+{
+    return backColorSel_;
+}
+
+QColor FlexGrid::ForeColorSel() const
+{
+    return foreColorSel_;
+}
+
+void FlexGrid::ApplySelectionPalette()
+{
+    QPalette colors = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colors.setColor(group, QPalette::Highlight, backColorSel_);
+        colors.setColor(group, QPalette::HighlightedText, foreColorSel_);
+    }
+    setPalette(colors);
+}
+
+void FlexGrid::SetFocusSelectionColors(const QColor& back, const QColor& fore)
+{
+    focusBack_ = back;
+    focusFore_ = fore;
+    ApplyFocusColors();
+}
+
+void FlexGrid::ApplyFocusColors()
+{
+    if (!focusBack_.isValid())
+        return;
+    backColorSel_ = hasFocusWithin_ ? focusBack_ : backColor_;
+    foreColorSel_ = hasFocusWithin_ ? focusFore_ : Black();
+    ApplySelectionPalette();
+}
+
+// ---- Focus ------------------------------------------------------------------
+
+bool FlexGrid::Contains(QWidget* widget) const
+{
+    for (; widget; widget = widget->parentWidget())
+        if (widget == this)
+            return true;
+    return false;
+}
+
+void FlexGrid::FocusChanged(QWidget*, QWidget*)
+{
+    if (!finishing_)
+        SyncFocus();
+}
+
+void FlexGrid::SyncFocus()
+{
+    const bool within = Contains(QApplication::focusWidget());
+    if (within == hasFocusWithin_)
+        return;
+    hasFocusWithin_ = within;
+    ApplyFocusColors();
+    if (within)
+        emit GotFocus();
+    else
+        emit LostFocus();
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event)
+{
+    // Entering the grid makes no cell current by itself.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+// ---- Mouse and keys ---------------------------------------------------------
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    afterDoubleClick_ = false;
+    QTableWidget::mousePressEvent(event);
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (afterDoubleClick_)
+        afterDoubleClick_ = false;
+    else
+        emit Click();
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    afterDoubleClick_ = true;
+    emit DblClick();
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (editor_) {  // passed on by the editor
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    int key = event->key();
+    emit KeyDown(key, event->modifiers());
+    if (key == 0) {
+        event->accept();
+        return;
+    }
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QString text = event->text();
+    if (enter || (!text.isEmpty() && text[0].isPrint())) {
+        QChar character = enter ? QChar('\r') : text[0];
+        emit KeyPress(character);
+        event->accept();
+        if (!enter && !character.isNull())
+            OpenEditor(event->key(), QString(character));
+        return;
+    }
+    if (key == Qt::Key_F2) {
+        event->accept();
+        OpenEditor(0, QString());
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+// ---- Editing ----------------------------------------------------------------
+
+void FlexGrid::EditCell()
+{
+    OpenEditor(0, QString());
+}
+
+bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (opening_ || trigger != AllEditTriggers || !index.isValid())
+        return QTableWidget::edit(index, trigger, event);
+    // An edit asked for by code: the same road as EditCell.
+    setCurrentIndex(index);
+    EditCell();
+    return editor_ != nullptr;
+}
+
+void FlexGrid::OpenEditor(int firstKey, const QString& firstText)
+{
+    const int row = Row();
+    const int col = Col();
+    if (editor_ || QtRow(row) < 0 || col < 0)
+        return;
+    bool cancel = false;
+    emit BeforeEdit(row, col, cancel);
+    if (cancel || editor_ || Row() != row || Col() != col)
+        return;
+    editRow_ = row;
+    editCol_ = col;
+    opening_ = true;
+    QTableWidget::edit(currentIndex(), AllEditTriggers, nullptr);
+    opening_ = false;
+    if (!editor_)
+        return;
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) {
+        line->deselect();  // keys go after the old text; the window decides
+        line->end(false);
+    }
+    if (!firstText.isEmpty()) {
+        QKeyEvent typed(QEvent::KeyPress, firstKey, Qt::NoModifier, firstText);
+        forwardingFirstKey_ = true;
+        QCoreApplication::sendEvent(editor_, &typed);
+        forwardingFirstKey_ = false;
+    }
+}
+
+void FlexGrid::EditorCreated(QWidget* editor)
+{
+    editor_ = editor;
+}
+
+bool FlexGrid::FilterEditorKey(QKeyEvent* event)
+{
+    int key = event->key();
+    if (!forwardingFirstKey_)  // the first key gave KeyDown already
+        emit KeyDownEdit(editRow_, editCol_, key, event->modifiers());
+    if (!editor_ || key == 0)
+        return false;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        FinishEdit(true);
+        return false;
+    case Qt::Key_Escape:
+        FinishEdit(false);
+        return false;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    const bool backspace = key == Qt::Key_Backspace;
+    if (!backspace && (text.isEmpty() || !text[0].isPrint()))
+        return true;
+    const QChar typed = backspace ? QChar(8) : text[0];
+    QChar character = typed;
+    emit KeyPressEdit(editRow_, editCol_, character);
+    if (!editor_ || character.isNull())
+        return false;
+    if (character != typed) {
+        if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+            character == QChar(8) ? line->backspace() : line->insert(QString(character));
+        return false;
+    }
+    return true;
+}
+
+QString FlexGrid::EditText() const
+{
+    if (finishing_)
+        return finishingText_;
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        return line->text();
+    if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))
+        return combo->currentText();
+    return QString();
+}
+
+void FlexGrid::SetEditText(const QString& text)
+{
+    if (finishing_)
+        finishingText_ = text;
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        line->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))
+        combo->setCurrentIndex(combo->findText(text));
+}
+
+void FlexGrid::FinishEdit(bool store)
+{
+    if (!editor_ || finishing_)
+        return;
+    const int row = editRow_;
+    const int col = editCol_;
+    finishingText_ = EditText();
+    finishing_ = true;
+    bool cancel = false;
+    if (store)
+        emit ValidateEdit(row, col, cancel);
+    const bool write = store && !cancel;
+    if (write)
+        SetTextMatrix(row, col, finishingText_);
+    closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    finishing_ = false;
+    if (write)
+        emit AfterEdit(row, col);
+    SyncFocus();
+}
+
+void FlexGrid::commitData(QWidget* editor)
+{
+    if (editor && editor == editor_)
+        FinishEdit(true);
+}
+
+void FlexGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint)
+{
+    if (!editor || editor != editor_)
+        return;  // already closed
+    editor_ = nullptr;
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+} // namespace platform

@@ -1,13 +1,189 @@
 #pragma once
+#include <QColor>
+#include <QHash>
+#include <QPointer>
 #include <QTableWidget>
+
+#include <vector>
 
 namespace platform {
 
 // The grid of the parameter, reference-list, quick-setup and segment tables.
+//
+// Rows: grid row numbers count the fixed (header) rows first. With one fixed
+// row (the default) grid row 0 is the header, shown in the horizontal header
+// and filled from the format string, and grid row r is Qt row r - 1; with no
+// fixed row (the info grids) grid row r is Qt row r. QtRow() is the only
+// place that maps the two. Rows() counts the fixed row; Row() is -1 while no
+// cell is current. Row heights are 270 twips (18 pixels).
+//
+// Editing: no cell opens by itself. A key typed into the current cell, F2 or
+// EditCell() opens the current cell; the window's handlers decide the rest.
+// A cell whose ComboList is set opens a drop-down list of its "|"-separated
+// items, any other cell a line editor.
+//
+// Events, in the order they come:
+//   focus:  GotFocus, LostFocus, only when the focus enters or leaves the grid
+//           with its editor (opening or closing the editor is no change);
+//   mouse:  GotFocus (when it moves here), RowColChange (when the cell
+//           changes), Click on release; a double click gives DblClick and no
+//           second Click;
+//   keys outside the editor: KeyDown (key may be set to 0 to drop it), then
+//           KeyPress for a character (Enter is '\r'; set to 0 to drop it),
+//           then the grid's own handling (moving, or opening the editor with
+//           the typed character as its first key);
+//   an edit: BeforeEdit (cancel refuses to open), for every key KeyDownEdit
+//           (key 0 drops it) and for characters and Backspace KeyPressEdit
+//           (the character may be dropped (0) or changed), then on Enter,
+//           on a pick from the list, on leaving the cell or the grid:
+//           ValidateEdit (cancel refuses: the editor closes and the cell
+//           keeps its old text; EditText() may be changed to change what is
+//           stored), the text goes into the cell, the editor closes, then
+//           AfterEdit. Escape closes the editor without Validate/AfterEdit.
+//           Enter gives KeyDownEdit first, so a handler that moves the
+//           current cell there finishes the edit before the move.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
-    using QTableWidget::QTableWidget;
+    explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
+
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kRowHeightTwips = 270;
+
+    // The fixed rows at the top: 1 (header, the default) or 0.
+    void SetFixedRows(int fixedRows);
+    int FixedRows() const { return fixedRows_; }
+
+    // Columns, header texts and alignments from a format string: columns
+    // separated by "|", each text led by "<" (left), "^" (centre) or ">"
+    // (right). The alignment holds for the whole column.
+    void SetFormatString(const QString& format);
+
+    // Widths as shares of the grid's visible width, column by column from
+    // column 0; they follow the grid when it is resized. Columns without a
+    // share keep their width; the last column fills the rest.
+    void SetColWidthFractions(const std::vector<double>& fractions);
+
+    // All rows 270 twips high, the header included.
+    void SetStandardRowHeights();
+    int RowHeightPixels() const;
+
+    // Rows including the fixed rows; Cols.
+    void SetRows(int rows);
+    int Rows() const;
+    void SetCols(int cols);
+    int Cols() const { return columnCount(); }
+
+    // The current cell; -1 for no current row. Setting the row or column
+    // while an edit is open finishes the edit first.
+    int Row() const;
+    int Col() const;
+    void SetRow(int row);
+    void SetCol(int col);
+    void SetRowCol(int row, int col);
+    // First and last rows wholly or partly visible below the fixed rows.
+    int TopRow() const;
+    int BottomRow() const;
+    void SetTopRow(int row);
+
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);
+    // The text colour of one cell; an invalid colour restores the grid's.
+    void SetCellForeColor(int row, int col, const QColor& color);
+    QColor CellForeColor(int row, int col) const;
+
+    // The drop-down list of one cell, items separated by "|"; empty for
+    // free entry.
+    void SetComboList(int row, int col, const QString& list);
+    QString ComboList(int row, int col) const;
+
+    // Empties every cell (header texts included), its colours and lists.
+    void Clear();
+
+    // Opens the editor on the current cell (BeforeEdit first).
+    void EditCell();
+    bool IsEditing() const { return editor_ != nullptr; }
+    // The text of the open editor (also inside ValidateEdit).
+    QString EditText() const;
+    void SetEditText(const QString& text);
+    QWidget* Editor() const { return editor_; }
+
+    // Colours: the cells' back colour, and the current cell's colours.
+    void SetBackColor(const QColor& color);
+    QColor BackColor() const { return backColor_; }
+    void SetBackColorSel(const QColor& color);
+    void SetForeColorSel(const QColor& color);
+    QColor BackColorSel() const;
+    QColor ForeColorSel() const;
+    // The current cell shows these colours while the grid has the focus and
+    // none (back colour, black text) while it has not.
+    void SetFocusSelectionColors(const QColor& back, const QColor& fore);
+
+    // The Qt row of a grid row (-1 for a fixed row or none).
+    int QtRow(int row) const;
+    int GridRow(int qtRow) const;
+
+signals:
+    void BeforeEdit(int row, int col, bool& cancel);
+    void KeyDownEdit(int row, int col, int& key, Qt::KeyboardModifiers modifiers);
+    void KeyPressEdit(int row, int col, QChar& key);
+    void ValidateEdit(int row, int col, bool& cancel);
+    void AfterEdit(int row, int col);
+    void KeyDown(int& key, Qt::KeyboardModifiers modifiers);
+    void KeyPress(QChar& key);
+    void RowColChange();
+    void Click();
+    void DblClick();
+    void GotFocus();
+    void LostFocus();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    friend class FlexGridDelegate;
+    QTableWidgetItem* Item(int row, int col, bool create) const;
+    void OpenEditor(int firstKey, const QString& firstText);
+    Qt::Alignment Alignment(int col) const;
+    // True when the editor passed the key on; false when it was dropped.
+    bool FilterEditorKey(QKeyEvent* event);
+    void FinishEdit(bool store);
+    void EditorCreated(QWidget* editor);
+    void ApplyColWidths();
+    void ApplySelectionPalette();
+    void ApplyFocusColors();
+    void SyncFocus();
+    void FocusChanged(QWidget* old, QWidget* now);
+    bool Contains(QWidget* widget) const;
+
+    int fixedRows_ = 1;
+    std::vector<double> widthFractions_;
+    QHash<QPair<int, int>, QString> comboLists_;
+    QColor backColor_ = Qt::white;
+    QColor backColorSel_ = QColor(0, 0, 128);
+    QColor foreColorSel_ = Qt::white;
+    QColor focusBack_, focusFore_;
+    bool hasFocusWithin_ = false;
+    bool afterDoubleClick_ = false;
+    std::vector<Qt::Alignment> alignments_;
+    int lastCol_ = 0;
+    bool opening_ = false;
+    bool forwardingFirstKey_ = false;
+
+    QPointer<QWidget> editor_;
+    int editRow_ = -1, editCol_ = -1;
+    bool finishing_ = false;
+    QString finishingText_;
 };
 
 } // namespace platform

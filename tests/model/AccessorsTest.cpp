@@ -120,14 +120,42 @@ TEST_F(Accessors, QuickSetupSelectorDependsOnTheMode)
         EXPECT_EQ(stored, c.slot == -1 ? 0 : -1);
         EXPECT_EQ(read.Data, c.slot == -1 ? -1.0 : 8.0);
     }
+}
 
-    ParamRec whole;
-    whole.Data = 4.0;
-    whole.UnitText = "rpm";
-    SubSetQuickSetupParameter(1, 3, whole);  // a raw slot, not a selector
-    EXPECT_EQ(gAxis[0].QuickSetupData[3].UnitText, "rpm");
-    SubSetQuickSetupParameter(1, 6, whole);
-    EXPECT_EQ(gAxis[0].QuickSetupData[6].Data, 0.0);
+// A whole entry is stored by the row it is shown in, like a value: in
+// Triangular mode the fourth row is the dwell time, never the acceleration
+// time.
+TEST_F(Accessors, WholeQuickSetupEntryIsStoredBySelector)
+{
+    nFctInitQuickSetup(1, -1);
+    struct Case { int16_t mode, selector, slot; };
+    const Case cases[] = {
+        {QuickSetupMode::Triangular, 3, 5},  {QuickSetupMode::Triangular, 1, 1},
+        {QuickSetupMode::Triangular, 4, -1}, {QuickSetupMode::Trapezoidal, 3, 3},
+        {QuickSetupMode::Trapezoidal, 4, 4}, {QuickSetupMode::Trapezoidal, 6, -1},
+        {QuickSetupMode::Trapezoidal, -1, -1},
+    };
+    for (const Case& c : cases) {
+        nFctInitQuickSetup(1, 0);
+        SubSetQuickSetupMode(1, c.mode);
+        ParamRec whole;
+        whole.Data = 4.0;
+        whole.UnitID = 78;
+        whole.Factor = 0.001;
+        whole.UnitText = "ms";
+        SubSetQuickSetupParameter(1, c.selector, whole);
+        for (int s = 0; s < 7; ++s) {
+            const ParamRec& slot = gAxis[0].QuickSetupData[s];
+            const bool written = s == c.slot;
+            EXPECT_EQ(slot.UnitText == "ms", written)
+                << "mode " << c.mode << " selector " << c.selector << " slot " << s;
+            EXPECT_EQ(slot.Data, written ? 4.0 : 0.0);
+            if (written) {
+                EXPECT_EQ(slot.UnitID, 78);
+                EXPECT_EQ(slot.Factor, 0.001);
+            }
+        }
+    }
 }
 
 TEST_F(Accessors, SegmentParametersUseTheParameterIndexOrder)

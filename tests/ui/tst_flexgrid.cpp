@@ -1,0 +1,351 @@
+// The grid of the axis windows, driven as a user drives it: clicks, typed
+// keys, Enter and Escape, the cells read back; its events and their order.
+#include "foundation/basMaterialLists.h"
+#include "platform/qt/FlexGrid.h"
+#include "platform/qt/ReferenceListAdapter.h"
+#include "shell/basWindowSlots.h"
+#include "tests/support/TestAppFolder.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using platform::FlexGrid;
+
+namespace {
+
+constexpr int kRowPixels = 18;  // 270 twips at 15 twips per pixel
+
+// A window with a grid of four columns and a line edit to take the focus
+// away; every event of the grid is logged by name.
+class GridWindow : public QWidget {
+public:
+    GridWindow()
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(&grid);
+        layout->addWidget(&other);
+        grid.SetFormatString("^ |<Parameter|<Data|<Unit");
+        grid.SetRows(6);
+        for (int row = 1; row < 6; ++row) {
+            grid.SetTextMatrix(row, 1, QString("P%1").arg(row));
+            grid.SetTextMatrix(row, 2, QString::number(row * 10));
+            grid.SetTextMatrix(row, 3, "mm");
+        }
+        QObject::connect(&grid, &FlexGrid::BeforeEdit, [this](int row, int col, bool& cancel) {
+            log << QString("BeforeEdit %1,%2").arg(row).arg(col);
+            cancel = col < 2 || refuseOpen;
+        });
+        QObject::connect(&grid, &FlexGrid::KeyDownEdit, [this](int row, int, int& key, Qt::KeyboardModifiers) {
+            if (key == Qt::Key_Return) {
+                log << "KeyDownEdit Enter";
+                if (enterMovesDown)
+                    grid.SetRow(row + 1);
+            }
+        });
+        QObject::connect(&grid, &FlexGrid::KeyPressEdit, [this](int, int, QChar& key) {
+            log << QString("KeyPressEdit %1").arg(key == QChar(8) ? QString("BS") : QString(key));
+            if (key == '-')
+                key = QChar();
+            else if (key == 'a')
+                key = 'b';
+        });
+        QObject::connect(&grid, &FlexGrid::ValidateEdit, [this](int row, int col, bool& cancel) {
+            log << QString("ValidateEdit %1,%2 %3").arg(row).arg(col).arg(grid.EditText());
+            cancel = refuseValue;
+        });
+        QObject::connect(&grid, &FlexGrid::AfterEdit, [this](int row, int col) {
+            log << QString("AfterEdit %1,%2 %3").arg(row).arg(col).arg(grid.TextMatrix(row, col));
+        });
+        QObject::connect(&grid, &FlexGrid::KeyPress, [this](QChar& key) {
+            log << (key == '\r' ? QString("KeyPress Enter") : QString("KeyPress ") + key);
+        });
+        QObject::connect(&grid, &FlexGrid::RowColChange, [this] {
+            log << QString("RowColChange %1,%2").arg(grid.Row()).arg(grid.Col());
+        });
+        QObject::connect(&grid, &FlexGrid::Click, [this] { log << "Click"; });
+        QObject::connect(&grid, &FlexGrid::DblClick, [this] { log << "DblClick"; });
+        QObject::connect(&grid, &FlexGrid::GotFocus, [this] { log << "GotFocus"; });
+        QObject::connect(&grid, &FlexGrid::LostFocus, [this] { log << "LostFocus"; });
+        resize(400, 300);
+    }
+
+    QPoint CellCentre(int row, int col) const
+    {
+        return grid.visualRect(grid.model()->index(grid.QtRow(row), col)).center();
+    }
+    void ClickCell(int row, int col) { QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(row, col)); }
+
+    FlexGrid grid;
+    QLineEdit other;
+    QStringList log;
+    bool refuseOpen = false;
+    bool refuseValue = false;
+    bool enterMovesDown = false;
+};
+
+} // namespace
+
+class TestFlexGrid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        window_ = new GridWindow;
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        window_->other.setFocus();
+        QTRY_VERIFY(window_->other.hasFocus());
+        window_->log.clear();
+    }
+    void cleanup() { delete window_; }
+
+    void LayoutFollowsFormatStringAndShares()
+    {
+        FlexGrid& grid = window_->grid;
+        QCOMPARE(grid.Cols(), 4);
+        QCOMPARE(grid.Rows(), 6);
+        QCOMPARE(grid.rowCount(), 5);  // row 0 is the header
+        QCOMPARE(grid.TextMatrix(0, 0), QString(" "));
+        QCOMPARE(grid.TextMatrix(0, 2), QString("Data"));
+        QCOMPARE(grid.horizontalHeaderItem(2)->text(), QString("Data"));
+        QCOMPARE(grid.TextMatrix(1, 2), QString("10"));
+        QCOMPARE(grid.item(0, 2)->text(), QString("10"));
+        QVERIFY(grid.item(0, 0) == nullptr || (grid.item(0, 0)->textAlignment() & Qt::AlignHCenter));
+        grid.SetTextMatrix(1, 0, "?");
+        QVERIFY(grid.item(0, 0)->textAlignment() & Qt::AlignHCenter);
+        QVERIFY(grid.item(0, 1)->textAlignment() & Qt::AlignLeft);
+        QCOMPARE(grid.rowHeight(0), kRowPixels);
+        QCOMPARE(grid.horizontalHeader()->height(), kRowPixels);
+
+        grid.SetColWidthFractions({0.05, 0.45, 0.25, 0.25});
+        const int width = grid.viewport()->width();
+        QCOMPARE(grid.columnWidth(1), int(0.45 * width));
+        window_->resize(600, 300);
+        QTRY_COMPARE(grid.columnWidth(1), int(0.45 * grid.viewport()->width()));
+
+        // Without a fixed row, grid row 0 is the first Qt row.
+        FlexGrid info;
+        info.SetFixedRows(0);
+        info.SetRows(2);
+        info.SetCols(2);
+        info.SetTextMatrix(0, 1, "Maker");
+        QCOMPARE(info.rowCount(), 2);
+        QCOMPARE(info.item(0, 1)->text(), QString("Maker"));
+        QVERIFY(info.horizontalHeader()->isHidden());
+        info.SetRow(0);
+        QCOMPARE(info.Row(), 0);
+    }
+
+    void ScrollBarsFollowTheRowsThatFit()
+    {
+        // 108 pixels are 6 rows of 18: the header and 5 data rows.
+        FlexGrid grid;
+        grid.SetFormatString("<A|<B");
+        grid.resize(200, 6 * kRowPixels);
+        SubSetGridScrollBars(&grid, 12);
+        QCOMPARE(grid.Rows(), 13);
+        QCOMPARE(grid.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        SubSetGridScrollBars(&grid, 5);
+        QCOMPARE(grid.Rows(), 50);
+        QCOMPARE(grid.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+
+    void TypingGoesThroughTheKeyFilter()
+    {
+        GridWindow& w = *window_;
+        w.ClickCell(2, 2);
+        QTest::keyClicks(nullptr, "1-a2");  // to the focus widget, as typed
+        QVERIFY(w.grid.IsEditing());
+        QCOMPARE(w.grid.EditText(), QString("201b2"));  // no first-key rule here: appended
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Backspace);
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Return);
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.grid.TextMatrix(2, 2), QString("201b"));
+        QCOMPARE(w.log.filter("KeyPressEdit"),
+                 QStringList({"KeyPressEdit 1", "KeyPressEdit -", "KeyPressEdit a", "KeyPressEdit 2", "KeyPressEdit BS"}));
+    }
+
+    void EventsComeInOrder()
+    {
+        GridWindow& w = *window_;
+        w.ClickCell(1, 2);
+        QCOMPARE(w.log, QStringList({"GotFocus", "RowColChange 1,2", "Click"}));
+        w.log.clear();
+        QTest::keyClick(&w.grid, '7');
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Return);
+        QCOMPARE(w.log, QStringList({"KeyPress 7", "BeforeEdit 1,2", "KeyPressEdit 7", "KeyDownEdit Enter",
+                                     "ValidateEdit 1,2 107", "AfterEdit 1,2 107"}));
+        // Enter moved on by the handler: the edit ends before the move.
+        w.log.clear();
+        w.enterMovesDown = true;
+        QTest::keyClick(&w.grid, Qt::Key_F2);
+        QTest::keyClick(w.grid.Editor(), '5');
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Return);
+        QCOMPARE(w.log, QStringList({"BeforeEdit 1,2", "KeyPressEdit 5", "KeyDownEdit Enter",
+                                     "ValidateEdit 1,2 1075", "AfterEdit 1,2 1075", "RowColChange 2,2"}));
+        QCOMPARE(w.grid.Row(), 2);
+        // Enter outside an editor is a key press only.
+        w.log.clear();
+        QTest::keyClick(&w.grid, Qt::Key_Return);
+        QCOMPARE(w.log, QStringList({"KeyPress Enter"}));
+        // A double click (press, release, double click, release): one Click,
+        // one DblClick.
+        w.log.clear();
+        const QPoint name = w.CellCentre(3, 1);
+        QTest::mouseClick(w.grid.viewport(), Qt::LeftButton, {}, name);
+        QTest::mouseDClick(w.grid.viewport(), Qt::LeftButton, {}, name);
+        QTest::mouseRelease(w.grid.viewport(), Qt::LeftButton, {}, name);
+        QCOMPARE(w.log.filter(QRegularExpression("Click")), QStringList({"Click", "DblClick"}));
+        // Leaving the grid while editing: the edit is stored, then LostFocus.
+        w.grid.SetRowCol(4, 2);
+        w.log.clear();
+        w.grid.EditCell();
+        QTest::keyClick(w.grid.Editor(), '9');
+        w.other.setFocus();
+        QTRY_VERIFY(w.other.hasFocus());
+        QCOMPARE(w.log, QStringList({"BeforeEdit 4,2", "KeyPressEdit 9", "ValidateEdit 4,2 409", "AfterEdit 4,2 409",
+                                     "LostFocus"}));
+    }
+
+    void RefusalsKeepTheOldValue()
+    {
+        GridWindow& w = *window_;
+        w.ClickCell(1, 1);  // the name column is refused
+        QTest::keyClick(&w.grid, '3');
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.grid.TextMatrix(1, 1), QString("P1"));
+
+        w.refuseOpen = true;
+        w.ClickCell(1, 2);
+        QTest::keyClick(&w.grid, '3');
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.grid.TextMatrix(1, 2), QString("10"));
+
+        w.refuseOpen = false;
+        w.refuseValue = true;
+        w.log.clear();
+        QTest::keyClick(&w.grid, '3');
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Return);
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.grid.TextMatrix(1, 2), QString("10"));
+        QVERIFY(w.log.filter("AfterEdit").isEmpty());
+
+        // Escape drops the edit without validating it.
+        w.refuseValue = false;
+        w.log.clear();
+        QTest::keyClick(&w.grid, '4');
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Escape);
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.grid.TextMatrix(1, 2), QString("10"));
+        QVERIFY(w.log.filter("Validate").isEmpty());
+    }
+
+    void CellWithAListOpensADropDown()
+    {
+        GridWindow& w = *window_;
+        w.grid.SetComboList(2, 3, "mm|cm|in");
+        w.ClickCell(2, 3);
+        w.grid.EditCell();
+        auto* combo = qobject_cast<QComboBox*>(w.grid.Editor());
+        QVERIFY(combo);
+        QCOMPARE(combo->currentText(), QString("mm"));
+        QTest::keyClick(combo, Qt::Key_Down);  // a step is no pick
+        QVERIFY(w.grid.IsEditing());
+        QTest::keyClick(combo, Qt::Key_Down);
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(w.grid.TextMatrix(2, 3), QString("in"));
+        QVERIFY(w.log.contains("AfterEdit 2,3 in"));
+
+        // A pick from the open list ends the edit at once.
+        w.grid.EditCell();
+        combo = qobject_cast<QComboBox*>(w.grid.Editor());
+        QVERIFY(combo);
+        emit combo->activated(1);
+        QVERIFY(!w.grid.IsEditing());
+        // Other cells have a line editor.
+        w.grid.SetRowCol(2, 2);
+        w.grid.EditCell();
+        QVERIFY(qobject_cast<QLineEdit*>(w.grid.Editor()));
+    }
+
+    void ValidateEditMayChangeTheStoredText()
+    {
+        GridWindow& w = *window_;
+        QObject::connect(&w.grid, &FlexGrid::ValidateEdit, &w.grid, [&w](int, int, bool&) { w.grid.SetEditText("cm"); });
+        w.grid.SetComboList(1, 3, "mm|cm|in");
+        w.ClickCell(1, 3);
+        w.grid.EditCell();
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Down);
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Down);
+        QTest::keyClick(w.grid.Editor(), Qt::Key_Return);
+        QCOMPARE(w.grid.TextMatrix(1, 3), QString("cm"));
+    }
+
+    void SelectionColoursFollowTheFocus()
+    {
+        GridWindow& w = *window_;
+        const QColor back(205, 205, 205), focused(224, 224, 224), navy(0, 0, 128);
+        w.grid.SetBackColor(back);
+        w.grid.SetFocusSelectionColors(focused, navy);
+        QCOMPARE(w.grid.BackColorSel(), back);
+        QCOMPARE(w.grid.ForeColorSel(), QColor(Qt::black));
+        w.ClickCell(1, 2);
+        QCOMPARE(w.grid.BackColorSel(), focused);
+        QCOMPARE(w.grid.ForeColorSel(), navy);
+        QCOMPARE(w.grid.palette().color(QPalette::Active, QPalette::Highlight), focused);
+        w.grid.EditCell();  // the editor is still the grid
+        QCOMPARE(w.grid.BackColorSel(), focused);
+        QCOMPARE(w.log.filter("Focus"), QStringList({"GotFocus"}));
+        w.other.setFocus();
+        QTRY_COMPARE(w.grid.BackColorSel(), back);
+
+        w.grid.SetCellForeColor(2, 2, QColor(0, 120, 60));
+        QCOMPARE(w.grid.CellForeColor(2, 2), QColor(0, 120, 60));
+        QCOMPARE(w.grid.item(1, 2)->foreground().color(), QColor(0, 120, 60));
+    }
+
+    void NoCurrentRowAndScrolling()
+    {
+        GridWindow& w = *window_;
+        w.grid.SetRowCol(3, 2);
+        QCOMPARE(w.grid.Row(), 3);
+        w.grid.SetRow(-1);
+        QCOMPARE(w.grid.Row(), -1);
+        QCOMPARE(w.grid.Col(), 2);
+        w.grid.SetRow(0);  // the header is never current
+        QCOMPARE(w.grid.Row(), -1);
+        w.grid.SetRows(40);
+        QCOMPARE(w.grid.TopRow(), 1);
+        w.grid.SetTopRow(10);
+        QCOMPARE(w.grid.TopRow(), 10);
+        QVERIFY(w.grid.BottomRow() > 10);
+        w.grid.Clear();
+        QCOMPARE(w.grid.TextMatrix(1, 2), QString());
+        QCOMPARE(w.grid.TextMatrix(0, 2), QString());
+    }
+
+    void MaterialListsFillTheGrid()
+    {
+        testing_support::TestAppFolder folder;
+        FlexGrid grid;
+        grid.SetFormatString("<Material|<g/cm3|<lb/in3");
+        platform::ReferenceListAdapter list(&grid);
+        QCOMPARE(nFctFillDensityGrid(list), int16_t(-1));
+        QVERIFY(grid.Rows() > 2);
+        QCOMPARE(grid.TextMatrix(0, 0), QString("Material"));
+        QVERIFY(!grid.TextMatrix(1, 0).isEmpty());
+        QVERIFY(!grid.TextMatrix(grid.Rows() - 1, 2).isEmpty());
+        QVERIFY(grid.TextMatrix(1, 0) <= grid.TextMatrix(2, 0));
+    }
+
+private:
+    GridWindow* window_ = nullptr;
+};
+
+QTEST_MAIN(TestFlexGrid)
+#include "tst_flexgrid.moc"
