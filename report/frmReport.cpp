@@ -19,7 +19,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QPrinter>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -54,18 +54,21 @@ void SetMessageBar(const QString& text)
 }
 
 // Disables the whole toolbar while a report is being built, so that no
-// second Show or Print starts inside the first; the top band's tools come
-// back when the build ends (the preview tools follow the document).
+// second Show or Print starts inside the first: the preview tools are
+// disabled by the build itself and follow the document it leaves; the top
+// band's tools come back when the build ends.
 class BuildGuard {
 public:
     BuildGuard(bool& building, QToolBar* band) : building_(building), band_(band)
     {
         building_ = true;
-        band_->setEnabled(false);
+        for (QAction* tool : band_->actions())
+            tool->setEnabled(false);
     }
     ~BuildGuard()
     {
-        band_->setEnabled(true);
+        for (QAction* tool : band_->actions())
+            tool->setEnabled(true);
         building_ = false;
     }
 
@@ -85,9 +88,15 @@ frmReport::frmReport(QWidget* parent)
     mSubInitReportToolbar();
     if (MDIMain* main = MainWindow())
         setWindowIcon(main->windowIcon());
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, [this] { mSubShowReportHelp(); });
+}
+
+void frmReport::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        mSubShowReportHelp();
+        return;
+    }
+    AxisChildWindow::keyPressEvent(event);
 }
 
 void frmReport::BuildControls()

@@ -36,6 +36,10 @@ public:
     // A click on the toolbar tool of that name; other names are ignored.
     void ActiveBar1_ToolClick(const QString& tool);
 
+protected:
+    // F1: the report window's help topic.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildControls();
     QAction* AddTool(QToolBar* band, const QString& name, const QString& caption);

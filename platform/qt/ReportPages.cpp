@@ -180,11 +180,19 @@ ReportPrinting& CurrentReportPrinting()
 }
 
 ReportPreview::ReportPreview(QWidget* parent)
-    : QPrintPreviewWidget(parent)
+    : ReportPreview(std::make_unique<QPrinter>(QPrinter::HighResolution), parent)
+{
+}
+
+// The widget only paints through the printer; it never deletes it.
+ReportPreview::ReportPreview(std::unique_ptr<QPrinter> printer, QWidget* parent)
+    : QPrintPreviewWidget(printer.get(), parent), printer_(std::move(printer))
 {
     connect(this, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { PrintDocument(*printer); });
 }
+
+ReportPreview::~ReportPreview() = default;
 
 void ReportPreview::ShowDocument(const ReportDocument& document)
 {

@@ -5,6 +5,8 @@
 #include <QPrintPreviewWidget>
 #include <QString>
 
+#include <memory>
+
 class QPrinter;
 
 namespace platform {
@@ -62,6 +64,7 @@ class ReportPreview : public QPrintPreviewWidget {
     Q_OBJECT
 public:
     explicit ReportPreview(QWidget* parent = nullptr);
+    ~ReportPreview() override;
 
     void SetPageSetup(const ReportPageSetup& setup) { setup_ = setup; }
     // Replaces the document and shows its first page.
@@ -77,7 +80,14 @@ public:
     // Paints the document shown onto the printer.
     void PrintDocument(QPrinter& printer) const;
 
+    // The printer whose pages the preview shows (its paper and margins;
+    // high resolution, as printing uses).
+    QPrinter& PreviewPrinter() { return *printer_; }
+
 private:
+    ReportPreview(std::unique_ptr<QPrinter> printer, QWidget* parent);
+
+    std::unique_ptr<QPrinter> printer_;
     ReportDocument document_;
     ReportPageSetup setup_;
 };

@@ -37,7 +37,7 @@ protected:
         SetSegments({{0, 120, 0.5}, {120, 120, 1}, {120, 0, 0.5}});
         SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}});
     }
-    // Disk 4.9339 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2 = 246.698 kg.cm^2.
+    // Disk 4.93396 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2 = 246.698 kg.cm^2.
     const double disk_ = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
 };
 

@@ -185,13 +185,13 @@ TEST_F(ReportContentTest, HeadingsInTheirOrderAtTheirColumns)
 TEST_F(ReportContentTest, ValuesOfTheDiskAxisInBothUnitSystems)
 {
     BuildDiskAxis();
-    // Disk 4.9339 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2; 2 rev/s at 4 rev/s^2.
+    // Disk 4.93396 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2; 2 rev/s at 4 rev/s^2.
     const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
     const double rotor = KgCm2(0.5);
-    const double peak = 2 * kPi * disk * 4;                 // 0.620040 N.m
+    const double peak = 2 * kPi * disk * 4;                 // 0.620020 N.m
     const double rms = peak * std::sqrt(0.5);               // 1 s of 2 at the peak
-    const double systemPeak = 2 * kPi * (disk + rotor) * 4; // 0.621297 N.m
-    const double systemRms = systemPeak * std::sqrt(0.5);   // 0.439322 N.m
+    const double systemPeak = 2 * kPi * (disk + rotor) * 4; // 0.621276 N.m
+    const double systemRms = systemPeak * std::sqrt(0.5);   // 0.439309 N.m
     // Power: lbf.in x rpm / 63025 hp, 120 rpm while accelerating and braking.
     const double hp = systemPeak / kNmPerPoundInch * 120 / 63025;
 
