@@ -381,13 +381,7 @@ TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
     AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
     SetLoad(LoadType::SolidCylinder, {100, 50, 7.85});
     UseLinearMotion();
-    SubSetQuickSetupMode(kAxisId, QuickSetupMode::Trapezoidal);
-    const double quick[] = {200, 1.2, 0, 0.2, 0.2, 0.4};
-    for (int16_t slot = 0; slot < 6; ++slot)
-        nFctSetQuickSetupParameterValue(kAxisId, slot, quick[slot]);
-    std::vector<double> values;
-    ASSERT_EQ(nFctValidateQuickSetup(kAxisId, 1, values, model::kFalse), model::kTrue);
-    nFctTransferQuickSetup(kAxisId, values, model::kTrue, model::kFalse);
+    ASSERT_TRUE(SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4}));
     Compose();
 
     const std::string screw = "    Mechanism No. 1 : Leadscrew";
