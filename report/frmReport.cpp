@@ -259,10 +259,10 @@ void frmReport::mSubPrintReport()
     QPrinter printer(QPrinter::HighResolution);
     if (!printing.ConfirmPrint(printer, this))
         return;
+    SetPreviewToolsEnabled(false);
     BuildGuard guard(mbBuildingReport, vseTopReportTools_);
     std::string text;
     if (!nFctBuildAxisCompletenessText(AxisId(), text)) {
-        SetPreviewToolsEnabled(false);
         ShowCheckText(text);
         return;
     }

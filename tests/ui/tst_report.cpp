@@ -250,24 +250,30 @@ private slots:
 
     void toolbarIsLockedWhileAReportIsBuilt()
     {
+        // Show, then Print into a file: while each builds (it lets events
+        // run), every tool is disabled and neither can start a second build.
         testing_support::BuildDiskAxis(1);
-        QStringList enabledDuringBuild;
-        bool ran = false;
-        QTimer::singleShot(0, Window(), [&] {
-            ran = true;
-            for (QAction* tool : Window()->findChildren<QAction*>())
-                if (tool->isEnabled() && !tool->objectName().isEmpty() &&
-                    tool->parent() && qobject_cast<QToolBar*>(tool->parent()))
-                    enabledDuringBuild << tool->objectName();
-            Click("vseToolShow");
-            Click("vseToolPrint");
-        });
-        Click("vseToolShow");
-        QVERIFY(ran);
-        QCOMPARE(enabledDuringBuild, QStringList());
-        QCOMPARE(printing->deviceQueries, 1);  // one Show, no second one inside
-        QCOMPARE(printing->dialogs, 0);
-        QVERIFY(Tool("vseToolShow")->isEnabled());
+        printing->pdfFile = QString::fromStdString(run->Folder().file("locked.pdf"));
+        for (const QString& command : {QStringLiteral("vseToolShow"), QStringLiteral("vseToolPrint")}) {
+            QStringList enabledDuringBuild;
+            bool ran = false;
+            const int queries = printing->deviceQueries, dialogs = printing->dialogs;
+            QTimer::singleShot(0, Window(), [&] {
+                ran = true;
+                for (QAction* tool : Window()->findChildren<QAction*>())
+                    if (tool->isEnabled() && !tool->objectName().isEmpty() && qobject_cast<QToolBar*>(tool->parent()))
+                        enabledDuringBuild << tool->objectName();
+                Click("vseToolShow");
+                Click("vseToolPrint");
+            });
+            Click(command);
+            QVERIFY(ran);
+            QVERIFY2(enabledDuringBuild.isEmpty(), qPrintable(command + ": " + enabledDuringBuild.join(",")));
+            QCOMPARE(printing->deviceQueries, queries + 1);  // no second build inside
+            QCOMPARE(printing->dialogs, dialogs + (command == "vseToolPrint" ? 1 : 0));
+            QVERIFY(Tool("vseToolShow")->isEnabled() && Tool("vseToolPrint")->isEnabled());
+            QVERIFY(Tool("vseToolZoomIn")->isEnabled());
+        }
     }
 
     void printIntoAPdfFile()
