@@ -27,9 +27,9 @@
 namespace {
 
 // The preview tools of the second band.
-constexpr const char* kZoomTools[] = {"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault"};
-constexpr const char* kBackTools[] = {"vseToolPrevPage", "FirstPage"};
-constexpr const char* kForwardTools[] = {"vseToolNextPage", "LastPage"};
+const QStringList kZoomTools = {"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault"};
+const QStringList kBackTools = {"vseToolPrevPage", "FirstPage"};
+const QStringList kForwardTools = {"vseToolNextPage", "LastPage"};
 
 constexpr int kZoomStep = 5;
 constexpr int kZoomMaximum = 195;
@@ -305,9 +305,9 @@ void frmReport::EnablePreviewToolsForDocument()
     const int pages = vsPrinter_->PageCount();
     SetPreviewToolsEnabled(false);
     if (pages >= 2)
-        SetTools({kForwardTools[0], kForwardTools[1]}, true);
+        SetTools(kForwardTools, true);
     if (pages >= 1) {
-        SetTools({kZoomTools[0], kZoomTools[1], kZoomTools[2]}, true);
+        SetTools(kZoomTools, true);
         mSubShowPageNumber(false);
     } else {
         mSubShowPageNumber(true);
@@ -316,14 +316,12 @@ void frmReport::EnablePreviewToolsForDocument()
 
 void frmReport::SetPreviewToolsEnabled(bool enabled)
 {
-    SetTools({kZoomTools[0], kZoomTools[1], kZoomTools[2], kBackTools[0], kBackTools[1],
-              kForwardTools[0], kForwardTools[1]},
-             enabled);
+    SetTools(kZoomTools + kBackTools + kForwardTools, enabled);
 }
 
-void frmReport::SetTools(std::initializer_list<const char*> names, bool enabled)
+void frmReport::SetTools(const QStringList& names, bool enabled)
 {
-    for (const char* name : names)
+    for (const QString& name : names)
         tools_.value(name)->setEnabled(enabled);
 }
 
@@ -358,17 +356,17 @@ void frmReport::mSubPreviewNavigate(int16_t action)
     case 5:
         vsPrinter_->SetPage(action == 5 ? 1 : vsPrinter_->Page() - 1);
         if (vsPrinter_->Page() <= 1)
-            SetTools({kBackTools[0], kBackTools[1]}, false);
+            SetTools(kBackTools, false);
         if (count >= 2)
-            SetTools({kForwardTools[0], kForwardTools[1]}, true);
+            SetTools(kForwardTools, true);
         break;
     case 3:
     case 6:
         vsPrinter_->SetPage(action == 6 ? count : vsPrinter_->Page() + 1);
         if (vsPrinter_->Page() >= count)
-            SetTools({kForwardTools[0], kForwardTools[1]}, false);
+            SetTools(kForwardTools, false);
         if (count >= 2)
-            SetTools({kBackTools[0], kBackTools[1]}, true);
+            SetTools(kBackTools, true);
         break;
     default:
         return;

@@ -2,6 +2,7 @@
 #include "shell/AxisChildWindow.h"
 
 #include <QHash>
+#include <QStringList>
 
 #include <cstdint>
 #include <string>
@@ -63,7 +64,7 @@ private:
     // The preview tools and the page indicator for the document shown.
     void EnablePreviewToolsForDocument();
     void SetPreviewToolsEnabled(bool enabled);
-    void SetTools(std::initializer_list<const char*> names, bool enabled);
+    void SetTools(const QStringList& names, bool enabled);
 
     QHash<QString, QAction*> tools_;
     QToolBar* vseTopReportTools_ = nullptr;

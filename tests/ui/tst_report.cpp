@@ -4,7 +4,9 @@
 // report is built, Print into a PDF file read back as text, the printer
 // checks 2015 and 2016, the options and the help.
 #include "foundation/basIniFileControl.h"
+#include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
+#include "model/basWindowStatus.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "platform/qt/ReportPages.h"
@@ -395,6 +397,27 @@ private slots:
         QCOMPARE(printing->dialogs, 0);
         QVERIFY(Preview()->Document().lines.empty());
         QVERIFY(!TextBox()->isVisible());
+    }
+
+    void closeBoxMinimisesAndTheStateIsRecorded()
+    {
+        Window()->close();
+        QVERIFY(Window());
+        QTRY_COMPARE(Window()->WindowState(), int16_t(1));
+        bool recorded = false;
+        for (const WindowStatusRow& row : gWindowStatus)
+            recorded |= row.AxisNumber == 1 && row.FormNumber == WindowKind::Report && row.Status == 1;
+        QVERIFY(recorded);
+    }
+
+    void reportInTheLanguageOfTheShowToolbarInThatOfTheLoad()
+    {
+        testing_support::BuildDiskAxis(1);
+        gnLanguageOffset = 1000;
+        Click("vseToolShow");
+        QCOMPARE(Tool("vseToolShow")->text(), QStringLiteral("Show Report"));
+        QVERIFY(QString::fromStdString(Preview()->Document().Text()).contains("    Gewählter Motor :\n"));
+        gnLanguageOffset = 0;
     }
 
     void optionsOpenOnTheReportPageAndF1GivesTheHelp()
