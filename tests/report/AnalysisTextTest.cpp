@@ -47,20 +47,22 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
     const double saved = gdMaxInertiaWarning;
     // Factor, and the divisors k of the table's rows.
     const std::pair<double, std::vector<int>> cases[] = {
-        {6, {6, 5, 4, 3, 2, 1}}, {2.5, {2, 1}}, {3.5, {4, 3, 2, 1}}, {0, {}}};
+        {6, {6, 5, 4, 3, 2, 1}}, {2.5, {2, 1}}, {3.5, {4, 3, 2, 1}}, {0, {}}, {-2, {}}};
     for (const auto& [factor, divisors] : cases) {
         SCOPED_TRACE(factor);
         gdMaxInertiaWarning = factor;
         const std::vector<std::string> lines = SplitLines(sFctBuildMotorRequirementsText(kAxisId));
         ASSERT_EQ(lines.size(), 5 + divisors.size() + 1) << lines.size();
         EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher");
-        // The range J / w ... J; no lower end without a factor.
+        // The range J / |w| ... J; no lower end without a factor, and no
+        // rows for a factor of 0 or less.
         const std::string inertia = lines[1];
         ASSERT_EQ(inertia.substr(0, 30), Pad("Required Inertia: ", 30));
         const size_t dots = inertia.find("...");
         ASSERT_NE(dots, std::string::npos) << inertia;
-        if (factor > 0)
-            EXPECT_NEAR(std::stod(inertia.substr(30, dots - 30)), disk_ * 1e4 / factor, 0.01) << inertia;
+        if (factor != 0)
+            EXPECT_NEAR(std::stod(inertia.substr(30, dots - 30)), disk_ * 1e4 / std::fabs(factor), 0.01)
+                << inertia;
         else
             EXPECT_EQ(inertia.substr(30, dots - 30), "-");
         EXPECT_EQ(inertia.substr(dots + 3), "246.7 kgcm²");
