@@ -233,11 +233,8 @@ void frmReport::mSubShowReportPreview()
 {
     SetPreviewToolsEnabled(false);
     BuildGuard guard(mbBuildingReport, vseTopReportTools_);
-    std::string text;
-    if (!nFctBuildAxisCompletenessText(AxisId(), text)) {
-        ShowCheckText(text);
+    if (!mbFctAxisCanBeCalculated())
         return;
-    }
     vsPrinter_->show();
     txtReport_->hide();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -261,11 +258,8 @@ void frmReport::mSubPrintReport()
         return;
     SetPreviewToolsEnabled(false);
     BuildGuard guard(mbBuildingReport, vseTopReportTools_);
-    std::string text;
-    if (!nFctBuildAxisCompletenessText(AxisId(), text)) {
-        ShowCheckText(text);
+    if (!mbFctAxisCanBeCalculated())
         return;
-    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     ComposeIntoPreview();
@@ -276,13 +270,17 @@ void frmReport::mSubPrintReport()
     EnablePreviewToolsForDocument();
 }
 
-void frmReport::ShowCheckText(const std::string& text)
+bool frmReport::mbFctAxisCanBeCalculated()
 {
+    std::string text;
+    if (nFctBuildAxisCompletenessText(AxisId(), text))
+        return true;
     vsPrinter_->hide();
     txtReport_->show();
     QCoreApplication::processEvents();
     mSubShowPageNumber(true);
     txtReport_->setPlainText(TextBoxText(text));
+    return false;
 }
 
 void frmReport::ComposeIntoPreview()

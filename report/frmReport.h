@@ -57,8 +57,9 @@ private:
     void mSubPreviewNavigate(int16_t action);
     void mSubShowPageNumber(bool hide);
 
-    // The text box in the preview's place with the completeness check's text.
-    void ShowCheckText(const std::string& text);
+    // The completeness check of the axis; when it fails, the text box takes
+    // the preview's place with the check's text and the page indicator goes.
+    bool mbFctAxisCanBeCalculated();
     // Runs the calculations and composes the report into the preview.
     void ComposeIntoPreview();
     // The preview tools and the page indicator for the document shown.
