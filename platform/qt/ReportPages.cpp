@@ -54,16 +54,16 @@ QStringList BreakToWidth(const QString& text, int maxChars)
 class PagePainter {
 public:
     PagePainter(QPrinter& printer, const ReportPageSetup& setup)
-        : printer_(printer), setup_(setup), painter_(&printer)
+        : printer_(printer),
+          setup_(setup),
+          painter_(&printer),
+          dpi_(printer.resolution()),
+          paper_(printer.pageLayout().fullRectPixels(printer.resolution())),
+          body_(paper_.left() + kSideMargin * dpi_, paper_.top() + kTopMargin * dpi_,
+                paper_.width() - 2 * kSideMargin * dpi_,
+                paper_.height() - (kTopMargin + kBottomMargin) * dpi_),
+          y_(body_.top())
     {
-        const double dpi = printer.resolution();
-        const QRectF paper = printer.pageLayout().fullRectPixels(printer.resolution());
-        dpi_ = dpi;
-        paper_ = paper;
-        body_ = QRectF(paper.left() + kSideMargin * dpi, paper.top() + kTopMargin * dpi,
-                       paper.width() - 2 * kSideMargin * dpi,
-                       paper.height() - (kTopMargin + kBottomMargin) * dpi);
-        y_ = body_.top();
         PaintRunningTexts();
         PaintPicture();
     }
@@ -125,10 +125,10 @@ private:
     QPrinter& printer_;
     const ReportPageSetup& setup_;
     QPainter painter_;
-    double dpi_ = 72.0;
-    QRectF paper_;
-    QRectF body_;
-    double y_ = 0.0;
+    const double dpi_;
+    const QRectF paper_;
+    const QRectF body_;
+    double y_;
     int page_ = 1;
 };
 
