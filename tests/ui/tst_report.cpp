@@ -88,7 +88,15 @@ class TestReport : public QObject {
     QAction* Tool(const QString& name) const { return Window()->findChild<QAction*>(name); }
     platform::ReportPreview* Preview() const { return Window()->findChild<platform::ReportPreview*>("vsPrinter"); }
     QTextEdit* TextBox() const { return Window()->findChild<QTextEdit*>("txtReport"); }
-    void Click(const QString& tool) const { Tool(tool)->trigger(); }
+    // A mouse click on the tool's button, as the user gives it.
+    void Click(const QString& tool) const
+    {
+        QAction* action = Tool(tool);
+        auto* band = qobject_cast<QToolBar*>(action->parent());
+        QWidget* button = band->widgetForAction(action);
+        QVERIFY(button && button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     QStringList EnabledPreviewTools() const
     {
         QStringList enabled;
@@ -102,14 +110,18 @@ class TestReport : public QObject {
     {
         Preview()->PreviewPrinter().setPageSize(QPageSize(QSizeF(8.5, inches), QPageSize::Inch, "test"));
     }
-    // Shows the report on paper tall enough for exactly `pages` pages.
+    // Shows the report on paper of a height that gives exactly `pages`
+    // pages (the page count falls as the paper grows).
     bool ShowOnPages(int pages) const
     {
-        for (double height = 40; height > 2; height -= 0.05) {
+        double low = 2.5, high = 60;
+        for (int step = 0; step < 40; ++step) {
+            const double height = (low + high) / 2;
             UsePaperHeight(height);
             Click("vseToolShow");
             if (Preview()->PageCount() == pages)
                 return true;
+            (Preview()->PageCount() > pages ? low : high) = height;
         }
         return false;
     }
