@@ -1,9 +1,21 @@
 #pragma once
-#include <QDialog>
+#include "platform/qt/FixedTextDialog.h"
 
-// Modal text window of the axis gnAnalysisAxis (still empty).
-class frmAnalysis : public QDialog {
+#include <cstdint>
+#include <string>
+
+// The axis analysis of an axis: the completeness text and, for an axis that
+// can be calculated, the check of its motor against the requirements, each
+// warning under a "Warning : " line and the items apart by an empty line.
+std::string sFctBuildAxisAnalysisText(int16_t axisId);
+
+// Modal text window "Axis Analysis" of the axis gnAnalysisAxis, rebuilt on
+// every activation.
+class frmAnalysis : public platform::FixedTextDialog {
     Q_OBJECT
 public:
     explicit frmAnalysis(QWidget* parent = nullptr);
+
+protected:
+    QString BuildText() override;
 };

@@ -1,9 +1,24 @@
 #pragma once
-#include <QDialog>
+#include "platform/qt/FixedTextDialog.h"
 
-// Modal text window of the axis gnAnalysisAxis (still empty).
-class frmMotorReq : public QDialog {
+#include <cstdint>
+#include <string>
+
+// The motor requirements of an axis: the required speed, the range of motor
+// inertia from J / w to J (J the load inertia at the motor, w the Max.
+// Inertia Factor Warning), and a table of motor inertias J / k for k from w
+// (rounded) down to 1 with the continuous and peak torque each needs, in
+// columns 1, 31 and 61. An axis that cannot be calculated gives its
+// completeness text. A factor of 0 or less gives no table rows.
+std::string sFctBuildMotorRequirementsText(int16_t axisId);
+
+// Modal text window "Motor Requirements" of the axis gnAnalysisAxis, rebuilt
+// on every activation.
+class frmMotorReq : public platform::FixedTextDialog {
     Q_OBJECT
 public:
     explicit frmMotorReq(QWidget* parent = nullptr);
+
+protected:
+    QString BuildText() override;
 };

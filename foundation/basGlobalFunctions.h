@@ -8,6 +8,11 @@
 // string helpers, and the placement and start-up wait of windows. Texts are
 // UTF-8; lengths count characters.
 
+// A UTF-8 text as characters and back (a malformed byte counts as one
+// character).
+std::u32string DecodeUtf8(const std::string& text);
+std::string EncodeUtf8(const std::u32string& text);
+
 // The display text of a number: decimals by magnitude (6 below 1, 4 below
 // 10, 3 below 100, 2 below 10000, 1 below 100000, none above), trailing
 // zeros dropped, gsDecimalSeparator as decimal mark. 0, values below 1e-7

@@ -1,13 +1,393 @@
 #include "report/frmReport.h"
 
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/basAppPaths.h"
+#include "foundation/basMessageCatalogue.h"
+#include "foundation/basTextResources.h"
+#include "foundation/basWinAPICalls.h"
+#include "model/basAxisCalculations.h"
+#include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/ReportPages.h"
+#include "report/frmReportContent.h"
+#include "shell/MDIMain.h"
+#include "shell/Main.h"
+#include "shell/frmOptions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QPrinter>
+#include <QKeyEvent>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// The preview tools of the second band.
+const QStringList kZoomTools = {"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault"};
+const QStringList kBackTools = {"vseToolPrevPage", "FirstPage"};
+const QStringList kForwardTools = {"vseToolNextPage", "LastPage"};
+
+constexpr int kZoomStep = 5;
+constexpr int kZoomMaximum = 195;
+constexpr int kZoomMinimum = 5;
+
+QString Text(int16_t id)
+{
+    return QString::fromStdString(sFctGetText(id));
+}
+
+// The text box shows line feeds where the model writes CR LF.
+QString TextBoxText(const std::string& text)
+{
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+// The main window's message bar, when there is one.
+void SetMessageBar(const QString& text)
+{
+    if (MDIMain* main = MainWindow())
+        main->lblMessage()->setText(text);
+}
+
+// Disables the whole toolbar while a report is being built, so that no
+// second Show or Print starts inside the first: the preview tools are
+// disabled by the build itself and follow the document it leaves; the top
+// band's tools come back when the build ends.
+class BuildGuard {
+public:
+    BuildGuard(bool& building, QToolBar* band) : building_(building), band_(band)
+    {
+        building_ = true;
+        for (QAction* tool : band_->actions())
+            tool->setEnabled(false);
+    }
+    ~BuildGuard()
+    {
+        for (QAction* tool : band_->actions())
+            tool->setEnabled(true);
+        building_ = false;
+    }
+
+private:
+    bool& building_;
+    QToolBar* band_;
+};
+
+} // namespace
 
 frmReport::frmReport(QWidget* parent)
-    : AxisChildWindow(WindowKind::Report, 37, QSize(400, 300), QSize(760, 540), parent)
+    : AxisChildWindow(WindowKind::Report, 37, QSize(480, 333), QSize(760, 540), parent)
 {
     setObjectName("frmReport");
+    BuildControls();
+    mSubSetReportColours();
+    mSubInitReportToolbar();
+    if (MDIMain* main = MainWindow())
+        setWindowIcon(main->windowIcon());
+}
+
+void frmReport::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        mSubShowReportHelp();
+        return;
+    }
+    AxisChildWindow::keyPressEvent(event);
+}
+
+void frmReport::BuildControls()
+{
+    auto* client = new QWidget;
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    auto* activeBar = new QWidget;
+    activeBar->setObjectName("ActiveBar1");
+    auto* bands = new QVBoxLayout(activeBar);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+    vseTopReportTools_ = new QToolBar;
+    vseTopReportTools_->setObjectName("vseTopReportTools");
+    vseBottonReportTools_ = new QToolBar;
+    vseBottonReportTools_->setObjectName("vseBottonReportTools");
+    bands->addWidget(vseTopReportTools_);
+    bands->addWidget(vseBottonReportTools_);
+
+    auto* spacer = new QWidget;
+    spacer->setFixedWidth(8);
+    vseTopReportTools_->addWidget(spacer);
+    for (const char* name : {"vseToolShow", "vseToolPrint", "vseToolWordDoc", "vseToolOptions", "vseToolHelp"})
+        AddTool(vseTopReportTools_, name, QString());
+    AddTool(vseTopReportTools_, "vsePage", QString())->setVisible(false);
+
+    const std::pair<const char*, const char*> fixedTools[] = {
+        {"vseToolZoomIn", "Zoom In"},      {"vseToolZoomOut", "Zoom Out"},
+        {"vseToolZoomDefault", "Zoom Default"}, {"FirstPage", "First Page"},
+        {"vseToolPrevPage", "Previous Page"}, {"vseToolNextPage", "Next Page"},
+        {"LastPage", "Last Page"}};
+    for (const auto& [name, caption] : fixedTools)
+        AddTool(vseBottonReportTools_, name, caption);
+    SetPreviewToolsEnabled(false);
+
+    imgReportHeader_ = new QLabel;
+    imgReportHeader_->setObjectName("imgReportHeader");
+    imgReportHeader_->setPixmap(QPixmap(QString::fromStdString(gsImagePath + "ReportHeader.PNG")));
+    imgReportHeader_->hide();
+
+    vsPrinter_ = new platform::ReportPreview;
+    vsPrinter_->setObjectName("vsPrinter");
+    txtReport_ = new QTextEdit;
+    txtReport_->setObjectName("txtReport");
+    txtReport_->setReadOnly(true);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    txtReport_->setFont(fixed);
+    txtReport_->hide();
+
+    layout->addWidget(activeBar);
+    layout->addWidget(imgReportHeader_);
+    layout->addWidget(vsPrinter_, 1);
+    layout->addWidget(txtReport_, 1);
+    setWidget(client);
+}
+
+QAction* frmReport::AddTool(QToolBar* band, const QString& name, const QString& caption)
+{
+    QAction* tool = band->addAction(caption);
+    tool->setObjectName(name);
+    connect(tool, &QAction::triggered, this, [this, name] { ActiveBar1_ToolClick(name); });
+    tools_.insert(name, tool);
+    return tool;
+}
+
+void frmReport::mSubSetReportColours()
+{
+    if (glScreenColors < 257)
+        return;
+    widget()->setAutoFillBackground(true);
+    QPalette window = widget()->palette();
+    window.setColor(QPalette::Window, QColor(225, 225, 225));
+    widget()->setPalette(window);
+    QPalette box = txtReport_->palette();
+    box.setColor(QPalette::Base, QColor(245, 245, 245));
+    txtReport_->setPalette(box);
+}
+
+void frmReport::mSubInitReportToolbar()
+{
+    platform::ReportPageSetup pages;
+    pages.headerText = Text(305);
+    pages.footerText = Text(306) + Text(26);
+    pages.firstPagePicture = imgReportHeader_->pixmap().toImage();
+    vsPrinter_->SetPageSetup(pages);
+    const std::pair<const char*, int16_t> captions[] = {{"vseToolShow", 39},
+                                                        {"vseToolPrint", 199},
+                                                        {"vseToolWordDoc", 38},
+                                                        {"vseToolOptions", 112},
+                                                        {"vseToolHelp", 352}};
+    for (const auto& [name, id] : captions)
+        tools_.value(name)->setText(Text(id));
 }
 
 void frmReport::mSubUpdateScreenToUnitClass()
 {
+}
+
+void frmReport::ActiveBar1_ToolClick(const QString& tool)
+{
+    if (mbBuildingReport)
+        return;
+    static const QHash<QString, int16_t> kNavigation = {
+        {"vseToolZoomIn", 0},   {"vseToolZoomOut", 1}, {"vseToolPrevPage", 2},
+        {"vseToolNextPage", 3}, {"vseToolZoomDefault", 4}, {"FirstPage", 5},
+        {"LastPage", 6}};
+    if (tool == "vseToolShow")
+        mSubShowReport();
+    else if (tool == "vseToolPrint")
+        mSubPrintReport();
+    else if (tool == "vseToolOptions")
+        mSubReportOptions();
+    else if (tool == "vseToolHelp")
+        mSubShowReportHelp();
+    else if (kNavigation.contains(tool))
+        mSubPreviewNavigate(kNavigation.value(tool));
+    // vseToolWordDoc and the page indicator do nothing.
+}
+
+void frmReport::mSubShowReport()
+{
+    if (platform::CurrentReportPrinting().PrinterDeviceName().isEmpty()) {
+        SubPrepareCatalogueMessage(*gMsg, 2015);
+        gMsg->nFctDisplay();
+        return;
+    }
+    mSubShowReportPreview();
+}
+
+void frmReport::mSubShowReportPreview()
+{
+    SetPreviewToolsEnabled(false);
+    BuildGuard guard(mbBuildingReport, vseTopReportTools_);
+    if (!mbFctAxisCanBeCalculated())
+        return;
+    vsPrinter_->show();
+    txtReport_->hide();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    mSubPreviewNavigate(4);
+    QCoreApplication::processEvents();
+    ComposeIntoPreview();
+    QApplication::restoreOverrideCursor();
+    EnablePreviewToolsForDocument();
+}
+
+void frmReport::mSubPrintReport()
+{
+    platform::ReportPrinting& printing = platform::CurrentReportPrinting();
+    if (printing.PrinterDeviceName().isEmpty()) {
+        SubPrepareCatalogueMessage(*gMsg, 2016);
+        gMsg->nFctDisplay();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printing.ConfirmPrint(printer, this))
+        return;
+    SetPreviewToolsEnabled(false);
+    BuildGuard guard(mbBuildingReport, vseTopReportTools_);
+    if (!mbFctAxisCanBeCalculated())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    ComposeIntoPreview();
+    vsPrinter_->PrintDocument(printer);
+    QCoreApplication::processEvents();
+    QApplication::restoreOverrideCursor();
+    // The preview now holds the document just printed.
+    EnablePreviewToolsForDocument();
+}
+
+bool frmReport::mbFctAxisCanBeCalculated()
+{
+    std::string text;
+    if (nFctBuildAxisCompletenessText(AxisId(), text))
+        return true;
+    vsPrinter_->hide();
+    txtReport_->show();
+    QCoreApplication::processEvents();
+    mSubShowPageNumber(true);
+    txtReport_->setPlainText(TextBoxText(text));
+    return false;
+}
+
+void frmReport::ComposeIntoPreview()
+{
+    const int16_t axis = AxisId();
+    SubCalcAxisResults(axis);
+    nFctGetMotorRequirements(axis, model::kFalse);
+    SetMessageBar(Text(229));
+    QCoreApplication::processEvents();
+    ReportContent content(axis, Tag().toStdString(), gsCurrentFile,
+                          QDate::currentDate().toString("MM-dd-yyyy").toStdString());
+    content.mSubWriteReport();
+    vsPrinter_->ShowDocument(content.Document());
+    QCoreApplication::processEvents();
+    SetMessageBar(QString());
+}
+
+void frmReport::EnablePreviewToolsForDocument()
+{
+    const int pages = vsPrinter_->PageCount();
+    SetPreviewToolsEnabled(false);
+    if (pages >= 2)
+        SetTools(kForwardTools, true);
+    if (pages >= 1) {
+        SetTools(kZoomTools, true);
+        mSubShowPageNumber(false);
+    } else {
+        mSubShowPageNumber(true);
+    }
+}
+
+void frmReport::SetPreviewToolsEnabled(bool enabled)
+{
+    SetTools(kZoomTools + kBackTools + kForwardTools, enabled);
+}
+
+void frmReport::SetTools(const QStringList& names, bool enabled)
+{
+    for (const QString& name : names)
+        tools_.value(name)->setEnabled(enabled);
+}
+
+void frmReport::mSubReportOptions()
+{
+    // The new colours and font size take effect at the next Show.
+    ShowOptionsDialog(MainWindow(), OptionsPage::Report);
+}
+
+void frmReport::mSubShowReportHelp()
+{
+    SubShowHelpTopic("ReportGenerator.htm");
+}
+
+void frmReport::mSubPreviewNavigate(int16_t action)
+{
+    const int zoom = vsPrinter_->ZoomPercent();
+    const int count = vsPrinter_->PageCount();
+    switch (action) {
+    case 0:
+        if (zoom < kZoomMaximum)
+            vsPrinter_->SetZoomPercent(zoom + kZoomStep);
+        return;
+    case 1:
+        if (zoom > kZoomMinimum)
+            vsPrinter_->SetZoomPercent(zoom - kZoomStep);
+        return;
+    case 4:
+        vsPrinter_->SetZoomPercent(gbScreenAbove800x600 ? 95 : 70);
+        return;
+    case 2:
+    case 5:
+        vsPrinter_->SetPage(action == 5 ? 1 : vsPrinter_->Page() - 1);
+        if (vsPrinter_->Page() <= 1)
+            SetTools(kBackTools, false);
+        if (count >= 2)
+            SetTools(kForwardTools, true);
+        break;
+    case 3:
+    case 6:
+        vsPrinter_->SetPage(action == 6 ? count : vsPrinter_->Page() + 1);
+        if (vsPrinter_->Page() >= count)
+            SetTools(kForwardTools, false);
+        if (count >= 2)
+            SetTools(kBackTools, true);
+        break;
+    default:
+        return;
+    }
+    mSubShowPageNumber(false);
+}
+
+void frmReport::mSubShowPageNumber(bool hide)
+{
+    QAction* indicator = tools_.value("vsePage");
+    if (hide) {
+        indicator->setVisible(false);
+        indicator->setText(QString());
+        return;
+    }
+    // The page number overwrites the text from one character after its first
+    // double blank; the page count and two blanks follow.
+    QString text = Text(309);
+    const QString page = QString::number(vsPrinter_->Page());
+    const int gap = text.indexOf("  ");
+    const int start = gap < 0 ? 0 : gap + 1;
+    for (int k = 0; k < page.size() && start + k < text.size(); ++k)
+        text[start + k] = page[k];
+    indicator->setText(text + QString::number(vsPrinter_->PageCount()) + "  ");
+    indicator->setVisible(true);
 }

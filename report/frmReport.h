@@ -1,7 +1,30 @@
 #pragma once
 #include "shell/AxisChildWindow.h"
 
-// The report window of one axis.
+#include <QHash>
+#include <QStringList>
+
+#include <cstdint>
+#include <string>
+
+class QAction;
+class QLabel;
+class QTextEdit;
+class QToolBar;
+namespace platform { class ReportPreview; }
+
+// The report window of one axis: Show composes the sizing report of the
+// axis into the print preview (vsPrinter), Print composes it and prints it
+// on the printer or into the PDF file the user picks; an axis that cannot
+// be calculated shows why in the text box (txtReport) instead. The preview
+// zooms and pages through the second toolbar band. The report is built only
+// when the user asks for it, in the units and language of that moment.
+//
+// Object names: ActiveBar1 with the bands vseTopReportTools (vseToolShow,
+// vseToolPrint, vseToolWordDoc, vseToolOptions, vseToolHelp, the page
+// indicator vsePage) and vseBottonReportTools (vseToolZoomIn,
+// vseToolZoomOut, vseToolZoomDefault, FirstPage, vseToolPrevPage,
+// vseToolNextPage, LastPage); vsPrinter, txtReport, imgReportHeader.
 class frmReport : public AxisChildWindow {
     Q_OBJECT
 public:
@@ -10,4 +33,45 @@ public:
 
     // The report takes the units of the time it is shown: nothing to do.
     void mSubUpdateScreenToUnitClass();
+
+    // A click on the toolbar tool of that name; other names are ignored.
+    void ActiveBar1_ToolClick(const QString& tool);
+
+protected:
+    // F1: the report window's help topic.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    QAction* AddTool(QToolBar* band, const QString& name, const QString& caption);
+    void mSubSetReportColours();
+    void mSubInitReportToolbar();
+
+    void mSubShowReport();
+    void mSubShowReportPreview();
+    void mSubPrintReport();
+    void mSubReportOptions();
+    void mSubShowReportHelp();
+    // Zoom in, zoom out, previous page, next page, default zoom, first page,
+    // last page (0 to 6).
+    void mSubPreviewNavigate(int16_t action);
+    void mSubShowPageNumber(bool hide);
+
+    // The completeness check of the axis; when it fails, the text box takes
+    // the preview's place with the check's text and the page indicator goes.
+    bool mbFctAxisCanBeCalculated();
+    // Runs the calculations and composes the report into the preview.
+    void ComposeIntoPreview();
+    // The preview tools and the page indicator for the document shown.
+    void EnablePreviewToolsForDocument();
+    void SetPreviewToolsEnabled(bool enabled);
+    void SetTools(const QStringList& names, bool enabled);
+
+    QHash<QString, QAction*> tools_;
+    QToolBar* vseTopReportTools_ = nullptr;
+    QToolBar* vseBottonReportTools_ = nullptr;
+    platform::ReportPreview* vsPrinter_ = nullptr;
+    QTextEdit* txtReport_ = nullptr;
+    QLabel* imgReportHeader_ = nullptr;
+    bool mbBuildingReport = false;
 };

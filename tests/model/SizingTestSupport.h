@@ -172,6 +172,21 @@ protected:
             ++s;
         }
     }
+    // Enters a quick setup of that mode (values by selector), validates it
+    // with ramps in thirds and transfers it into the segments the way the
+    // profile window's Submit does; false when it is not valid.
+    bool SubmitQuickSetup(int16_t mode, std::initializer_list<double> values)
+    {
+        SubSetQuickSetupMode(kAxisId, mode);
+        int16_t selector = 0;
+        for (double value : values)
+            nFctSetQuickSetupParameterValue(kAxisId, selector++, value);
+        std::vector<double> completed;
+        if (!nFctValidateQuickSetup(kAxisId, 1, completed, model::kFalse))
+            return false;
+        nFctTransferQuickSetup(kAxisId, completed, model::kTrue, model::kFalse);
+        return true;
+    }
     // Switches the profile and quick setup into linear motion the way the
     // profile window does (the end device must give a travel value).
     void UseLinearMotion()

@@ -19,13 +19,7 @@ protected:
                      {{0, 20}, {1, 1000}, {2, 7.85}, {3, 10}, {4, 90}, {5, 0.1}, {11, 1500}});
         SetLoad(LoadType::WeightOnly, {50 * kG});
         UseLinearMotion();
-        SubSetQuickSetupMode(kAxisId, QuickSetupMode::Trapezoidal);
-        const double quick[] = {200, 1.2, 0, 0.2, 0.2, 0.4};
-        for (int16_t slot = 0; slot < 6; ++slot)
-            nFctSetQuickSetupParameterValue(kAxisId, slot, quick[slot]);
-        std::vector<double> values;
-        ASSERT_TRUE(nFctValidateQuickSetup(kAxisId, 1, values, model::kFalse));
-        nFctTransferQuickSetup(kAxisId, values, model::kTrue, model::kFalse);
+        ASSERT_TRUE(SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4}));
         SetMotor({{0, 3000}, {1, 0.5}, {2, 1.5}, {3, 0.5}, {4, 0.1}, {5, 20}, {7, 1}});
     }
     // The shell's switch: the new system, its control table, every axis.

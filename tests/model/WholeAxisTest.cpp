@@ -69,13 +69,7 @@ TEST_F(WholeAxisTest, HorizontalLeadscrewFromAQuickSetup)
                  {{0, 20}, {1, 1000}, {2, 7.85}, {3, 10}, {4, 90}, {5, 0.1}});
     SetLoad(LoadType::WeightOnly, {50 * kG});  // 490.335 N
     UseLinearMotion();
-    SubSetQuickSetupMode(kAxisId, QuickSetupMode::Trapezoidal);
-    const double quick[] = {200, 1.2, 0, 0.2, 0.2, 0.4};
-    for (int16_t slot = 0; slot < 6; ++slot)
-        nFctSetQuickSetupParameterValue(kAxisId, slot, quick[slot]);
-    std::vector<double> values;
-    ASSERT_EQ(nFctValidateQuickSetup(kAxisId, 1, values, model::kFalse), model::kTrue);
-    nFctTransferQuickSetup(kAxisId, values, model::kTrue, model::kFalse);
+    ASSERT_TRUE(SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4}));
     SetMotor({{0, 3000}, {1, 0.5}, {2, 1.5}, {3, 0.5}});
 
     // 200 mm/s at 0.1 rev/mm: 20 rev/s; 1000 mm/s^2: 100 rev/s^2.

@@ -1,0 +1,95 @@
+#pragma once
+#include "platform/qt/ReportDocument.h"
+
+#include <QImage>
+#include <QPrintPreviewWidget>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace platform {
+
+// How the pages of a report look around its lines: the running header and
+// footer ("left|centre|right", "%d" the page number) and the picture drawn
+// at the top-left corner of the first page's text area, in its own size
+// (pixels at 96 per inch).
+struct ReportPageSetup {
+    QString headerText;
+    QString footerText;
+    QImage firstPagePicture;
+};
+
+// The one paginator of the report: lays the lines out in a fixed-pitch face
+// ("Courier New" or the system's fixed-pitch face) on the printer's pages,
+// between margins of 0.5 inch at the sides and 1 inch above and below, and
+// paints them. A line that no longer fits begins the next page; a line
+// wider than the page continues on the next line, broken at a blank. The
+// preview and the printer both paint through it, so they show the same
+// pages.
+class ReportPager {
+public:
+    ReportPager(const ReportDocument& document, const ReportPageSetup& setup);
+
+    // Paints every page onto the printer; returns the number of pages.
+    int Paint(QPrinter& printer) const;
+
+private:
+    const ReportDocument& document_;
+    const ReportPageSetup& setup_;
+};
+
+// The printer side of the report: which printer device is installed and
+// the print dialog. The Qt implementation is installed by default; tests
+// install their own.
+class ReportPrinting {
+public:
+    virtual ~ReportPrinting() = default;
+    // The name of the printer device, "" when there is none. Qt's printing
+    // into a PDF file counts as a device.
+    virtual QString PrinterDeviceName() const = 0;
+    // Lets the user confirm printing and choose the printer (or a PDF file)
+    // into printer; false when cancelled.
+    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent) = 0;
+};
+
+// Installs the printer side (nullptr restores Qt's); the caller keeps it.
+void InstallReportPrinting(ReportPrinting* printing);
+ReportPrinting& CurrentReportPrinting();
+
+// The report's print preview: the pages of the document shown, with zoom
+// in percent of the real size and the page shown (1-based).
+class ReportPreview : public QPrintPreviewWidget {
+    Q_OBJECT
+public:
+    explicit ReportPreview(QWidget* parent = nullptr);
+    ~ReportPreview() override;
+
+    void SetPageSetup(const ReportPageSetup& setup) { setup_ = setup; }
+    // Replaces the document and shows its first page.
+    void ShowDocument(const ReportDocument& document);
+    const ReportDocument& Document() const { return document_; }
+
+    int ZoomPercent() const;
+    void SetZoomPercent(int percent);
+    int Page() const { return currentPage(); }
+    void SetPage(int page) { setCurrentPage(page); }
+    int PageCount() const { return pageCount(); }
+
+    // Paints the document shown onto the printer.
+    void PrintDocument(QPrinter& printer) const;
+
+    // The printer whose pages the preview shows (its paper and margins;
+    // high resolution, as printing uses).
+    QPrinter& PreviewPrinter() { return *printer_; }
+
+private:
+    ReportPreview(std::unique_ptr<QPrinter> printer, QWidget* parent);
+
+    std::unique_ptr<QPrinter> printer_;
+    ReportDocument document_;
+    ReportPageSetup setup_;
+};
+
+} // namespace platform

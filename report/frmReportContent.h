@@ -1,0 +1,76 @@
+#pragma once
+#include "model/basAxisData.h"
+#include "report/frmReportLineWriter.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The content of the sizing report of one axis, composed line by line
+// through the line writer from the axis model: header block, date, file and
+// axis lines, the selected motor, the motor check, the gear-motor block,
+// the motor load data, the system data with the motor's inertia, every
+// mechanism of the chain, the load, the quick setup, every used profile
+// segment and the closing notice. Columns: 0 texts of their own, 4
+// headings, 10 labels, 41 values, 51 unit texts. Values are shown in the
+// user's selected units of the current unit system; a value that cannot be
+// computed shows "-". Runs the calculation passes of the model on the way
+// and changes nothing else in the axis.
+class ReportContent {
+public:
+    // axisId: the axis; tag: the report window's Tag text; currentFile: the
+    // path of the open application file ("" when never saved); date: the
+    // date as the report shows it.
+    ReportContent(int16_t axisId, std::string tag, std::string currentFile, std::string date);
+
+    // Composes the whole report.
+    void mSubWriteReport();
+
+    const platform::ReportDocument& Document() const { return writer_.Document(); }
+
+    // The text wrapped at the report's width (80 characters up to font size
+    // 10, else 65) into lines, at the last blank before the width; a word
+    // longer than the width is cut.
+    static std::vector<std::string> WrapToReportWidth(const std::string& text);
+
+private:
+    void mSubPrintPageHeader();
+    void mSubReportSelectedMotor();
+    void mSubReportMotorPerformance();
+    void mSubReportGearMotor();
+    // False when the motor has no rotor inertia (no system data follows).
+    bool mSubReportMotorLoadData();
+    void mSubReportSystemData();
+    void mSubReportMechanism(int16_t index);
+    void mSubReportLoadData();
+    void mSubReportQuickSetup();
+    void mSubReportVelocityProfile();
+    // A blank line, then the text wrapped at column 0 in that colour.
+    void mSubReportIndentedText(const std::string& text, int32_t colour);
+
+    // Line forms.
+    void Heading(int16_t textId, const std::string& suffix = "");
+    void ValueRow(int16_t labelId, const std::string& value, const std::string& unitText);
+    void PlainRow(int16_t labelId, double value, const std::string& unitText);
+    void TextRow(int16_t labelId, const std::string& text);
+    // value (in unitId) shown in the selected unit of unitType in system.
+    void ConvertedRow(int16_t labelId, double value, int16_t unitType, int16_t unitId,
+                      const std::string& system);
+    void InertiaRow(int16_t labelId, double kgm2);
+    void RatioRow(double ratio);
+
+    // Reflected load inertia at the motor (axis result 1) in kg.m^2.
+    double LoadInertiaAtMotor() const;
+    // The motor's Kt in its basic unit.
+    double MotorKt() const;
+
+    const int16_t axis_;
+    const std::string tag_;
+    const std::string currentFile_;
+    const std::string date_;
+    std::string unitSystem_;  // "M" or "EE"
+    ReportLineWriter writer_;
+    // The motor in basic units: rotor, brake and gear inertia (kg.m^2) and
+    // the gear ratio.
+    double rotorInertia_ = 0.0, brakeInertia_ = 0.0, gearRatio_ = 0.0, gearInertia_ = 0.0;
+};

@@ -1,0 +1,116 @@
+// The texts of the two analysis windows over a whole axis built with the
+// model's own operations: the motor requirements with their table of motor
+// inertias for several Max. Inertia Factor Warnings, worked out by hand, and
+// the axis analysis of a complete and an incomplete axis.
+#include "design/frmAnalysis.h"
+#include "design/frmMotorReq.h"
+#include "foundation/basIniFileControl.h"
+#include "tests/model/SizingTestSupport.h"
+
+#include <sstream>
+
+namespace sizing_test {
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string Pad(const std::string& text, size_t width)
+{
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
+class AnalysisTextTest : public SizingTest {
+protected:
+    // The disk of 200 mm x 20 mm steel at 120 rpm in 0.5 s, 1 s steady,
+    // 0.5 s to rest; a motor of 3000 rpm, 1 and 2 N.m, rotor 0.5 kg.cm^2.
+    void BuildDiskAxis()
+    {
+        AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+        SetSegments({{0, 120, 0.5}, {120, 120, 1}, {120, 0, 0.5}});
+        SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}});
+    }
+    // Disk 4.93396 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2 = 246.698 kg.cm^2.
+    const double disk_ = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
+};
+
+TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
+{
+    BuildDiskAxis();
+    const double saved = gdMaxInertiaWarning;
+    // Factor, and the divisors k of the table's rows.
+    const std::pair<double, std::vector<int>> cases[] = {
+        {6, {6, 5, 4, 3, 2, 1}}, {2.5, {2, 1}}, {3.5, {4, 3, 2, 1}}, {0, {}}, {-2, {}}};
+    for (const auto& [factor, divisors] : cases) {
+        SCOPED_TRACE(factor);
+        gdMaxInertiaWarning = factor;
+        const std::vector<std::string> lines = SplitLines(sFctBuildMotorRequirementsText(kAxisId));
+        ASSERT_EQ(lines.size(), 5 + divisors.size() + 1) << lines.size();
+        EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher");
+        // The range J / |w| ... J; no lower end without a factor, and no
+        // rows for a factor of 0 or less.
+        const std::string inertia = lines[1];
+        ASSERT_EQ(inertia.substr(0, 30), Pad("Required Inertia: ", 30));
+        const size_t dots = inertia.find("...");
+        ASSERT_NE(dots, std::string::npos) << inertia;
+        if (factor != 0)
+            EXPECT_NEAR(std::stod(inertia.substr(30, dots - 30)), disk_ * 1e4 / std::fabs(factor), 0.01)
+                << inertia;
+        else
+            EXPECT_EQ(inertia.substr(30, dots - 30), "-");
+        EXPECT_EQ(inertia.substr(dots + 3), "246.7 kgcm²");
+        EXPECT_EQ(lines[2], "");
+        EXPECT_EQ(lines[3], Pad(Pad("Motor Inertia", 30) + "Required Cont. Torque", 60) + "Required Peak Torque");
+        // "[kgcm²]" is seven characters, eight bytes.
+        EXPECT_EQ(lines[4], "[kgcm²]" + std::string(23, ' ') + Pad("[Nm]", 30) + "[Nm]");
+        for (size_t r = 0; r < divisors.size(); ++r) {
+            // A motor of J / k: accelerating 2 pi (J + J / k) 4 rev/s^2 for
+            // 0.5 s of 2, braking as much: RMS = peak / sqrt(2).
+            const double motor = disk_ / divisors[r];
+            const double peak = 2 * kPi * (disk_ + motor) * 4;
+            const std::string& row = lines[5 + r];
+            EXPECT_NEAR(std::stod(row.substr(0, 30)), motor * 1e4, motor * 1e4 * 1e-4) << row;
+            EXPECT_EQ(row[29], ' ') << row;
+            EXPECT_NE(row[30], ' ') << row;
+            // Shown with four decimals.
+            EXPECT_NEAR(std::stod(row.substr(30, 30)), peak / std::sqrt(2.0), 5e-5) << row;
+            EXPECT_EQ(row[59], ' ') << row;
+            EXPECT_NEAR(std::stod(row.substr(60)), peak, 5e-5) << row;
+        }
+        EXPECT_EQ(lines.back(), "");
+    }
+    gdMaxInertiaWarning = saved;
+}
+
+TEST_F(AnalysisTextTest, MotorRequirementsOfAnIncompleteAxisIsItsCompletenessText)
+{
+    const std::string text = sFctBuildMotorRequirementsText(kAxisId);
+    EXPECT_EQ(text.rfind("Unable to accomplish calculations.", 0), 0u) << text;
+    EXPECT_EQ(text.find("Required Speed"), std::string::npos);
+}
+
+TEST_F(AnalysisTextTest, AxisAnalysisOfACompleteAndAnIncompleteAxis)
+{
+    std::string text = sFctBuildAxisAnalysisText(kAxisId);
+    EXPECT_EQ(text.rfind("Unable to accomplish calculations.", 0), 0u) << text;
+    EXPECT_EQ(text.find("Motor Performance"), std::string::npos);
+
+    // Complete: the completeness text, then the motor check; the load is
+    // 493 times the rotor's inertia, more than the discard limit 10.
+    BuildDiskAxis();
+    text = sFctBuildAxisAnalysisText(kAxisId);
+    EXPECT_EQ(text.rfind("The axis setup is correct.", 0), 0u) << text;
+    const size_t performance = text.find("\r\n\r\nMotor Performance :\r\n\r\nWarning : \r\n");
+    ASSERT_NE(performance, std::string::npos) << text;
+    EXPECT_NE(text.find("10", performance), std::string::npos) << text;
+}
+
+} // namespace
+} // namespace sizing_test

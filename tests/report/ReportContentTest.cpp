@@ -1,0 +1,434 @@
+// The composed report of whole axes built with the model's own operations on
+// the real reference data: the sections in their order, the columns, and the
+// values worked out here from the physics (SI units, g = 9.8067 m/s^2), in
+// the metric and the English-engineering unit system; the sections that are
+// left out, the wrapped notice, the colours and the values that cannot be
+// computed.
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basIniFileControl.h"
+#include "report/frmReportContent.h"
+#include "tests/model/SizingTestSupport.h"
+
+#include <algorithm>
+#include <map>
+
+namespace sizing_test {
+namespace {
+
+constexpr double kNmPerPoundInch = 0.1129848290276167;
+constexpr double kKgM2PerPoundInch2 = 0.0002926396534292;
+constexpr double kKwPerHp = 0.7456999;
+constexpr int32_t kRed = 255;
+
+std::string RightTrimmed(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// A line of texts at columns (ASCII texts; the last may be anything).
+std::string Columns(std::initializer_list<std::pair<size_t, std::string>> pieces)
+{
+    std::string line;
+    for (const auto& [column, text] : pieces) {
+        if (line.size() < column)
+            line.resize(column, ' ');
+        line += text;
+    }
+    return line;
+}
+
+class ReportContentTest : public SizingTest {
+protected:
+    void SetUp() override
+    {
+        SizingTest::SetUp();
+        gnReportFontSize = 10;
+        glReportTextColor = 0x123456;
+    }
+    void TearDown() override
+    {
+        gnReportFontSize = savedFontSize_;
+        glReportTextColor = savedColor_;
+        SizingTest::TearDown();
+    }
+
+    void Compose()
+    {
+        ReportContent content(kAxisId, " 1", "/home/user/Machines/Press.dat", "12-10-2026");
+        content.mSubWriteReport();
+        document_ = content.Document();
+        lines_.clear();
+        for (const auto& line : document_.lines)
+            lines_.push_back(RightTrimmed(line.text));
+    }
+
+    // Index of the first line equal to text from `from` on; -1 when none.
+    int Find(const std::string& text, int from = 0) const
+    {
+        for (int k = std::max(from, 0); k < static_cast<int>(lines_.size()); ++k)
+            if (lines_[k] == text)
+                return k;
+        return -1;
+    }
+    bool Has(const std::string& text) const { return Find(text) >= 0; }
+    // The first row of that label (at column 10) after the heading.
+    int RowIndex(const std::string& heading, const std::string& label) const
+    {
+        const int start = Find(heading);
+        for (int k = start + 1; start >= 0 && k < static_cast<int>(lines_.size()); ++k)
+            if (lines_[k].compare(0, 10 + label.size(), std::string(10, ' ') + label) == 0)
+                return k;
+        return -1;
+    }
+    // The number at column 41 of that row and the unit text at column 51.
+    void ExpectRow(const std::string& heading, const std::string& label, double value,
+                   const std::string& unit)
+    {
+        const int k = RowIndex(heading, label);
+        ASSERT_GE(k, 0) << heading << " / " << label << "\n" << document_.Text();
+        const std::string& line = lines_[k];
+        ASSERT_GE(line.size(), 42u) << line;
+        EXPECT_EQ(line.substr(10 + label.size(), 41 - 10 - label.size()),
+                  std::string(41 - 10 - label.size(), ' '))
+            << line;
+        const std::string shown = line.substr(41, unit.empty() ? std::string::npos : 10);
+        EXPECT_NEAR(std::stod(shown), value, std::fabs(value) * 5e-4 + 5e-7) << line;
+        if (!unit.empty())
+            EXPECT_EQ(line.substr(51), unit) << line;
+        else
+            EXPECT_EQ(shown.find(' '), std::string::npos) << line;
+    }
+    std::vector<std::string> BoldLines() const
+    {
+        std::vector<std::string> bold;
+        for (size_t k = 0; k < lines_.size(); ++k)
+            if (document_.lines[k].bold)
+                bold.push_back(lines_[k]);
+        return bold;
+    }
+
+    // A steel disk 200 mm x 20 mm at 120 rpm in 0.5 s, 1 s steady, 0.5 s to
+    // rest, on a motor of 3000 rpm, 1 and 2 N.m, rotor 0.5 kg.cm^2, Kt 0.5
+    // N.m/A and 3 N; no load.
+    void BuildDiskAxis()
+    {
+        AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+        SetSegments({{0, 120, 0.5}, {120, 120, 1}, {120, 0, 0.5}});
+        SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {4, 0.5}, {5, 3}});
+        SubSetMotorManufacturer(kAxisId, "Acme Drives");
+    }
+
+    platform::ReportDocument document_;
+    std::vector<std::string> lines_;
+
+private:
+    int16_t savedFontSize_ = gnReportFontSize;
+    int32_t savedColor_ = glReportTextColor;
+};
+
+TEST_F(ReportContentTest, HeadingsInTheirOrderAtTheirColumns)
+{
+    BuildDiskAxis();
+    SubSetAxisTitle(kAxisId, "Flywheel");
+    Compose();
+
+    // Six blank lines for the picture, the notice, date, file and axis.
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(lines_[k], "");
+    EXPECT_EQ(lines_[6], "Copyright (c) 2004 Orvamis. All rights reserved.");
+    EXPECT_EQ(lines_[7], "");
+    EXPECT_EQ(lines_[8], Columns({{0, "Date :"}, {10, "12-10-2026"}}));
+    EXPECT_EQ(lines_[9], Columns({{0, "File :"}, {10, "/home/user/Machines/Press.dat"}}));
+    EXPECT_EQ(lines_[11], Columns({{0, "Axis :"}, {10, "1 - Flywheel"}}));
+
+    const std::vector<std::string> headings = {
+        "Axis :    1 - Flywheel",
+        "    Selected Motor :",
+        "    Motor Performance :",
+        "    Motor Load Data :",
+        "    System Data (incl. Motor Inertia) :",
+        "    Mechanism No. 1 : Disk",
+        "          Calculation Results :",
+        "    Load Parameters :",
+        "    Velocity Profile :",
+        "          Segment No. 1",
+        "          Segment No. 2",
+        "          Segment No. 3",
+    };
+    EXPECT_EQ(BoldLines(), headings);
+    EXPECT_TRUE(document_.lines[Find("          Segment No. 2")].italic);
+    EXPECT_FALSE(document_.lines[Find("    Selected Motor :")].italic);
+    // No gear motor, an empty quick setup: neither section.
+    EXPECT_FALSE(Has("    Gear Motor Calculations :"));
+    EXPECT_FALSE(Has("    Quick Setup Data :"));
+
+    // Texts without unit at column 41; the disk's parameters as entered.
+    EXPECT_EQ(lines_[RowIndex("    Selected Motor :", "Manufacturer")],
+              Columns({{10, "Manufacturer"}, {41, "Acme Drives"}}));
+    EXPECT_EQ(lines_[RowIndex("    Selected Motor :", "Product Key")],
+              Columns({{10, "Product Key"}, {41, "Undefined"}}));
+    EXPECT_EQ(lines_[RowIndex("    Mechanism No. 1 : Disk", "Manufacturer")],
+              Columns({{10, "Manufacturer"}, {41, "-"}}));
+    EXPECT_EQ(lines_[RowIndex("    Mechanism No. 1 : Disk", "Diameter")],
+              Columns({{10, "Diameter"}, {41, "200"}, {51, "mm"}}));
+    EXPECT_EQ(lines_[RowIndex("    Load Parameters :", "Type")], Columns({{10, "Type"}, {41, "None"}}));
+    EXPECT_EQ(lines_[RowIndex("          Segment No. 1", "Load Weight")],
+              Columns({{10, "Load Weight Is Applied"}}));
+    // Only the motor's unconditional entries (brake, gear ratio and gear
+    // inertia are 0).
+    EXPECT_EQ(RowIndex("    Selected Motor :", "Brake Inertia"), -1);
+    EXPECT_EQ(RowIndex("    Selected Motor :", "Gear"), -1);
+}
+
+// The values of the disk axis, worked out by hand, in both unit systems.
+TEST_F(ReportContentTest, ValuesOfTheDiskAxisInBothUnitSystems)
+{
+    BuildDiskAxis();
+    // Disk 4.93396 kg: J = 0.5 m r^2 = 0.0246698 kg.m^2; 2 rev/s at 4 rev/s^2.
+    const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
+    const double rotor = KgCm2(0.5);
+    const double peak = 2 * kPi * disk * 4;                 // 0.620020 N.m
+    const double rms = peak * std::sqrt(0.5);               // 1 s of 2 at the peak
+    const double systemPeak = 2 * kPi * (disk + rotor) * 4; // 0.621276 N.m
+    const double systemRms = systemPeak * std::sqrt(0.5);   // 0.439309 N.m
+    // Power: lbf.in x rpm / 63025 hp, 120 rpm while accelerating and braking.
+    const double hp = systemPeak / kNmPerPoundInch * 120 / 63025;
+
+    struct System {
+        int16_t unitSystem;
+        double torque, inertia, power;  // per N.m, kg.m^2 and hp
+        std::string torqueUnit, inertiaUnit, powerUnit;
+    };
+    const System systems[] = {{1, 1, 1e4, kKwPerHp, "Nm", "kgcm²", "kW"},
+                              {0, 1 / kNmPerPoundInch, 1 / kKgM2PerPoundInch2, 1, "lb-in", "lb-in²", "hp"}};
+    for (const System& s : systems) {
+        SCOPED_TRACE(s.unitSystem);
+        UseUnitSystem(s.unitSystem);
+        SubConvertAllAxesToSelectedUnits();
+        Compose();
+        const std::string load = "    Motor Load Data :", system = "    System Data (incl. Motor Inertia) :";
+        ExpectRow(load, "Max. Velocity", 120, "rpm");
+        ExpectRow(load, "Constant Torque", 0, s.torqueUnit);
+        ExpectRow(load, "RMS Torque", rms * s.torque, s.torqueUnit);
+        ExpectRow(load, "Peak Torque", peak * s.torque, s.torqueUnit);
+        ExpectRow(load, "Load Inertia", disk * s.inertia, s.inertiaUnit);
+        ExpectRow(load, "Ratio Load/Motor Inertia", disk / rotor, "");  // 493.4
+        ExpectRow(system, "RMS Torque", systemRms * s.torque, s.torqueUnit);
+        ExpectRow(system, "Peak Torque", systemPeak * s.torque, s.torqueUnit);
+        ExpectRow(system, "Total Inertia", (disk + rotor) * s.inertia, s.inertiaUnit);
+        ExpectRow(system, "RMS Current", systemRms / 0.5, "A");   // Kt 0.5 N.m/A
+        ExpectRow(system, "Peak Current", systemPeak / 0.5, "A");
+        ExpectRow(system, "Max. Power", hp * s.power, s.powerUnit + " (Motoring)");
+        const int maxPower = RowIndex(system, "Max. Power");
+        EXPECT_EQ(lines_[maxPower + 1].substr(0, 41), std::string(41, ' '));
+        EXPECT_NEAR(std::stod(lines_[maxPower + 1].substr(41, 10)), -hp * s.power, 1e-6);
+        EXPECT_EQ(lines_[maxPower + 1].substr(51), s.powerUnit + " (Generating)");
+
+        const std::string disk1 = "    Mechanism No. 1 : Disk";
+        ExpectRow(disk1, "Max. Input Velocity", 120, "rpm");
+        ExpectRow(disk1, "Total Inertia", disk * s.inertia, s.inertiaUnit);
+        ExpectRow(disk1, "Mechanism Inertia", disk * s.inertia, s.inertiaUnit);
+        ExpectRow(disk1, "Peak Torque", peak * s.torque, s.torqueUnit);
+
+        // Segment 1: 0 -> 120 rpm in 0.5 s, 240 rpm/s, 0.5 rev; segment 3
+        // the way back, braking.
+        const std::string first = "          Segment No. 1", third = "          Segment No. 3";
+        ExpectRow(first, "Final Velocity", 120, "rpm");
+        ExpectRow(first, "Duration", 0.5, "s");
+        ExpectRow(first, "Acceleration", 240, "rev/min/s");
+        ExpectRow(first, "Distance", 0.5, "rev");
+        ExpectRow(first, "System (Total) Torque", systemPeak * s.torque, s.torqueUnit);
+        ExpectRow(first, "Max. Velocity at Motor Shaft", 120, "rpm");
+        ExpectRow(first, "System Current", systemPeak / 0.5, "A");
+        ExpectRow(first, "System Power", hp * s.power, s.powerUnit + " (Motoring)");
+        ExpectRow(third, "Acceleration", -240, "rev/min/s");
+        ExpectRow(third, "System (Total) Torque", -systemPeak * s.torque, s.torqueUnit);
+        ExpectRow(third, "System Power", -hp * s.power, s.powerUnit + " (Generating)");
+        ExpectRow("          Segment No. 2", "System Power", 0, s.powerUnit);
+    }
+    // The English-engineering parameters as converted: 200 mm = 7.874 in.
+    ExpectRow("    Mechanism No. 1 : Disk", "Diameter", 200 / 25.4, "in");
+}
+
+TEST_F(ReportContentTest, ColoursOfTheMotorCheckAndTheNotice)
+{
+    BuildDiskAxis();
+    Compose();
+    // The load inertia is 493 times the rotor's: the motor check warns in
+    // red; every other line keeps the report colour, also afterwards.
+    const int performance = Find("    Motor Performance :");
+    const int loadData = Find("    Motor Load Data :");
+    ASSERT_LT(performance + 1, loadData);
+    EXPECT_NE(lines_[performance + 1].find("    "), std::string::npos);
+    for (int k = performance + 1; k < loadData - 1; ++k)
+        EXPECT_EQ(document_.lines[k].color, kRed) << lines_[k];
+    EXPECT_EQ(document_.lines[loadData].color, 0x123456);
+    EXPECT_EQ(glReportTextColor, 0x123456);
+    EXPECT_EQ(document_.lines.back().color, kRed);
+    for (const auto& line : document_.lines)
+        EXPECT_EQ(line.fontSize, 10);
+}
+
+TEST_F(ReportContentTest, NoticeWrapsAtTheWidthOfTheFontSize)
+{
+    // Worked out by hand: the last blank before position 80 (65); the two
+    // sentences joined without a blank form one word "components.Orvamis".
+    gnReportFontSize = 10;
+    BuildDiskAxis();
+    Compose();
+    const std::vector<std::string> at80 = {
+        "This software package is made available as an aid to the selection of",
+        "electrical motors, drives, and additional components.Orvamis does not",
+        "guarantee the results and cannot accept the responsibility for their",
+        "interpretation. Consult a qualified representative of the components' vendors",
+        "to confirm the final selection."};
+    ASSERT_GE(lines_.size(), at80.size() + 1);
+    EXPECT_EQ(std::vector<std::string>(lines_.end() - 5, lines_.end()), at80);
+    EXPECT_EQ(lines_[lines_.size() - 6], "");
+
+    gnReportFontSize = 12;
+    EXPECT_EQ(ReportContent::WrapToReportWidth(sFctGetText(27) + sFctGetText(28)),
+              (std::vector<std::string>{
+                  "This software package is made available as an aid to the",
+                  "selection of electrical motors, drives, and additional",
+                  "components.Orvamis does not guarantee the results and cannot",
+                  "accept the responsibility for their interpretation. Consult a",
+                  "qualified representative of the components' vendors to confirm",
+                  "the final selection."}));
+    // A word longer than the width is cut rather than looping forever.
+    EXPECT_EQ(ReportContent::WrapToReportWidth(" " + std::string(70, 'x')),
+              (std::vector<std::string>{std::string(64, 'x'), std::string(6, 'x')}));
+}
+
+TEST_F(ReportContentTest, AxisWithoutMotorLoadOrProfile)
+{
+    // A motor never entered, a weight-only load without its weight, no
+    // segment used: "Undefined", six rows of 0 without unit, the motor
+    // load data, but neither gear motor nor system data, the load warning in
+    // red, no quick setup and no profile.
+    AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+    SetLoad(LoadType::WeightOnly, {});
+    Compose();
+    EXPECT_EQ(lines_[RowIndex("    Selected Motor :", "Manufacturer")],
+              Columns({{10, "Manufacturer"}, {41, "Undefined"}}));
+    EXPECT_EQ(lines_[RowIndex("    Selected Motor :", "Product Key")],
+              Columns({{10, "Product Key"}, {41, "Undefined"}}));
+    const int first = RowIndex("    Selected Motor :", "Rated Speed");
+    const char* labels[] = {"Rated Speed", "Rated Torque", "Max. (Peak) Torque", "Rotor Inertia", "Kt", "Weight"};
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(lines_[first + k], Columns({{10, labels[k]}, {41, "0"}}));
+    EXPECT_EQ(lines_[first + 6], "");
+    EXPECT_TRUE(Has("    Motor Load Data :"));
+    EXPECT_GE(RowIndex("    Motor Load Data :", "Load Inertia"), 0);
+    EXPECT_EQ(RowIndex("    Motor Load Data :", "Ratio"), -1);
+    EXPECT_FALSE(Has("    Gear Motor Calculations :"));
+    EXPECT_FALSE(Has("    System Data (incl. Motor Inertia) :"));
+    EXPECT_FALSE(Has("    Velocity Profile :"));
+    EXPECT_FALSE(Has("    Quick Setup Data :"));
+
+    const int load = Find("    Load Parameters :");
+    EXPECT_EQ(lines_[load + 1], "");
+    EXPECT_EQ(lines_[load + 2], "Warning : Insufficient load parameters.");
+    EXPECT_EQ(document_.lines[load + 2].color, kRed);
+    EXPECT_EQ(lines_[load + 3], "");
+    EXPECT_EQ(lines_[load + 4], Columns({{10, "Type"}, {41, "Weight Only"}}));
+    EXPECT_EQ(document_.lines[load + 4].color, 0x123456);
+}
+
+TEST_F(ReportContentTest, GearMotorBlock)
+{
+    // The disk on a gear motor 10:1, rotor 0.5, brake 0.2 and gear 0.1
+    // kg.cm^2, no Kt.
+    AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+    SetSegments({{0, 120, 0.5}, {120, 120, 1}, {120, 0, 0.5}});
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {6, 0.2}, {7, 10}, {8, 0.1}});
+    Compose();
+    const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
+    const std::string gear = "    Gear Motor Calculations :";
+    ASSERT_TRUE(Has(gear)) << document_.Text();
+    // (0.5 + 0.2) / 10^2 = 0.007 kg.cm^2, with the gear 0.107; the load
+    // 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
+    // 2.56698 / 0.7 = 3.66711.
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0.007, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 0.107, "kgcm²");
+    ExpectRow(gear, "Refl. Load Inertia At Motor", disk * 1e4 / 100, "kgcm²");
+    ExpectRow(gear, "Total Load Inertia At Motor", disk * 1e4 / 100 + 0.1, "kgcm²");
+    ExpectRow(gear, "Ratio Load/Motor Inertia", (disk * 1e4 / 100 + 0.1) / 0.7, "");
+    EXPECT_LT(RowIndex(gear, "Ratio"), Find("    Motor Load Data :"));
+    EXPECT_EQ(RowIndex("    Motor Load Data :", "Ratio"), -1);
+    ExpectRow("    Selected Motor :", "Gear Ratio", 10, "-");
+    // No Kt: no currents.
+    EXPECT_EQ(RowIndex("    System Data (incl. Motor Inertia) :", "RMS Current"), -1);
+    EXPECT_EQ(RowIndex("    Velocity Profile :", "System Current"), -1);
+
+    // Neither rotor nor brake inertia: the block has no ratio to show (no
+    // infinite value) and there is no system data.
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {7, 10}, {8, 0.1}});
+    Compose();
+    ASSERT_TRUE(Has(gear));
+    EXPECT_GE(RowIndex(gear, "Total Load Inertia At Motor"), 0);
+    EXPECT_EQ(RowIndex(gear, "Ratio"), -1);
+    EXPECT_EQ(document_.Text().find("inf"), std::string::npos);
+    EXPECT_FALSE(Has("    System Data (incl. Motor Inertia) :"));
+}
+
+TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
+{
+    // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
+    // as load; a trapezoid of 200 mm/s, 1.2 s with ramps of 0.2 s and
+    // 0.4 s dwell: 200 mm of travel, more than the screw's 150 mm.
+    AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
+    SetLoad(LoadType::SolidCylinder, {100, 50, 7.85});
+    UseLinearMotion();
+    ASSERT_TRUE(SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4}));
+    Compose();
+
+    const std::string screw = "    Mechanism No. 1 : Leadscrew";
+    const int heading = Find(screw);
+    ASSERT_GE(heading, 0) << document_.Text();
+    // The warning: a blank line, the red text wrapped into two lines, one
+    // more blank line.
+    EXPECT_EQ(lines_[heading + 1], "");
+    EXPECT_EQ(lines_[heading + 2].rfind("Warning : ", 0), 0u) << lines_[heading + 2];
+    EXPECT_EQ(document_.lines[heading + 2].color, kRed);
+    EXPECT_EQ(document_.lines[heading + 3].color, kRed);
+    EXPECT_LE(lines_[heading + 2].size(), 80u);
+    EXPECT_EQ(lines_[heading + 4], "");
+    EXPECT_EQ(lines_[heading + 5], Columns({{10, "Manufacturer"}, {41, "-"}}));
+    ExpectRow(screw, "Max. Travel Range", 200, "mm");
+    // 200 mm/s at 0.1 rev/mm at the motor: 20 rev/s = 1200 rpm.
+    ExpectRow(screw, "Max. Input Velocity", 1200, "rpm");
+
+    // Cylinder: m = 7.85 x 9.81e-6 x V / g, J = m r^2 / 2.
+    const double cylinder = CylinderInertia(PartMass(7.85, CylinderVolume(50, 100)), 50);
+    ExpectRow("    Load Parameters :", "Load Inertia", cylinder * 1e4, "kgcm²");
+    EXPECT_EQ(lines_[RowIndex("    Load Parameters :", "Type")], Columns({{10, "Type"}, {41, "Solid Cylinder"}}));
+
+    const std::string setup = "    Quick Setup Data :";
+    EXPECT_EQ(lines_[RowIndex(setup, "Mode")], Columns({{10, "Mode"}, {41, "Trapezoidal"}}));
+    ExpectRow(setup, "Velocity", 200, "mm/s");
+    ExpectRow(setup, "Total Time", 1.2, "s");
+    ExpectRow(setup, "Accel. Time", 0.2, "s");
+    ExpectRow(setup, "Dwell Time", 0.4, "s");
+    EXPECT_LT(Find(setup), Find("    Velocity Profile :"));
+}
+
+TEST_F(ReportContentTest, ValuesThatCannotBeComputedShowADash)
+{
+    // Segments but no mechanism: the calculation gives no segment torque;
+    // the profile rows show "-" rather than leaving the line out.
+    SetSegments({{0, 120, 0.5}, {120, 0, 0.5}});
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {4, 0.5}});
+    Compose();
+    for (const char* segment : {"          Segment No. 1", "          Segment No. 2"}) {
+        const int torque = RowIndex(segment, "System (Total) Torque");
+        ASSERT_GE(torque, 0) << document_.Text();
+        EXPECT_EQ(lines_[torque], Columns({{10, "System (Total) Torque"}, {41, "-"}, {51, "Nm"}}));
+        EXPECT_EQ(lines_[RowIndex(segment, "System Current")],
+                  Columns({{10, "System Current"}, {41, "-"}, {51, "A"}}));
+    }
+}
+
+} // namespace
+} // namespace sizing_test

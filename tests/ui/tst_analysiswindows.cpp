@@ -1,0 +1,124 @@
+// The two analysis windows shown as the axis design window shows them:
+// gnAnalysisAxis set, a modal display. Caption, fixed-pitch text box, the
+// text built afresh on every activation, Close ending the display.
+#include "design/frmAnalysis.h"
+#include "design/frmMotorReq.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basIniFileControl.h"
+#include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/ReportTestAxis.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace dialog_tests;
+
+namespace {
+
+QString Text(QWidget* dialog)
+{
+    return dialog->findChild<QPlainTextEdit*>("txtAnalysis")->toPlainText();
+}
+
+// Activates another window and then the dialog again.
+void Reactivate(QWidget* dialog)
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+}
+
+} // namespace
+
+class TestAnalysisWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing_support::ProgramRun> run;
+    double savedFactor = 0;
+
+private slots:
+    void init()
+    {
+        run = std::make_unique<testing_support::ProgramRun>();
+        run->WriteSettings("[Unit Settings]\nUnits=1\n");
+        QVERIFY(run->Start());
+        testing_support::PrepareAxisProfile(1);
+        savedFactor = gdMaxInertiaWarning;
+        gdMaxInertiaWarning = 6;
+        gnAnalysisAxis = 1;
+    }
+    void cleanup()
+    {
+        gdMaxInertiaWarning = savedFactor;
+        run.reset();
+    }
+
+    void motorRequirementsRebuiltOnEveryActivation()
+    {
+        testing_support::BuildDiskAxis(1);
+        QStringList texts;
+        bool closed = false;
+        WhenModalShows([&](QWidget* dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("frmMotorReq"));
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Motor Requirements"));
+            auto* box = dialog->findChild<QPlainTextEdit*>("txtAnalysis");
+            QVERIFY(QFontInfo(box->font()).fixedPitch());
+            QVERIFY(box->isReadOnly());
+            auto* close = dialog->findChild<QPushButton*>("cmdClose");
+            QCOMPARE(close->text(), QStringLiteral("Close"));
+            QTRY_VERIFY(close->hasFocus());
+            texts << Text(dialog);
+            // The factor changed while the window is open: the next
+            // activation shows two rows instead of six.
+            gdMaxInertiaWarning = 2.5;
+            Reactivate(dialog);
+            texts << Text(dialog);
+            QTest::mouseClick(close, Qt::LeftButton);
+            closed = !dialog->isVisible();
+        });
+        frmMotorReq dialog(run->Main());
+        QVERIFY(dialog.isModal());
+        dialog.exec();
+        QVERIFY(closed);
+        QCOMPARE(texts.size(), 2);
+        QVERIFY(texts[0].startsWith("Required Speed: "));
+        QCOMPARE(texts[0].split('\n').size(), 5 + 6 + 1);
+        QCOMPARE(texts[1].split('\n').size(), 5 + 2 + 1);
+        // Columns 1, 31 and 61 in the fixed-pitch box.
+        const QString header = texts[1].split('\n')[3];
+        QCOMPARE(header.indexOf("Required Cont. Torque"), 30);
+        QCOMPARE(header.indexOf("Required Peak Torque"), 60);
+    }
+
+    void analysisOfAnIncompleteAndACompleteAxis()
+    {
+        QStringList texts;
+        auto show = [&] {
+            WhenModalShows([&](QWidget* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Axis Analysis"));
+                texts << Text(dialog);
+                QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+            });
+            frmAnalysis dialog(run->Main());
+            dialog.exec();
+        };
+        show();
+        testing_support::BuildDiskAxis(1);
+        show();
+        QCOMPARE(texts.size(), 2);
+        QVERIFY(texts[0].startsWith("Unable to accomplish calculations."));
+        QVERIFY(!texts[0].contains("Motor Performance"));
+        QVERIFY(texts[1].startsWith("The axis setup is correct."));
+        QVERIFY(texts[1].contains("\n\nMotor Performance :\n\nWarning : \n"));
+    }
+};
+
+QTEST_MAIN(TestAnalysisWindows)
+#include "tst_analysiswindows.moc"

@@ -1,0 +1,454 @@
+// The report window over the running program (metric units): its toolbar,
+// Show with an incomplete and a complete axis, zoom and page navigation with
+// their enabling rules, the page indicator, the toolbar locked while a
+// report is built, Print into a PDF file read back as text, the printer
+// checks 2015 and 2016, the options and the help.
+#include "foundation/basIniFileControl.h"
+#include "foundation/basTextResources.h"
+#include "model/basAxisAccessors.h"
+#include "model/basWindowStatus.h"
+#include "platform/qt/HelpViewer.h"
+#include "platform/qt/QtPlatformServices.h"
+#include "platform/qt/ReportPages.h"
+#include "report/frmReport.h"
+#include "shell/Main.h"
+#include "shell/basWindowSlots.h"
+#include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/ReportTestAxis.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using namespace dialog_tests;
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+const QStringList kPreviewTools = {"vseToolZoomIn",   "vseToolZoomOut",  "vseToolZoomDefault", "FirstPage",
+                                   "vseToolPrevPage", "vseToolNextPage", "LastPage"};
+
+// The printer side as a test sets it: a device name ("" for none), and a
+// print dialog that picks a PDF file (or is cancelled).
+class FakePrinting : public platform::ReportPrinting {
+public:
+    FakePrinting() { platform::InstallReportPrinting(this); }
+    ~FakePrinting() override { platform::InstallReportPrinting(nullptr); }
+    QString PrinterDeviceName() const override
+    {
+        ++deviceQueries;
+        return deviceName;
+    }
+    bool ConfirmPrint(QPrinter& printer, QWidget*) override
+    {
+        ++dialogs;
+        if (pdfFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        return true;
+    }
+    QString deviceName = "PDF";
+    QString pdfFile;
+    mutable int deviceQueries = 0;
+    int dialogs = 0;
+};
+
+// The text of a PDF file, columns kept.
+QString PdfText(const QString& file)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    if (!pdftotext.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testing_support::ProgramRun> run;
+    std::unique_ptr<FakePrinting> printing;
+
+    frmReport* Window() const { return ReportWindow(1); }
+    QAction* Tool(const QString& name) const { return Window()->findChild<QAction*>(name); }
+    platform::ReportPreview* Preview() const { return Window()->findChild<platform::ReportPreview*>("vsPrinter"); }
+    QTextEdit* TextBox() const { return Window()->findChild<QTextEdit*>("txtReport"); }
+    // A mouse click on the tool's button, as the user gives it.
+    void Click(const QString& tool) const
+    {
+        QAction* action = Tool(tool);
+        auto* band = qobject_cast<QToolBar*>(action->parent());
+        QWidget* button = band->widgetForAction(action);
+        QVERIFY(button && button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QStringList EnabledPreviewTools() const
+    {
+        QStringList enabled;
+        for (const QString& name : kPreviewTools)
+            if (Tool(name)->isEnabled())
+                enabled << name;
+        return enabled;
+    }
+    // Paper of that height (inches, 8.5 wide) for the preview.
+    void UsePaperHeight(double inches) const
+    {
+        Preview()->PreviewPrinter().setPageSize(QPageSize(QSizeF(8.5, inches), QPageSize::Inch, "test"));
+    }
+    // Shows the report on paper of a height that gives exactly `pages`
+    // pages (the page count falls as the paper grows).
+    bool ShowOnPages(int pages) const
+    {
+        double low = 2.5, high = 60;
+        for (int step = 0; step < 40; ++step) {
+            const double height = (low + high) / 2;
+            UsePaperHeight(height);
+            Click("vseToolShow");
+            if (Preview()->PageCount() == pages)
+                return true;
+            (Preview()->PageCount() > pages ? low : high) = height;
+        }
+        return false;
+    }
+
+private slots:
+    void init()
+    {
+        run = std::make_unique<testing_support::ProgramRun>();
+        run->WriteSettings("[Unit Settings]\nUnits=1\n");
+        QVERIFY(run->Start());
+        QVERIFY(Window());
+        printing = std::make_unique<FakePrinting>();
+        gnReportFontSize = 10;
+        glReportTextColor = 0;
+        gbScreenAbove800x600 = 0;
+        testing_support::PrepareAxisProfile(1);
+    }
+    void cleanup()
+    {
+        printing.reset();
+        run.reset();
+    }
+
+    void toolbarBandsAndCaptions()
+    {
+        QCOMPARE(Window()->windowTitle(), QStringLiteral("Report Generator -  1"));
+        auto* top = Window()->findChild<QToolBar*>("vseTopReportTools");
+        auto* bottom = Window()->findChild<QToolBar*>("vseBottonReportTools");
+        QVERIFY(top && bottom && Window()->findChild<QWidget*>("ActiveBar1"));
+        QStringList topTexts, bottomTexts;
+        for (QAction* action : top->actions())
+            if (!action->objectName().isEmpty())
+                topTexts << action->objectName() + "=" + action->text();
+        for (QAction* action : bottom->actions())
+            bottomTexts << action->objectName() + "=" + action->text();
+        QCOMPARE(topTexts, QStringList({"vseToolShow=Show Report", "vseToolPrint=Print Report",
+                                        "vseToolWordDoc=Create Word Doc.", "vseToolOptions=Options",
+                                        "vseToolHelp=Help", "vsePage="}));
+        QCOMPARE(bottomTexts, QStringList({"vseToolZoomIn=Zoom In", "vseToolZoomOut=Zoom Out",
+                                           "vseToolZoomDefault=Zoom Default", "FirstPage=First Page",
+                                           "vseToolPrevPage=Previous Page", "vseToolNextPage=Next Page",
+                                           "LastPage=Last Page"}));
+        QVERIFY(!Tool("vsePage")->isVisible());
+        QVERIFY(EnabledPreviewTools().isEmpty());
+        QVERIFY(Window()->findChild<QWidget*>("imgReportHeader"));
+        QVERIFY(QFontInfo(TextBox()->font()).fixedPitch());
+
+        // The Word document tool does nothing at all.
+        Click("vseToolWordDoc");
+        QVERIFY(run->Messages().messages.empty());
+        QVERIFY(Preview()->Document().lines.empty());
+    }
+
+    void showWithAnIncompleteAxisExplainsInTheTextBox()
+    {
+        Click("vseToolShow");
+        QVERIFY(TextBox()->isVisible());
+        QVERIFY(!Preview()->isVisible());
+        QVERIFY(TextBox()->toPlainText().startsWith("Unable to accomplish calculations."));
+        QVERIFY(!Tool("vsePage")->isVisible());
+        QVERIFY(EnabledPreviewTools().isEmpty());
+        QVERIFY(Tool("vseToolShow")->isEnabled() && Tool("vseToolPrint")->isEnabled());
+        QVERIFY(Preview()->Document().lines.empty());
+
+        // The axis completed: the next Show brings the preview back.
+        testing_support::BuildDiskAxis(1);
+        Click("vseToolShow");
+        QVERIFY(Preview()->isVisible());
+        QVERIFY(!TextBox()->isVisible());
+        QVERIFY(!Preview()->Document().lines.empty());
+        QCOMPARE(run->Main()->lblMessage()->text(), QString());
+    }
+
+    void zoomLimitsAndDefault()
+    {
+        testing_support::BuildDiskAxis(1);
+        Click("vseToolShow");
+        QCOMPARE(Preview()->ZoomPercent(), 70);  // 800 x 600 screen
+        for (int k = 0; k < 30; ++k)
+            Click("vseToolZoomIn");
+        QCOMPARE(Preview()->ZoomPercent(), 195);
+        Preview()->SetZoomPercent(190);
+        Click("vseToolZoomIn");
+        QCOMPARE(Preview()->ZoomPercent(), 195);
+        Preview()->SetZoomPercent(10);
+        Click("vseToolZoomOut");
+        QCOMPARE(Preview()->ZoomPercent(), 5);
+        Click("vseToolZoomOut");
+        QCOMPARE(Preview()->ZoomPercent(), 5);
+        gbScreenAbove800x600 = -1;
+        Click("vseToolZoomDefault");
+        QCOMPARE(Preview()->ZoomPercent(), 95);
+    }
+
+    void pageActionsOnOneAndThreePages()
+    {
+        testing_support::BuildDiskAxis(1);
+        QVERIFY(ShowOnPages(1));
+        QCOMPARE(EnabledPreviewTools(), QStringList({"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault"}));
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 1 Of 1  "));
+
+        QVERIFY(ShowOnPages(3));
+        QCOMPARE(Preview()->Page(), 1);
+        QCOMPARE(EnabledPreviewTools(), QStringList({"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault",
+                                                     "vseToolNextPage", "LastPage"}));
+        Click("vseToolNextPage");
+        QCOMPARE(Preview()->Page(), 2);
+        QCOMPARE(EnabledPreviewTools(), kPreviewTools);
+        Click("vseToolNextPage");
+        QCOMPARE(Preview()->Page(), 3);
+        QCOMPARE(EnabledPreviewTools(), QStringList({"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault",
+                                                     "FirstPage", "vseToolPrevPage"}));
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 3 Of 3  "));
+        Click("vseToolPrevPage");
+        Click("vseToolPrevPage");
+        QCOMPARE(Preview()->Page(), 1);
+        QVERIFY(!Tool("FirstPage")->isEnabled() && Tool("LastPage")->isEnabled());
+        Click("LastPage");
+        QCOMPARE(Preview()->Page(), 3);
+        Click("FirstPage");
+        QCOMPARE(Preview()->Page(), 1);
+        QCOMPARE(EnabledPreviewTools(), QStringList({"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault",
+                                                     "vseToolNextPage", "LastPage"}));
+    }
+
+    void pageIndicatorTexts()
+    {
+        // "Page   Of ": the number from the second blank on, then the count
+        // and two blanks; two digits overwrite the blank before "Of".
+        testing_support::BuildDiskAxis(1, 7);
+        QVERIFY(ShowOnPages(5));
+        Click("vseToolNextPage");
+        Click("vseToolNextPage");
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 3 Of 5  "));
+        QVERIFY(Tool("vsePage")->isVisible());
+        QVERIFY(ShowOnPages(12));
+        Click("LastPage");
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 12Of 12  "));
+    }
+
+    void toolbarIsLockedWhileAReportIsBuilt()
+    {
+        // Show, then Print into a file: while each builds (it lets events
+        // run), every tool is disabled and neither can start a second build.
+        testing_support::BuildDiskAxis(1);
+        printing->pdfFile = QString::fromStdString(run->Folder().file("locked.pdf"));
+        for (const QString& command : {QStringLiteral("vseToolShow"), QStringLiteral("vseToolPrint")}) {
+            QStringList enabledDuringBuild;
+            bool ran = false;
+            const int queries = printing->deviceQueries, dialogs = printing->dialogs;
+            QTimer::singleShot(0, Window(), [&] {
+                ran = true;
+                for (QAction* tool : Window()->findChildren<QAction*>())
+                    if (tool->isEnabled() && !tool->objectName().isEmpty() && qobject_cast<QToolBar*>(tool->parent()))
+                        enabledDuringBuild << tool->objectName();
+                Click("vseToolShow");
+                Click("vseToolPrint");
+            });
+            Click(command);
+            QVERIFY(ran);
+            QVERIFY2(enabledDuringBuild.isEmpty(), qPrintable(command + ": " + enabledDuringBuild.join(",")));
+            QCOMPARE(printing->deviceQueries, queries + 1);  // no second build inside
+            QCOMPARE(printing->dialogs, dialogs + (command == "vseToolPrint" ? 1 : 0));
+            QVERIFY(Tool("vseToolShow")->isEnabled() && Tool("vseToolPrint")->isEnabled());
+            QVERIFY(Tool("vseToolZoomIn")->isEnabled());
+        }
+    }
+
+    void printIntoAPdfFile()
+    {
+        testing_support::BuildDiskAxis(1);
+        SubSetAxisTitle(1, "Flywheel");
+        const QString pdf = QString::fromStdString(run->Folder().file("report.pdf"));
+        printing->pdfFile = pdf;
+        Click("vseToolPrint");
+        QCOMPARE(printing->dialogs, 1);
+        QVERIFY(QFile::exists(pdf));
+        // The preview holds the document printed, with its tools and
+        // indicator.
+        const int pages = Preview()->PageCount();
+        QVERIFY(pages >= 2);
+        QVERIFY(Tool("vsePage")->isVisible());
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 1 Of %1  ").arg(pages));
+        QVERIFY(Tool("vseToolNextPage")->isEnabled());
+
+        const QString text = PdfText(pdf);
+        QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
+        // The same pages as the preview: one form feed between pages.
+        QCOMPARE(text.count('\f'), pages);
+        const QStringList headings = {"Orvamis Kestravo Report Generator", "Page 1",
+                                      "Copyright (c) 2004 Orvamis.", "Axis :", "1 - Flywheel",
+                                      "Selected Motor :", "Motor Performance :", "Motor Load Data :",
+                                      "System Data (incl. Motor Inertia) :", "Mechanism No. 1 : Disk",
+                                      "Calculation Results :", "Load Parameters :", "Velocity Profile :",
+                                      "Segment No. 1", "Segment No. 3", "to confirm the final selection.", "3.00.010"};
+        qsizetype at = 0;
+        for (const QString& heading : headings) {
+            const qsizetype found = text.indexOf(heading, at);
+            QVERIFY2(found >= 0, qPrintable(heading + " not found in order"));
+            at = found + heading.size();
+        }
+
+        // Values worked out by hand: the disk weighs 7.85 x 9.81e-6 N/mm^3 x
+        // pi 100^2 x 20 mm^3 = 48.3859 N, 4.93396 kg; J = m r^2 / 2 =
+        // 0.0246698 kg.m^2 = 246.698 kg.cm^2. At 2 rev/s and 4 rev/s^2 it
+        // turns at 120 rpm; peak torque 2 pi J 4 = 0.620020 N.m and RMS
+        // 0.620020 / sqrt 2 = 0.438420 N.m (the axis alone); with the 0.5
+        // kg.cm^2 rotor 0.621276 and 0.439309 N.m.
+        const QStringList lines = text.split('\n');
+        auto valueLine = [&](const QString& label, int from) {
+            for (int k = from; k < lines.size(); ++k)
+                if (lines[k].trimmed().startsWith(label))
+                    return k;
+            return -1;
+        };
+        int loadData = valueLine("Motor Load Data :", 0);
+        QVERIFY(loadData > 0);
+        const struct {
+            QString label;
+            double value;
+            QString unit;
+        } rows[] = {{"Max. Velocity", 120, "rpm"},
+                    {"RMS Torque", 0.620020 / std::sqrt(2.0), "Nm"},
+                    {"Peak Torque", 2 * kPi * 0.0246698 * 4, "Nm"},
+                    {"Load Inertia", 246.698, "kgcm²"}};
+        int valueColumn = -1, unitColumn = -1;
+        for (const auto& row : rows) {
+            const int k = valueLine(row.label, loadData);
+            QVERIFY2(k > 0, qPrintable(row.label));
+            const QStringList parts = lines[k].mid(lines[k].indexOf(row.label) + row.label.size())
+                                          .split(' ', Qt::SkipEmptyParts);
+            QCOMPARE(parts.size(), 2);
+            QVERIFY2(std::fabs(parts[0].toDouble() - row.value) <= std::fabs(row.value) * 5e-4,
+                     qPrintable(lines[k]));
+            QCOMPARE(parts[1], row.unit);
+            // Values and units aligned in their columns.
+            const int value = static_cast<int>(lines[k].indexOf(parts[0], lines[k].indexOf(row.label) + row.label.size()));
+            const int unit = static_cast<int>(lines[k].lastIndexOf(parts[1]));
+            if (valueColumn < 0) {
+                valueColumn = value;
+                unitColumn = unit;
+            }
+            QCOMPARE(value, valueColumn);
+            QCOMPARE(unit, unitColumn);
+        }
+        const int system = valueLine("System Data (incl. Motor Inertia) :", loadData);
+        const int systemPeak = valueLine("Peak Torque", system);
+        QVERIFY2(lines[systemPeak].contains("0.621276"), qPrintable(lines[systemPeak]));
+        QVERIFY(lines[valueLine("RMS Torque", system)].contains("0.439309"));
+    }
+
+    void cancelledPrintDialogBuildsNothing()
+    {
+        testing_support::BuildDiskAxis(1);
+        Click("vseToolPrint");
+        QCOMPARE(printing->dialogs, 1);
+        QVERIFY(Preview()->Document().lines.empty());
+        QVERIFY(!Tool("vsePage")->isVisible());
+    }
+
+    void theQtPrintDialogComesUp()
+    {
+        testing_support::BuildDiskAxis(1);
+        printing.reset();
+        QVERIFY(!platform::CurrentReportPrinting().PrinterDeviceName().isEmpty());
+        bool shown = false;
+        WhenModalShows([&](QWidget* dialog) {
+            shown = qobject_cast<QDialog*>(dialog) != nullptr;
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QVERIFY(shown);
+        QVERIFY(Preview()->Document().lines.empty());
+    }
+
+    void noPrinterRefusesShowAndPrint()
+    {
+        testing_support::BuildDiskAxis(1);
+        printing->deviceName.clear();
+        printing->pdfFile = QString::fromStdString(run->Folder().file("never.pdf"));
+        Click("vseToolShow");
+        Click("vseToolPrint");
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), (std::vector<int>{2015, 2016}));
+        QVERIFY(QString::fromStdString(run->Messages().messages[0].text).startsWith("Printer Device is not installed!"));
+        QCOMPARE(printing->dialogs, 0);
+        QVERIFY(Preview()->Document().lines.empty());
+        QVERIFY(!TextBox()->isVisible());
+    }
+
+    void closeBoxMinimisesAndTheStateIsRecorded()
+    {
+        Window()->close();
+        QVERIFY(Window());
+        QTRY_COMPARE(Window()->WindowState(), int16_t(1));
+        bool recorded = false;
+        for (const WindowStatusRow& row : gWindowStatus)
+            recorded |= row.AxisNumber == 1 && row.FormNumber == WindowKind::Report && row.Status == 1;
+        QVERIFY(recorded);
+    }
+
+    void reportInTheLanguageOfTheShowToolbarInThatOfTheLoad()
+    {
+        testing_support::BuildDiskAxis(1);
+        gnLanguageOffset = 1000;
+        Click("vseToolShow");
+        QCOMPARE(Tool("vseToolShow")->text(), QStringLiteral("Show Report"));
+        QVERIFY(QString::fromStdString(Preview()->Document().Text()).contains("    Gewählter Motor :\n"));
+        gnLanguageOffset = 0;
+    }
+
+    void optionsOpenOnTheReportPageAndF1GivesTheHelp()
+    {
+        QString page;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* tabs = dialog->findChild<QTabWidget*>("tabMain");
+            page = dialog->objectName() + ":" + tabs->tabText(tabs->currentIndex());
+        });
+        Click("vseToolOptions");
+        QCOMPARE(page, QStringLiteral("frmOptions:Report"));
+
+        Window()->BringToFront();
+        QTest::keyClick(Preview(), Qt::Key_F1);
+        auto* services = static_cast<platform::QtPlatformServices*>(platform::InstalledPlatformServices());
+        QVERIFY(services->Viewer());
+        QVERIFY(services->Viewer()->CurrentPage().endsWith("help/ReportGenerator.htm"));
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
