@@ -103,7 +103,9 @@ void nFctBuildVelocityProfile(int16_t axisId, int16_t segmentIndex, ProfileTable
 
 // Completes the missing values (exactly 0 = not entered) of one segment by the
 // first rule that applies, then sets the sign of a non-zero acceleration:
-// negative exactly when the magnitude of the velocity falls.
+// negative exactly when the magnitude of the velocity falls. A distance from
+// which a duration is found counts along the motion (its magnitude with the
+// sign of the mean velocity), so no duration comes out negative.
 void SubCompleteSegment(double& initialVelocity, double& finalVelocity, double& duration,
                         double& acceleration, double& distance);
 
