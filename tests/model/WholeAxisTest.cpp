@@ -195,6 +195,68 @@ TEST_F(WholeAxisTest, RackUpAndDownAThirtyDegreeSlope)
                 calc::MotorCheckCode::MaxTorqueTooLow});
 }
 
+TEST_F(WholeAxisTest, InclinedConveyorWhoseAccelerationOutweighsTheSlope)
+{
+    // Conveyor on a 30 degree incline: 80 mm drive pulley (10 N), belt 10 N,
+    // friction 0.1, 80 %; 100 N load. The profile at the drive pulley: up
+    // to 600 rpm in 0.1 s, 0.5 s steady, stop in 0.1 s; the same downwards.
+    AddMechanism(MechanismType::Conveyor, {{0, 80}, {1, 10}, {5, 10}, {6, 0.1}, {7, 80}, {9, 30}});
+    SetLoad(LoadType::WeightOnly, {100});
+    SetSegments({{0, 600, 0.1}, {600, 600, 0.5}, {600, 0, 0.1},
+                 {0, -600, 0.1}, {-600, -600, 0.5}, {-600, 0, 0.1}});
+    SetMotor({{0, 3000}, {1, 12}, {2, 25}, {3, 50}});
+
+    // Belt and load 110 N: along the slope 110 sin 30 = 55 N, friction 110 x
+    // 0.1 x cos 30 = 9.52628 N; at r = 0.04 m through 80 %: Tc = 3.22631 N.m,
+    // T_L = 0.8 Tc = 2.58105 N.m. Inertia: pulley 0.5 x 10 / g x 0.04^2 =
+    // 8.15769e-4, belt and load 110 / g x 0.04^2 / 0.8 = 0.0224337;
+    // together 0.0232495 kg.m^2. 10 rev/s in 0.1 s: 100 rev/s^2.
+    const double moved = 110;
+    const double tl = (moved * std::sin(kPi / 6) + moved * 0.1 * std::cos(kPi / 6)) * 0.04;
+    const double tc = tl / 0.8;
+    const double j = 0.5 * 10 / kG * 0.04 * 0.04 + moved / kG * 0.04 * 0.04 / 0.8;
+    auto torques = [&](double jm) {
+        const double acc = 2 * kPi * (j + jm) * 100;  // 14.6082 N.m without the rotor
+        // Up: T_L / 0.8 + Tacc, T_L / 0.8, T_L / 0.8 - Tacc. Down the
+        // efficiency applies by the power flow: steady T_L x 0.8; speeding
+        // up and braking (acceleration -100), where |T_L| < |Tacc|, the
+        // motor drives the load and T_L x 0.8^-1 counts: T_L / 0.8 - Tacc
+        // and T_L / 0.8 + Tacc (T_L x 0.8 would give 1.16 N.m less).
+        const double t[] = {tc + acc, tc, tc - acc, tl / 0.8 - acc, tl * 0.8, tl / 0.8 + acc};
+        return std::pair{Rms({{t[0], 0.1}, {t[1], 0.5}, {t[2], 0.1}, {t[3], 0.1}, {t[4], 0.5}, {t[5], 0.1}}),
+                         t[0]};
+    };
+    // With the 50 kg.cm^2 rotor: 20.9761, 3.22631, -14.5235, -14.5235,
+    // 2.06484, 20.9761 N.m; RMS 9.911. Without it: 17.8345 N.m at most.
+    const auto [rms, peak] = torques(KgCm2(50));
+    const auto [rmsWithout, peakWithout] = torques(0);
+    // 600 rpm within 3000; RMS 9.91 within 12 N.m, peak 20.98 within 25;
+    // ratio 0.0232495 / 0.005 = 4.65 passes.
+    ExpectAxis({10, j, tc, rms, peak, 10, rmsWithout, peakWithout, calc::MotorCheckCode::Passed});
+}
+
+TEST_F(WholeAxisTest, BrakingDominatesThePeakByItsMagnitude)
+{
+    // A steel disk 200 mm x 20 mm (0.0246698 kg.m^2): 0 -> 120 rpm (2 rev/s)
+    // in 1 s, 1 s steady, stopped in 0.1 s. Braking at -20 rev/s^2 needs
+    // -2 pi J 20 = -3.10006 N.m; speeding up at 2 rev/s^2 only 0.310006.
+    AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+    SetSegments({{0, 120, 1}, {120, 120, 1}, {120, 0, 0.1}});
+    SetMotor({{0, 3000}, {1, 2}, {2, 4}, {3, 50}});
+    const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
+    auto torques = [&](double jm) {
+        const double up = 2 * kPi * (disk + jm) * 2, brake = 2 * kPi * (disk + jm) * 20;
+        return std::pair{Rms({{up, 1}, {0, 1}, {-brake, 0.1}}), brake};
+    };
+    // With the 50 kg.cm^2 rotor: 0.372842 and -3.72842 N.m, RMS
+    // sqrt((0.139011 x 1 + 13.9012 x 0.1) / 2.1) = 0.853322; the peak
+    // 3.72842 within 4 N.m, at the 2 rev/s the braking starts from; ratio
+    // 0.0246698 / 0.005 = 4.93 passes.
+    const auto [rms, peak] = torques(KgCm2(50));
+    const auto [rmsWithout, peakWithout] = torques(0);
+    ExpectAxis({2, disk, 0, rms, peak, 2, rmsWithout, peakWithout, calc::MotorCheckCode::Passed});
+}
+
 TEST_F(WholeAxisTest, BeltDrivingAConveyor)
 {
     // Belt 50 mm motor pulley (2 N) to one 100 mm load pulley (5 N), belt
