@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <system_error>
@@ -52,18 +53,14 @@ std::string TempNameBeside(const std::string& target)
 // that has ended.
 bool LeftBehind(const std::string& nameAfterPrefix)
 {
-    const size_t end = nameAfterPrefix.find('-');
-    long pid = 0;
-    try {
-        pid = std::stol(nameAfterPrefix.substr(0, end));
-    } catch (const std::exception&) {
+    pid_t pid = 0;
+    const char* first = nameAfterPrefix.data();
+    const auto [rest, failure] = std::from_chars(first, first + nameAfterPrefix.size(), pid);
+    if (failure != std::errc{} || rest == first || *rest != '-' || pid <= 0)
         return false;  // not one of ours
-    }
-    if (pid <= 0)
-        return false;
     if (pid == ::getpid())
         return true;
-    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
 void RenameStep(const std::string& from, const std::string& to, std::error_code& ec)

@@ -397,7 +397,7 @@ TEST_F(WholeAxisTest, CentreWinderTurnsFastestAtTheCoreAndHardestAtTheFullRoll)
 
     // Torques at the full roll: 200 N x 0.2 m = 40 N.m constant; the roll
     // (a hollow cylinder 400 / 76 x 500 at 0.9 g/cm^3) 0.5 m (r^2 + ri^2):
-    // 54.8327 kg x (0.04 + 0.001444) / 2 = 1.13624 kg.m^2; peak while
+    // 54.5256 kg x (0.04 + 0.001444) / 2 = 1.12988 kg.m^2; peak while
     // accelerating at 2 rev/s^2, at the full roll's 1 rev/s.
     const double roll = PartMass(0.9, CylinderVolume(400, 500) - CylinderVolume(76, 500));
     const double j = 0.5 * roll * (0.2 * 0.2 + 0.038 * 0.038);
