@@ -1,12 +1,16 @@
 #include "appfile/AppFileReplace.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -25,6 +29,13 @@ std::string FolderOf(const std::string& path)
     return folder.empty() ? std::string(".") : folder.string();
 }
 
+// Temporary files of `target` are named "." + its name + ".saving-" + the
+// process ID + "-" + two numbers that make the name unique.
+std::string TempNamePrefix(const std::string& target)
+{
+    return "." + fs::path(target).filename().string() + ".saving-";
+}
+
 // A name in the folder of `target` that no other save of this process uses;
 // the exclusive copy below still refuses a name that exists.
 std::string TempNameBeside(const std::string& target)
@@ -32,11 +43,32 @@ std::string TempNameBeside(const std::string& target)
     static std::atomic<unsigned> counter{0};
     const auto ticks = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string name = "." + fs::path(target).filename().string() + ".saving-" +
-                             std::to_string(::getpid()) + "-" + std::to_string(ticks % 1000000007ULL) +
-                             "-" + std::to_string(counter++);
+    const std::string name = TempNamePrefix(target) + std::to_string(::getpid()) + "-" +
+                             std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++);
     return (fs::path(FolderOf(target)) / name).string();
 }
+
+// True when the process that made a temporary file of this name cannot be
+// using it any more: this process (which saves one file at a time) or one
+// that has ended.
+bool LeftBehind(const std::string& nameAfterPrefix)
+{
+    pid_t pid = 0;
+    const char* first = nameAfterPrefix.data();
+    const auto [rest, failure] = std::from_chars(first, first + nameAfterPrefix.size(), pid);
+    if (failure != std::errc{} || rest == first || *rest != '-' || pid <= 0)
+        return false;  // not one of ours
+    if (pid == ::getpid())
+        return true;
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+void RenameStep(const std::string& from, const std::string& to, std::error_code& ec)
+{
+    fs::rename(from, to, ec);
+}
+
+MoveStep currentMoveStep = RenameStep;
 
 bool SyncDescriptor(const std::string& path, int flags, AppFileError& error)
 {
@@ -102,7 +134,7 @@ bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
         error = {kPathFileAccessError, "Path/File access error: " + target + " is a folder"};
         return false;
     }
-    fs::rename(tempPath, target, ec);
+    currentMoveStep(tempPath, target, ec);
     if (ec) {
         error = AccessError(target, ec);
         return false;
@@ -130,6 +162,28 @@ void RemoveFileQuietly(const std::string& path)
 {
     std::error_code ignored;
     fs::remove(path, ignored);
+}
+
+void RemoveLeftoverTempFiles(const std::string& target)
+{
+    const std::string prefix = TempNamePrefix(target);
+    std::error_code ec;
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with(prefix) && LeftBehind(name.substr(prefix.size())) &&
+            it->is_regular_file(ec))
+            leftovers.push_back(it->path());
+    }
+    for (const fs::path& path : leftovers)
+        RemoveFileQuietly(path.string());
+}
+
+MoveStep SetMoveStep(MoveStep step)
+{
+    const MoveStep previous = currentMoveStep;
+    currentMoveStep = step ? step : RenameStep;
+    return previous;
 }
 
 } // namespace appfile

@@ -5,6 +5,7 @@
 #include "appfile/AppFileError.h"
 
 #include <string>
+#include <system_error>
 
 namespace appfile {
 
@@ -31,5 +32,17 @@ bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
 
 // Removes a file, ignoring every error.
 void RemoveFileQuietly(const std::string& path);
+
+// Removes the temporary files that earlier saves of `target` left in its
+// folder when they were killed half-way: those of this process and of
+// processes that no longer run (a save running in another process keeps
+// its file).
+void RemoveLeftoverTempFiles(const std::string& target);
+
+// The step that moves a finished file over its target (a rename). Tests
+// put in one that fails, to see what a failed move leaves; nullptr puts the
+// rename back. Returns the step that was in place.
+using MoveStep = void (*)(const std::string& from, const std::string& to, std::error_code& ec);
+MoveStep SetMoveStep(MoveStep step);
 
 } // namespace appfile

@@ -7,6 +7,7 @@
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
+#include "foundation/basMaterialLists.h"
 #include "foundation/basMessageCatalogue.h"
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
@@ -89,40 +90,86 @@ bool WriteApplicationRows(const std::string& path, AppFileError& error)
     return true;
 }
 
-bool SaveApplication(const std::string& file, AppFileError& error)
+// The file a path names, through any symbolic links: a save writes that
+// file and keeps the links.
+std::string LinkedFile(const std::string& path)
+{
+    fs::path file = path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(file, ec); ++hops) {
+        const fs::path next = fs::read_symlink(file, ec);
+        if (ec)
+            break;
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file.string();
+}
+
+// The files the program itself reads from its folder, which no save may
+// replace: the template, the reference and materials databases, the settings.
+bool IsProgramFile(const std::string& file)
+{
+    for (const std::string& own : {gsTemplateDbPath, gsReferenceDbPath, gsAppPath + kMaterialsDbName,
+                                   gsAppPath + kIniFileName})
+        if (SamePath(file, own))
+            return true;
+    return false;
+}
+
+// The backup of `target` made before the new file replaces it: a complete
+// copy under a temporary name, moved over the backup only after the save.
+// "" when no backup is made (or it cannot be; that does not stop the save).
+std::string PrepareBackup(const std::string& target, const std::string& backup)
 {
     std::error_code ec;
-    if (SamePath(file, gsTemplateDbPath)) {
-        error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is the template"};
+    std::string tempPath;
+    AppFileError ignored;
+    if (backup.empty() || !fs::is_regular_file(target, ec) ||
+        !appfile::CreateTempCopyBeside(target, backup, tempPath, ignored))
+        return "";
+    if (!appfile::FlushFileToDisk(tempPath, ignored)) {
+        appfile::RemoveFileQuietly(tempPath);
+        return "";
+    }
+    return tempPath;
+}
+
+bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError& error)
+{
+    std::error_code ec;
+    const std::string target = LinkedFile(file);
+    if (IsProgramFile(target)) {
+        error = {appfile::kPathFileAccessError,
+                 "Path/File access error: " + file + " is a file of the program"};
         return false;
     }
-    if (fs::is_directory(file, ec)) {
+    if (fs::is_directory(target, ec)) {
         error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
         return false;
     }
+    const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file) : "";
+    appfile::RemoveLeftoverTempFiles(target);
+    if (!backup.empty())
+        appfile::RemoveLeftoverTempFiles(backup);
 
     std::string tempPath;
-    if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, file, tempPath, error))
+    if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error))
         return false;
     // An application without axes is the template as it is.
     const bool written = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, error)) &&
                          appfile::FlushFileToDisk(tempPath, error);
-    if (!written) {
+    const std::string backupTemp = written ? PrepareBackup(target, backup) : "";
+    if (!written || !appfile::ReplaceFileWith(tempPath, target, error)) {
         appfile::RemoveFileQuietly(tempPath);
+        if (!backupTemp.empty())
+            appfile::RemoveFileQuietly(backupTemp);
         return false;
     }
-
-    // A backup that cannot be made does not stop the save.
-    const std::string backup = BackupPathFor(file);
-    if (gbCreateBackup && !backup.empty() && fs::is_regular_file(file, ec)) {
-        AppFileError ignored;
-        appfile::CopyFileReplacing(file, backup, ignored);
-    }
-
-    if (!appfile::ReplaceFileWith(tempPath, file, error)) {
-        appfile::RemoveFileQuietly(tempPath);
-        return false;
-    }
+    // The previous generation becomes the backup only now that the save
+    // has succeeded.
+    AppFileError ignored;
+    if (!backupTemp.empty() && !appfile::ReplaceFileWith(backupTemp, backup, ignored))
+        appfile::RemoveFileQuietly(backupTemp);
     return true;
 }
 
@@ -139,11 +186,11 @@ void InstallApplication(const std::vector<AxisRec>& axes, const std::vector<Wind
 
 } // namespace
 
-int16_t nFctWriteApplicationFile(const std::string& sFile)
+int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup)
 {
     gbFileAccessError = model::kFalse;
     AppFileError error;
-    if (SaveApplication(sFile, error)) {
+    if (SaveApplication(sFile, bRenewBackup, error)) {
         gbWindowStatusChanged = model::kFalse;
         return model::kTrue;
     }
@@ -162,7 +209,7 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     auto content = ApplicationFileContent::Failed;
     {
         platform::Database db;
-        if (db.Open(sFile, platform::OpenMode::ReadOnly))
+        if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity())
             content = ReadApplicationFileContent(db, axes, windows, error);
         else
             error = appfile::FromDbError(db.Error());

@@ -13,22 +13,30 @@ extern int16_t gbFileAccessError;
 // Writes the open application to sFile. The file is built beside sFile under
 // a temporary name (a copy of the template, then every row in one
 // transaction, then flushed to the disk) and moved over sFile in one step
-// only when it is complete; just before that, when gbCreateBackup is True,
-// the file found at sFile is copied to the backup (sFile less its last three
-// characters, then "bak"; none when sFile itself ends in "bak"). After a
-// successful save gbWindowStatusChanged is False; the window-status list
-// keeps its in-memory axis numbers (the file holds the stored ones).
+// only when it is complete. When sFile is a symbolic link, the file it points
+// to is written and the link kept. When gbCreateBackup and bRenewBackup are
+// True, the file found at sFile becomes the backup (sFile less its last three
+// characters, then "bak"; none when sFile itself ends in "bak"), but only once
+// the new file is in place; a save of nothing but window states passes
+// bRenewBackup False, so the backup keeps the previous generation. A save
+// first removes the temporary files that killed saves of the same file left.
+// After a successful save gbWindowStatusChanged is False; the window-status
+// list keeps its in-memory axis numbers (the file holds the stored ones).
 //
-// On failure the file at sFile is left as it was, the message is shown (1010
-// when the template is missing, 1005 otherwise, also for sFile naming the
-// template itself or a folder), gbFileAccessError is True and the result is
-// False (0). Returns True (-1) when the file was written.
-int16_t nFctWriteApplicationFile(const std::string& sFile);
+// On failure the file at sFile and its backup are left as they were, the
+// message is shown (1010 when the template is missing, 1005 otherwise, also
+// for sFile naming a folder or a file the program reads itself: the
+// template, the reference or materials database, the settings file),
+// gbFileAccessError is True and the result is False (0). Returns True (-1)
+// when the file was written.
+int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup = -1);
 
 // Reads the application file sFile (opened read-only) into gAxis, replacing
 // every axis, with the axis IDs 1 to N in file order, and its window-status
 // list into gWindowStatus (gbWindowStatusChanged False). The whole file is
-// read and checked first; the model is changed only when it passed.
+// read and checked first (every page of the database, then every row); the
+// model is changed only when it passed. Anything that is not a regular file
+// is refused unopened, and reading leaves nothing beside the file.
 //
 // On failure the message is shown (1013 when the file carries another
 // company marker, 1006 for every other reason), the application is left

@@ -19,10 +19,13 @@ inline constexpr const char* kTableWindowStatus = "WindowStatus";
 inline constexpr const char* kCompanyMarkerPrefix = "QZ";
 
 // An application holds at most three axes, an axis at most seven mechanisms
-// and ten profile segments.
+// and ten profile segments. The writer refuses to write more, the reader to
+// read more.
 inline constexpr int kMaxAxes = 3;
 inline constexpr int kMaxMechanisms = 7;
 inline constexpr int kMaxMotionSegments = 10;
+// Each axis has three windows, each with at most one window-status row.
+inline constexpr int kMaxWindowStatusRows = kMaxAxes * 3;
 
 // The six members of a segment in the order the record holds them, which is
 // the order of their rows: initial velocity, final velocity, acceleration,

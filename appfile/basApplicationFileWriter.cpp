@@ -124,16 +124,16 @@ void AppendAxisRows(Tables& t, const AxisRec& axis, int16_t storedNumber)
 }
 
 // Counts that would index past a record's own blocks cannot be written
-// truthfully; such a record is refused instead of writing rows the reader
-// would misplace.
+// truthfully, and counts beyond the limits of a file would make a file the
+// reader refuses; such a record is refused instead.
 bool CountsFitBlocks(const AxisRec& axis, AppFileError& error)
 {
     const bool fit =
         axis.MotorDataNumber >= 0 && axis.MotorDataNumber <= model::kMotorParamCapacity &&
         axis.LoadDataNumber >= 0 && axis.LoadDataNumber <= model::kLoadParamCapacity &&
-        axis.NumberOfMechanisms >= 0 &&
+        axis.NumberOfMechanisms >= 0 && axis.NumberOfMechanisms <= appfile::kMaxMechanisms &&
         axis.NumberOfMechanisms <= static_cast<int>(axis.Mechanisms.size()) &&
-        axis.NumberOfMotionSegments >= 0 &&
+        axis.NumberOfMotionSegments >= 0 && axis.NumberOfMotionSegments <= appfile::kMaxMotionSegments &&
         axis.NumberOfMotionSegments <= static_cast<int>(axis.MotionSegments.size());
     if (!fit) {
         error = {appfile::kSubscriptOutOfRange,
@@ -163,6 +163,11 @@ bool bFctWriteAxisRows(platform::Database& db, const std::vector<AxisRec>& axes,
         const AxisRec& axis = axes[i];
         if (axis.Number == -1)
             continue;
+        if (storedNumber == appfile::kMaxAxes) {
+            error = {appfile::kSubscriptOutOfRange,
+                     "Subscript out of range: more than " + std::to_string(appfile::kMaxAxes) + " axes"};
+            return false;
+        }
         if (!CountsFitBlocks(axis, error))
             return false;
         AppendAxisRows(t, axis, ++storedNumber);

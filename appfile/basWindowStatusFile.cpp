@@ -34,6 +34,11 @@ bool bFctReadWindowStatus(platform::Database& db, std::vector<WindowStatusRow>& 
         error = FromDbError(db.Error());
         return false;
     }
+    if (rs.RecordCount() > appfile::kMaxWindowStatusRows) {
+        error = {appfile::kSubscriptOutOfRange, "Subscript out of range: " + std::to_string(rs.RecordCount()) +
+                                                    " window-status rows"};
+        return false;
+    }
     for (; !rs.Eof(); rs.MoveNext()) {
         WindowStatusRow row;
         if (!rs.GetInt16("AxisNumber", row.AxisNumber) || !rs.GetInt16("FormNumber", row.FormNumber) ||

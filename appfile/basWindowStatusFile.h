@@ -15,6 +15,7 @@ bool bFctWriteWindowStatus(platform::Database& db, const std::vector<WindowStatu
 
 // Reads every WindowStatus row, in stored order, into rows (replacing what it
 // held). False with error set when the table or a value cannot be read (a
-// value outside 16 bits included).
+// value outside 16 bits included) or the table holds more rows than three
+// axes have windows.
 bool bFctReadWindowStatus(platform::Database& db, std::vector<WindowStatusRow>& rows,
                           appfile::AppFileError& error);

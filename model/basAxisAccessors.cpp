@@ -1,5 +1,7 @@
 #include "model/basAxisAccessors.h"
 
+#include <cmath>
+
 namespace {
 
 using model::FindAxis;
@@ -70,18 +72,21 @@ ParamRec* SegmentEntry(int16_t axisId, int16_t segmentIndex, int16_t paramIndex)
     return segment ? model::SegmentParameter(*segment, paramIndex) : nullptr;
 }
 
-// Sets Data of an entry; False when there is none.
+// Sets Data of an entry; False when there is none. A value that is not a
+// finite number (NaN, infinity) is refused and the entry keeps its value.
 int16_t SetData(ParamRec* entry, double value)
 {
-    if (entry == nullptr) return model::kFalse;
+    if (entry == nullptr || !std::isfinite(value)) return model::kFalse;
     entry->Data = value;
     return model::kTrue;
 }
 
-// Stores a copy of param; False when there is no entry.
+// Stores a copy of param; False when there is no entry or param's value or
+// factor is not a finite number.
 int16_t StoreCopy(ParamRec* entry, const ParamRec& param)
 {
-    if (entry == nullptr) return model::kFalse;
+    if (entry == nullptr || !std::isfinite(param.Data) || !std::isfinite(param.Factor))
+        return model::kFalse;
     SubCopyParamRec(param, *entry);
     return model::kTrue;
 }
@@ -212,7 +217,7 @@ void SubSetMechanismParameterValue(int16_t axisId, int16_t mechIndex, int16_t pa
 {
     MechRec* mech = Mechanism(axisId, mechIndex);
     if (mech && paramIndex >= 0 && paramIndex < model::kMechanismParamCapacity)
-        mech->MechanismData[paramIndex].Data = value;
+        SetData(&mech->MechanismData[paramIndex], value);
 }
 
 void SubSetMechanismManufacturer(int16_t axisId, int16_t mechIndex, const std::string& text)

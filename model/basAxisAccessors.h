@@ -45,7 +45,8 @@ int16_t nFctGetQuickSetupParameter(int16_t axisId, int16_t selector, ParamRec& p
 
 // ---- Writers ---------------------------------------------------------------
 // The nFct writers return True when they stored something (nFctSetLoadType:
-// when the axis exists).
+// when the axis exists). A value (or a copied entry's value or factor) that
+// is not a finite number is never stored: the entry keeps its old value.
 void SubSetAxisTitle(int16_t axisId, const std::string& title);  // untrimmed
 void SubSetMotionMode(int16_t axisId, int16_t mode);
 void SubSetQuickSetupMode(int16_t axisId, int16_t mode);

@@ -51,7 +51,7 @@ inline constexpr int MechanismInertia = 4;
 // AxisResult cells written by the static pass (3..5 belong to the motor
 // requirements).
 namespace AxisResultIndex {
-inline constexpr int MotorVelocity = 0;
+inline constexpr int MotorVelocity = 0;  // the fastest the motor turns
 inline constexpr int ReflectedInertia = 1;
 inline constexpr int ConstantTorque = 2;
 } // namespace AxisResultIndex
@@ -103,7 +103,9 @@ void nFctBuildVelocityProfile(int16_t axisId, int16_t segmentIndex, ProfileTable
 
 // Completes the missing values (exactly 0 = not entered) of one segment by the
 // first rule that applies, then sets the sign of a non-zero acceleration:
-// negative exactly when the magnitude of the velocity falls.
+// negative exactly when the magnitude of the velocity falls. A distance from
+// which a duration is found counts along the motion (its magnitude with the
+// sign of the mean velocity), so no duration comes out negative.
 void SubCompleteSegment(double& initialVelocity, double& finalVelocity, double& duration,
                         double& acceleration, double& distance);
 
@@ -151,7 +153,9 @@ void SubConvertQuickSetupForMotionSwitch(int16_t axisId);
 // Turns the chain accumulators at the output of mechanism mechIndex into the
 // values at its input, stores MechResult 0..4 and appends its warnings.
 // chained True takes the carried torque and inertia (conveyor, leadscrew and
-// rack-pinion: the axis's LoadWeight) as they are; False uses 0 instead.
+// rack-pinion: the axis's LoadWeight; the rotary table also a weight-only
+// load's LoadWeight, as weight turning with the table) as they are; False
+// uses 0 instead.
 // Codes without a calculation leave accumulators and results unchanged.
 void SubCalcMechanism(AxisRec& axis, int16_t mechIndex, int16_t chained);
 
@@ -181,7 +185,10 @@ double dFctGetLoadShapeInertia(int16_t axisId);
 // acceleration (ProfileMaxVelocity, ProfileMaxAcceleration; in linear motion
 // times the end device's revolutions per unit of travel, 0 when it gives
 // none), the load, runs every mechanism from the load to the motor and stores
-// AxisResult 0..2 and every mechanism's results and warnings.
+// AxisResult 0..2 and every mechanism's results and warnings. AxisResult 0 is
+// the fastest the motor turns: with a centre-driven winder, at the roll's
+// core (entry 1, when given), while the chain runs at its full outer
+// diameter.
 void SubCalcAxisResults(int16_t axisId);
 
 // The per-segment pass: inertia gets n + 1 elements (n = used segments), the

@@ -64,7 +64,9 @@ void SubCalcAxisResults(int16_t axisId)
     RunChain(axis, axis.ProfileMaxVelocity.Value, axis.ProfileMaxAcceleration.Value,
              model::kTrue);
 
-    axis.AxisResult[calc::AxisResultIndex::MotorVelocity].Value = Finite(gdChainValue3);
+    // The motor must reach the speed of the fastest operating point.
+    axis.AxisResult[calc::AxisResultIndex::MotorVelocity].Value =
+        Finite(gdChainValue3 * calc::detail::CoreSpeedFactor(axis));
     axis.AxisResult[calc::AxisResultIndex::ReflectedInertia].Value =
         Finite(gdChainValue2 / kInternalScale);
     axis.AxisResult[calc::AxisResultIndex::ConstantTorque].Value =

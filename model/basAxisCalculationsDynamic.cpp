@@ -117,7 +117,7 @@ double RunDynamicPass(int16_t axisId, std::vector<double>& torques, int16_t& res
     torques.assign(static_cast<size_t>(n) + 1, 0.0);
     const double profileMax = axis.ProfileMaxVelocity.Value;
     const double ratio = profileMax > 0.0
-                             ? axis.AxisResult[calc::AxisResultIndex::MotorVelocity].Value / profileMax
+                             ? calc::detail::ChainMotorVelocity(axis) / profileMax
                              : 1.0;
     const bool inclined = dFctGetEndDeviceAngle(axisId) != 0.0;
 

@@ -36,4 +36,16 @@ inline double BasicValue(const ParamRec& p) { return p.Data * p.Factor; }
 // overflowed or had no divisor becomes 0.
 inline double Finite(double value) { return std::isfinite(value) ? value : 0.0; }
 
+// How much faster the motor turns at the core of a centre-driven winder's
+// roll (entry 1, when given) than at its full outer diameter (entry 0), at
+// which the chain passes run: the product of outer / inner over the chain's
+// centre-driven winders, 1.0 without one.
+double CoreSpeedFactor(const AxisRec& axis);
+
+// The motor speed of the last static pass at the chain's own operating point
+// (a winder's full roll), from which torques, the speed at the peak torque
+// and the power follow; the axis's motor speed result is the fastest the
+// motor turns.
+double ChainMotorVelocity(const AxisRec& axis);
+
 } // namespace calc::detail

@@ -306,7 +306,7 @@ void CalcRackPinion(const MechanismStep& m, int16_t chained)
     m.Store(t, jt, peak, jm);
 }
 
-void CalcRotaryTable(const MechanismStep& m)
+void CalcRotaryTable(const MechanismStep& m, int16_t chained)
 {
     enum { Eff, OwnInertia, Ratio, Friction, Diameter, Thickness, Density, MaxVelocity };
     const double eta = m.Efficiency(Eff);
@@ -322,10 +322,13 @@ void CalcRotaryTable(const MechanismStep& m)
         else if (vin >= 0.99 * vmax)
             m.Warn(VelocityCloseToMaximum);
     }
-    // The table's own weight only: the load enters through the carried inertia.
+    // A load that is only a weight sits on the table and turns with it; a
+    // shaped load brings its own inertia through the carried inertia.
+    const double wl = m.axis.LoadIdentifier == LoadType::WeightOnly ? m.LoadWeight(chained) : 0.0;
     const double wt = m.Value(Thickness) * m.WeightPerVolume(Density) * r * r * kPi;
     const double jTable = wt * r * r / kTwoGravity;
-    const double jr = i > 0.0 ? (m.carriedInertia + jTable) / (i * i) : 0.0;
+    const double jLoad = wl * r * r / kTwoGravity;
+    const double jr = i > 0.0 ? (m.carriedInertia + jTable + jLoad) / (i * i) : 0.0;
     const double jtr = i > 0.0 ? jTable / (i * i) : 0.0;
     const double jt = eta > 0.0 ? jr / eta + jo : 0.0;
     const double jm = eta > 0.0 ? jtr / eta + jo : 0.0;
@@ -395,6 +398,28 @@ void CalcSurfaceWinder(const MechanismStep& m)
 
 } // namespace
 
+double calc::detail::CoreSpeedFactor(const AxisRec& axis)
+{
+    double factor = 1.0;
+    const size_t count = std::min(static_cast<size_t>(std::max<int16_t>(axis.NumberOfMechanisms, 0)),
+                                  axis.Mechanisms.size());
+    for (size_t k = 0; k < count; ++k) {
+        const MechRec& mech = axis.Mechanisms[k];
+        if (mech.Identifier != MechanismType::WinderCenter)
+            continue;
+        const double outer = BasicValue(mech.MechanismData[Outer1]);
+        const double inner = BasicValue(mech.MechanismData[Inner1]);
+        if (inner > 0.0 && outer > inner)
+            factor *= outer / inner;
+    }
+    return factor;
+}
+
+double calc::detail::ChainMotorVelocity(const AxisRec& axis)
+{
+    return axis.AxisResult[calc::AxisResultIndex::MotorVelocity].Value / CoreSpeedFactor(axis);
+}
+
 void SubCalcMechanism(AxisRec& axis, int16_t mechIndex, int16_t chained)
 {
     if (axis.NumberOfMechanisms < 1 || mechIndex < 0 || mechIndex >= axis.NumberOfMechanisms ||
@@ -417,7 +442,7 @@ void SubCalcMechanism(AxisRec& axis, int16_t mechIndex, int16_t chained)
     case MechanismType::Gearbox: CalcGearbox(step); break;
     case MechanismType::Leadscrew: CalcLeadscrew(step, chained); break;
     case MechanismType::RackPinion: CalcRackPinion(step, chained); break;
-    case MechanismType::RotaryTable: CalcRotaryTable(step); break;
+    case MechanismType::RotaryTable: CalcRotaryTable(step, chained); break;
     case MechanismType::NipRoll: CalcNipRoll(step); break;
     case MechanismType::WinderCenter: CalcCenterWinder(step); break;
     case MechanismType::WinderSurface: CalcSurfaceWinder(step); break;

@@ -21,6 +21,14 @@ std::array<const ParamRec*, calc::kProfileValuesPerSegment> TableMembers(const S
     return {&s.InitialVelocity, &s.FinalVelocity, &s.Duration, &s.Acceleration, &s.Distance};
 }
 
+// A distance given against the motion counts along it: its magnitude with
+// the sign of the mean velocity, so that no duration comes out negative.
+double AlongMotion(double s, double vi, double vf)
+{
+    const double mean = (vf - vi) / 2.0 + vi;
+    return mean == 0.0 ? s : std::copysign(std::fabs(s), mean);
+}
+
 } // namespace
 
 double dFctSolveSegment(int16_t solverCase, double x, double y, double z)
@@ -75,9 +83,11 @@ void SubCompleteSegment(double& vi, double& vf, double& t, double& a, double& s)
     } else if (a != 0.0 && s != 0.0 && d != 0.0) {
         t = dFctSolveSegment(5, vi, vf, a);
     } else if (s != 0.0 && d != 0.0) {
+        s = AlongMotion(s, vi, vf);
         t = dFctSolveSegment(6, vi, vf, s);
         a = dFctSolveSegment(1, vi, vf, t);
     } else if (s != 0.0 && steadyMove) {
+        s = AlongMotion(s, vi, vf);
         t = dFctSolveSegment(6, vi, vf, s);
         a = 0.0;
     } else if (s != 0.0 && t != 0.0) {

@@ -127,8 +127,8 @@ double dFctGetResultPerVelocity(int16_t axisId)
     std::vector<double> speeds;
     const double v = dFctGetProfileVelocityTable(axisId, speeds);
     const ResultCell& motorVelocity = axis->AxisResult[calc::AxisResultIndex::MotorVelocity];
-    const double m =
-        motorVelocity.Value * dFctGetConversionFactor(motorVelocity.UnitID, calc::kSpeedTableUnit);
+    const double m = calc::detail::ChainMotorVelocity(*axis) *
+                     dFctGetConversionFactor(motorVelocity.UnitID, calc::kSpeedTableUnit);
     return v > 0.0 ? m / v : 0.0;
 }
 

@@ -158,8 +158,9 @@ void nFctGetRmsTorqueTable(int16_t axisId, double motorInertia, std::vector<Resu
 // returns the largest magnitude. Absent axis: 0, speeds untouched.
 double dFctGetProfileVelocityTable(int16_t axisId, std::vector<double>& speeds);
 
-// Motor speed per unit of profile speed (from the last static pass); 0 when
-// the profile has no speed.
+// Motor speed per unit of profile speed (from the last static pass, at the
+// chain's operating point: a centre-driven winder's full roll); 0 when the
+// profile has no speed.
 double dFctGetResultPerVelocity(int16_t axisId);
 
 // Power (hp, or kW in the metric system) and motor speed (rpm) of every

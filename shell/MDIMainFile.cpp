@@ -12,6 +12,7 @@
 #include "model/basAxisData.h"
 #include "model/basChangeDetection.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/BusyPointer.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmOptions.h"
@@ -53,6 +54,20 @@ std::string RunQtFileDialog(QWidget* owner, const FileDialogSetup& setup)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return setup.fileName;
     return dialog.selectedFiles().first().toStdString();
+}
+
+// The application file commands, with the busy pointer while the file is
+// written or read.
+bool WriteApplicationFile(const std::string& file, bool renewBackup)
+{
+    const platform::BusyPointer busy;
+    return nFctWriteApplicationFile(file, model::AsFlag(renewBackup)) != 0;
+}
+
+bool ReadApplicationFile(const std::string& file)
+{
+    const platform::BusyPointer busy;
+    return nFctReadApplicationFile(file) != 0;
 }
 
 // The folder holds no file at all.
@@ -128,7 +143,7 @@ void MDIMain::mSubOpenApplicationFile(const std::string& sFile)
         return;
     mSubCloseApplicationFile();
     gsCurrentFile = sFile;
-    const bool ok = nFctReadApplicationFile(gsCurrentFile) != 0;
+    const bool ok = ReadApplicationFile(gsCurrentFile);
     gsLastUsedPath = sFctGetFolderPart(gsCurrentFile);
     if (!ok) {
         // The application stays closed: no axis, no file, the tree's root.
@@ -153,8 +168,10 @@ bool MDIMain::mSubSave()
 {
     if (gsCurrentFile.empty())
         return mSubSaveAs();
-    // The baseline moves only when the file was written.
-    if (nFctWriteApplicationFile(gsCurrentFile))
+    // A save that changes no axis (window states only) keeps the backup of
+    // the previous generation. The baseline moves only when the file was
+    // written.
+    if (WriteApplicationFile(gsCurrentFile, nFctGetModifiedState() == 1))
         SubSaveAxesSnapshot();
     return true;
 }
@@ -164,7 +181,7 @@ bool MDIMain::mSubSaveAs()
     const std::string chosen = mSubRunFileDialog(true);
     if (chosen == kCancelledFileName || chosen.empty())
         return false;
-    if (!nFctWriteApplicationFile(chosen))
+    if (!WriteApplicationFile(chosen, true))
         return true;  // the file keeps its previous name, tree and recent list
     gsCurrentFile = chosen;
     lblFilename_->setText(QString::fromStdString(sFctShortenPath(gsCurrentFile, 80)));

@@ -18,6 +18,7 @@
 #include "platform/qt/OutlineTree.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
+#include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAxisControl.h"
@@ -277,7 +278,9 @@ int16_t MDIMain::mnFctOpenNewAxis()
     mbBusy = true;
     const int16_t slot = nFctCreateAxisWindows();
     QApplication::processEvents();
-    if (nFctGetUsedAxisCount() == 1)
+    // A fresh application's first axis is its baseline; with a file open the
+    // file is the baseline, so axes deleted before this one stay a change.
+    if (nFctGetUsedAxisCount() == 1 && gsCurrentFile.empty())
         SubSaveAxesSnapshot();
     for (QAction* action : mnuWindowsFunction_)
         action->setEnabled(true);

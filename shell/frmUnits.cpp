@@ -66,6 +66,38 @@ constexpr const char* kSystemBoth = "NA";
 
 enum Command { kOk = 0, kCancel = 1, kDefault = 2 };
 
+// The unit system and every selection the dialog sets.
+struct UnitSelections {
+    int16_t system = 0;
+    std::array<int16_t, frmUnits::kGeneralCount> general{};
+    std::array<int16_t, frmUnits::kSystemCount> english{};
+    std::array<int16_t, frmUnits::kSystemCount> metric{};
+};
+
+UnitSelections CurrentSelections()
+{
+    UnitSelections s;
+    s.system = gnUnitSystem;
+    for (size_t k = 0; k < s.general.size(); ++k)
+        s.general[k] = *kGeneralQuantities[k].selection;
+    for (size_t k = 0; k < s.english.size(); ++k) {
+        s.english[k] = *kSystemQuantities[k].englishSelection;
+        s.metric[k] = *kSystemQuantities[k].metricSelection;
+    }
+    return s;
+}
+
+void RestoreSelections(const UnitSelections& s)
+{
+    gnUnitSystem = s.system;
+    for (size_t k = 0; k < s.general.size(); ++k)
+        *kGeneralQuantities[k].selection = s.general[k];
+    for (size_t k = 0; k < s.english.size(); ++k) {
+        *kSystemQuantities[k].englishSelection = s.english[k];
+        *kSystemQuantities[k].metricSelection = s.metric[k];
+    }
+}
+
 void FillList(QComboBox* list, int16_t unitType, const char* system, int16_t& index)
 {
     platform::UnitComboAdapter adapter(list);
@@ -268,11 +300,14 @@ void frmUnits::vseCommand_Click(int index)
     switch (index) {
     case kOk: {
         const bool systemChanged = gnUnitSystem != cboUnit_->currentIndex();
+        const UnitSelections before = CurrentSelections();
         mSubStoreUnitSettings();
         // A failing rebuild has shown its message and keeps the table built
-        // before; the program goes on with it.
-        bFctCreateParameterControlTable();
-        if (systemChanged)
+        // before; the program goes on with it and with the selections that
+        // table was built for, so that both agree.
+        if (!bFctCreateParameterControlTable())
+            RestoreSelections(before);
+        else if (systemChanged)
             SubUpdateAllWindowsToUnits();
         accept();
         break;

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <sys/stat.h>
 
@@ -95,6 +96,34 @@ std::string NumberToText(double value)
 int RunStatement(sqlite3* handle, const char* sql)
 {
     return sqlite3_exec(handle, sql, nullptr, nullptr, nullptr);
+}
+
+// A database file in write-ahead-log mode (header bytes 18 and 19 are 2).
+// The engine keeps a log and a shared-memory file beside such a file, even
+// for a reader.
+bool InWriteAheadLogMode(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    char header[20] = {};
+    return in.read(header, sizeof header) && (header[18] == 2 || header[19] == 2);
+}
+
+// The file as a read-only, unchanging URI: the engine then creates nothing
+// beside it. The characters with a meaning in a URI are escaped.
+std::string ImmutableUri(const std::string& path)
+{
+    std::string uri = path.starts_with('/') ? "file://" : "file:";
+    for (const unsigned char c : path) {
+        if (c == '%' || c == '?' || c == '#' || c < 0x21 || c > 0x7e) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[c >> 4];
+            uri += kHex[c & 0x0f];
+        } else {
+            uri += static_cast<char>(c);
+        }
+    }
+    return uri + "?mode=ro&immutable=1";
 }
 
 } // namespace
@@ -196,6 +225,11 @@ DbError MismatchError(const std::string& column)
     return MakeError(kDbTypeMismatch, "Type mismatch (column '" + column + "').");
 }
 
+DbError NotFiniteError(const std::string& column)
+{
+    return MakeError(kDbOverflow, "Overflow (column '" + column + "'): not a finite number.");
+}
+
 // The numeric value of a non-Null field: integers, reals, and text that is
 // a complete number.
 bool NumericValue(const FieldValue& value, double& out)
@@ -241,10 +275,16 @@ bool Recordset::GetDouble(const std::string& column, double& out)
         state_->error = NullError(column);
         return false;
     }
-    if (!NumericValue(value, out)) {
+    double number = 0.0;
+    if (!NumericValue(value, number)) {
         state_->error = MismatchError(column);
         return false;
     }
+    if (!std::isfinite(number)) {
+        state_->error = NotFiniteError(column);
+        return false;
+    }
+    out = number;
     return true;
 }
 
@@ -373,6 +413,12 @@ bool Recordset::SetInt(const std::string& column, int64_t value)
 
 bool Recordset::SetDouble(const std::string& column, double value)
 {
+    // The engine would store NaN as Null: a value that is not a finite
+    // number is refused instead.
+    if (state_ && !std::isfinite(value)) {
+        state_->error = NotFiniteError(column);
+        return false;
+    }
     FieldValue field;
     field.kind = FieldValue::Kind::Real;
     field.real = value;
@@ -570,11 +616,23 @@ bool Database::Open(const std::string& path, OpenMode mode)
         error_ = MakeError(kDbFileNotFound, "Could not find file '" + path + "'.");
         return false;
     }
+    // A pipe, a device or a socket would block the engine or feed it
+    // endless data: only a regular file is a database file.
+    if (!S_ISREG(info.st_mode)) {
+        error_ = MakeError(kDbCannotOpen, "Cannot open the database file '" + path +
+                                              "': it is not a regular file.");
+        return false;
+    }
     auto connection = std::make_shared<detail::Connection>();
     connection->readOnly = mode == OpenMode::ReadOnly;
-    const int flags = (connection->readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                      SQLITE_OPEN_NOMUTEX;
-    int code = sqlite3_open_v2(path.c_str(), &connection->handle, flags, nullptr);
+    int flags = (connection->readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                SQLITE_OPEN_NOMUTEX;
+    std::string name = path;
+    if (connection->readOnly && InWriteAheadLogMode(path)) {
+        name = ImmutableUri(path);
+        flags |= SQLITE_OPEN_URI;
+    }
+    int code = sqlite3_open_v2(name.c_str(), &connection->handle, flags, nullptr);
     if (code != SQLITE_OK) {
         error_ = MakeError(kDbCannotOpen, "Cannot open the database file '" + path + "': " +
                                               (connection->handle ? sqlite3_errmsg(connection->handle)
@@ -594,6 +652,30 @@ bool Database::Open(const std::string& path, OpenMode mode)
     }
     connection_ = std::move(connection);
     error_ = DbError{};
+    return true;
+}
+
+bool Database::CheckIntegrity()
+{
+    if (!IsOpen()) {
+        error_ = NotOpenError();
+        return false;
+    }
+    sqlite3* handle = connection_->handle;
+    sqlite3_stmt* statement = nullptr;
+    std::string verdict;
+    int code = sqlite3_prepare_v2(handle, "PRAGMA integrity_check(1)", -1, &statement, nullptr);
+    if (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(statement, 0);
+        verdict = text ? reinterpret_cast<const char*>(text) : "";
+    }
+    if (verdict.empty())
+        verdict = sqlite3_errstr(code);
+    sqlite3_finalize(statement);
+    if (verdict != "ok") {
+        error_ = MakeError(kDbNotADatabase, "The database file is damaged: " + verdict);
+        return false;
+    }
     return true;
 }
 

@@ -117,6 +117,8 @@ public:
     // True when the column of the current row is Null; false also when it
     // cannot be read (see Error()).
     bool IsNull(const std::string& column);
+    // A value that is not a finite number (NaN, infinity) is kDbOverflow,
+    // when read as when set.
     bool GetDouble(const std::string& column, double& out);
     bool GetInt16(const std::string& column, int16_t& out);
     bool GetInt32(const std::string& column, int32_t& out);
@@ -156,8 +158,13 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Opens an existing database file (never creates one). Fails with
-    // kDbFileNotFound, kDbCannotOpen or kDbNotADatabase.
+    // kDbFileNotFound, kDbCannotOpen (also for anything that is not a
+    // regular file: a pipe, a device, a socket) or kDbNotADatabase. Opening
+    // read-only leaves nothing beside the file.
     bool Open(const std::string& path, OpenMode mode);
+    // Checks every page of the open database; false with kDbNotADatabase
+    // when the file is damaged inside.
+    bool CheckIntegrity();
     bool IsOpen() const;
     bool IsReadOnly() const;
     // Closing a closed database does nothing.

@@ -5,6 +5,8 @@
 
 #include "platform/core/Database.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -110,6 +112,19 @@ TEST_F(ReadTest, EntriesBeyondAStoredCountKeepTheTypeDefaults)
     EXPECT_EQ(read.MechanismData[12].UnitText, gearbox.MechanismData[12].UnitText);
 }
 
+TEST_F(ReadTest, OpeningChangesNothingBesideTheFile)
+{
+    // A file in write-ahead-log mode makes the engine keep two files beside
+    // it, even for a reader.
+    Execute(file_, "PRAGMA journal_mode=WAL");
+    const std::string folder = fs::path(file_).parent_path().string();
+    const auto before = FolderListing(folder);
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    EXPECT_EQ(nFctGetUsedAxisCount(), 2);
+    EXPECT_EQ(FolderListing(folder), before);
+}
+
 struct BrokenFileCase {
     const char* name;
     const char* sql;      // run on the written file; nullptr: see bytes
@@ -127,14 +142,27 @@ TEST_P(BrokenFileTest, GivesItsMessageAndAnEmptyApplication)
     const BrokenFileCase& c = GetParam();
     if (c.sql)
         Execute(file_, c.sql);
-    const std::string bytes = ReadBytes(file_);
-    if (c.bytes == std::string("text"))
+    std::string bytes = ReadBytes(file_);
+    const std::string damage = c.bytes;
+    if (damage == "text") {
         WriteBytes(file_, "Axis 1: belt and pulley, 3 kg\n" + std::string(5000, '-'));
-    else if (c.bytes == std::string("half"))
+    } else if (damage == "half") {
         WriteBytes(file_, bytes.substr(0, 4096 + 512));
-    else if (c.bytes == std::string("none"))
+    } else if (damage == "none") {
         fs::remove(file_);
-    const std::string before = ReadBytes(file_);
+    } else if (damage == "garbled") {
+        // A page in the middle overwritten; the header and the size stay.
+        const size_t page = bytes.size() / 4096 / 2;
+        ASSERT_GE(page, 1u);
+        bytes.replace(page * 4096, 4096, std::string(4096, '\x5a'));
+        WriteBytes(file_, bytes);
+    } else if (damage == "fifo") {
+        // Reading a pipe would wait for a writer for ever.
+        fs::remove(file_);
+        ASSERT_EQ(mkfifo(file_.c_str(), 0600), 0);
+    }
+    const bool regular = fs::is_regular_file(file_) || !fs::exists(file_);
+    const std::string before = regular ? ReadBytes(file_) : "";
 
     EXPECT_EQ(nFctReadApplicationFile(file_), model::kFalse);
 
@@ -148,9 +176,12 @@ TEST_P(BrokenFileTest, GivesItsMessageAndAnEmptyApplication)
         EXPECT_EQ(text.find(" - "), std::string::npos) << text;
     EXPECT_EQ(nFctGetUsedAxisCount(), 0);
     EXPECT_EQ(gWindowStatus.size(), 1u);
-    EXPECT_EQ(ReadBytes(file_), before);  // opened for reading only
+    if (regular) {
+        EXPECT_EQ(ReadBytes(file_), before);  // opened for reading only
+    }
 }
 
+using platform::kDbCannotOpen;
 using platform::kDbColumnNotFound;
 using platform::kDbFileNotFound;
 using platform::kDbNoCurrentRecord;
@@ -196,7 +227,18 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFileCase{"ValueBeyond16Bits", "UPDATE DataType SET UnitID = 40000 WHERE rowid = 1", "", 1006,
                        kDbOverflow},
         BrokenFileCase{"TextInNumberColumn", "UPDATE DataType SET Status = 'two' WHERE rowid = 2", "", 1006,
-                       kDbTypeMismatch}),
+                       kDbTypeMismatch},
+        // Not a number, or not a finite one: such a value would never save.
+        BrokenFileCase{"NaNValue", "UPDATE DataType SET Data = 'NaN' WHERE rowid = 3", "", 1006, kDbOverflow},
+        BrokenFileCase{"InfiniteFactor", "UPDATE DataType SET Factor = -9e999 WHERE rowid = 4", "", 1006,
+                       kDbOverflow},
+        // Three axes have nine windows at most.
+        BrokenFileCase{"TenWindowRows",
+                       "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 8) "
+                       "INSERT INTO WindowStatus (AxisNumber, FormNumber, Status) SELECT 1, 0, 0 FROM n",
+                       "", 1006, appfile::kSubscriptOutOfRange},
+        BrokenFileCase{"GarbledPage", nullptr, "garbled", 1006, kDbNotADatabase},
+        BrokenFileCase{"NamedPipe", nullptr, "fifo", 1006, kDbCannotOpen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

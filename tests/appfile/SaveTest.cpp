@@ -3,6 +3,9 @@
 
 #include "tests/appfile/AppFileTestSupport.h"
 
+#include "appfile/AppFileReplace.h"
+#include "foundation/basMaterialLists.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,16 +15,6 @@ namespace fs = std::filesystem;
 
 namespace appfile_test {
 namespace {
-
-// The names in a folder, to see that a save leaves nothing behind.
-std::vector<std::string> FolderListing(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST_F(ApplicationFileTest, BackupHoldsThePreviousSave)
 {
@@ -65,7 +58,99 @@ TEST_F(ApplicationFileTest, NoBackupWhenBackupsAreOffOrTheFileIsItsOwnBackupName
     EXPECT_EQ(FolderListing(folder_.path()), expected);
 }
 
-enum class Breakage { MissingTemplate, TemplateLacksColumn, TargetIsFolder, TargetIsTemplate, ReadOnlyFolder };
+TEST_F(ApplicationFileTest, SavingOnlyWindowStatesKeepsTheBackupGeneration)
+{
+    const std::string file = folder_.file("machine.dat");
+    const std::string backup = folder_.file("machine.bak");
+    AddAxis(1, "axis");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    WriteBytes(backup, "previous generation");
+    SubSetWindowStatus(1, WindowKind::Report, WindowState::Minimised, 0);
+    ASSERT_EQ(nFctWriteApplicationFile(file, model::kFalse), model::kTrue);
+    EXPECT_EQ(ReadBytes(backup), "previous generation");
+    EXPECT_EQ(Column(file, "SELECT Status FROM WindowStatus"), std::vector<std::string>{"1"});
+}
+
+TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
+{
+    const std::string store = folder_.file("store/");
+    fs::create_directory(store);
+    WriteBytes(store + "real.dat", "old");
+    const std::string link = folder_.file("machine.dat");
+    fs::create_symlink("store/real.dat", link);
+    AddAxis(1, "through the link");
+    ASSERT_EQ(nFctWriteApplicationFile(link), model::kTrue);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Column(store + "real.dat", "SELECT Description FROM AxisData"),
+              std::vector<std::string>{"through the link"});
+    // The backup takes the name the user gave the file.
+    EXPECT_EQ(ReadBytes(folder_.file("machine.bak")), "old");
+    EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
+}
+
+TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesOfTheSameFileLeft)
+{
+    const std::string file = folder_.file("machine.dat");
+    AddAxis(1, "axis");
+    // Saves killed half-way: one of this process, one of a process that has
+    // ended (no process has the largest ID), and the backup's of the same
+    // save. A save that runs in another process (ID 1 always runs) and the
+    // files of another name stay.
+    const std::string mine = ".machine.dat.saving-" + std::to_string(getpid()) + "-1-0";
+    const std::vector<std::string> leftovers = {mine, ".machine.dat.saving-2147483647-5-1",
+                                                ".machine.bak.saving-2147483647-5-2"};
+    const std::vector<std::string> kept = {".machine.dat.saving-1-5-3", ".other.dat.saving-2147483647-5-4"};
+    for (const auto& names : {leftovers, kept})
+        for (const std::string& name : names)
+            WriteBytes(folder_.file(name), "half a file");
+    const auto before = FolderListing(folder_.path());
+
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    auto expected = before;
+    for (const std::string& name : leftovers)
+        expected.erase(std::find(expected.begin(), expected.end(), name));
+    expected.push_back("machine.dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderListing(folder_.path()), expected);
+}
+
+TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)
+{
+    // Four axes; an axis of eight mechanisms; an axis of eleven segments.
+    const std::string file = folder_.file("machine.dat");
+    auto fourAxes = [] { for (int16_t id = 1; id <= 4; ++id) AddAxis(id, "axis"); };
+    auto eightMechanisms = [] {
+        AddAxis(1, "axis");
+        for (int k = 0; k < 8; ++k)
+            SubAppendMechanism(1, MechanismType::Coupling);
+    };
+    auto elevenSegments = [] {
+        AddAxis(1, "axis");
+        AxisRec& axis = gAxis[0];
+        axis.NumberOfMotionSegments = 11;
+        axis.MotionSegments.resize(12);
+    };
+    for (const auto& build : {+fourAxes, +eightMechanisms, +elevenSegments}) {
+        CloseApplication();
+        display_.shown.clear();
+        build();
+        EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse);
+        ASSERT_EQ(display_.shown.size(), 1u);
+        EXPECT_EQ(display_.Number(), 1005);
+        EXPECT_FALSE(fs::exists(file));
+    }
+}
+
+enum class Breakage {
+    MissingTemplate, TemplateLacksColumn, TargetIsFolder, TargetIsTemplate, TargetIsTemplateByLink,
+    TargetIsReferenceDb, TargetIsMaterialsDb, TargetIsSettingsFile, ReadOnlyFolder, FinalMoveFails
+};
+
+// A move that fails as a full or broken disk would.
+void FailingMove(const std::string&, const std::string&, std::error_code& ec)
+{
+    ec = std::make_error_code(std::errc::io_error);
+}
 
 struct FailedSaveCase {
     const char* name;
@@ -108,6 +193,24 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
     case Breakage::TargetIsTemplate:
         file = gsTemplateDbPath;
         break;
+    case Breakage::TargetIsTemplateByLink:
+        fs::create_symlink(gsTemplateDbPath, folder + "template.dat");
+        file = folder + "template.dat";
+        break;
+    case Breakage::TargetIsReferenceDb:
+        file = gsReferenceDbPath;
+        break;
+    case Breakage::TargetIsMaterialsDb:
+        file = gsAppPath + kMaterialsDbName;
+        break;
+    case Breakage::TargetIsSettingsFile:
+        // by another spelling of the same path
+        file = folder + "../" + kIniFileName;
+        WriteBytes(gsAppPath + kIniFileName, "[Settings]\n");
+        break;
+    case Breakage::FinalMoveFails:
+        appfile::SetMoveStep(FailingMove);
+        break;
     case Breakage::ReadOnlyFolder:
         if (geteuid() == 0)
             GTEST_SKIP() << "a folder's permissions do not hold for root";
@@ -115,10 +218,12 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
         break;
     }
     const std::string templateBytes = ReadBytes(gsTemplateDbPath);
+    const std::string targetBytes = fs::is_regular_file(file) ? ReadBytes(file) : "";
     const auto listing = FolderListing(folder);
 
     EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse);
     chmod(folder.c_str(), 0755);
+    appfile::SetMoveStep(nullptr);
 
     EXPECT_EQ(gbFileAccessError, model::kTrue);
     ASSERT_EQ(display_.shown.size(), 1u);
@@ -129,6 +234,9 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
     EXPECT_EQ(ReadBytes(folder + "machine.bak"), "previous backup");
     EXPECT_EQ(FolderListing(folder), listing);  // no temporary file left
     EXPECT_EQ(ReadBytes(gsTemplateDbPath), templateBytes);
+    if (fs::is_regular_file(file)) {
+        EXPECT_EQ(ReadBytes(file), targetBytes);
+    }
     ASSERT_EQ(gAxis.size(), axesBefore.size());
     EXPECT_EQ(gAxis[0].Description, "edited");
     EXPECT_EQ(gWindowStatus.size(), windowsBefore.size());
@@ -141,7 +249,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedSaveCase{"TemplateLacksColumn", Breakage::TemplateLacksColumn, 1005},
                       FailedSaveCase{"TargetIsFolder", Breakage::TargetIsFolder, 1005},
                       FailedSaveCase{"TargetIsTemplate", Breakage::TargetIsTemplate, 1005},
-                      FailedSaveCase{"ReadOnlyFolder", Breakage::ReadOnlyFolder, 1005}),
+                      FailedSaveCase{"TargetIsTemplateByLink", Breakage::TargetIsTemplateByLink, 1005},
+                      FailedSaveCase{"TargetIsReferenceDb", Breakage::TargetIsReferenceDb, 1005},
+                      FailedSaveCase{"TargetIsMaterialsDb", Breakage::TargetIsMaterialsDb, 1005},
+                      FailedSaveCase{"TargetIsSettingsFile", Breakage::TargetIsSettingsFile, 1005},
+                      FailedSaveCase{"ReadOnlyFolder", Breakage::ReadOnlyFolder, 1005},
+                      FailedSaveCase{"FinalMoveFails", Breakage::FinalMoveFails, 1005}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A folder that cannot take a new file at all.

@@ -1,6 +1,8 @@
 #include "AxisDataFixture.h"
 
 #include "model/basAxisAccessors.h"
+
+#include <cmath>
 #include "model/basChangeDetection.h"
 #include "model/basMechanismChain.h"
 
@@ -242,6 +244,37 @@ TEST_F(Accessors, MotorStoredAlsoIntoTheBaselineIsNoChangeButClearingIs)
     EXPECT_EQ(gAxis[0].MotorManufacturer, "");
     EXPECT_EQ(gAxis[0].MotorDataNumber, 0);
     EXPECT_EQ(nFctGetModifiedState(), 1);
+}
+
+TEST_F(Accessors, NonFiniteValuesNeverEnterTheModel)
+{
+    nFctSetLoadType(1, LoadType::WeightOnly);
+    nFctSetLoadParameterValue(1, 0, 4.0);
+    SubSetMechanismParameterValue(1, 0, 0, 4.0);
+    nFctSetProfileSegmentValue(1, 0, SegmentParam::InitialVelocity, 4.0);
+    nFctSetQuickSetupParameterValue(1, 0, 4.0);
+    MotorRec motor;
+    SubInitMotorRecord(motor, MotorType::Motor);
+    motor.MotorData[0].Data = 4.0;
+    nFctSetAxisMotor(1, motor, model::kFalse);
+    SubSaveAxesSnapshot();
+
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(nFctSetLoadParameterValue(1, 0, bad), 0);
+        SubSetMechanismParameterValue(1, 0, 0, bad);
+        EXPECT_EQ(nFctSetProfileSegmentValue(1, 0, SegmentParam::InitialVelocity, bad), 0);
+        EXPECT_EQ(nFctSetQuickSetupParameterValue(1, 0, bad), 0);
+        SubSetMotorParameterValue(1, 0, bad);
+        ParamRec copy = gAxis[0].LoadData[0];
+        copy.Data = bad;
+        EXPECT_EQ(nFctSetLoadParameter(1, 0, copy), 0);
+        copy = gAxis[0].MotorData[0];
+        copy.Factor = bad;
+        EXPECT_EQ(nFctSetMotorParameter(1, 0, copy), 0);
+        // every entry keeps its old value: nothing changed
+        EXPECT_EQ(nFctGetModifiedState(), 0);
+    }
 }
 
 } // namespace

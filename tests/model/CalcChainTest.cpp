@@ -4,6 +4,7 @@
 #include "CalcTestSupport.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace calc_test {
 namespace {
@@ -75,6 +76,38 @@ TEST_F(CalcChain, StaticPassFromLoadToMotorInRotaryMotion)
     // the gearbox sees the whole train; its peak uses 4 x 80 rev/s^2 at its input
     EXPECT_REL(a.Mechanisms[0].MechResult[3].Value, h.torque + kTwoPi * 80 * h.inertia * 4);
     EXPECT_EQ(a.NumberOfMessages, 0);
+}
+
+TEST_F(CalcChain, StaticPassTakesVelocityAndAccelerationEachInItsOwnUnit)
+{
+    // The profile of the test above, 0 -> 20 rev/s in 0.5 s (40 rev/s^2),
+    // with the velocities and the acceleration entered in different units:
+    // 1200 rpm and 40 rev/s^2, or 20 rev/s and 2400 rpm/s.
+    struct Case { const char* units; int16_t velocityUnit; double velocityFactor;
+                  int16_t accelerationUnit; double accelerationFactor; };
+    const Case cases[] = {{"rpm, rev/s^2", kRpm, 1.0 / 60.0, kRevPerS2, 1.0},
+                          {"rev/s, rpm/s", kRevPerS, 1.0, kRpmPerS, 1.0 / 60.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.units);
+        NewAxis();
+        BuildDriveTrain();
+        for (const auto& [vi, vf, t] : {std::tuple{0.0, 20.0, 0.5}, {20.0, 20.0, 1.0}, {20.0, 0.0, 0.5}}) {
+            SegmentRec seg;
+            seg.InitialVelocity = Param(vi / c.velocityFactor, c.velocityFactor, c.velocityUnit, 5);
+            seg.FinalVelocity = Param(vf / c.velocityFactor, c.velocityFactor, c.velocityUnit, 5);
+            seg.Duration = Param(t, 1.0, kSecond, 22);
+            seg.Acceleration = Param(0, c.accelerationFactor, c.accelerationUnit, 8);
+            seg.Distance = Param(0, 1.0, kRev, 2);
+            seg.LoadWeightApplied = Param(1);
+            AddSegment(seg);
+        }
+        SubCalcAxisResults(kAxisId);
+        const AtMotor h = HandResult(20, true);
+        EXPECT_REL(Axis().ProfileMaxVelocity.Value, 20.0);
+        EXPECT_REL(Axis().ProfileMaxAcceleration.Value, 40.0);
+        EXPECT_REL(Axis().AxisResult[0].Value, h.velocity);
+        EXPECT_REL(Axis().Mechanisms[0].MechResult[3].Value, h.torque + kTwoPi * 80 * h.inertia * 4);
+    }
 }
 
 TEST_F(CalcChain, LinearMotionGivesTheSameMotorValues)

@@ -51,8 +51,15 @@ TEST(CalcCompleteSegment, EachRuleOnItsSmallestCase)
         {"5", {0, 100, 0, 0, 50}, {0, 100, 1, 100, 50}},
         // opposite equal speeds have no mean velocity: t and a stay 0
         {"5 mean 0", {-50, 50, 0, 0, 10}, {-50, 50, 0, 0, 10}},
+        // A distance whose sign contradicts the motion counts along it:
+        // 0 -> 10 over -5 is 5 forward, t = 5 / ((10 - 0) / 2) = 1 (not -1), a = 10 / 1
+        {"5 against the motion", {0, 10, 0, 0, -5}, {0, 10, 1, 10, 5}},
+        // -10 -> 0 over +5 is 5 backward: mean -5, t = -5 / -5 = 1, a = 10, falling speed: -10
+        {"5 backward", {-10, 0, 0, 0, 5}, {-10, 0, 1, -10, -5}},
         // steady 50 over 100: t = 2
         {"6", {50, 50, 0, 0, 100}, {50, 50, 2, 0, 100}},
+        // steady -50 over +100 is 100 backward: s = -100, t = -100 / -50 = 2
+        {"6 against the motion", {-50, -50, 0, 0, 100}, {-50, -50, 2, 0, -100}},
         // from standstill over 100 in 2 s: vf = 2 * 100 / 2, a = 100 / 2
         {"7", {0, 0, 2, 0, 100}, {0, 100, 2, 50, 100}},
         // t = 100 / 50, s = 50 * 2

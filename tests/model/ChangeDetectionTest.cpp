@@ -93,6 +93,20 @@ TEST_F(ChangeDetection, EditsThatCountAndEditsThatDoNot)
         {"parent axis", [] { gAxis[0].ParentAxis = 2; }, true},
         {"load type", [] { gAxis[0].LoadIdentifier = LoadType::WeightOnly; }, true},
         {"motor product key", [] { SubSetMotorProductKey(1, "K"); }, true},
+        {"load entry",
+         [] {
+             for (AxisRec* axis : {&gAxis[0], &gAxisSaved[0]})
+                 axis->LoadDataNumber = 2;
+             nFctSetLoadParameterValue(1, 1, 5.0);
+         }, true},
+        {"load entry beyond LoadDataNumber", [] { gAxis[0].LoadData[3].Data = 5.0; }, false},
+        {"segment's load flag",
+         [] {
+             const double flag = gAxis[0].MotionSegments[2].LoadWeightApplied.Data;
+             nFctSetProfileSegmentValue(1, 2, SegmentParam::LoadWeightApplied, flag == 1.0 ? 0.0 : 1.0);
+         }, true},
+        {"mechanism manufacturer", [] { SubSetMechanismManufacturer(1, 0, "Maker"); }, true},
+        {"mechanism product key", [] { SubSetMechanismProductKey(1, 0, "K-1"); }, true},
         {"edit undone within the tolerance",
          [] {
              gAxisSaved[0].Mechanisms[0].MechanismData[1].Data = 100.0;

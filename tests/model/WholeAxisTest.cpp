@@ -189,6 +189,68 @@ TEST_F(WholeAxisTest, RackUpAndDownAThirtyDegreeSlope)
                 calc::MotorCheckCode::MaxTorqueTooLow});
 }
 
+TEST_F(WholeAxisTest, InclinedConveyorWhoseAccelerationOutweighsTheSlope)
+{
+    // Conveyor on a 30 degree incline: 80 mm drive pulley (10 N), belt 10 N,
+    // friction 0.1, 80 %; 100 N load. The profile at the drive pulley: up
+    // to 600 rpm in 0.1 s, 0.5 s steady, stop in 0.1 s; the same downwards.
+    AddMechanism(MechanismType::Conveyor, {{0, 80}, {1, 10}, {5, 10}, {6, 0.1}, {7, 80}, {9, 30}});
+    SetLoad(LoadType::WeightOnly, {100});
+    SetSegments({{0, 600, 0.1}, {600, 600, 0.5}, {600, 0, 0.1},
+                 {0, -600, 0.1}, {-600, -600, 0.5}, {-600, 0, 0.1}});
+    SetMotor({{0, 3000}, {1, 12}, {2, 25}, {3, 50}});
+
+    // Belt and load 110 N: along the slope 110 sin 30 = 55 N, friction 110 x
+    // 0.1 x cos 30 = 9.52628 N; at r = 0.04 m through 80 %: Tc = 3.22631 N.m,
+    // T_L = 0.8 Tc = 2.58105 N.m. Inertia: pulley 0.5 x 10 / g x 0.04^2 =
+    // 8.15769e-4, belt and load 110 / g x 0.04^2 / 0.8 = 0.0224337;
+    // together 0.0232495 kg.m^2. 10 rev/s in 0.1 s: 100 rev/s^2.
+    const double moved = 110;
+    const double tl = (moved * std::sin(kPi / 6) + moved * 0.1 * std::cos(kPi / 6)) * 0.04;
+    const double tc = tl / 0.8;
+    const double j = 0.5 * 10 / kG * 0.04 * 0.04 + moved / kG * 0.04 * 0.04 / 0.8;
+    auto torques = [&](double jm) {
+        const double acc = 2 * kPi * (j + jm) * 100;  // 14.6082 N.m without the rotor
+        // Up: T_L / 0.8 + Tacc, T_L / 0.8, T_L / 0.8 - Tacc. Down the
+        // efficiency applies by the power flow: steady T_L x 0.8; speeding
+        // up and braking (acceleration -100), where |T_L| < |Tacc|, the
+        // motor drives the load and T_L x 0.8^-1 counts: T_L / 0.8 - Tacc
+        // and T_L / 0.8 + Tacc (T_L x 0.8 would give 1.16 N.m less).
+        const double t[] = {tc + acc, tc, tc - acc, tl / 0.8 - acc, tl * 0.8, tl / 0.8 + acc};
+        return std::pair{Rms({{t[0], 0.1}, {t[1], 0.5}, {t[2], 0.1}, {t[3], 0.1}, {t[4], 0.5}, {t[5], 0.1}}),
+                         t[0]};
+    };
+    // With the 50 kg.cm^2 rotor: 20.9761, 3.22631, -14.5235, -14.5235,
+    // 2.06484, 20.9761 N.m; RMS 9.911. Without it: 17.8345 N.m at most.
+    const auto [rms, peak] = torques(KgCm2(50));
+    const auto [rmsWithout, peakWithout] = torques(0);
+    // 600 rpm within 3000; RMS 9.91 within 12 N.m, peak 20.98 within 25;
+    // ratio 0.0232495 / 0.005 = 4.65 passes.
+    ExpectAxis({10, j, tc, rms, peak, 10, rmsWithout, peakWithout, calc::MotorCheckCode::Passed});
+}
+
+TEST_F(WholeAxisTest, BrakingDominatesThePeakByItsMagnitude)
+{
+    // A steel disk 200 mm x 20 mm (0.0246698 kg.m^2): 0 -> 120 rpm (2 rev/s)
+    // in 1 s, 1 s steady, stopped in 0.1 s. Braking at -20 rev/s^2 needs
+    // -2 pi J 20 = -3.10006 N.m; speeding up at 2 rev/s^2 only 0.310006.
+    AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});
+    SetSegments({{0, 120, 1}, {120, 120, 1}, {120, 0, 0.1}});
+    SetMotor({{0, 3000}, {1, 2}, {2, 4}, {3, 50}});
+    const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
+    auto torques = [&](double jm) {
+        const double up = 2 * kPi * (disk + jm) * 2, brake = 2 * kPi * (disk + jm) * 20;
+        return std::pair{Rms({{up, 1}, {0, 1}, {-brake, 0.1}}), brake};
+    };
+    // With the 50 kg.cm^2 rotor: 0.372842 and -3.72842 N.m, RMS
+    // sqrt((0.139011 x 1 + 13.9012 x 0.1) / 2.1) = 0.853322; the peak
+    // 3.72842 within 4 N.m, at the 2 rev/s the braking starts from; ratio
+    // 0.0246698 / 0.005 = 4.93 passes.
+    const auto [rms, peak] = torques(KgCm2(50));
+    const auto [rmsWithout, peakWithout] = torques(0);
+    ExpectAxis({2, disk, 0, rms, peak, 2, rmsWithout, peakWithout, calc::MotorCheckCode::Passed});
+}
+
 TEST_F(WholeAxisTest, BeltDrivingAConveyor)
 {
     // Belt 50 mm motor pulley (2 N) to one 100 mm load pulley (5 N), belt
@@ -258,6 +320,104 @@ TEST_F(WholeAxisTest, GearboxTurningARotaryTable)
     // The rated 2 N.m is more than 20 x 0.06846 = 1.369 N.m: code 3.
     ExpectAxis({30, j, 0, rms, peak, 30, rmsWithout, peakWithout,
                 calc::MotorCheckCode::RatedTorqueTooHigh});
+}
+
+TEST_F(WholeAxisTest, RotaryTableCarryingAWeightOnlyLoad)
+{
+    // Rotary table 10:1, 100 %, 1 kg.cm^2, table 400 mm x 20 mm steel; a
+    // 500 N weight on it. The profile is at the table: 60 rpm in 0.5 s,
+    // 1 s steady, 0.5 s to rest.
+    AddMechanism(MechanismType::RotaryTable, {{0, 100}, {1, 1}, {2, 10}, {4, 400}, {5, 20}, {6, 7.85}});
+    SetLoad(LoadType::WeightOnly, {500});
+    SetSegments({{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}});
+    SetMotor({{0, 3000}, {1, 2}, {2, 6}, {3, 30}});
+
+    // Table 19.7358 kg: 0.5 m r^2 = 0.394717; the weight turns with it at the
+    // same radius: 500 / 9.8067 = 50.9856 kg, 0.5 m r^2 = 1.01971;
+    // (0.394717 + 1.01971) / 100 + 1e-4 = 0.0142443 kg.m^2 (0.0040472
+    // without the load).
+    const double table = CylinderInertia(PartMass(7.85, CylinderVolume(400, 20)), 400);
+    const double load = CylinderInertia(500 / kG, 400);
+    const double j = (table + load) / 100 + KgCm2(1);
+    // 1 rev/s x 10 at the motor, 2 rev/s^2 x 10 = 20 rev/s^2.
+    auto torques = [&](double jm) {
+        const double acc = 2 * kPi * (j + jm) * 20;
+        return std::pair{Rms({{acc, 0.5}, {0, 1}, {-acc, 0.5}}), acc};
+    };
+    // With the 30 kg.cm^2 rotor: +-2.16700 N.m, RMS 1.53229; the ratio
+    // 0.0142443 / 0.003 = 4.75 passes.
+    const auto [rms, peak] = torques(KgCm2(30));
+    const auto [rmsWithout, peakWithout] = torques(0);
+    ExpectAxis({10, j, 0, rms, peak, 10, rmsWithout, peakWithout, calc::MotorCheckCode::Passed});
+
+    // A dwell that does not apply the load weight carries the table alone.
+    SetSegments({{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}, {0, 0, 1, 0, 0, 0}});
+    std::vector<double> inertia;
+    double torque = 0.0;
+    nFctCalcSegmentTorques(kAxisId, inertia, torque);
+    ASSERT_EQ(inertia.size(), 5u);
+    EXPECT_CLOSE(inertia[0], j);
+    EXPECT_CLOSE(inertia[3], table / 100 + KgCm2(1));
+}
+
+TEST_F(WholeAxisTest, RotaryTableTakesAShapedLoadOnceByItsOwnInertia)
+{
+    // The table above with a steel cylinder 200 mm x 100 mm on it: 24.6698
+    // kg, 0.5 m r^2 = 0.123349 kg.m^2 about its own axis, which is the
+    // table's. Its weight is not added to the table's as well (that would
+    // add 24.6698 x 0.2^2 / 2 / 100 = 0.00493 kg.m^2 more).
+    AddMechanism(MechanismType::RotaryTable, {{0, 100}, {1, 1}, {2, 10}, {4, 400}, {5, 20}, {6, 7.85}});
+    SetLoad(LoadType::SolidCylinder, {100, 200, 7.85});
+    SetSegments({{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}});
+    SubCalcAxisResults(kAxisId);
+    const double table = CylinderInertia(PartMass(7.85, CylinderVolume(400, 20)), 400);
+    const double load = CylinderInertia(PartMass(7.85, CylinderVolume(200, 100)), 200);
+    // (0.394717 + 0.123349) / 100 + 1e-4 = 0.00528066 kg.m^2
+    EXPECT_CLOSE(Axis().AxisResult[1].Value, (table + load) / 100 + KgCm2(1));
+}
+
+TEST_F(WholeAxisTest, CentreWinderTurnsFastestAtTheCoreAndHardestAtTheFullRoll)
+{
+    // Paper roll 400 mm on a 76 mm core, 500 mm wide, density 0.9; no support
+    // roller; web tension 200 N. The profile is the roll's speed at its full
+    // diameter: 60 rpm in 0.5 s, 1 s steady, 0.5 s to rest.
+    AddMechanism(MechanismType::WinderCenter, {{0, 400}, {1, 76}, {2, 500}, {3, 0.9}, {9, 200}});
+    SetSegments({{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}});
+    // At the core the motor turns 400 / 76 = 5.26316 times faster than at
+    // the full roll: 5.26316 rev/s = 315.789 rpm.
+    const double coreSpeed = 400.0 / 76.0;
+    SubCalcAxisResults(kAxisId);
+    EXPECT_CLOSE(Axis().AxisResult[0].Value, coreSpeed);
+
+    // Torques at the full roll: 200 N x 0.2 m = 40 N.m constant; the roll
+    // (a hollow cylinder 400 / 76 x 500 at 0.9 g/cm^3) 0.5 m (r^2 + ri^2):
+    // 54.5256 kg x (0.04 + 0.001444) / 2 = 1.12988 kg.m^2; peak while
+    // accelerating at 2 rev/s^2, at the full roll's 1 rev/s.
+    const double roll = PartMass(0.9, CylinderVolume(400, 500) - CylinderVolume(76, 500));
+    const double j = 0.5 * roll * (0.2 * 0.2 + 0.038 * 0.038);
+    nFctGetMotorRequirements(kAxisId, model::kFalse);
+    EXPECT_CLOSE(Axis().AxisResult[4].Value, 40 + 2 * kPi * j * 2);
+    EXPECT_CLOSE(Axis().AxisResult[5].Value, 1.0);
+
+    // The power table runs at the full roll too: 60 rpm while steady, at
+    // 40 N.m = 354.030 lbf.in: 354.030 x 60 / 63025 hp x 0.7456999 =
+    // 0.251329 kW (40 N.m x 2 pi rad/s = 0.251327 kW; at the core it would
+    // be 5.26 times that).
+    std::vector<double> power, speeds;
+    int16_t powerUnit = 0;
+    nFctGetPowerTable(kAxisId, power, powerUnit, speeds);
+    ASSERT_EQ(speeds.size(), 10u);  // one per segment of the axis
+    EXPECT_CLOSE(speeds[1], 60.0);
+    EXPECT_CLOSE(power[1], 40 / kPoundInchInNm * 60 / 63025 * 0.7456999);
+
+    // The speed check takes the core: a motor rated 300 rpm (5 rev/s) cannot
+    // wind the start of the roll, one rated 320 rpm can.
+    struct Case { double ratedRpm; int16_t code; };
+    for (const Case k : {Case{300, calc::MotorCheckCode::SpeedTooLow}, Case{320, calc::MotorCheckCode::Passed}}) {
+        SCOPED_TRACE(k.ratedRpm);
+        MotorRec motor = Motor({{0, k.ratedRpm}, {1, 100}, {2, 100}, {3, 1000}});
+        EXPECT_EQ(nFctCheckMotor(kAxisId, motor, calc::MotorCheckCategory::Speed, model::kTrue), k.code);
+    }
 }
 
 TEST_F(WholeAxisTest, GearMotorOnAFlywheel)

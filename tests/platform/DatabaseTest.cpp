@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +165,88 @@ TEST_F(DatabaseTest, OpeningFailuresAreNumberedAndCreateNothing)
     db.Close();  // closing twice is harmless
     EXPECT_FALSE(db.OpenTable("UnitList", rs));
     EXPECT_EQ(db.Error().number, platform::kDbNotOpen);
+}
+
+TEST_F(DatabaseTest, OnlyRegularFilesAreOpenedAndReadingLeavesNothingBeside)
+{
+    // A pipe with no writer would block the engine for ever; a device feeds
+    // it what it likes: both are refused before the engine sees them.
+    const std::string pipe = folder_ + "pipe.mdb";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    Database db;
+    for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        for (const OpenMode mode : {OpenMode::ReadOnly, OpenMode::ReadWrite}) {
+            EXPECT_FALSE(db.Open(path, mode));
+            EXPECT_EQ(db.Error().number, platform::kDbCannotOpen);
+        }
+    }
+
+    // A file in write-ahead-log mode read and closed: no log or shared-memory
+    // file stays beside it.
+    const std::string wal = MakeDatabase("wal.mdb", "PRAGMA journal_mode=WAL; CREATE TABLE T (X DOUBLE);"
+                                                    "INSERT INTO T VALUES (2.5);");
+    ASSERT_FALSE(fs::exists(wal + "-wal"));
+    ASSERT_TRUE(db.Open(wal, OpenMode::ReadOnly)) << db.Error().description;
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("T", rs));
+    double x = 0.0;
+    EXPECT_TRUE(rs.GetDouble("X", x));
+    EXPECT_EQ(x, 2.5);
+    EXPECT_TRUE(db.CheckIntegrity());
+    db.Close();
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"pipe.mdb", "wal.mdb"}));
+}
+
+TEST_F(DatabaseTest, DamageInsideTheFileFailsTheIntegrityCheck)
+{
+    // 400 rows of 100 characters fill some ten pages of 4096 bytes; page 5
+    // is overwritten with a pattern, the size and the header stay.
+    std::string sql = "BEGIN; CREATE TABLE T (X TEXT);";
+    for (int i = 0; i < 400; ++i)
+        sql += "INSERT INTO T VALUES ('" + std::string(100, static_cast<char>('a' + i % 26)) + "');";
+    const std::string path = MakeDatabase("garbled.mdb", sql + "COMMIT;");
+    Database db;
+    ASSERT_TRUE(db.Open(path, OpenMode::ReadOnly));
+    EXPECT_TRUE(db.CheckIntegrity()) << db.Error().description;
+    db.Close();
+    {
+        std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(4 * 4096);
+        const std::string pattern(4096, '\x5a');
+        file.write(pattern.data(), static_cast<std::streamsize>(pattern.size()));
+    }
+    ASSERT_TRUE(db.Open(path, OpenMode::ReadOnly));
+    EXPECT_FALSE(db.CheckIntegrity());
+    EXPECT_EQ(db.Error().number, platform::kDbNotADatabase);
+}
+
+TEST_F(DatabaseTest, NonFiniteNumbersAreNeitherReadNorStored)
+{
+    // NaN as text, infinity as the engine stores it (a real beyond range)
+    const std::string path = MakeDatabase("numbers.mdb", "CREATE TABLE T (X DOUBLE NOT NULL);"
+                                                         "INSERT INTO T VALUES ('NaN');"
+                                                         "INSERT INTO T VALUES (9e999);"
+                                                         "INSERT INTO T VALUES (-9e999);");
+    Database db;
+    ASSERT_TRUE(db.Open(path, OpenMode::ReadWrite));
+    Recordset rs;
+    ASSERT_TRUE(db.OpenTable("T", rs));
+    for (; !rs.Eof(); rs.MoveNext()) {
+        double x = 1.0;
+        EXPECT_FALSE(rs.GetDouble("X", x));
+        EXPECT_EQ(rs.Error().number, platform::kDbOverflow);
+        EXPECT_EQ(x, 1.0);
+    }
+    ASSERT_TRUE(rs.AddNew());
+    for (const double bad : {std::nan(""), HUGE_VAL}) {
+        EXPECT_FALSE(rs.SetDouble("X", bad));
+        EXPECT_EQ(rs.Error().number, platform::kDbOverflow);
+    }
 }
 
 TEST_F(DatabaseTest, QueriesAreReadOnlyAndSortAsAsked)

@@ -1,11 +1,14 @@
 // The axis dialog over the running program with three axes: titles into the
 // axes, the window captions and the outline; delete with and without the
 // question; open and close; the keys.
+#include "design/frmAxisDesign.h"
 #include "foundation/basIniFileControl.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/MdiChildWindow.h"
+#include "platform/qt/OutlineTree.h"
+#include "profile/frmProfile.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
@@ -231,6 +234,45 @@ private slots:
         QCOMPARE(nFctFindAxisIndex(2), int16_t(3));
         QTRY_COMPARE(LiveStatusEntries(2), 3);
         QCOMPARE(LiveStatusEntries(3), 3);
+    }
+
+    // Right after a delete, without another activation, the outline marks
+    // the line of the active window, which moved up with its axis, and no
+    // other; and the windows of the first axis take their recorded states
+    // again.
+    void deleteMarksTheActiveWindowAndReappliesTheStates()
+    {
+        gbPromptDeleteAxis = 0;
+        auto deleteRow = [this](int row) {
+            QVERIFY(WithAxisDialog(run->Main(), kAxisDialogDelete, [row](QWidget* dialog) {
+                ClickEntry(dialog, row);
+                QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
+            }));
+        };
+        auto markedLines = [this] {
+            const platform::OutlineTree* tree = run->Main()->OutTree();
+            QList<int> marked;
+            for (int line = 0; line < tree->LineCount(); ++line)
+                if (tree->PictureType(line) == platform::OutlineTree::kPictureMarked)
+                    marked << line;
+            return marked;
+        };
+        AxisDesignWindow(3)->BringToFront();
+        // axis 3 at position 2: its design window's line 4 x 2 + 2 = 10
+        QTRY_COMPARE(gnTreeMarkedLine, int16_t(10));
+        deleteRow(1);
+        // axis 3 now at position 1: line 4 x 1 + 2 = 6
+        QCOMPARE(gnTreeMarkedLine, int16_t(6));
+        QCOMPARE(markedLines(), QList<int>{6});
+
+        // A state recorded for axis 1's profile window, which the window does
+        // not show yet, is applied by the next delete.
+        SubSetWindowStatus(1, WindowKind::Profile, WindowState::Minimised, 0);
+        QVERIFY(!ProfileWindow(1)->isMinimized());
+        deleteRow(1);
+        QVERIFY(ProfileWindow(1)->isMinimized());
+        QCOMPARE(markedLines(), QList<int>{gnTreeMarkedLine});
+        QCOMPARE(gnTreeMarkedLine, gnTreeActiveLine);
     }
 
     void axisMenuEntriesOpenTheDialogInTheirMode_data()

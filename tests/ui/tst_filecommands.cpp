@@ -9,16 +9,22 @@
 #include "model/basChangeDetection.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
+#include "shell/frmAxisControl.h"
+#include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 using testing_support::MessageNumbers;
 using testing_support::ProgramRun;
@@ -28,6 +34,12 @@ namespace {
 bool Exists(const std::string& path)
 {
     return std::filesystem::exists(path);
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Runs one SQL statement on a file.
@@ -251,6 +263,114 @@ private slots:
         QCOMPARE(nFctGetUsedAxisCount(), int16_t(1));
         QCOMPARE(gsCurrentFile, file);
         QVERIFY(std::filesystem::last_write_time(file) == written);
+    }
+
+    // With a file open, deleting every axis and making a new one is still a
+    // change: Exit asks, and No leaves the file as it was.
+    void deletingEveryAxisOfAFileStaysAChange()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        SubSetAxisTitle(1, "Press");
+        const std::string file = run.Folder().file("Press.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        const std::string saved = ReadBytes(file);
+        QVERIFY(!saved.empty());
+
+        gbPromptDeleteAxis = 0;
+        dialog_tests::WhenModalShows([](QWidget* dialog) {
+            auto* list = dialog->findChild<QListWidget*>("lstAxes");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+            QTest::mouseClick(dialog->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+        });
+        ShowAxisDialog(run.Main(), kAxisDialogDelete);
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(0));
+        run.Trigger("mnuAxisSub_0");
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(1));
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+
+        run.Messages().answers = {kResultNo};
+        run.Trigger("mnuFileFunction_21");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4001});
+        QVERIFY(!run.Main()->isVisible());
+        QCOMPARE(ReadBytes(file), saved);
+    }
+
+    // Opening a file and leaving the program saves only the window states
+    // (silently); the backup keeps the previous generation.
+    void openThenExitKeepsTheBackup()
+    {
+        gbCreateBackup = -1;
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string backup = run.Folder().file("Press.bak");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        std::ofstream(backup, std::ios::binary) << "previous generation";
+
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(gsCurrentFile, file);
+        AxisDesignWindow(1)->close();  // minimised: a window state changed
+        QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+        run.Trigger("mnuFileFunction_21");
+        QVERIFY(run.Messages().messages.empty());
+        QVERIFY(!run.Main()->isVisible());
+        QCOMPARE(ReadBytes(backup), std::string("previous generation"));
+    }
+
+    // Yes to the save question without a file name shows Save As; cancelling
+    // it cancels New, and the application stays changed.
+    void saveQuestionYesThenSaveAsCancelledKeepsTheChange()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        SubSetAxisTitle(1, "Press");
+        run.Messages().answers = {kResultYes};
+        run.fileAnswers = {"*.Dat"};
+        run.Trigger("mnuFileFunction_0");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4001});
+        QCOMPARE(run.fileDialogs.size(), size_t(1));
+        QVERIFY(run.fileDialogs[0].save);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Press"));
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+        QCOMPARE(gsCurrentFile, std::string());
+    }
+
+    // The busy pointer shows while a file is written or read and is gone
+    // afterwards, whether the step succeeded or failed.
+    void busyPointerWhileAFileIsWrittenOrRead()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(Exists(file));
+        QVERIFY(!QApplication::overrideCursor());
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(1));
+        QVERIFY(!QApplication::overrideCursor());
+
+        // A failed save and a failed open: the message comes under the busy
+        // pointer, which is gone after it.
+        std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
+        SubSetAxisTitle(1, "Press");
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1010});
+        QVERIFY(!QApplication::overrideCursor());
+        run.Messages().answers = {kResultNo};
+        const std::string broken = run.Folder().file("Broken.dat");
+        std::ofstream(broken) << "not an application file";
+        run.fileAnswers = {broken};
+        run.Trigger("mnuFileFunction_1");
+        QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{1010, 4001, 1006}));
+        QCOMPARE(run.Messages().busyWhenShown, (std::vector<bool>{true, false, true}));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void exitWritesTheSettingsWithThePlacement()

@@ -219,13 +219,19 @@ private slots:
     }
 
     // A parameter table that cannot be rebuilt has shown its message and
-    // keeps the previous table; the program goes on.
+    // keeps the previous table; the program goes on with the selections that
+    // table was built for, so that both agree: the system, the torque unit
+    // and the open axis stay as they were.
     void aFailedRebuildOfTheParameterTableKeepsTheProgramRunning()
     {
         const int16_t rows = gnParamControlCount;
+        const int16_t torqueUnit = gnEETorqueUnit;
+        const int16_t metricTorqueUnit = gnMTorqueUnit;
         SubCloseReferenceDatabase();
         WithUnitsDialog(run->Main(), [](QWidget* dialog) {
             Choose(List(dialog, "cboUSUnits_5"), "oz-in");
+            Choose(List(dialog, "cboMetricUnits_5"), "Ncm");
+            Choose(List(dialog, "cboUnit"), "Metric");
             QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
         });
         QCOMPARE(run->Messages().criticalBoxes.size(), size_t(1));
@@ -233,7 +239,14 @@ private slots:
         QCOMPARE(run->EndStatus(), -1);
         QVERIFY(run->Main()->isVisible());
         QCOMPARE(gnParamControlCount, rows);
-        QCOMPARE(gnEETorqueUnit, int16_t(1));
+        QCOMPARE(gnUnitSystem, int16_t(0));
+        QCOMPARE(gnEETorqueUnit, torqueUnit);
+        QCOMPARE(gnMTorqueUnit, metricTorqueUnit);
+        QCOMPARE(FrictionTorque(0).Data, 10.0);
+        QCOMPARE(QString::fromStdString(FrictionTorque(0).UnitText), QStringLiteral("lb-in"));
+        // A new mechanism takes the unit of the table, which is the selected one.
+        SubAppendMechanism(1, kBeltPulley);
+        QCOMPARE(QString::fromStdString(FrictionTorque(1).UnitText), QStringLiteral("lb-in"));
         QCOMPARE(bFctOpenReferenceDatabase(), int16_t(-1));
     }
 

@@ -25,6 +25,8 @@ namespace testing_support {
 int16_t RecordingMessageDisplay::ShowMessage(const MessageComposition& message)
 {
     messages.push_back(message);
+    const QCursor* cursor = QApplication::overrideCursor();
+    busyWhenShown.push_back(cursor && cursor->shape() == Qt::WaitCursor);
     if (answers.empty())
         return message.closeResult;
     const int16_t answer = answers.front();

@@ -32,6 +32,8 @@ public:
 
     std::deque<int16_t> answers;
     std::vector<MessageComposition> messages;
+    // Per message: the busy pointer was showing when it came.
+    std::vector<bool> busyWhenShown;
     std::vector<CriticalBox> criticalBoxes;
 };
 
