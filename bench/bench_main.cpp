@@ -8,9 +8,19 @@
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisCalculations.h"
 #include "model/basAxisRequirements.h"
+#include "platform/qt/FlexGrid.h"
+#include "platform/qt/LineGraph.h"
+#include "platform/qt/ReportPages.h"
+#include "profile/frmProfile.h"
+#include "report/frmReport.h"
+#include "shell/basWindowSlots.h"
 #include "tests/ui/support/ProgramRun.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPrinter>
+#include <QTest>
+#include <QToolBar>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -73,6 +83,117 @@ void OpenApplication(benchmark::State& state)
         benchmark::DoNotOptimize(nFctReadApplicationFile(file));
 }
 BENCHMARK(OpenApplication)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Opens the rich application, saved in that unit system, through the main
+// window, so that every axis has its three windows.
+void OpenRichApplicationIn(int16_t unitSystem)
+{
+    UseRichApplicationIn(unitSystem);
+    const std::string file = Program().Folder().file("rich.dat");
+    nFctWriteApplicationFile(file);
+    Program().Main()->mSubOpenApplicationFile(file);
+    QApplication::processEvents();
+}
+
+template <class Window>
+Window* ActivatedWindow(Window* window)
+{
+    window->BringToFront();
+    QApplication::processEvents();
+    return window;
+}
+
+// Clicks a cell, types the keys into its editor and presses Enter.
+void TypeIntoCell(platform::FlexGrid* grid, int row, int col, const QString& keys)
+{
+    const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row), col));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    if (grid->IsEditing()) {
+        QTest::keyClicks(grid->Editor(), keys);
+        QTest::keyClick(grid->Editor(), Qt::Key_Return);
+    }
+}
+
+// A final velocity typed into the first segment of the seven-mechanism axis:
+// the segment solved, the next one handed its initial velocity, and both
+// graphs redrawn and painted.
+void EditSegment(benchmark::State& state)
+{
+    OpenRichApplicationIn(static_cast<int16_t>(state.range(0)));
+    frmProfile* profile = ActivatedWindow(ProfileWindow(bench::kRichAxis));
+    auto* table = profile->findChild<platform::FlexGrid*>("vsfVelProfile");
+    auto* velocity = profile->findChild<QWidget*>("grpVelocity");
+    auto* torque = profile->findChild<QWidget*>("grpTorque");
+    bool odd = false;
+    for (auto _ : state) {
+        odd = !odd;
+        TypeIntoCell(table, 2, 2, odd ? "12" : "10");  // segment 1, final velocity
+        velocity->repaint();
+        torque->repaint();
+    }
+}
+BENCHMARK(EditSegment)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The Units menu's switch of all three axes, every open window refreshed.
+void SwitchUnitSystem(benchmark::State& state)
+{
+    OpenRichApplicationIn(0);
+    bool metric = false;
+    for (auto _ : state) {
+        metric = !metric;
+        Program().Trigger(metric ? "mnuUnitsFunction_1" : "mnuUnitsFunction_0");
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(SwitchUnitSystem)->Unit(benchmark::kMillisecond);
+
+// The report printer as a user's print dialog would set it: a PDF file.
+class PdfPrinting : public platform::ReportPrinting {
+public:
+    explicit PdfPrinting(QString file) : file_(std::move(file)) { platform::InstallReportPrinting(this); }
+    ~PdfPrinting() override { platform::InstallReportPrinting(nullptr); }
+    QString PrinterDeviceName() const override { return "PDF"; }
+    bool ConfirmPrint(QPrinter& printer, QWidget*) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file_);
+        return true;
+    }
+
+private:
+    QString file_;
+};
+
+void ClickReportTool(frmReport* report, const char* tool)
+{
+    auto* action = report->findChild<QAction*>(tool);
+    QTest::mouseClick(qobject_cast<QToolBar*>(action->parent())->widgetForAction(action),
+                      Qt::LeftButton);
+}
+
+// Show of the seven-mechanism axis's report (composition and the preview's
+// first page painted) and its printing into a PDF file.
+void ShowReport(benchmark::State& state)
+{
+    OpenRichApplicationIn(static_cast<int16_t>(state.range(0)));
+    frmReport* report = ActivatedWindow(ReportWindow(bench::kRichAxis));
+    auto* preview = report->findChild<QWidget*>("vsPrinter");
+    for (auto _ : state) {
+        ClickReportTool(report, "vseToolShow");
+        preview->repaint();
+    }
+}
+BENCHMARK(ShowReport)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void PrintReportToPdf(benchmark::State& state)
+{
+    OpenRichApplicationIn(static_cast<int16_t>(state.range(0)));
+    PdfPrinting printing(QString::fromStdString(Program().Folder().file("report.pdf")));
+    frmReport* report = ActivatedWindow(ReportWindow(bench::kRichAxis));
+    for (auto _ : state)
+        ClickReportTool(report, "vseToolPrint");
+}
+BENCHMARK(PrintReportToPdf)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // From the program's start to its main window shown with the reference data
 // loaded; the start-up screen's wait is ended at once by its OK button.
