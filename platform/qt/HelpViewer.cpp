@@ -21,7 +21,7 @@ namespace platform {
 namespace {
 
 constexpr QSize kPreferredSize(640, 480);
-constexpr QSize kSmallestSize(320, 240);
+constexpr QSize kSmallestSize(280, 240);
 
 // The frame rectangle that covers the visible buttons of a dialog, in
 // screen coordinates (empty when it has none).
@@ -63,11 +63,11 @@ QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& pref
         QRect place(QPoint(), size);
         if (strip.horizontal) {
             const int x = strip.area.left() > keepClear.left() ? strip.area.left() : strip.area.right() - size.width() + 1;
-            const int y = Clamped(keepClear.center().y() - size.height() / 2, strip.area.top(),
+            const int y = Clamped(keepClear.top() + (keepClear.height() - size.height()) / 2, strip.area.top(),
                                   strip.area.bottom() - size.height() + 1);
             place.moveTo(x, y);
         } else {
-            const int x = Clamped(keepClear.center().x() - size.width() / 2, strip.area.left(),
+            const int x = Clamped(keepClear.left() + (keepClear.width() - size.width()) / 2, strip.area.left(),
                                   strip.area.right() - size.width() + 1);
             const int y = strip.area.top() > keepClear.top() ? strip.area.top() : strip.area.bottom() - size.height() + 1;
             place.moveTo(x, y);
@@ -130,8 +130,6 @@ bool HelpViewer::ShowPage(const QString& pageFile)
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog && dialog != this)
         AttachTo(dialog);
-    else if (windowHandle())
-        windowHandle()->setTransientParent(parentWidget() ? parentWidget()->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();
@@ -146,6 +144,12 @@ void HelpViewer::ShowTitle()
 
 void HelpViewer::AttachTo(QWidget* dialog)
 {
+    if (dialog_ != dialog) {
+        if (dialog_)
+            dialog_->removeEventFilter(this);
+        dialog_ = dialog;
+        dialog->installEventFilter(this);
+    }
     // A window stacked over the dialog is not blocked by it.
     create();
     if (QWindow* window = windowHandle())
@@ -175,6 +179,19 @@ void HelpViewer::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    // The page was about the dialog: it goes when the dialog goes.
+    if (watched == dialog_ && event->type() == QEvent::Hide) {
+        dialog_->removeEventFilter(this);
+        dialog_ = nullptr;
+        close();
+        if (QWindow* window = windowHandle())
+            window->setTransientParent(parentWidget() ? parentWidget()->windowHandle() : nullptr);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpViewer::changeEvent(QEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -10,7 +11,8 @@ namespace platform {
 // The program's help window: a browser of the HTML pages in the help folder
 // of the application folder, with Back and Forward, closed with Escape. A
 // separate window owned by the main window; a page asked for from a modal
-// dialog stays usable while that dialog is open and is placed beside it.
+// dialog stays usable while that dialog is open, is placed beside it and
+// closes with it.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetTexts();
@@ -36,6 +39,7 @@ private:
     QTextBrowser* browser_;
     QAction* back_;
     QAction* forward_;
+    QPointer<QWidget> dialog_;  // the modal dialog the page was asked for from
 };
 
 // Where a window of the preferred size goes so that it covers nothing of
