@@ -14,9 +14,12 @@
 
 namespace {
 
-void WritePage(const QString& file, const QByteArray& html)
+// Writes a page into the help folder of the application folder.
+void WritePage(const QString& name, const QByteArray& html)
 {
-    QFile page(file);
+    const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
+    QDir().mkpath(help);
+    QFile page(help + name);
     QVERIFY(page.open(QIODevice::WriteOnly));
     page.write(html);
 }
@@ -39,10 +42,8 @@ private slots:
     void topicOpensInAWindowOwnedByTheMainWindow()
     {
         testing_support::TestAppFolder folder;
-        const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
-        QDir().mkpath(help);
-        WritePage(help + "Sample.htm", "<html><head><title>Sample topic</title></head>"
-                                        "<body><h1>Sample heading</h1><p>Sample body.</p></body></html>");
+        WritePage("Sample.htm", "<html><head><title>Sample topic</title></head>"
+                                "<body><h1>Sample heading</h1><p>Sample body.</p></body></html>");
         MDIMain window;
         window.show();
 
@@ -66,11 +67,9 @@ private slots:
     void backForwardAndEscape()
     {
         testing_support::TestAppFolder folder;
-        const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
-        QDir().mkpath(help);
-        WritePage(help + "First.htm", "<html><head><title>First topic</title></head>"
-                                       "<body><p>Go to the <a href=\"Second.htm\">second page</a>.</p></body></html>");
-        WritePage(help + "Second.htm", "<html><head><title>Second topic</title></head><body><p>Two.</p></body></html>");
+        WritePage("First.htm", "<html><head><title>First topic</title></head>"
+                               "<body><p>Go to the <a href=\"Second.htm\">second page</a>.</p></body></html>");
+        WritePage("Second.htm", "<html><head><title>Second topic</title></head><body><p>Two.</p></body></html>");
         MDIMain window;
         window.show();
         SubShowHelpTopic("First.htm");
