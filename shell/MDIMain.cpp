@@ -82,6 +82,11 @@ QIcon ProgramIcon()
     return QIcon(PicturePath(kIconPicture));
 }
 
+QPixmap ProgramLogo()
+{
+    return QPixmap(PicturePath(kLogoPicture));
+}
+
 MDIMain::MDIMain(QWidget* parent)
     : QMainWindow(parent)
     , platformServices_(std::make_unique<platform::QtPlatformServices>(this))
@@ -183,10 +188,11 @@ void MDIMain::BuildPanels()
     statusRow->addWidget(lblFilename_, 1);
     column->addWidget(picStatusBar_);
 
-    // The logo picture that the dialogs show; the window itself shows it not.
+    // The logo picture that the dialogs show; the main window keeps it
+    // hidden.
     imgLogo_ = new QLabel(central);
     imgLogo_->setObjectName("imgLogo");
-    imgLogo_->setPixmap(QPixmap(PicturePath(kLogoPicture)));
+    imgLogo_->setPixmap(ProgramLogo());
     imgLogo_->hide();
 
     setCentralWidget(central);

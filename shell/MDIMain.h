@@ -12,6 +12,7 @@
 class QAction;
 class QFrame;
 class QIcon;
+class QPixmap;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -172,8 +173,10 @@ private:
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
 
-// The program's icon (Images/Orvamis.PNG), worn by every window.
+// The program's icon (Images/Orvamis.PNG), worn by every window, and its
+// logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.
 QIcon ProgramIcon();
+QPixmap ProgramLogo();
 
 // Carries a change of unit system to the model and every open axis window.
 void SubUpdateAllWindowsToUnits();

@@ -1,10 +1,10 @@
 #include "shell/frmStartup.h"
 
-#include "foundation/basAppPaths.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basTextResources.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "shell/MDIMain.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -50,7 +50,7 @@ frmStartup::frmStartup(QWidget* parent)
 
     imgLogo = new QLabel(panel);
     imgLogo->setObjectName("imgLogo");
-    imgLogo->setPixmap(QPixmap(QString::fromStdString(gsImagePath + "Logo.PNG")));
+    imgLogo->setPixmap(ProgramLogo());
     imgLogo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     lblVersion = NamedLabel(panel, "lblVersion");
     QFont titleFont = lblVersion->font();
