@@ -19,12 +19,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSessionManager>
+#include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +36,22 @@ MDIMain* gMainWindow = nullptr;
 
 // Window placement in the settings is in twips.
 constexpr int kTwipsPerPixel = 15;
+
+// Pictures of the images folder: the program's icon and logo, and the faces
+// of the toolbar's New, Open, Save and Help (by button index).
+constexpr const char* kIconPicture = "Orvamis.PNG";
+constexpr const char* kLogoPicture = "Logo.PNG";
+constexpr const char* kToolPictures[] = {"ToolNew.PNG", "ToolOpen.PNG", "ToolSave.PNG", nullptr, "ToolHelp.PNG"};
+
+QString PicturePath(const char* name)
+{
+    return QString::fromStdString(gsImagePath + name);
+}
+
+// The side panel is at least this wide, and takes at most this much of the
+// window for the lines of the outline; the user can widen it further.
+constexpr int kSideNarrowest = 150;
+constexpr double kSideWidestShare = 0.4;
 
 QFrame* Panel(QWidget* parent, const char* name)
 {
@@ -57,12 +77,23 @@ MDIMain* MainWindow()
     return gMainWindow;
 }
 
+QIcon ProgramIcon()
+{
+    return QIcon(PicturePath(kIconPicture));
+}
+
+QPixmap ProgramLogo()
+{
+    return QPixmap(PicturePath(kLogoPicture));
+}
+
 MDIMain::MDIMain(QWidget* parent)
     : QMainWindow(parent)
     , platformServices_(std::make_unique<platform::QtPlatformServices>(this))
-    , messageDisplay_(std::make_unique<QtMessageDisplay>())
+    , messageDisplay_(std::make_unique<QtMessageDisplay>(this))
 {
     setObjectName("MDIMain");
+    setWindowIcon(ProgramIcon());
     gMainWindow = this;
     platform::InstallPlatformServices(platformServices_.get());
     platform::InstallMessageDisplay(messageDisplay_.get());
@@ -107,19 +138,23 @@ void MDIMain::BuildPanels()
         auto* button = new QToolButton(picTopToolbar_);
         button->setObjectName(QStringLiteral("vseTopToolbar_%1").arg(index));
         button->setAutoRaise(true);
-        if (index == 4) {
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setIcon(QIcon(PicturePath(kToolPictures[index])));
+        button->setIconSize(QSize(24, 24));
+        if (index == 4)
             toolRow->addStretch(1);
-            button->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-        }
         toolRow->addWidget(button);
         connect(button, &QToolButton::clicked, this, [this, index] { vseTopToolbar_Click(index); });
         vseTopToolbar_[static_cast<size_t>(index)] = button;
     }
     column->addWidget(picTopToolbar_);
 
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(0);
-    picControlBar_ = Panel(central, "picControlBar");
+    // The side panel beside the frame of the axis windows; its edge can be
+    // dragged to widen it.
+    auto* middle = new QSplitter(Qt::Horizontal, central);
+    middle->setObjectName("sideSplitter");
+    middle->setChildrenCollapsible(false);
+    picControlBar_ = Panel(middle, "picControlBar");
     auto* controlColumn = new QVBoxLayout(picControlBar_);
     controlColumn->setContentsMargins(2, 2, 2, 2);
     auto* vseControlBar = Panel(picControlBar_, "vseControlBar_1");
@@ -129,16 +164,17 @@ void MDIMain::BuildPanels()
     outTree_->setObjectName("outTree");
     treeBox->addWidget(outTree_);
     controlColumn->addWidget(vseControlBar);
-    picControlBar_->setFixedWidth(190);
     picControlBar_->setVisible(false);
     connect(outTree_, &platform::OutlineTree::LineClicked, this, &MDIMain::outTree_Click);
+    connect(outTree_, &platform::OutlineTree::LinesChanged, this, &MDIMain::mSubFitSidePanel);
     middle->addWidget(picControlBar_);
 
-    mdiArea_ = new QMdiArea(central);
+    mdiArea_ = new QMdiArea(middle);
     mdiArea_->setObjectName("mdiArea");
     platform::ConnectChildActivation(mdiArea_);
-    middle->addWidget(mdiArea_, 1);
-    column->addLayout(middle, 1);
+    middle->addWidget(mdiArea_);
+    middle->setStretchFactor(1, 1);
+    column->addWidget(middle, 1);
 
     picStatusBar_ = Panel(central, "picStatusBar");
     auto* statusRow = new QHBoxLayout(picStatusBar_);
@@ -152,6 +188,13 @@ void MDIMain::BuildPanels()
     statusRow->addWidget(lblFilename_, 1);
     column->addWidget(picStatusBar_);
 
+    // The logo picture that the dialogs show; the main window keeps it
+    // hidden.
+    imgLogo_ = new QLabel(central);
+    imgLogo_->setObjectName("imgLogo");
+    imgLogo_->setPixmap(ProgramLogo());
+    imgLogo_->hide();
+
     setCentralWidget(central);
 }
 
@@ -159,6 +202,21 @@ void MDIMain::MDIForm_Resize()
 {
     if (centralWidget() && centralWidget()->layout())
         centralWidget()->layout()->activate();
+}
+
+void MDIMain::mSubFitSidePanel()
+{
+    auto* splitter = static_cast<QSplitter*>(picControlBar_->parentWidget());
+    const QMargins margins = picControlBar_->layout()->contentsMargins();
+    const int widest = std::max(kSideNarrowest, static_cast<int>(width() * kSideWidestShare));
+    const int needed = std::clamp(outTree_->NeededWidth() + margins.left() + margins.right(), kSideNarrowest, widest);
+    picControlBar_->setMinimumWidth(needed);
+    QList<int> sizes = splitter->sizes();
+    if (sizes.size() == 2 && sizes[0] < needed) {
+        sizes[1] -= needed - sizes[0];
+        sizes[0] = needed;
+        splitter->setSizes(sizes);
+    }
 }
 
 void MDIMain::MDIForm_Load(frmStartup* startup)

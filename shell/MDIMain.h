@@ -11,6 +11,8 @@
 
 class QAction;
 class QFrame;
+class QIcon;
+class QPixmap;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -106,6 +108,9 @@ private:
     void mSubEnableMainMenus(bool enable);
     void mSubEnableFileFunctions();
     void mSubSetColorScheme();
+    // The side panel at least as wide as the outline's lines need (within
+    // a share of the window; a longer line scrolls).
+    void mSubFitSidePanel();
     void mSubTickLanguage(int16_t offset);
     void mSubSyncToolbar();
     void mSubFillWindowList();
@@ -139,6 +144,7 @@ private:
     QFrame* picStatusBar_ = nullptr;
     QLabel* lblMessage_ = nullptr;
     QLabel* lblFilename_ = nullptr;
+    QLabel* imgLogo_ = nullptr;
 
     QMenu* mnuFile_ = nullptr;
     QMenu* mnuLanguage_ = nullptr;
@@ -166,6 +172,11 @@ private:
 
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
+
+// The program's icon (Images/Orvamis.PNG), worn by every window, and its
+// logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.
+QIcon ProgramIcon();
+QPixmap ProgramLogo();
 
 // Carries a change of unit system to the model and every open axis window.
 void SubUpdateAllWindowsToUnits();

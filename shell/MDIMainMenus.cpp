@@ -16,6 +16,7 @@
 #include "platform/qt/MdiArrange.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
+#include "platform/qt/QtTranslation.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/Main.h"
@@ -48,11 +49,12 @@ constexpr EntryText kAxisTexts[] = {{0, 419}, {1, 420}, {2, 421}, {3, 422}, {5, 
 constexpr EntryText kUnitsTexts[] = {{0, 407}, {1, 408}, {3, 409}};
 constexpr EntryText kWindowTexts[] = {{0, 414}, {1, 415}, {2, 416}, {3, 417}};
 constexpr EntryText kHelpTexts[] = {{0, 411}, {1, 412}};
-// Toolbar buttons New, Open, Save (Help keeps its picture).
-constexpr EntryText kToolTexts[] = {{0, 325}, {1, 328}, {2, 326}};
+// Toolbar buttons New, Open, Save and Help.
+constexpr EntryText kToolTexts[] = {{0, 325}, {1, 328}, {2, 326}, {4, 352}};
 
 // Language entries: 0 English, 1 French, 2 German.
-constexpr int16_t kLanguageOffsets[] = {0, 2000, 1000};
+constexpr int16_t kGermanOffset = 1000;
+constexpr int16_t kLanguageOffsets[] = {0, 2000, kGermanOffset};
 
 template <size_t N>
 void SetTexts(const std::array<QAction*, N>& actions, std::initializer_list<EntryText> texts)
@@ -173,7 +175,8 @@ void MDIMain::mSubLoadLanguageTexts()
     gsDecimalSeparator = sFctGetDecimalSeparator();
     for (const EntryText& tool : kToolTexts)
         vseTopToolbar_[static_cast<size_t>(tool.index)]->setText(Text(tool.textId));
-    vseTopToolbar_[4]->setToolTip(Text(352));
+    // Qt's own dialogs and menus speak the language too.
+    platform::UseQtLanguage(gnLanguageOffset == kGermanOffset ? "de" : "");
 
     mnuFile_->setTitle(Text(400));
     for (const EntryText& entry : kFileTexts)

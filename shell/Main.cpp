@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 std::string gsCurrentFile;
@@ -45,6 +46,8 @@ void Main(const std::string& programFolder)
     gbScreen640x480 = bFctScreenAtLeast(641, 481) ? 0 : -1;
     gbOpeningAxisWindows = 0;
     gbIniFound = nFctReadIniFile(gsAppPath + kIniFileName);
+    // The icon of every window that has no owner to take it from.
+    QGuiApplication::setWindowIcon(ProgramIcon());
 
     auto* startup = new frmStartup;
     startup->show();

@@ -242,7 +242,12 @@ void frmAxisControl::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        endTitleEditing();  // the dialog stays open
+        // Escape first ends a title edit; with none running it closes the
+        // dialog as Cancel does.
+        if (editPosition_ >= 0)
+            endTitleEditing();
+        else
+            reject();
         break;
     case Qt::Key_F1:
         if (const ModeFace* face = FaceOf(mode_))

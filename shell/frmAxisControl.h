@@ -24,8 +24,8 @@ enum AxisDialogMode : int16_t {
 // (restores), closes (minimises) or deletes the one picked, or edits the
 // titles: Modify puts the picked title into the title field, Enter takes it
 // into the list, Done stores every title in the axes and renews the captions
-// of their windows and the outline. Escape only ends an edit; Cancel drops
-// the titles not yet stored.
+// of their windows and the outline. Escape ends an edit, or closes the
+// dialog as Cancel when none runs; Cancel drops the titles not yet stored.
 //
 // Object names: lstAxes, txtTitle, vseCommand_0 (the action), vseCommand_1
 // (Cancel), vseCommand_2 (Done), lblHelp, imgLogo.

@@ -1,13 +1,15 @@
 #pragma once
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
 
-// The start-up screen: title and version, the legal notice, a progress bar
-// that grows in 23 steps of 200 ms, and OK, which ends the main window's
-// start-up wait at once.
+// The start-up screen: the logo, title and version, the legal notice, a
+// progress bar that grows in 23 steps of 200 ms, and OK, which ends the
+// main window's start-up wait at once. It keeps one size, centred on the
+// screen, while the bar grows.
 class frmStartup : public QWidget {
     Q_OBJECT
 public:
@@ -22,10 +24,13 @@ public:
 
 private:
     void Form_Load();
+    void SetProgressWidth(int width);
 
+    QLabel* imgLogo;
     QLabel* lblVersion;
     QLabel* lblCopyright;
     QLabel* lblDevelopedBy;
+    QFrame* picProgress;  // the groove the bar grows in
     QLabel* lblProgress;
     QPushButton* cmdOkay;
     QTimer* tmrSystem;

@@ -7,6 +7,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The desktop entry beside the program names the program and its icon.
+    QGuiApplication::setDesktopFileName("orvamis");
     Main(QCoreApplication::applicationDirPath().toStdString());
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "foundation/ui/frmMessageDisplay.h"
 
 #include "foundation/basGlobalFunctions.h"
+#include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ void FillBackground(QWidget* widget, const QColor& color, QPalette::ColorRole ro
 
 } // namespace
 
-frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget* parent)
+frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget* parent, QWidget* mainWindow)
     : QDialog(parent)
     , vseTitle_(new QLabel(this))
     , imgLogo_(new QLabel(this))
@@ -77,7 +78,11 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
 
     setWindowTitle(QString::fromStdString(message.caption));
     vseTitle_->setText(QString::fromStdString(message.title));
-    imgLogo_->setPixmap(QApplication::windowIcon().pixmap(Px(975), Px(975)));
+    platform::TakeMainWindowLook(this, mainWindow, imgLogo_);
+    // The logo area is small: a larger logo is shown reduced, not cut.
+    const QPixmap logo = imgLogo_->pixmap();
+    if (logo.width() > imgLogo_->width() || logo.height() > imgLogo_->height())
+        imgLogo_->setPixmap(logo.scaled(imgLogo_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imgMessage_->setPixmap(IconPicture(message.icon, style()));
     lblMessage_->setTextFormat(Qt::PlainText);
     lblMessage_->setText(DisplayLines(message.text));
@@ -164,7 +169,7 @@ void QtMessageDisplay::RestoreDefaultCursor()
 
 int16_t QtMessageDisplay::ShowMessage(const MessageComposition& message)
 {
-    frmMessageDisplay dialog(message, QApplication::activeWindow());
+    frmMessageDisplay dialog(message, QApplication::activeWindow(), mainWindow_);
     QCoreApplication::processEvents();
     RestoreDefaultCursor();
     dialog.exec();

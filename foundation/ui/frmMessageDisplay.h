@@ -12,11 +12,13 @@ class QScrollArea;
 // The message dialog: title panel, logo, the icon of the kind, the text and
 // three buttons in a row, laid out as composed by ComposeMessage. A button
 // returns its result; closing the dialog otherwise (Escape, the close box)
-// returns the composition's close result.
+// returns the composition's close result. The icon and the logo are those of
+// the main window, when one is given.
 class frmMessageDisplay : public QDialog {
     Q_OBJECT
 public:
-    explicit frmMessageDisplay(const MessageComposition& message, QWidget* parent = nullptr);
+    explicit frmMessageDisplay(const MessageComposition& message, QWidget* parent = nullptr,
+                               QWidget* mainWindow = nullptr);
 
     // The result of the pressed button, or the close result.
     int16_t nResult() const { return result_; }
@@ -40,11 +42,16 @@ private:
 };
 
 // The message dialog and the plain critical box as the message system shows
-// them; installed at start-up.
+// them; installed at start-up by the main window, whose icon and logo the
+// message dialog wears.
 class QtMessageDisplay : public platform::MessageDisplay {
 public:
+    explicit QtMessageDisplay(QWidget* mainWindow = nullptr) : mainWindow_(mainWindow) {}
     void Beep() override;
     void RestoreDefaultCursor() override;
     int16_t ShowMessage(const MessageComposition& message) override;
     void ShowCriticalBox(const std::string& title, const std::string& body) override;
+
+private:
+    QWidget* mainWindow_;
 };

@@ -1,22 +1,123 @@
 #include "platform/qt/HelpViewer.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <array>
 
 namespace platform {
+
+namespace {
+
+constexpr QSize kPreferredSize(640, 480);
+constexpr QSize kSmallestSize(280, 240);
+
+// The frame rectangle that covers the visible buttons of a dialog, in
+// screen coordinates (empty when it has none).
+QRect ButtonsOf(QWidget* dialog)
+{
+    QRect covered;
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->isVisible())
+            covered |= QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+    return covered;
+}
+
+int Clamped(int value, int low, int high)
+{
+    return std::max(low, std::min(value, high));
+}
+
+} // namespace
+
+QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& preferred, const QSize& smallest)
+{
+    struct Strip {
+        QRect area;
+        bool horizontal;  // beside keepClear to the left or right
+    };
+    const std::array<Strip, 4> strips{{
+        {QRect(QPoint(keepClear.right() + 1, screen.top()), screen.bottomRight()), true},
+        {QRect(screen.topLeft(), QPoint(keepClear.left() - 1, screen.bottom())), true},
+        {QRect(QPoint(screen.left(), keepClear.bottom() + 1), screen.bottomRight()), false},
+        {QRect(screen.topLeft(), QPoint(screen.right(), keepClear.top() - 1)), false},
+    }};
+    QRect best;
+    for (const Strip& strip : strips) {
+        const QSize size = preferred.boundedTo(strip.area.size());
+        if (size.width() < smallest.width() || size.height() < smallest.height())
+            continue;
+        if (best.isValid() && size.width() * size.height() <= best.width() * best.height())
+            continue;
+        QRect place(QPoint(), size);
+        if (strip.horizontal) {
+            const int x = strip.area.left() > keepClear.left() ? strip.area.left() : strip.area.right() - size.width() + 1;
+            const int y = Clamped(keepClear.top() + (keepClear.height() - size.height()) / 2, strip.area.top(),
+                                  strip.area.bottom() - size.height() + 1);
+            place.moveTo(x, y);
+        } else {
+            const int x = Clamped(keepClear.left() + (keepClear.width() - size.width()) / 2, strip.area.left(),
+                                  strip.area.right() - size.width() + 1);
+            const int y = strip.area.top() > keepClear.top() ? strip.area.top() : strip.area.bottom() - size.height() + 1;
+            place.moveTo(x, y);
+        }
+        best = place;
+    }
+    return best;
+}
 
 HelpViewer::HelpViewer(QWidget* owner)
     : QWidget(owner, Qt::Window)
     , browser_(new QTextBrowser(this))
+    , back_(new QAction(this))
+    , forward_(new QAction(this))
 {
     setObjectName("HelpViewer");
     browser_->setObjectName("helpBrowser");
+    back_->setObjectName("helpBack");
+    forward_->setObjectName("helpForward");
+    back_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    forward_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    back_->setShortcut(QKeySequence::Back);
+    forward_->setShortcut(QKeySequence::Forward);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+    connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::ShowTitle);
+
+    auto* tools = new QToolBar(this);
+    tools->setObjectName("helpToolbar");
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tools->addAction(back_);
+    tools->addAction(forward_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tools);
     layout->addWidget(browser_);
-    resize(640, 480);
+    SetTexts();
+    resize(kPreferredSize);
+}
+
+void HelpViewer::SetTexts()
+{
+    // Qt's own words for the two steps, so that they follow Qt's language.
+    back_->setText(QCoreApplication::translate("QFileDialog", "Back"));
+    forward_->setText(QCoreApplication::translate("QFileDialog", "Forward"));
 }
 
 bool HelpViewer::ShowPage(const QString& pageFile)
@@ -25,17 +126,79 @@ bool HelpViewer::ShowPage(const QString& pageFile)
     if (!page.isFile())
         return false;
     browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()), QTextDocument::HtmlResource);
-    const QString title = browser_->documentTitle();
-    setWindowTitle(title.isEmpty() ? page.completeBaseName() : title);
+    ShowTitle();
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog && dialog != this)
+        AttachTo(dialog);
     show();
     raise();
     activateWindow();
     return true;
 }
 
+void HelpViewer::ShowTitle()
+{
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.isEmpty() ? QFileInfo(CurrentPage()).completeBaseName() : title);
+}
+
+void HelpViewer::AttachTo(QWidget* dialog)
+{
+    if (dialog_ != dialog) {
+        if (dialog_)
+            dialog_->removeEventFilter(this);
+        dialog_ = dialog;
+        dialog->installEventFilter(this);
+    }
+    // A window stacked over the dialog is not blocked by it.
+    create();
+    if (QWindow* window = windowHandle())
+        window->setTransientParent(dialog->windowHandle());
+    QScreen* screen = dialog->screen();
+    if (!screen)
+        return;
+    QRect place = PlaceBeside(screen->availableGeometry(), dialog->frameGeometry(), kPreferredSize, kSmallestSize);
+    if (!place.isValid())
+        place = PlaceBeside(screen->availableGeometry(), ButtonsOf(dialog), kPreferredSize, kSmallestSize);
+    if (!place.isValid())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    resize(place.size() - frame);
+    move(place.topLeft());
+}
+
 QString HelpViewer::CurrentPage() const
 {
     return browser_->source().toLocalFile();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool HelpViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    // The page was about the dialog: it goes when the dialog goes.
+    if (watched == dialog_ && event->type() == QEvent::Hide) {
+        dialog_->removeEventFilter(this);
+        dialog_ = nullptr;
+        close();
+        if (QWindow* window = windowHandle())
+            window->setTransientParent(parentWidget() ? parentWidget()->windowHandle() : nullptr);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpViewer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        SetTexts();
 }
 
 } // namespace platform

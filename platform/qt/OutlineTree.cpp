@@ -1,7 +1,10 @@
 #include "platform/qt/OutlineTree.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -12,7 +15,9 @@ OutlineTree::OutlineTree(QWidget* parent)
     setColumnCount(1);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
-    setRootIsDecorated(true);
+    setRootIsDecorated(false);
+    setTextElideMode(Qt::ElideNone);
+    header()->setStretchLastSection(true);
     connect(this, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) { item->setExpanded(true); });
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
         const int line = LineOfItem(item);
@@ -25,6 +30,7 @@ void OutlineTree::Clear()
 {
     lines_.clear();
     clear();
+    LinesEdited();
 }
 
 int OutlineTree::AddLine(const QString& text, int indent)
@@ -39,6 +45,7 @@ int OutlineTree::AddLine(const QString& text, int indent)
     auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
     item->setText(0, text);
     lines_.push_back({item, indent, 0});
+    LinesEdited();
     return LineCount() - 1;
 }
 
@@ -88,6 +95,38 @@ QTreeWidgetItem* OutlineTree::LineItem(int line) const
     if (line < 0 || line >= LineCount())
         return nullptr;
     return lines_[static_cast<size_t>(line)].item;
+}
+
+int OutlineTree::WidestLine() const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int iconSpace = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this) + 4;
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 4;
+    int widest = 0;
+    for (const Line& line : lines_) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = line.item->parent(); up; up = up->parent())
+            ++depth;
+        const int width = depth * indentation() + iconSpace + metrics.horizontalAdvance(line.item->text(0)) + margins;
+        widest = std::max(widest, width);
+    }
+    return widest;
+}
+
+int OutlineTree::NeededWidth() const
+{
+    const int scrollBar = verticalScrollBar()->isVisible() ? verticalScrollBar()->sizeHint().width() : 0;
+    return WidestLine() + 2 * frameWidth() + scrollBar;
+}
+
+void OutlineTree::LinesEdited()
+{
+    // A line wider than the outline makes the column wider than the view,
+    // which then scrolls.
+    header()->setMinimumSectionSize(std::max(WidestLine(), 1));
+    emit LinesChanged();
 }
 
 int OutlineTree::LineOfItem(const QTreeWidgetItem* item) const

@@ -8,7 +8,8 @@ namespace platform {
 // An outline: numbered lines (0, 1, 2, ...) each with a text, an indent
 // (0 the root; a line hangs below the nearest earlier line of a smaller
 // indent) and a picture type (0 plain, 2 marked). Every line stays
-// expanded: a collapse is undone at once.
+// expanded: a collapse is undone at once, and no line shows an expand
+// arrow. A line wider than the outline scrolls, it is never cut short.
 class OutlineTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -30,10 +31,19 @@ public:
     int ListIndex() const;
     // The item of a line (nullptr when there is none), e.g. to click it.
     QTreeWidgetItem* LineItem(int line) const;
+    // The width that shows every line whole, marked or not, frame and
+    // scroll bar included.
+    int NeededWidth() const;
 
 signals:
     // A line was clicked.
     void LineClicked(int line);
+    // Lines were added or the outline was cleared.
+    void LinesChanged();
+
+protected:
+    // No expand arrows: the outline cannot be collapsed.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 
 private:
     struct Line {
@@ -42,6 +52,9 @@ private:
         int picture;
     };
     int LineOfItem(const QTreeWidgetItem* item) const;
+    // The width of the widest line's item, marked.
+    int WidestLine() const;
+    void LinesEdited();
 
     std::vector<Line> lines_;
 };

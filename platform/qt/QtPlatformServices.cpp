@@ -3,11 +3,15 @@
 #include "platform/qt/HelpViewer.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -29,7 +33,90 @@ QScreen* ScreenOf(QWidget* widget)
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
+// The size the window's frame will have: a window not yet shown takes its
+// size hint when it shows, unless it was given a size.
+QSize FrameSizeOf(QWidget* window)
+{
+    if (window->isVisible() || window->testAttribute(Qt::WA_Resized))
+        return window->frameGeometry().size();
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QSize size = window->sizeHint().expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
+    const QRect frame = window->frameGeometry();
+    return size + (frame.size() - window->geometry().size());
+}
+
+QPoint CentredPosition(QWidget* window)
+{
+    QScreen* screen = ScreenOf(window);
+    if (!screen)
+        return window->frameGeometry().topLeft();
+    const QRect area = screen->geometry();
+    const QSize size = FrameSizeOf(window);
+    QPoint position(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    // A window larger than the screen keeps its title bar on the screen.
+    const QRect available = screen->availableGeometry();
+    return QPoint(std::max(position.x(), available.x()), std::max(position.y(), available.y()));
+}
+
+// Keeps a window centred through the size changes the program makes after
+// centring it: the first showing (which sizes a window to its contents) and
+// the layout requests of its controls. A window no longer where it was
+// centred has been moved by the user and is left there.
+class CentringKeeper : public QObject {
+public:
+    explicit CentringKeeper(QWidget* window)
+        : QObject(window)
+        , window_(window)
+    {
+        setObjectName("centringKeeper");
+        window->installEventFilter(this);
+    }
+
+    void Centre()
+    {
+        centredAt_ = CentredPosition(window_);
+        window_->move(centredAt_);
+        keeping_ = true;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != window_ || !keeping_)
+            return false;
+        if (event->type() == QEvent::Show) {
+            KeepCentred();
+        } else if (event->type() == QEvent::LayoutRequest && window_->isVisible()) {
+            if (QLayout* layout = window_->layout())
+                layout->activate();
+            KeepCentred();
+        }
+        return false;
+    }
+
+private:
+    void KeepCentred()
+    {
+        keeping_ = keeping_ && window_->frameGeometry().topLeft() == centredAt_;
+        if (keeping_)
+            Centre();
+    }
+
+    QWidget* window_;
+    QPoint centredAt_;
+    bool keeping_ = false;
+};
+
 } // namespace
+
+void CenterOnScreen(QWidget* window)
+{
+    if (!window)
+        return;
+    QObject* existing = window->findChild<QObject*>("centringKeeper", Qt::FindDirectChildrenOnly);
+    auto* keeper = existing ? static_cast<CentringKeeper*>(existing) : new CentringKeeper(window);
+    keeper->Centre();
+}
 
 QtPlatformServices::QtPlatformServices(QWidget* helpOwner)
     : helpOwner_(helpOwner)
@@ -48,12 +135,7 @@ void QtPlatformServices::CenterWindow(Window* window)
     if (!widget)
         return;
     widget->setWindowState(widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    QScreen* screen = ScreenOf(widget);
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    const QSize size = widget->frameGeometry().size();
-    widget->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    CenterOnScreen(widget);
 }
 
 void QtPlatformServices::WaitForTimer(int32_t milliseconds, int16_t& doneFlag)

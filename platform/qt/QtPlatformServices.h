@@ -12,6 +12,12 @@ namespace platform {
 Window* ToWindow(QWidget* widget);
 QWidget* ToWidget(Window* window);
 
+// Centres a top-level window on its screen, frame included, at the size it
+// has or, before its first showing, at the size it will show with. The
+// window stays centred while the program changes its size (its first
+// showing, lists filled on activation) until the user moves it.
+void CenterOnScreen(QWidget* window);
+
 // The platform services on Qt: the screen's depth, centring on the screen,
 // waiting on the event loop and the help window owned by the main window.
 class QtPlatformServices : public PlatformServices {

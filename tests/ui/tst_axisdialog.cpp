@@ -172,6 +172,30 @@ private slots:
         QVERIFY(run->TreeLines().contains("1:Axis # 1"));
     }
 
+    // Escape closes the dialog as Cancel does; during a title edit it ends
+    // the edit first.
+    void escapeClosesTheDialog()
+    {
+        for (int16_t mode : {kAxisDialogOpen, kAxisDialogClose, kAxisDialogDelete, kAxisDialogSetModifyTitle}) {
+            QVERIFY(WithAxisDialog(run->Main(), mode, [](QWidget* dialog) {
+                ClickEntry(dialog, 1);
+                QTest::keyClick(Axes(dialog), Qt::Key_Escape);
+                QVERIFY(!dialog->isVisible());
+            }));
+        }
+        QCOMPARE(nFctGetUsedAxisCount(), int16_t(3));
+        QVERIFY(!AxisWindow(2, 0)->isMinimized());
+
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [](QWidget* dialog) {
+            EditTitle(dialog, 0, "Lift");
+            QTest::keyClick(TitleField(dialog), Qt::Key_Escape);
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+        }));
+        QCOMPARE(sFctGetAxisTitle(1), std::string());
+    }
+
     void deleteAnsweredNoKeepsEverything()
     {
         gbPromptDeleteAxis = -1;

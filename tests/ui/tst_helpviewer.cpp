@@ -9,13 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
 
-void WritePage(const QString& file, const QByteArray& html)
+// Writes a page into the help folder of the application folder.
+void WritePage(const QString& name, const QByteArray& html)
 {
-    QFile page(file);
+    const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
+    QDir().mkpath(help);
+    QFile page(help + name);
     QVERIFY(page.open(QIODevice::WriteOnly));
     page.write(html);
 }
@@ -38,10 +42,8 @@ private slots:
     void topicOpensInAWindowOwnedByTheMainWindow()
     {
         testing_support::TestAppFolder folder;
-        const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
-        QDir().mkpath(help);
-        WritePage(help + "Sample.htm", "<html><head><title>Sample topic</title></head>"
-                                        "<body><h1>Sample heading</h1><p>Sample body.</p></body></html>");
+        WritePage("Sample.htm", "<html><head><title>Sample topic</title></head>"
+                                "<body><h1>Sample heading</h1><p>Sample body.</p></body></html>");
         MDIMain window;
         window.show();
 
@@ -59,6 +61,70 @@ private slots:
         SubShowHelpTopic("NoSuchTopic.htm");
         QVERIFY(viewer->CurrentPage().endsWith("/help/Sample.htm"));
         QCOMPARE(window.findChildren<platform::HelpViewer*>().size(), 1);
+    }
+
+    // A link followed, Back and Forward on the toolbar, Escape closes.
+    void backForwardAndEscape()
+    {
+        testing_support::TestAppFolder folder;
+        WritePage("First.htm", "<html><head><title>First topic</title></head>"
+                               "<body><p>Go to the <a href=\"Second.htm\">second page</a>.</p></body></html>");
+        WritePage("Second.htm", "<html><head><title>Second topic</title></head><body><p>Two.</p></body></html>");
+        MDIMain window;
+        window.show();
+        SubShowHelpTopic("First.htm");
+        platform::HelpViewer* viewer = ViewerOf(window);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        auto* back = viewer->findChild<QAction*>("helpBack");
+        auto* forward = viewer->findChild<QAction*>("helpForward");
+        auto* tools = viewer->findChild<QToolBar*>("helpToolbar");
+        QVERIFY(back && forward && tools);
+        QVERIFY(!back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+
+        auto* browser = viewer->findChild<QTextBrowser*>("helpBrowser");
+        QTextCursor link = browser->document()->find("second page");
+        link.setPosition(link.selectionStart() + 2);
+        const QPoint onLink = browser->cursorRect(link).center();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, onLink);
+        QTRY_VERIFY(viewer->CurrentPage().endsWith("/Second.htm"));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Second topic"));
+        QVERIFY(back->isEnabled());
+
+        QTest::mouseClick(tools->widgetForAction(back), Qt::LeftButton);
+        QVERIFY(viewer->CurrentPage().endsWith("/First.htm"));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("First topic"));
+        QVERIFY(!back->isEnabled());
+        QVERIFY(forward->isEnabled());
+        QTest::mouseClick(tools->widgetForAction(forward), Qt::LeftButton);
+        QVERIFY(viewer->CurrentPage().endsWith("/Second.htm"));
+
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
+    }
+
+    // Beside the dialog in the free strip that gives the most room; nothing
+    // when no strip holds the smallest size.
+    void placeBesideADialog_data()
+    {
+        QTest::addColumn<QRect>("dialog");
+        QTest::addColumn<QRect>("place");
+        // Right strip 1024 - 687 = 337 wide: the width bounded, the height
+        // preferred, centred on the dialog's middle (384 - 240 = 144).
+        QTest::newRow("right") << QRect(337, 158, 350, 452) << QRect(687, 144, 337, 480);
+        // Left 100 and right 124 wide are too narrow: below, 768 - 400 = 368
+        // high, centred under the dialog (500 - 320 = 180).
+        QTest::newRow("below") << QRect(100, 100, 800, 300) << QRect(180, 400, 640, 368);
+        // Left strip 600 wide, right 24: the left one, ending at the dialog.
+        QTest::newRow("left") << QRect(600, 0, 400, 768) << QRect(0, 144, 600, 480);
+        QTest::newRow("no room") << QRect(10, 10, 1004, 748) << QRect();
+    }
+
+    void placeBesideADialog()
+    {
+        QFETCH(QRect, dialog);
+        QFETCH(QRect, place);
+        QCOMPARE(platform::PlaceBeside(QRect(0, 0, 1024, 768), dialog, QSize(640, 480), QSize(280, 240)), place);
     }
 
     void unknownTopicShowsNothing()

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <cmath>
@@ -53,6 +54,30 @@ private slots:
         early.tmrSystem_Timer();
         QCOMPARE(early.ProgressWidth(), full);
         QVERIFY(!early.findChild<QTimer*>("tmrSystem")->isActive());
+    }
+
+    // The screen keeps its size, in the middle of the screen, and its texts
+    // their places while the bar grows.
+    void screenKeepsItsSize()
+    {
+        frmStartup screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        screen.tmrSystem_Timer();
+        const QSize first = screen.size();
+        const QRect notice = screen.findChild<QLabel*>("lblCopyright")->geometry();
+        const QRect ok = screen.findChild<QPushButton*>("cmdOkay")->geometry();
+        QVERIFY(screen.ProgressWidth() < screen.FullWidth());
+        for (int tick = 2; tick <= 24; ++tick)
+            screen.tmrSystem_Timer();
+        QApplication::processEvents();
+        QCOMPARE(screen.ProgressWidth(), screen.FullWidth());
+        QCOMPARE(screen.size(), first);
+        QCOMPARE(screen.findChild<QLabel*>("lblCopyright")->geometry(), notice);
+        QCOMPARE(screen.findChild<QPushButton*>("cmdOkay")->geometry(), ok);
+        const QPoint middle = screen.screen()->geometry().center();
+        QVERIFY(qAbs(screen.frameGeometry().center().x() - middle.x()) <= 1);
+        QVERIFY(qAbs(screen.frameGeometry().center().y() - middle.y()) <= 1);
     }
 
     // The offscreen screen is 800 x 600.

@@ -1,0 +1,312 @@
+// What a user sees first, on a 1024 x 768 screen: the program's icon and
+// logo on its windows, dialogs in the middle of the screen, the help window
+// beside the dialog that asked for it, Qt's own texts in the program's
+// language and an outline that shows its lines whole.
+#include "design/frmAxisDesign.h"
+#include "foundation/basAppPaths.h"
+#include "foundation/basTextResources.h"
+#include "foundation/ui/frmMessageDisplay.h"
+#include "platform/qt/HelpViewer.h"
+#include "platform/qt/OutlineTree.h"
+#include "profile/frmProfile.h"
+#include "shell/Main.h"
+#include "shell/basWindowSlots.h"
+#include "shell/frmAxisControl.h"
+#include "shell/frmOptions.h"
+#include "shell/frmUnits.h"
+#include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTemporaryFile>
+#include <QtTest>
+
+using dialog_tests::WhenModalShows;
+using testing_support::ProgramRun;
+
+namespace {
+
+QRect ScreenArea()
+{
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+// The visible push buttons of a dialog in screen coordinates.
+QList<QRect> ButtonsOnScreen(QWidget* dialog)
+{
+    QList<QRect> buttons;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->isVisible())
+            buttons << QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+    return buttons;
+}
+
+QImage PictureOf(const QIcon& icon)
+{
+    return icon.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage ProgramPicture()
+{
+    return QImage(QString::fromStdString(gsImagePath + "Orvamis.PNG")).convertToFormat(QImage::Format_ARGB32);
+}
+
+// The menu entries' texts without their access-key marks.
+QStringList EntryTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << action->text().remove('&');
+    return texts;
+}
+
+enum class Shown { Units, Options, OpenAxis, SetTitle, Message };
+
+// Opens a dialog of the main window as the user does.
+void Open(ProgramRun& run, Shown dialog)
+{
+    switch (dialog) {
+    case Shown::Units: run.Trigger("mnuUnitsFunction_3"); break;
+    case Shown::Options: run.Trigger("mnuFileFunction_8"); break;
+    case Shown::OpenAxis: run.Trigger("mnuAxisSub_1"); break;
+    case Shown::SetTitle: run.Trigger("mnuAxisSub_5"); break;
+    case Shown::Message: run.Trigger("mnuAxisSub_0"); break;  // the fourth axis: message 2001
+    }
+}
+
+} // namespace
+
+class TestLook : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        run_ = std::make_unique<ProgramRun>();
+        QVERIFY(run_->Start());
+        // Three axes, and No to the question whether to save them.
+        run_->Trigger("mnuAxisSub_0");
+        run_->Trigger("mnuAxisSub_0");
+        QCOMPARE(run_->ChildCaptions().size(), 9);
+        run_->Messages().answers = {kResultNo, kResultNo, kResultNo};
+    }
+
+    void cleanup()
+    {
+        platform::InstallMessageDisplay(&run_->Messages());
+        run_.reset();
+    }
+
+    void theScreenIs1024By768() { QCOMPARE(ScreenArea().size(), QSize(1024, 768)); }
+
+    // The program's own picture on the main window, its axis windows and
+    // its dialogs; the logo on the dialogs that show one.
+    void iconAndLogo()
+    {
+        UseMessageDialog();
+        MDIMain* main = run_->Main();
+        QVERIFY(!ProgramPicture().isNull());
+        QCOMPARE(PictureOf(main->windowIcon()), ProgramPicture());
+        QCOMPARE(PictureOf(QGuiApplication::windowIcon()), ProgramPicture());
+        for (int16_t axis : {1, 2, 3})
+            QCOMPARE(PictureOf(AxisDesignWindow(axis)->windowIcon()), ProgramPicture());
+
+        for (Shown dialog : {Shown::Units, Shown::SetTitle, Shown::Message}) {
+            bool seen = false;
+            WhenModalShows([&seen](QWidget* shown) {
+                QCOMPARE(PictureOf(shown->windowIcon()), ProgramPicture());
+                auto* logo = shown->findChild<QLabel*>("imgLogo");
+                QVERIFY(logo && logo->isVisible());
+                QVERIFY(!logo->pixmap().isNull());
+                // The whole logo is in sight.
+                QVERIFY(logo->contentsRect().width() >= logo->pixmap().width());
+                QVERIFY(logo->contentsRect().height() >= logo->pixmap().height());
+                seen = true;
+            });
+            Open(*run_, dialog);
+            QVERIFY(seen);
+        }
+
+        // A desktop entry beside the program names it and its icon.
+        QFile entry(QString::fromStdString(testing_support::BuiltAppFolder() + "orvamis.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY(text.startsWith("[Desktop Entry]"));
+        QVERIFY(text.contains("\nName=Orvamis Kestravo\n"));
+        const QString icon = text.section("\nIcon=", 1).section('\n', 0, 0);
+        QVERIFY2(QFile::exists(icon), qPrintable(icon));
+    }
+
+    void dialogsAreCentred_data()
+    {
+        QTest::addColumn<Shown>("dialog");
+        QTest::newRow("units") << Shown::Units;
+        QTest::newRow("options") << Shown::Options;
+        QTest::newRow("open axis") << Shown::OpenAxis;
+        QTest::newRow("set title") << Shown::SetTitle;
+        QTest::newRow("message") << Shown::Message;
+    }
+
+    // Centred on the screen with the size it shows with, every button on
+    // the screen.
+    void dialogsAreCentred()
+    {
+        QFETCH(Shown, dialog);
+        UseMessageDialog();
+        bool seen = false;
+        WhenModalShows([&seen](QWidget* shown) {
+            const QPoint centre = shown->frameGeometry().center();
+            QVERIFY2(qAbs(centre.x() - ScreenArea().center().x()) <= 2, qPrintable(QString::number(centre.x())));
+            QVERIFY2(qAbs(centre.y() - ScreenArea().center().y()) <= 2, qPrintable(QString::number(centre.y())));
+            const QList<QRect> buttons = ButtonsOnScreen(shown);
+            QVERIFY(!buttons.isEmpty());
+            for (const QRect& button : buttons)
+                QVERIFY(ScreenArea().contains(button));
+            seen = true;
+        });
+        Open(*run_, dialog);
+        QVERIFY(seen);
+    }
+
+    // F1 in a dialog: the help window beside it, usable while the dialog is
+    // open (Escape closes it), and gone with the dialog.
+    void helpWindowBesideTheDialog()
+    {
+        platform::HelpViewer* viewer = nullptr;
+        bool seen = false;
+        WhenModalShows([&](QWidget* dialog) {
+            QTest::keyClick(dialog, Qt::Key_F1);
+            viewer = run_->Main()->findChild<platform::HelpViewer*>();
+            QVERIFY(viewer && viewer->isVisible());
+            QVERIFY(viewer->CurrentPage().endsWith("/UnitsSetup.htm"));
+            QVERIFY(ScreenArea().contains(viewer->frameGeometry()));
+            for (const QRect& button : ButtonsOnScreen(dialog))
+                QVERIFY(!viewer->frameGeometry().intersects(button));
+
+            // Typed into the help window as the window system delivers it.
+            QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+            QTRY_VERIFY(!viewer->isVisible());
+            QVERIFY(dialog->isVisible());
+
+            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY(viewer->isVisible());
+            seen = true;
+        });
+        Open(*run_, Shown::Units);
+        QVERIFY(seen);
+        QVERIFY(viewer && !viewer->isVisible());
+    }
+
+    // The file dialog, the overwrite question and the child windows' system
+    // menus follow the language of the program.
+    void qtTextsFollowTheLanguage()
+    {
+        run_->Trigger("mnuLanguage_2");
+        QCOMPARE(gnLanguageOffset, int16_t(1000));
+        QVERIFY(EntryTexts(AxisDesignWindow(1)->systemMenu()).contains("Minimieren"));
+        run_->Main()->SetFileDialogRunner(nullptr);
+        QStringList buttons;
+        WhenModalShows([&buttons](QWidget* dialog) {
+            QVERIFY(qobject_cast<QFileDialog*>(dialog));
+            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                buttons << button->text().remove('&');
+        });
+        run_->Trigger("mnuFileFunction_1");
+        QCOMPARE(buttons, (QStringList{"Öffnen", "Abbrechen"}));
+
+        run_->Trigger("mnuLanguage_0");
+        QVERIFY(EntryTexts(AxisDesignWindow(1)->systemMenu()).contains("Minimize"));
+        buttons.clear();
+        WhenModalShows([&buttons](QWidget* dialog) {
+            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                buttons << button->text().remove('&');
+        });
+        run_->Trigger("mnuFileFunction_1");
+        QCOMPARE(buttons, (QStringList{"Open", "Cancel"}));
+    }
+
+    // In German, with a long file name and the longest line marked, every
+    // line of the outline shows whole, and no line has an expand arrow.
+    void outlineLinesShowWhole()
+    {
+        run_->Trigger("mnuLanguage_2");
+        run_->Trigger("mnuAxisSub_0");
+        run_->Trigger("mnuAxisSub_0");
+        gsCurrentFile = "/tmp/Verpackungsmaschine_A.dat";  // 25 characters of name: shown whole
+        SubRefreshAxisTree();
+        ProfileWindow(3)->BringToFront();
+        platform::OutlineTree* tree = run_->Main()->OutTree();
+        QTRY_COMPARE(tree->PictureType(11), int(platform::OutlineTree::kPictureMarked));
+        QCOMPARE(tree->LineText(0), QStringLiteral("Verpackungsmaschine_A.dat"));
+        QApplication::processEvents();
+
+        const QImage picture = tree->viewport()->grab().toImage();
+        for (int line = 0; line < tree->LineCount(); ++line) {
+            QTreeWidgetItem* item = tree->LineItem(line);
+            QFont font = item->font(0);
+            const QRect rect = tree->visualItemRect(item);
+            const int textWidth = QFontMetrics(font).horizontalAdvance(item->text(0));
+            QVERIFY2(rect.left() + textWidth <= tree->viewport()->width(), qPrintable(item->text(0)));
+            // The strip before a line that has lines below it is plain.
+            const QRect branch(rect.left() - tree->indentation(), rect.top(), tree->indentation(), rect.height());
+            if (item->childCount() > 0 && branch.left() >= 0) {
+                const QRgb plain = picture.pixel(branch.topLeft());
+                for (int x = branch.left(); x <= branch.right(); ++x)
+                    for (int y = branch.top(); y <= branch.bottom(); ++y)
+                        QVERIFY2(picture.pixel(x, y) == plain, qPrintable(item->text(0)));
+            }
+        }
+    }
+
+    // The user can widen the side panel by dragging its edge.
+    void sidePanelWidens()
+    {
+        auto* splitter = run_->Main()->findChild<QSplitter*>("sideSplitter");
+        QVERIFY(splitter);
+        QWidget* panel = run_->Main()->findChild<QWidget*>("picControlBar");
+        const int before = panel->width();
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(80, 0), handle->mapToGlobal(grip + QPoint(80, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &drag);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(80, 0));
+        QTRY_COMPARE(panel->width(), before + 80);
+    }
+
+private:
+    // The program's own message dialog in place of the recording one.
+    void UseMessageDialog()
+    {
+        display_ = std::make_unique<QtMessageDisplay>(run_->Main());
+        platform::InstallMessageDisplay(display_.get());
+    }
+
+    std::unique_ptr<ProgramRun> run_;
+    std::unique_ptr<QtMessageDisplay> display_;
+};
+
+// The tests run on an offscreen screen of 1024 x 768 pixels.
+int main(int argc, char** argv)
+{
+    QTemporaryFile screens;
+    if (!screens.open())
+        return 1;
+    screens.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1024, "height": 768,
+                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toLocal8Bit());
+    QApplication app(argc, argv);
+    TestLook test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_look.moc"
