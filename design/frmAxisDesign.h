@@ -1,7 +1,34 @@
 #pragma once
 #include "shell/AxisChildWindow.h"
 
-// The axis design window of one axis.
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class QWidget;
+namespace platform {
+class FlexGrid;
+class ImageControl;
+}
+
+// One picture of the chain row: the image that shows a chain position, the
+// file loaded into it ("-1" while none) and its index among the pictures.
+struct ChainPictureRec {
+    platform::ImageControl* Picture = nullptr;
+    QString FileName = QStringLiteral("-1");
+    int16_t PictureIndex = 0;
+};
+
+// The axis design window of one axis: the row of pictures of the motor and
+// its mechanism chain with the palette and the chain commands, and the
+// mechanism, motor and load panels with their grids.
 class frmAxisDesign : public AxisChildWindow {
     Q_OBJECT
 public:
@@ -9,12 +36,118 @@ public:
     explicit frmAxisDesign(QWidget* parent = nullptr);
 
     // Refill the load, mechanism and motor grids from the axis record in the
-    // current display units.
+    // current display units; position -1 is the selected mechanism.
     void mSubWriteLoadDataToTable();
-    void mSubWriteMechanismDataToTable();
+    void mSubWriteMechanismDataToTable(int16_t position);
     void mSubWriteMotorDataToTable();
+
+    // The palette's Buffer tool takes the icon and tip text of the type;
+    // -1 first copies the selected element into the buffer and hands its
+    // type on to the design windows of the other axes.
+    void mSubAssignBufferIcon(int16_t mechanismType);
 
 signals:
     // A grid was refilled: 0 load, 1 mechanism, 2 motor.
     void TableRefreshed(int grid);
+
+protected:
+    void FirstActivationStep() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // ---- Window (frmAxisDesign.cpp) --------------------------------------------
+    void mSubBuildLayout();
+    void mSubInitToolbars();
+    QAction* mFctAddTool(QToolBar* bar, const char* key, int16_t textId);
+    void ActiveBar1_ToolClick(QAction* tool);
+    void mSubSelectLoadOption();
+    void mSubFindProfileForm();
+    void mSubClearMotor();
+    void cboLoad_Click();
+    void vseMechHelp_Click();
+    void vseClose_Click();
+    void mSubRefitGridRows();
+    // The profile window of the axis, nullptr when it is not loaded.
+    class frmProfile* ProfileForm() const;
+    // The tool of that key on the top toolbar or the palette.
+    QAction* Tool(const char* key) const;
+
+    // ---- Chain editor (frmAxisDesignChain.cpp) -----------------------------------
+    void ActiveBar2_ToolClick(QAction* tool);
+    void mSubResetToolButtons();
+    void mSubGetSelectedTool(int16_t& type, bool& fromBuffer, int16_t& position, struct MechRec& record);
+    bool mnFctCheckChainPosition(int16_t type, int16_t position, bool insert, bool show);
+    bool mnFctCheckAppend(int16_t type);
+    bool mnFctCheckInsert(int16_t position, int16_t type);
+    bool mnFctCheckReplace(int16_t position, int16_t type);
+    bool mnFctCheckCut(int16_t position);
+    bool mnFctConfirmChainChange(int16_t position);
+    void mSubRefreshOtherAxisBuffers(int16_t axis, int16_t type);
+    int16_t mnFctFindElementPosition(int16_t pictureIndex) const;
+    void mSubResetChainState();
+    void mSubAppend();
+    void mSubInsert();
+    void mSubReplace();
+    void mSubCut();
+    void mSubEnableElementTools(bool enable);
+    void mSubShowRefusal(bool toFront);
+    void imgMechanism_Click(int16_t index);
+    void imgMotor_Click();
+    void tmrSystem_Timer();
+
+    // ---- Pictures (frmAxisDesignPictures.cpp) ----------------------------------------
+    void mSubShowMotorPicture(bool show);
+    void mnFctAddPictureSlot(int16_t type);
+    platform::ImageControl* mFctNewPicture();
+    bool mSubLoadMechanismPicture(int16_t position);
+    void mSubArrangeMechanismPictures(int16_t position, bool deselect);
+    void mSubHighlightElement(bool on);
+    void mSubUnloadPicture(ChainPictureRec& picture);
+
+    // ---- Grids (frmAxisDesignGrids.cpp) -----------------------------------------------
+    void mSubSetupMotorGrid(int16_t rows);
+    void mSubSetupMechanismGrid(int16_t rows);
+    void mSubSetupLoadGrid(int16_t rows);
+    void mSubSetColors();
+    void mSubSetupReferenceGrids();
+
+    // ---- Controls ----------------------------------------------------------------
+    QToolBar* ActiveBar1 = nullptr;
+    QToolBar* ActiveBar2 = nullptr;
+    QWidget* picActiveBar2 = nullptr;
+    QFrame* picAxisDesign = nullptr;
+    platform::ImageControl* imgMotor = nullptr;
+    platform::ImageControl* imgCancel = nullptr;
+    QTimer* tmrSystem = nullptr;
+    QFrame* vseMechanism = nullptr;
+    QFrame* vseMotor = nullptr;
+    QFrame* vseLoad = nullptr;
+    QFrame* vseListBox = nullptr;
+    QPushButton* vseMechHelp = nullptr;
+    QPushButton* vseClose = nullptr;
+    QComboBox* cboLoad = nullptr;
+    platform::FlexGrid* vsfMechInfo = nullptr;
+    platform::FlexGrid* vsfMechanism = nullptr;
+    platform::FlexGrid* vsfMotorInfo = nullptr;
+    platform::FlexGrid* vsfMotor = nullptr;
+    platform::FlexGrid* vsfLoad = nullptr;
+
+    // ---- Chain state -----------------------------------------------------------------
+    int16_t mnMechanismCount = 0;
+    int16_t mnSelectedTool = -1;
+    int16_t mnSelectedPosition = -1;
+    int16_t mnSelectedPicture = -1;
+    bool mbMotorSelected = false;
+    std::vector<int16_t> manMechanismTypes;
+    std::vector<ChainPictureRec> maChainPictures;
+    int16_t mnPictureCounter = 0;
+    int16_t mnBlinkCount = 0;
+    int16_t mnProfileSlot = -1;
+    float msngPictureScale = 1.0f;
+
+    // ---- Grid data-row counts, kept by the grids' set-up routines ------------------
+    int16_t mnMotorDataRows = 0;
+    int16_t mnMechanismDataRows = 0;
+    int16_t mnLoadDataRows = 0;
 };

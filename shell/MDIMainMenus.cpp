@@ -391,7 +391,7 @@ void SubUpdateAllWindowsToUnits()
     for (int16_t slot = 1; slot <= nFctGetSlotUBound(); ++slot) {
         if (frmAxisDesign* design = AxisDesignWindow(slot)) {
             design->mSubWriteLoadDataToTable();
-            design->mSubWriteMechanismDataToTable();
+            design->mSubWriteMechanismDataToTable(-1);
             design->mSubWriteMotorDataToTable();
         }
     }
