@@ -110,6 +110,7 @@ frmAxisDesign::frmAxisDesign(QWidget* parent)
         setWindowIcon(main->windowIcon());
     mbMotorSelected = false;
     mSubSetupReferenceGrids();
+    mSubConnectGridEvents();
 }
 
 void frmAxisDesign::mSubBuildLayout()
