@@ -119,7 +119,9 @@ private:
     void mSubSetupParameterGrid(platform::FlexGrid* grid, QFrame* panel, int16_t captionId, int16_t formatId,
                                 const std::vector<double>& widths, int16_t rows);
     void mSubWriteParameterRow(platform::FlexGrid* grid, int row, const struct ParamRec& entry);
-    void mSubWriteInfoGrid(platform::FlexGrid* grid, const std::string& manufacturer, const std::string& productKey);
+    void mSubShowElementFill(platform::FlexGrid* grid, QFrame* panel, int16_t captionId, platform::FlexGrid* info,
+                             const std::string& manufacturer, const std::string& productKey);
+    void mSubMoveQuietly(platform::FlexGrid* grid, int row, int col);
 
     // ---- Grid editing (frmAxisDesignEditing.cpp) ----------------------------------------
     void mSubConnectGridEvents();

@@ -343,9 +343,7 @@ void frmAxisDesign::Grid_RowColChange(DesignGrid kind)
     }
     if (newRow == row && newCol == col)
         return;
-    mbGridMoving = true;
-    grid->SetRowCol(newRow, newCol);
-    mbGridMoving = false;
+    mSubMoveQuietly(grid, newRow, newCol);
 }
 
 void frmAxisDesign::Grid_GotFocus(DesignGrid kind)
@@ -354,9 +352,7 @@ void frmAxisDesign::Grid_GotFocus(DesignGrid kind)
         return;
     FlexGrid* grid = GridOf(kind);
     if (grid->Col() < ValueColumn(kind)) {
-        mbGridMoving = true;
-        grid->SetCol(ValueColumn(kind));
-        mbGridMoving = false;
+        mSubMoveQuietly(grid, grid->Row(), ValueColumn(kind));
     }
 }
 
@@ -366,9 +362,7 @@ void frmAxisDesign::Grid_LostFocus(DesignGrid kind)
         return;  // keeps its row
     FlexGrid* grid = GridOf(kind);
     const int col = grid->Col() == UnitColumn(kind) ? ValueColumn(kind) : grid->Col();
-    mbGridMoving = true;
-    grid->SetRowCol(-1, col);
-    mbGridMoving = false;
+    mSubMoveQuietly(grid, -1, col);
 }
 
 // ---- Storing ---------------------------------------------------------------------------------

@@ -130,14 +130,24 @@ void frmAxisDesign::mSubWriteParameterRow(FlexGrid* grid, int row, const ParamRe
     grid->SetCellForeColor(row, name + 2, colour);
 }
 
-void frmAxisDesign::mSubWriteInfoGrid(FlexGrid* grid, const std::string& manufacturer, const std::string& productKey)
+// The caption of the panel, its info grid, and no current cell in either.
+void frmAxisDesign::mSubShowElementFill(FlexGrid* grid, QFrame* panel, int16_t captionId, FlexGrid* info,
+                                        const std::string& manufacturer, const std::string& productKey)
 {
-    grid->SetTextMatrix(0, 0, Text(kManufacturerText));
-    grid->SetTextMatrix(0, 1, QString::fromStdString(manufacturer));
-    grid->SetTextMatrix(1, 0, Text(kProductKeyText));
-    grid->SetTextMatrix(1, 1, QString::fromStdString(productKey));
+    SetPanelCaption(panel, QString::fromStdString(sFctGetText(captionId)));
+    info->SetTextMatrix(0, 0, Text(kManufacturerText));
+    info->SetTextMatrix(0, 1, QString::fromStdString(manufacturer));
+    info->SetTextMatrix(1, 0, Text(kProductKeyText));
+    info->SetTextMatrix(1, 1, QString::fromStdString(productKey));
+    mSubMoveQuietly(grid, -1, grid->Col());
+    mSubMoveQuietly(info, -1, info->Col());
+}
+
+// Moves the current cell without the grid's RowColChange handling it.
+void frmAxisDesign::mSubMoveQuietly(FlexGrid* grid, int row, int col)
+{
     mbGridMoving = true;
-    grid->SetRow(-1);
+    grid->SetRowCol(row, col);
     mbGridMoving = false;
 }
 
@@ -154,9 +164,7 @@ void frmAxisDesign::mSubWriteLoadDataToTable()
         vsfLoad->SetTextMatrix(row, 0, mSubShowDataListBox(DesignGrid::Load, row, false) ? QStringLiteral("?") : QString());
     }
     mnLoadDataRows = count;
-    mbGridMoving = true;
-    vsfLoad->SetRow(-1);
-    mbGridMoving = false;
+    mSubMoveQuietly(vsfLoad, -1, vsfLoad->Col());
     emit TableRefreshed(0);
 }
 
@@ -171,22 +179,16 @@ void frmAxisDesign::mSubWriteMechanismDataToTable(int16_t position)
     MechRec mechanism;
     const int16_t count = nFctGetMechanism(AxisId(), position, mechanism);
     mSubSetupMechanismGrid(12);
+    // The set-up left every cell empty; the marks depend on the type only.
+    for (int row = 1; row <= count; ++row)
+        mSubWriteParameterRow(vsfMechanism, row, mechanism.MechanismData[static_cast<size_t>(row - 1)]);
     for (int row = 1; row < vsfMechanism->Rows(); ++row) {
-        if (row - 1 < count) {
-            mSubWriteParameterRow(vsfMechanism, row, mechanism.MechanismData[static_cast<size_t>(row - 1)]);
-        } else {
-            for (int col = 1; col <= 3; ++col)
-                vsfMechanism->SetTextMatrix(row, col, QString());
-        }
         const bool hasList = mSubShowDataListBox(DesignGrid::Mechanism, row, false) != 0;
         vsfMechanism->SetTextMatrix(row, 0, hasList ? QStringLiteral("?") : QString());
     }
     mnMechanismDataRows = count;
-    SetPanelCaption(vseMechanism, QString::fromStdString(sFctGetText(mechanism.TextID)));
-    mbGridMoving = true;
-    vsfMechanism->SetRow(-1);
-    mbGridMoving = false;
-    mSubWriteInfoGrid(vsfMechInfo, mechanism.Manufacturer, mechanism.ProductKey);
+    mSubShowElementFill(vsfMechanism, vseMechanism, mechanism.TextID, vsfMechInfo, mechanism.Manufacturer,
+                        mechanism.ProductKey);
     emit TableRefreshed(1);
 }
 
@@ -203,20 +205,10 @@ void frmAxisDesign::mSubWriteMotorDataToTable()
         count = nFctGetMotorRecord(axis, motor);
     }
     mSubSetupMotorGrid(9);
-    for (int row = 1; row < vsfMotor->Rows(); ++row) {
-        if (row - 1 < count) {
-            mSubWriteParameterRow(vsfMotor, row, motor.MotorData[static_cast<size_t>(row - 1)]);
-        } else {
-            for (int col = 0; col <= 2; ++col)
-                vsfMotor->SetTextMatrix(row, col, QString());
-        }
-    }
+    for (int row = 1; row <= count; ++row)
+        mSubWriteParameterRow(vsfMotor, row, motor.MotorData[static_cast<size_t>(row - 1)]);
     mnMotorDataRows = count;
-    SetPanelCaption(vseMotor, QString::fromStdString(sFctGetText(motor.TextID)));
-    mbGridMoving = true;
-    vsfMotor->SetRow(-1);
-    mbGridMoving = false;
-    mSubWriteInfoGrid(vsfMotorInfo, motor.Manufacturer, motor.ProductKey);
+    mSubShowElementFill(vsfMotor, vseMotor, motor.TextID, vsfMotorInfo, motor.Manufacturer, motor.ProductKey);
     emit TableRefreshed(2);
 }
 

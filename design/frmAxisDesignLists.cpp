@@ -93,6 +93,8 @@ void frmAxisDesign::mSubSetupReferenceGrids()
         {&vsfDensity, "vsfDensity", 295, {0.50, 0.25, 0.25}},
         {&vsfEfficiency, "vsfEfficiency", 296, {0.70, 0.30}},
     }};
+    vseListBox->layout()->setContentsMargins(2, 2, 2, 2);  // room for the list's rows
+    vseListBox->layout()->setSpacing(2);
     for (int16_t i = 0; i < static_cast<int16_t>(lists.size()); ++i) {
         const ListGrid& list = lists[static_cast<size_t>(i)];
         auto* grid = new FlexGrid(vseListBox);

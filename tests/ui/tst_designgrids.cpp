@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QtTest>
@@ -355,6 +356,8 @@ private slots:
             const int rowBottom = grid->mapTo(d.Window()->widget(), QPoint(0, 0)).y() +
                                   (pick.row - grid->TopRow() + 2) * grid->RowHeightPixels();
             QCOMPARE(panel->y(), rowBottom);
+            if (pick.row == 6)
+                d.Window()->grab().save(QDir::temp().filePath("design_list.png"));
             const QString text = list->TextMatrix(2, pick.column);
             const QString taken = pick.length ? text.mid(1, pick.length) : text;
             d.ClickCell(list, 2, 0);
@@ -374,6 +377,54 @@ private slots:
         QVERIFY(panel->isVisible());
         d.ClickCell(grid, 1, 2);
         QVERIFY(!panel->isVisible());
+    }
+
+    void PickIntoAScrolledGridAndShortenedPanel()
+    {
+        Design& d = *design_;
+        d.Window()->resize(1000, 420);  // the mechanism grid now scrolls
+        QApplication::processEvents();
+        d.Append("BeltPulley");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        QCOMPARE(grid->Rows(), 13);  // 12 parameters and the header, with a scroll bar
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        d.ClickCell(grid, 11, 0);  // efficiency (entry 10), scrolled into view
+        QVERIFY(grid->TopRow() > 1);
+        QVERIFY(panel->isVisible());
+        // Seven rows and 130 twips would pass the window's bottom: the panel
+        // ends there, but is never lower than 800 twips (53 pixels).
+        const int limit = d.Window()->widget()->height();
+        QVERIFY(panel->height() == 53 || panel->geometry().bottom() < limit);
+        QVERIFY(panel->height() < 7 * 18 + 8);
+        auto* list = d.Window()->findChild<FlexGrid*>("vsfEfficiency");
+        const double expected = list->TextMatrix(1, 1).mid(1, 3).toDouble();
+        d.ClickCell(list, 1, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(d.Mechanism(0).MechanismData[10].Data, expected);
+        QCOMPARE(grid->TextMatrix(11, 2), QString::fromStdString(sFctFormatNumber(expected)));
+    }
+
+    void FailedListIsNotTriedAgain()
+    {
+        Design& d = *design_;
+        const std::string database = run_->Folder().file("APPDATA.MDB");
+        QVERIFY(QFile::rename(QString::fromStdString(database), QString::fromStdString(database + ".away")));
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        QCOMPARE(grid->TextMatrix(3, 0), QString("?"));  // the marks stay
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(run_->Messages().messages.empty());
+        QVERIFY(QFile::rename(QString::fromStdString(database + ".away"), QString::fromStdString(database)));
+        d.ClickCell(grid, 1, 2);
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(d.Window()->findChild<FlexGrid*>("vsfDensity")->Rows(), 1);
+        // The other lists load as before.
+        d.ClickCell(grid, 5, 0);
+        QVERIFY(panel->isVisible());
     }
 
     void PickedDensityFollowsTheUnitSystemAndItsRow()
