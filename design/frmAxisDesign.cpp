@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,6 +87,27 @@ platform::FlexGrid* NewGrid(const char* name, QWidget* parent)
     auto* grid = new platform::FlexGrid(parent);
     grid->setObjectName(name);
     return grid;
+}
+
+// The two grids of the mechanism or motor panel: a short information grid
+// over the parameter grid.
+void AddElementGrids(QFrame* panel, QVBoxLayout* column, const char* infoName, const char* dataName,
+                     platform::FlexGrid*& info, platform::FlexGrid*& data)
+{
+    info = NewGrid(infoName, panel);
+    info->setMaximumHeight(80);
+    column->addWidget(info);
+    data = NewGrid(dataName, panel);
+    column->addWidget(data, 1);
+}
+
+// The picture of a palette tool; its grey RGB(192, 192, 192) is transparent.
+QIcon PaletteIcon(const char* key)
+{
+    QPixmap picture(QString::fromStdString(gsImagePath) + axis_design::PaletteIconFile(key));
+    if (!picture.isNull())
+        picture.setMask(picture.createMaskFromColor(QColor(192, 192, 192)));
+    return QIcon(picture);
 }
 
 QFrame* NewPanel(const char* name, QWidget* parent)
@@ -160,10 +182,6 @@ void frmAxisDesign::mSubBuildLayout()
     imgMotor->setObjectName("imgMotor");
     imgMotor->hide();
     connect(imgMotor, &platform::ImageControl::clicked, this, &frmAxisDesign::imgMotor_Click);
-    imgCancel = new platform::ImageControl(picAxisDesign);
-    imgCancel->setObjectName("imgCancel");
-    imgCancel->LoadPicture(QString::fromStdString(gsImagePath) + QStringLiteral("Cancel.BMP"));
-    imgCancel->hide();
     work->addWidget(picAxisDesign);
 
     tmrSystem = new QTimer(this);
@@ -185,20 +203,12 @@ void frmAxisDesign::mSubBuildLayout()
     helpRow->addStretch();
     helpRow->addWidget(vseMechHelp);
     mechanismColumn->addLayout(helpRow);
-    vsfMechInfo = NewGrid("vsfMechInfo", vseMechanism);
-    vsfMechInfo->setMaximumHeight(80);
-    mechanismColumn->addWidget(vsfMechInfo);
-    vsfMechanism = NewGrid("vsfMechanism", vseMechanism);
-    mechanismColumn->addWidget(vsfMechanism, 1);
+    AddElementGrids(vseMechanism, mechanismColumn, "vsfMechInfo", "vsfMechanism", vsfMechInfo, vsfMechanism);
     elementPanels->addWidget(vseMechanism, 0, 0);
 
     vseMotor = NewPanel("vseMotor", content);
     auto* motorColumn = new QVBoxLayout(vseMotor);
-    vsfMotorInfo = NewGrid("vsfMotorInfo", vseMotor);
-    vsfMotorInfo->setMaximumHeight(80);
-    motorColumn->addWidget(vsfMotorInfo);
-    vsfMotor = NewGrid("vsfMotor", vseMotor);
-    motorColumn->addWidget(vsfMotor, 1);
+    AddElementGrids(vseMotor, motorColumn, "vsfMotorInfo", "vsfMotor", vsfMotorInfo, vsfMotor);
     elementPanels->addWidget(vseMotor, 0, 0);
     vseMotor->hide();
     panels->addLayout(elementPanels, 3);
@@ -212,6 +222,15 @@ void frmAxisDesign::mSubBuildLayout()
     loadColumn->addWidget(vsfLoad, 1);
     panels->addWidget(vseLoad, 2);
     work->addLayout(panels, 1);
+
+    for (QFrame* panel : {picAxisDesign, vseMechanism, vseMotor, vseLoad})
+        panel->installEventFilter(this);
+
+    // The refusal mark lies on the window, over the picture row's right end.
+    imgCancel = new platform::ImageControl(content);
+    imgCancel->setObjectName("imgCancel");
+    imgCancel->LoadPicture(QString::fromStdString(gsImagePath) + QStringLiteral("Cancel.BMP"));
+    imgCancel->hide();
 
     // The reference-list panel floats over the panels while a list is open.
     vseListBox = NewPanel("vseListBox", content);
@@ -246,7 +265,7 @@ void frmAxisDesign::mSubInitToolbars()
     for (const axis_design::PaletteTool& palette : axis_design::kPaletteTools) {
         QAction* tool = mFctAddTool(ActiveBar2, palette.key, palette.captionId);
         tool->setCheckable(true);
-        tool->setIcon(QIcon(QString::fromStdString(gsImagePath) + axis_design::PaletteIconFile(palette.key)));
+        tool->setIcon(PaletteIcon(palette.key));
     }
     connect(ActiveBar2, &QToolBar::actionTriggered, this, &frmAxisDesign::ActiveBar2_ToolClick);
     // The tools that need a selected element or a buffered one start off.
@@ -400,4 +419,21 @@ void frmAxisDesign::resizeEvent(QResizeEvent* event)
     // The panels follow the window's height; their grids' rows are refitted.
     if (!isMinimized())
         mSubRefitGridRows();
+}
+
+bool frmAxisDesign::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picAxisDesign && imgCancel && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        mSubPlaceRefusalMark();
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == vseLoad) {
+            vsfLoad->setFocus();
+        } else if (watched == vseMechanism) {
+            vsfMechanism->setFocus();
+        } else if (watched == vseMotor) {
+            vsfMotorInfo->setCurrentCell(0, vsfMotorInfo->currentColumn());
+            vsfMotorInfo->setFocus();
+        }
+    }
+    return AxisChildWindow::eventFilter(watched, event);
 }

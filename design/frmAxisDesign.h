@@ -1,4 +1,5 @@
 #pragma once
+#include "model/basAxisData.h"
 #include "shell/AxisChildWindow.h"
 
 #include <QString>
@@ -30,6 +31,16 @@ struct ChainPictureRec {
 // The five grids of the design window, which share one family of handlers.
 enum class DesignGrid { Load, Mechanism, Motor, MechInfo, MotorInfo };
 
+// What a chain command works with: the type of the palette's selection (the
+// buffered one for the Buffer tool, -1 none), whether it comes from the
+// buffer with the buffered record, and the selected chain position.
+struct SelectedTool {
+    int16_t type = -1;
+    bool fromBuffer = false;
+    int16_t position = -1;
+    MechRec record;
+};
+
 // The axis design window of one axis: the row of pictures of the motor and
 // its mechanism chain with the palette and the chain commands, and the
 // mechanism, motor and load panels with their grids.
@@ -58,6 +69,9 @@ protected:
     void FirstActivationStep() override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A click on a panel outside its grids gives the focus to its grid; the
+    // refusal mark follows the picture row's right end.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // ---- Window (frmAxisDesign.cpp) --------------------------------------------
@@ -80,7 +94,7 @@ private:
     // ---- Chain editor (frmAxisDesignChain.cpp) -----------------------------------
     void ActiveBar2_ToolClick(QAction* tool);
     void mSubResetToolButtons();
-    void mSubGetSelectedTool(int16_t& type, bool& fromBuffer, int16_t& position, struct MechRec& record);
+    SelectedTool mSubGetSelectedTool();
     bool mnFctCheckChainPosition(int16_t type, int16_t position, bool insert, bool show);
     bool mnFctCheckAppend(int16_t type);
     bool mnFctCheckInsert(int16_t position, int16_t type);
@@ -96,6 +110,7 @@ private:
     void mSubCut();
     void mSubEnableElementTools(bool enable);
     void mSubShowRefusal(bool toFront);
+    void mSubPlaceRefusalMark();
     void imgMechanism_Click(int16_t index);
     void imgMotor_Click();
     void tmrSystem_Timer();
@@ -103,7 +118,7 @@ private:
     // ---- Pictures (frmAxisDesignPictures.cpp) ----------------------------------------
     void mSubShowMotorPicture(bool show);
     void mnFctAddPictureSlot(int16_t type);
-    platform::ImageControl* mFctNewPicture();
+    ChainPictureRec mFctNewPicture();
     bool mSubLoadMechanismPicture(int16_t position);
     void mSubArrangeMechanismPictures(int16_t position, bool deselect);
     void mSubHighlightElement(bool on);

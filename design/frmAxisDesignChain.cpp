@@ -78,16 +78,18 @@ void frmAxisDesign::mSubResetToolButtons()
         Tool(palette.key)->setChecked(false);
 }
 
-void frmAxisDesign::mSubGetSelectedTool(int16_t& type, bool& fromBuffer, int16_t& position, MechRec& record)
+SelectedTool frmAxisDesign::mSubGetSelectedTool()
 {
-    position = mnSelectedPosition;
-    fromBuffer = mnSelectedTool == MechanismType::Buffer;
-    if (!fromBuffer) {
-        type = mnSelectedTool;
-        return;
+    SelectedTool selected;
+    selected.position = mnSelectedPosition;
+    selected.fromBuffer = mnSelectedTool == MechanismType::Buffer;
+    if (!selected.fromBuffer) {
+        selected.type = mnSelectedTool;
+        return selected;
     }
-    SubGetMechanismBuffer(record);
-    type = record.Identifier;
+    SubGetMechanismBuffer(selected.record);
+    selected.type = selected.record.Identifier;
+    return selected;
 }
 
 // ---- Chain rules and guards ------------------------------------------------------
@@ -141,9 +143,7 @@ bool frmAxisDesign::mnFctCheckInsert(int16_t position, int16_t type)
         return false;
     const auto at = static_cast<size_t>(position);
     manMechanismTypes.insert(manMechanismTypes.begin() + static_cast<ptrdiff_t>(at), type);
-    maChainPictures.insert(maChainPictures.begin() + static_cast<ptrdiff_t>(at), ChainPictureRec{});
-    maChainPictures[at].Picture = mFctNewPicture();
-    maChainPictures[at].PictureIndex = mnPictureCounter;
+    maChainPictures.insert(maChainPictures.begin() + static_cast<ptrdiff_t>(at), mFctNewPicture());
     ++mnMechanismCount;
     return true;
 }
@@ -159,9 +159,7 @@ bool frmAxisDesign::mnFctCheckReplace(int16_t position, int16_t type)
     const auto at = static_cast<size_t>(position);
     manMechanismTypes[at] = type;
     mSubUnloadPicture(maChainPictures[at]);
-    maChainPictures[at] = ChainPictureRec{};
-    maChainPictures[at].Picture = mFctNewPicture();
-    maChainPictures[at].PictureIndex = mnPictureCounter;
+    maChainPictures[at] = mFctNewPicture();
     return true;
 }
 
@@ -201,18 +199,15 @@ bool frmAxisDesign::mnFctConfirmChainChange(int16_t position)
 
 void frmAxisDesign::mSubAppend()
 {
-    int16_t type = -1;
-    int16_t position = -1;
-    bool fromBuffer = false;
-    MechRec buffered;
-    mSubGetSelectedTool(type, fromBuffer, position, buffered);
+    const SelectedTool tool = mSubGetSelectedTool();
+    const int16_t type = tool.type;
     if (!mnFctCheckAppend(type))
         return;
     const int16_t axis = AxisId();
     SubAppendMechanism(axis, type);
     mSubArrangeMechanismPictures(static_cast<int16_t>(mnMechanismCount - 1), true);
-    if (fromBuffer)
-        nFctSetMechanism(axis, static_cast<int16_t>(nFctGetMechanismCount(axis) - 1), buffered);
+    if (tool.fromBuffer)
+        nFctSetMechanism(axis, static_cast<int16_t>(nFctGetMechanismCount(axis) - 1), tool.record);
     mnSelectedPosition = static_cast<int16_t>(mnMechanismCount - 1);
     mSubHighlightElement(true);
     if (mbMotorSelected)
@@ -223,18 +218,16 @@ void frmAxisDesign::mSubAppend()
 
 void frmAxisDesign::mSubInsert()
 {
-    int16_t type = -1;
-    int16_t position = -1;
-    bool fromBuffer = false;
-    MechRec buffered;
-    mSubGetSelectedTool(type, fromBuffer, position, buffered);
+    const SelectedTool tool = mSubGetSelectedTool();
+    const int16_t type = tool.type;
+    const int16_t position = tool.position;
     if (!mnFctCheckInsert(position, type))
         return;
     const int16_t axis = AxisId();
     SubInsertMechanism(axis, type, position);
     mSubArrangeMechanismPictures(position, true);
-    if (fromBuffer)
-        nFctSetMechanism(axis, position, buffered);
+    if (tool.fromBuffer)
+        nFctSetMechanism(axis, position, tool.record);
     maChainPictures[static_cast<size_t>(position) + 1].Picture->SetBorderStyle(0);
     mnSelectedPosition = position;
     mSubHighlightElement(true);
@@ -243,19 +236,17 @@ void frmAxisDesign::mSubInsert()
 
 void frmAxisDesign::mSubReplace()
 {
-    int16_t type = -1;
-    int16_t position = -1;
-    bool fromBuffer = false;
-    MechRec buffered;
-    mSubGetSelectedTool(type, fromBuffer, position, buffered);
+    const SelectedTool tool = mSubGetSelectedTool();
+    const int16_t type = tool.type;
+    const int16_t position = tool.position;
     if (!mnFctConfirmChainChange(position))
         return;
     if (mnFctCheckReplace(position, type)) {
         const int16_t axis = AxisId();
         nFctSetMechanismType(axis, type, position);
         mSubArrangeMechanismPictures(position, false);
-        if (fromBuffer)
-            nFctSetMechanism(axis, position, buffered);
+        if (tool.fromBuffer)
+            nFctSetMechanism(axis, position, tool.record);
         mSubWriteMechanismDataToTable(position);
     }
     if (frmProfile* profile = ProfileForm())
@@ -386,13 +377,17 @@ void frmAxisDesign::imgMotor_Click()
 
 void frmAxisDesign::mSubShowRefusal(bool toFront)
 {
-    // The mark sits at the right end of the picture row.
-    imgCancel->move(picAxisDesign->width() - imgCancel->width() - 6, 6);
     if (toFront)
         imgCancel->raise();
     imgCancel->show();
     if (!tmrSystem->isActive())
         tmrSystem->start();
+}
+
+void frmAxisDesign::mSubPlaceRefusalMark()
+{
+    const QRect row = picAxisDesign->geometry();
+    imgCancel->move(row.right() - imgCancel->width() - 6, row.top() + 6);
 }
 
 void frmAxisDesign::tmrSystem_Timer()

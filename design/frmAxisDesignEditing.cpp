@@ -278,15 +278,12 @@ void frmAxisDesign::mSubWalkToNextRow(DesignGrid kind, bool inEditor)
 
 // ---- Mouse and focus -------------------------------------------------------------------
 
-// Where a grid may not take the focus: the load grid without parameters
-// hands it to the load choice, the mechanism grid without a selected
-// mechanism to the load grid (focus) or the load choice (click).
+// Where a grid may not take the focus: the mechanism grid without a
+// selected mechanism hands it to the load grid (focus) or the load choice
+// (click). (The header row is never current here, so the load grid keeps
+// the focus it gets.)
 bool frmAxisDesign::mbFctFocusRuleMoved(DesignGrid kind, bool byClick)
 {
-    if (kind == DesignGrid::Load && mnLoadDataRows == 0) {
-        cboLoad->setFocus();
-        return true;
-    }
     if (kind == DesignGrid::Mechanism && mnSelectedPicture == -1) {
         if (byClick)
             cboLoad->setFocus();

@@ -75,23 +75,22 @@ void frmAxisDesign::mSubShowMotorPicture(bool show)
     QApplication::processEvents();
 }
 
-platform::ImageControl* frmAxisDesign::mFctNewPicture()
+ChainPictureRec frmAxisDesign::mFctNewPicture()
 {
-    const int16_t index = ++mnPictureCounter;
-    auto* picture = new platform::ImageControl(picAxisDesign);
-    picture->setObjectName(QStringLiteral("imgMechanism_%1").arg(index));
-    picture->hide();
-    connect(picture, &platform::ImageControl::clicked, this, [this, index] { imgMechanism_Click(index); });
-    return picture;
+    ChainPictureRec slot;
+    slot.PictureIndex = ++mnPictureCounter;
+    const int16_t index = slot.PictureIndex;
+    slot.Picture = new platform::ImageControl(picAxisDesign);
+    slot.Picture->setObjectName(QStringLiteral("imgMechanism_%1").arg(index));
+    slot.Picture->hide();
+    connect(slot.Picture, &platform::ImageControl::clicked, this, [this, index] { imgMechanism_Click(index); });
+    return slot;
 }
 
 void frmAxisDesign::mnFctAddPictureSlot(int16_t type)
 {
     manMechanismTypes.push_back(type);
-    ChainPictureRec picture;
-    picture.Picture = mFctNewPicture();
-    picture.PictureIndex = mnPictureCounter;
-    maChainPictures.push_back(picture);
+    maChainPictures.push_back(mFctNewPicture());
     ++mnMechanismCount;
 }
 

@@ -132,6 +132,13 @@ private slots:
         // Restored, the window shows its content at its normal size.
         design.Window()->SetWindowState(0);
         QVERIFY(design.Window()->width() >= 700 && design.Window()->height() >= 500);
+        // Dragged smaller than 200 x 367 pixels, it keeps that size.
+        design.Window()->resize(100, 100);
+        QCOMPARE(design.Window()->size(), QSize(200, 367));
+        // A click on the load panel beside its grid focuses the grid.
+        QVERIFY(QTest::qWaitForWindowActive(run.Main()));
+        QTest::mouseClick(design.Window()->findChild<QFrame*>("vseLoad"), Qt::LeftButton, {}, QPoint(3, 3));
+        QTRY_VERIFY(design.Window()->findChild<platform::FlexGrid*>("vsfLoad")->hasFocus());
     }
 
     void paletteSelectionIsExclusive()
@@ -239,12 +246,12 @@ private slots:
         QCOMPARE(design.ModelChain(), (QList<int>{4, 0, 2, 3, 0, 4, 5}));
         QCOMPARE(design.PictureNames(), (QStringList{"Gearbox2.BMP", "BeltPulley2.BMP", "Coupling1.BMP", "Disk1.BMP",
                                                      "BeltPulley1.BMP", "Gearbox2.BMP", "Leadscrew2.BMP"}));
+        design.Command("vseToolAppend", "Coupling");
+        QVERIFY(design.RefusalShown());
+        // For a look at the drive train with the refusal mark over it.
         design.Window()->SetWindowState(0);
         QApplication::processEvents();
         design.Window()->grab().save(QDir::temp().filePath("design_seven.png"));
-
-        design.Command("vseToolAppend", "Coupling");
-        QVERIFY(design.RefusalShown());
         design.ClickPicture(2);
         design.Command("vseToolInsert", "Coupling");
         QCOMPARE(design.ModelChain(), (QList<int>{4, 0, 2, 3, 0, 4, 5}));
@@ -401,6 +408,23 @@ private slots:
         QCOMPARE(QList<int>(shown.begin(), shown.end()), messages);
     }
 
+    void withoutItsProfileWindowTheLinearEndStays()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        DesignDriver design(1);
+        design.AppendAll({"Gearbox", "Leadscrew"});
+        SubSetMechanismParameterValue(1, 1, 3, 5.0);
+        SubSetMotionMode(1, 1);
+        SubUnloadAxisWindow(1, WindowKind::Profile);
+        QTRY_VERIFY(!ProfileWindow(1));
+        run.Messages().answers = {kResultYes, kResultYes};
+        design.Command("vseToolCut");
+        design.Command("vseToolReplace", "Conveyor");
+        QCOMPARE(design.ModelChain(), (QList<int>{4, 5}));
+        QCOMPARE(nFctGetMotionMode(1), int16_t(1));
+    }
+
     void rotaryAxisChangesItsLinearEndWithoutAQuestion()
     {
         ProgramRun run;
@@ -509,6 +533,40 @@ private slots:
         // The motor is cleared and the motor grid shows the default motor.
         QCOMPARE(model::FindAxis(1)->MotorIdentifier, MotorType::Motor);
         QCOMPARE(model::FindAxis(1)->MotorManufacturer, std::string());
+    }
+
+    void firstActivationRebuildsTheWindowFromTheAxis()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        {
+            DesignDriver design(1);
+            design.AppendAll({"Gearbox", "BeltPulley", "Leadscrew"});
+            design.ClickPicture(0);
+            design.Command("vseToolCopy");
+            design.Window()->findChild<QComboBox*>("cboLoad")->setCurrentIndex(3);
+        }
+        const std::string file = run.Folder().file("chain.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_2");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QVERIFY(run.Messages().messages.empty());
+        DesignDriver reopened(1);
+        QVERIFY(reopened.Window());
+        QCOMPARE(reopened.PictureNames(), (QStringList{"Gearbox2.BMP", "BeltPulley2.BMP", "Leadscrew1.BMP"}));
+        QVERIFY(reopened.Framed().isEmpty());
+        QCOMPARE(reopened.Window()->findChild<QComboBox*>("cboLoad")->currentIndex(), 3);
+        QCOMPARE(nFctGetLoadType(1), LoadType::HollowCylinder);
+        QCOMPARE(reopened.Window()->findChild<platform::ImageControl*>("imgMotor")->BorderStyle(), 1);
+        // The buffer outlives the file; the new window shows what it holds.
+        QVERIFY(reopened.Tool("Buffer")->isEnabled());
+        QCOMPARE(reopened.Tool("Buffer")->toolTip(), QString("Buffer: Gearbox"));
+        // The rebuilt chain takes commands like a built one.
+        reopened.ClickPicture(2);
+        reopened.Command("vseToolInsert", "Coupling");
+        QCOMPARE(reopened.ModelChain(), (QList<int>{4, 0, 2, 5}));
+        QCOMPARE(reopened.PictureNames(), (QStringList{"Gearbox2.BMP", "BeltPulley2.BMP", "Coupling1.BMP", "Leadscrew1.BMP"}));
     }
 
     void closeBoxMinimisesAndRecordsTheState()

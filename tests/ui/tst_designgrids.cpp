@@ -307,6 +307,10 @@ private slots:
     void EnterWalksTheRows()
     {
         Design& d = *design_;
+        // Without a selected mechanism a click on its grid goes to the load choice.
+        d.ClickCell(d.Grid("vsfMechanism"), 1, 2);
+        QTRY_VERIFY(d.Window()->findChild<QComboBox*>("cboLoad")->hasFocus());
+
         d.ChooseLoad(2);  // solid cylinder
         FlexGrid* load = d.Grid("vsfLoad");
         const int count = nFctGetLoadParameterCount(kAxis);
