@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
 
