@@ -132,6 +132,7 @@ frmAxisDesign::frmAxisDesign(QWidget* parent)
         setWindowIcon(main->windowIcon());
     mbMotorSelected = false;
     mSubSetupReferenceGrids();
+    mSubConnectGridEvents();
 }
 
 void frmAxisDesign::mSubBuildLayout()

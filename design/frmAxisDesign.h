@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -26,6 +27,9 @@ struct ChainPictureRec {
     QString FileName = QStringLiteral("-1");
     int16_t PictureIndex = 0;
 };
+
+// The five grids of the design window, which share one family of handlers.
+enum class DesignGrid { Load, Mechanism, Motor, MechInfo, MotorInfo };
 
 // What a chain command works with: the type of the palette's selection (the
 // buffered one for the Buffer tool, -1 none), whether it comes from the
@@ -126,6 +130,42 @@ private:
     void mSubSetupLoadGrid(int16_t rows);
     void mSubSetColors();
     void mSubSetupReferenceGrids();
+    void mSubSetupInfoGrid(platform::FlexGrid* grid);
+    void mSubSetupParameterGrid(platform::FlexGrid* grid, QFrame* panel, int16_t captionId, int16_t formatId,
+                                const std::vector<double>& widths, int16_t rows);
+    void mSubWriteParameterRow(platform::FlexGrid* grid, int row, const struct ParamRec& entry);
+    void mSubShowElementFill(platform::FlexGrid* grid, QFrame* panel, int16_t captionId, platform::FlexGrid* info,
+                             const std::string& manufacturer, const std::string& productKey);
+    void mSubMoveQuietly(platform::FlexGrid* grid, int row, int col);
+
+    // ---- Grid editing (frmAxisDesignEditing.cpp) ----------------------------------------
+    void mSubConnectGridEvents();
+    platform::FlexGrid* GridOf(DesignGrid kind) const;
+    void Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& cancel);
+    void Grid_KeyPressEdit(DesignGrid kind, int col, QChar& key);
+    void Grid_KeyDownEdit(DesignGrid kind, int col, int key);
+    void Grid_KeyPress(DesignGrid kind, QChar key);
+    void Grid_ValidateEdit(DesignGrid kind, int row, int col);
+    void Grid_AfterEdit(DesignGrid kind, int row, int col);
+    void Grid_Click(DesignGrid kind);
+    void Grid_RowColChange(DesignGrid kind);
+    void Grid_GotFocus(DesignGrid kind);
+    void Grid_LostFocus(DesignGrid kind);
+    void mSubWalkToNextRow(DesignGrid kind, bool inEditor);
+    bool mbFctFocusRuleMoved(DesignGrid kind, bool byClick);
+    bool mbFctReadEditedEntry(DesignGrid kind, int row, struct ParamRec& entry) const;
+    void mSubStoreConvertedEntry(DesignGrid kind, int row, struct ParamRec& entry, int16_t newUnit);
+    void mSubStoreValueText(DesignGrid kind, int row, const QString& text);
+    void mSubStoreInfoText(DesignGrid kind, int row, const QString& text);
+    bool& FirstKeyFlag(DesignGrid kind);
+    int16_t mnFctRowCount(DesignGrid kind) const;
+
+    // ---- Reference lists (frmAxisDesignLists.cpp) ---------------------------------------
+    int16_t mSubShowDataListBox(DesignGrid grid, int row, bool open);
+    void mSubPlaceListPanel(DesignGrid grid, int visibleRow, int& top, int& height) const;
+    void mSubHideListPanel();
+    void ListGrid_DblClick(platform::FlexGrid* list, int16_t listKind);
+    platform::FlexGrid* ListGridOf(int16_t listKind) const;
 
     // ---- Controls ----------------------------------------------------------------
     QToolBar* ActiveBar1 = nullptr;
@@ -147,6 +187,9 @@ private:
     platform::FlexGrid* vsfMotorInfo = nullptr;
     platform::FlexGrid* vsfMotor = nullptr;
     platform::FlexGrid* vsfLoad = nullptr;
+    platform::FlexGrid* vsfCoefficient = nullptr;
+    platform::FlexGrid* vsfDensity = nullptr;
+    platform::FlexGrid* vsfEfficiency = nullptr;
 
     // ---- Chain state -----------------------------------------------------------------
     int16_t mnMechanismCount = 0;
@@ -165,4 +208,21 @@ private:
     int16_t mnMotorDataRows = 0;
     int16_t mnMechanismDataRows = 0;
     int16_t mnLoadDataRows = 0;
+
+    // ---- Editing state -----------------------------------------------------------------
+    bool mbLoadFirstKey = false;
+    bool mbMechFirstKey = false;
+    bool mbMotorFirstKey = false;
+    int32_t mlMechEditRow = -1;
+    int16_t mnMechEditElement = -1;
+    int32_t mlMotorEditRow = -1;
+    int32_t mlInfoEditRow = -1;
+    int16_t mnInfoEditElement = -1;
+    // Set while code moves a grid's cell, so that its RowColChange waits.
+    bool mbGridMoving = false;
+
+    // ---- Reference lists: the grid, row and chain picture a pick goes to ----------------
+    DesignGrid mnListGrid = DesignGrid::Load;
+    int32_t mlListRow = -1;
+    int16_t mnListElement = -1;
 };

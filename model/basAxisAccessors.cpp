@@ -250,6 +250,13 @@ void SubSetMotorParameterValue(int16_t axisId, int16_t index, double value)
     SetData(MotorEntry(axisId, index), value);
 }
 
+int16_t bFctBaselineHasMotor(int16_t axisId)
+{
+    const int16_t index = nFctFindAxisIndex(axisId);
+    const bool inBaseline = index != -1 && static_cast<size_t>(index) + 1 < gAxisSaved.size();  // not the spare
+    return model::AsFlag(inBaseline && gAxisSaved[index].MotorDataNumber > 0);
+}
+
 int16_t nFctSetAxisMotor(int16_t axisId, const MotorRec& motor, int16_t alsoBaseline)
 {
     const int16_t index = nFctFindAxisIndex(axisId);

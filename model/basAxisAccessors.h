@@ -43,6 +43,10 @@ void SubGetProfileSegmentParameter(int16_t axisId, int16_t segmentIndex, int16_t
 // Returns True when a slot was copied.
 int16_t nFctGetQuickSetupParameter(int16_t axisId, int16_t selector, ParamRec& param);
 
+// True when the baseline record of the axis in gAxisSaved (same index as in
+// gAxis) holds a motor with at least one entry; False when there is none.
+int16_t bFctBaselineHasMotor(int16_t axisId);
+
 // ---- Writers ---------------------------------------------------------------
 // The nFct writers return True when they stored something (nFctSetLoadType:
 // when the axis exists). A value (or a copied entry's value or factor) that

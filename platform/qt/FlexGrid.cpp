@@ -102,7 +102,6 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setStretchLastSection(true);
     setWordWrap(false);
     SetStandardRowHeights();
     ApplySelectionPalette();
@@ -183,8 +182,16 @@ void FlexGrid::SetColWidthFractions(const std::vector<double>& fractions)
 void FlexGrid::ApplyColWidths()
 {
     const int width = viewport()->width();
-    for (size_t col = 0; col < widthFractions_.size() && int(col) < columnCount(); ++col)
-        setColumnWidth(int(col), int(widthFractions_[col] * width));
+    const int last = columnCount() - 1;
+    if (widthFractions_.empty() || last < 0)
+        return;
+    int used = 0;
+    for (int col = 0; col < last; ++col) {
+        if (col < int(widthFractions_.size()))
+            setColumnWidth(col, int(widthFractions_[size_t(col)] * width));
+        used += columnWidth(col);
+    }
+    setColumnWidth(last, std::max(width - used, 1));
 }
 
 bool FlexGrid::viewportEvent(QEvent* event)

@@ -62,7 +62,8 @@ public:
 
     // Widths as shares of the grid's visible width, column by column from
     // column 0; they follow the grid when it is resized. Columns without a
-    // share keep their width; the last column fills the rest.
+    // share keep their width; the last column fills the rest, so no
+    // horizontal scroll bar shows.
     void SetColWidthFractions(const std::vector<double>& fractions);
 
     // All rows 270 twips high, the header included.

@@ -277,5 +277,21 @@ TEST_F(Accessors, NonFiniteValuesNeverEnterTheModel)
     }
 }
 
+TEST_F(Accessors, BaselineHasMotorOnlyWhenItsRecordHoldsEntries)
+{
+    SubClearAxisMotor(1);
+    SubSaveAxesSnapshot();
+    EXPECT_EQ(bFctBaselineHasMotor(1), 0);  // cleared in the baseline too
+    MotorRec motor;
+    SubInitMotorRecord(motor, MotorType::Motor);
+    nFctSetAxisMotor(1, motor, 0);
+    EXPECT_EQ(bFctBaselineHasMotor(1), 0);  // only the axis has it
+    SubSaveAxesSnapshot();
+    EXPECT_EQ(bFctBaselineHasMotor(1), -1);
+    SubClearAxisMotor(1);
+    EXPECT_EQ(bFctBaselineHasMotor(1), -1);  // the baseline keeps its motor
+    EXPECT_EQ(bFctBaselineHasMotor(99), 0);
+}
+
 } // namespace
 } // namespace model_test

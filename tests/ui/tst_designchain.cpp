@@ -530,7 +530,9 @@ private slots:
         nFctSetAxisMotor(1, motor, 0);
         QVERIFY(model::FindAxis(1)->MotorDefined != 0);
         design.Command("ClearMotor");
-        QCOMPARE(model::FindAxis(1)->MotorIdentifier, MotorType::None);
+        // The motor is cleared and the motor grid shows the default motor.
+        QCOMPARE(model::FindAxis(1)->MotorIdentifier, MotorType::Motor);
+        QCOMPARE(model::FindAxis(1)->MotorManufacturer, std::string());
     }
 
     void firstActivationRebuildsTheWindowFromTheAxis()

@@ -127,6 +127,10 @@ private slots:
         QCOMPARE(grid.columnWidth(1), int(0.45 * width));
         window_->resize(600, 300);
         QTRY_COMPARE(grid.columnWidth(1), int(0.45 * grid.viewport()->width()));
+        // Without a share the last column takes the rest: no horizontal scrolling.
+        grid.SetColWidthFractions({0.05, 0.50, 0.25});
+        const int inView = grid.viewport()->width();
+        QCOMPARE(grid.columnWidth(3), inView - int(0.05 * inView) - int(0.50 * inView) - int(0.25 * inView));
 
         // Without a fixed row, grid row 0 is the first Qt row.
         FlexGrid info;

@@ -1,0 +1,576 @@
+// The parameter grids of the axis design window over the running program:
+// typing values and units as a user does, manufacturer and product key, the
+// reference lists, Enter, refills after chain commands and unit switches,
+// and a whole axis typed in whose results match a hand calculation.
+#include "design/frmAxisDesign.h"
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basParameterControl.h"
+#include "foundation/basTextResources.h"
+#include "foundation/basUnitSystem.h"
+#include "model/basAxisAccessors.h"
+#include "model/basAxisCalculations.h"
+#include "model/basAxisData.h"
+#include "model/basAxisRequirements.h"
+#include "model/basChangeDetection.h"
+#include "platform/qt/FlexGrid.h"
+#include "shell/MDIMain.h"
+#include "shell/basWindowSlots.h"
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <cmath>
+
+using platform::FlexGrid;
+using testing_support::MessageNumbers;
+using testing_support::ProgramRun;
+
+namespace {
+
+constexpr int16_t kAxis = 1;
+
+// Keys go where the user's keys go: to the widget with the focus.
+QWidget* Focused()
+{
+    return QApplication::focusWidget();
+}
+void TypeKeys(const QString& keys)
+{
+    for (QChar key : keys)
+        QTest::keyClick(Focused(), key.toLatin1());
+}
+
+// The design window of axis 1, driven through its tools and grids.
+class Design {
+public:
+    explicit Design(ProgramRun& run) : run_(run), window_(AxisDesignWindow(kAxis))
+    {
+        window_->SetWindowState(0);
+        window_->resize(1000, 640);
+        QApplication::processEvents();
+    }
+    frmAxisDesign* Window() const { return window_; }
+    FlexGrid* Grid(const char* name) const { return window_->findChild<FlexGrid*>(name); }
+    QAction* Tool(const char* key) const { return window_->findChild<QAction*>(key); }
+    void Append(const char* palette) const
+    {
+        Tool(palette)->trigger();
+        Tool("vseToolAppend")->trigger();
+    }
+    void ChooseLoad(int index) const { window_->findChild<QComboBox*>("cboLoad")->setCurrentIndex(index); }
+
+    void ClickCell(FlexGrid* grid, int row, int col) const
+    {
+        grid->scrollTo(grid->model()->index(grid->QtRow(row), col));
+        const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row), col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    // Clicks the value cell (which opens its editor), types and presses Enter.
+    void Type(FlexGrid* grid, int row, const QString& keys) const
+    {
+        const int value = grid->objectName() == "vsfMotor" ? 1 : 2;
+        ClickCell(grid, row, value);
+        QVERIFY2(grid->IsEditing(), qPrintable(grid->objectName() + QString(" row %1").arg(row)));
+        TypeKeys( keys);
+        QTest::keyClick(Focused(), Qt::Key_Return);
+    }
+    // Opens the unit cell and picks a unit from its list.
+    void ChooseUnit(FlexGrid* grid, int row, const QString& unit) const
+    {
+        ClickCell(grid, row, grid->objectName() == "vsfMotor" ? 2 : 3);
+        auto* list = qobject_cast<QComboBox*>(grid->Editor());
+        QVERIFY(list);
+        const int index = list->findText(unit);
+        QVERIFY2(index >= 0, qPrintable(unit));
+        list->setCurrentIndex(index);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    MechRec Mechanism(int16_t position) const
+    {
+        MechRec mechanism;
+        nFctGetMechanism(kAxis, position, mechanism);
+        return mechanism;
+    }
+
+private:
+    ProgramRun& run_;
+    frmAxisDesign* window_;
+};
+
+} // namespace
+
+class TestDesignGrids : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        run_ = std::make_unique<ProgramRun>();
+        QVERIFY(run_->Start());
+        QVERIFY(QTest::qWaitForWindowActive(run_->Main()));
+        design_ = std::make_unique<Design>(*run_);
+        separator_ = gsDecimalSeparator;
+        // Metric units, the values below are worked out in them.
+        gnUnitSystem = 1;
+        QVERIFY(bFctCreateParameterControlTable());
+        SubUpdateAllWindowsToUnits();
+    }
+    void cleanup()
+    {
+        gsDecimalSeparator = separator_;
+        design_.reset();
+        run_.reset();
+    }
+
+    void GridsShowTheParametersOfTheAxis()
+    {
+        Design& d = *design_;
+        FlexGrid* mechanism = d.Grid("vsfMechanism");
+        d.Append("Leadscrew");
+        QCOMPARE(mechanism->TextMatrix(0, 1), QString("Parameter"));
+        QCOMPARE(mechanism->TextMatrix(1, 1), QString::fromStdString(sFctGetText(207)));
+        QCOMPARE(mechanism->TextMatrix(1, 2), QString("0"));
+        // "?" on density, efficiency and friction coefficient (entries 2, 4, 5).
+        QStringList marks;
+        for (int row = 1; row <= 12; ++row)
+            marks << mechanism->TextMatrix(row, 0);
+        QCOMPARE(marks.join(','), QString(",,?,,?,?,,,,,,"));
+        QCOMPARE(mechanism->Row(), -1);
+        // A required value (Status 0) in RGB(1,0,0), an optional one (1) in RGB(0,120,60).
+        QCOMPARE(mechanism->CellForeColor(1, 2), QColor(1, 0, 0));
+        QCOMPARE(mechanism->CellForeColor(6, 3), QColor(0, 120, 60));
+        QCOMPARE(d.Grid("vsfMechInfo")->TextMatrix(0, 0), QString::fromStdString(sFctGetText(261)));
+
+        QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
+        FlexGrid* motor = d.Grid("vsfMotor");
+        QCOMPARE(motor->TextMatrix(0, 0), QString("Parameter"));
+        QVERIFY(!motor->TextMatrix(1, 0).isEmpty());
+
+        FlexGrid* load = d.Grid("vsfLoad");
+        d.ChooseLoad(2);  // solid cylinder: density on entry 2
+        QCOMPARE(load->TextMatrix(3, 0), QString("?"));
+        QCOMPARE(load->TextMatrix(1, 0), QString());
+        d.ChooseLoad(0);  // None: no parameter rows
+        QCOMPARE(load->TextMatrix(1, 1), QString());
+    }
+
+    void TypingStoresTheValue_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("point") << "." << ",";
+        QTest::newRow("comma") << "," << ".";
+    }
+    void TypingStoresTheValue()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QString, other);
+        gsDecimalSeparator = separator.toStdString();
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        // 1, separator, 5; the other separator, a second separator and the
+        // minus sign are dropped.
+        d.Type(grid, 1, "1" + separator + other + "-5" + separator);
+        QCOMPARE(grid->TextMatrix(1, 2), "1" + separator + "5");
+        QCOMPARE(d.Mechanism(0).MechanismData[0].Data, 1.5);
+        // The first key replaces the old text; minus first is dropped.
+        d.Type(grid, 1, "-2");
+        QCOMPARE(grid->TextMatrix(1, 2), QString("2"));
+        QCOMPARE(d.Mechanism(0).MechanismData[0].Data, 2.0);
+        // Backspace first edits the old text, the next digit still replaces it.
+        d.ClickCell(grid, 1, 2);
+        QTest::keyClick(Focused(), Qt::Key_Backspace);
+        QCOMPARE(grid->EditText(), QString());
+        d.ClickCell(grid, 2, 2);  // leaving the cell stores it: empty is 0
+        QCOMPARE(d.Mechanism(0).MechanismData[0].Data, 0.0);
+        d.Type(grid, 1, "12");
+        d.ClickCell(grid, 1, 2);
+        QTest::keyClick(Focused(), Qt::Key_Backspace);
+        TypeKeys( "7");
+        QTest::keyClick(Focused(), Qt::Key_Return);
+        QCOMPARE(grid->TextMatrix(1, 2), QString("7"));
+        QCOMPARE(d.Mechanism(0).MechanismData[0].Data, 7.0);
+        // The motor and the load grids store the same way.
+        d.Type(d.Grid("vsfMotor"), 1, "2" + separator + "25");
+        MotorRec motor;
+        nFctGetMotorRecord(kAxis, motor);
+        QCOMPARE(motor.MotorData[0].Data, 2.25);
+        d.ChooseLoad(1);
+        d.Type(d.Grid("vsfLoad"), 1, "40");
+        ParamRec weight;
+        nFctGetLoadParameter(kAxis, 0, weight);
+        QCOMPARE(weight.Data, 40.0);
+    }
+
+    void NameCellsAndRowsBelowTheParametersDoNotOpen()
+    {
+        Design& d = *design_;
+        d.Append("Gearbox");  // three parameters
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        // A click on a name goes on to the value and opens it.
+        d.ClickCell(grid, 1, 1);
+        QVERIFY(grid->IsEditing());
+        QCOMPARE(grid->Col(), 2);
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+        // Below the parameters the last parameter row becomes current.
+        d.ClickCell(grid, 6, 2);
+        QCOMPARE(grid->Row(), 3);
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+        // The name cell never opens by code either, nor a parameter with a
+        // single unit (efficiency, %) its unit list.
+        bool refused = false;
+        grid->SetRowCol(1, 1);
+        emit grid->BeforeEdit(1, 1, refused);
+        QVERIFY(refused);
+        refused = false;
+        emit grid->BeforeEdit(1, 3, refused);
+        QVERIFY(refused);
+    }
+
+    void UnitChangeConvertsTheValue()
+    {
+        Design& d = *design_;
+        d.Append("BeltPulley");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        QCOMPARE(grid->TextMatrix(1, 3), QString("mm"));
+        d.Type(grid, 1, "50.8");
+        d.ChooseUnit(grid, 1, "in");
+        // 50.8 mm / 25.4 mm per inch = 2 in.
+        QCOMPARE(grid->TextMatrix(1, 2), QString("2"));
+        QCOMPARE(grid->TextMatrix(1, 3), QString("in"));
+        const ParamRec diameter = d.Mechanism(0).MechanismData[0];
+        QCOMPARE(diameter.Data, 2.0);
+        QCOMPARE(QString::fromStdString(diameter.UnitText), QString("in"));
+    }
+
+    void CrossUnitChangeWithoutLeadIsRefused()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        const int velocityRow = 12;  // entry 11, maximum velocity, in a rotary unit
+        d.Type(grid, velocityRow, "600");
+        const QString rotary = grid->TextMatrix(velocityRow, 3);
+        const ParamRec before = d.Mechanism(0).MechanismData[11];
+        QVERIFY(bFctIsRotaryUnit(before.UnitID));
+        d.ChooseUnit(grid, velocityRow, "mm/s");
+        QCOMPARE(MessageNumbers(run_->Messages()), std::vector<int>({2002}));
+        const std::string& shown = run_->Messages().messages.back().text;
+        QVERIFY(shown.find(sFctGetText(140)) != std::string::npos);
+        QVERIFY(shown.find(sFctGetText(141)) != std::string::npos);
+        QCOMPARE(grid->TextMatrix(velocityRow, 2), QString("600"));
+        QCOMPARE(grid->TextMatrix(velocityRow, 3), rotary);
+        QCOMPARE(d.Mechanism(0).MechanismData[11].UnitID, before.UnitID);
+        QCOMPARE(d.Mechanism(0).MechanismData[11].Data, 600.0);
+
+        // With a lead of 5 mm per revolution, 600 rev/min are 50 mm/s.
+        // (600 / 60 rev/s x 5 mm)
+        d.Type(grid, 4, "5");
+        QCOMPARE(QString::fromStdString(d.Mechanism(0).MechanismData[3].UnitText), QString("mm/rev"));
+        d.ChooseUnit(grid, velocityRow, "mm/s");
+        QCOMPARE(grid->TextMatrix(velocityRow, 3), QString("mm/s"));
+        QCOMPARE(d.Mechanism(0).MechanismData[11].Data, 50.0);
+    }
+
+    void ManufacturerAndProductKey()
+    {
+        Design& d = *design_;
+        d.Append("Gearbox");
+        FlexGrid* info = d.Grid("vsfMechInfo");
+        d.ClickCell(info, 0, 1);
+        QVERIFY(info->IsEditing());
+        TypeKeys( "  Acme Drives ");
+        QTest::keyClick(Focused(), Qt::Key_Return);  // on to the product key
+        QCOMPARE(info->Row(), 1);
+        TypeKeys( "G-10");
+        QTest::keyClick(Focused(), Qt::Key_Return);  // the key and the minus pass here
+        QCOMPARE(QString::fromStdString(sFctGetMechanismManufacturer(kAxis, 0)), QString("Acme Drives"));
+        QCOMPARE(QString::fromStdString(sFctGetMechanismProductKey(kAxis, 0)), QString("G-10"));
+        QCOMPARE(info->TextMatrix(0, 1), QString("Acme Drives"));
+        QVERIFY(d.Grid("vsfMechanism")->hasFocus());  // passed on after the last row
+
+        QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
+        FlexGrid* motorInfo = d.Grid("vsfMotorInfo");
+        d.ClickCell(motorInfo, 1, 1);
+        TypeKeys( "M-7");
+        QTest::keyClick(Focused(), Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(sFctGetMotorProductKey(kAxis)), QString("M-7"));
+    }
+
+    void EnterWalksTheRows()
+    {
+        Design& d = *design_;
+        // Without a selected mechanism a click on its grid goes to the load choice.
+        d.ClickCell(d.Grid("vsfMechanism"), 1, 2);
+        QTRY_VERIFY(d.Window()->findChild<QComboBox*>("cboLoad")->hasFocus());
+
+        d.ChooseLoad(2);  // solid cylinder
+        FlexGrid* load = d.Grid("vsfLoad");
+        const int count = nFctGetLoadParameterCount(kAxis);
+        QVERIFY(count >= 2);
+        d.Type(load, 1, "3");
+        QCOMPARE(load->Row(), 2);
+        d.ClickCell(load, count, 2);
+        TypeKeys( "4");
+        QTest::keyClick(Focused(), Qt::Key_Return);
+        QCOMPARE(load->Row(), 1);
+        QCOMPARE(load->TopRow(), 1);
+        // Outside the editor Enter walks the same way.
+        QTest::keyClick(load, Qt::Key_Return);
+        QCOMPARE(load->Row(), 2);
+
+        // The motor grid's last row goes on to its info grid, row 0.
+        QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
+        FlexGrid* motor = d.Grid("vsfMotor");
+        MotorRec record;
+        const int motorRows = nFctGetMotorRecord(kAxis, record);
+        d.Type(motor, motorRows, "1");
+        QVERIFY(d.Grid("vsfMotorInfo")->hasFocus());
+        QCOMPARE(d.Grid("vsfMotorInfo")->Row(), 0);
+    }
+
+    void ReferenceListsWriteIntoTheirRow()
+    {
+        Design& d = *design_;
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        struct Pick {
+            int row;
+            const char* list;
+            int column;  // of the list
+            int length;  // characters taken after the first (0: the whole text)
+        };
+        // Friction coefficient (entry 5), efficiency (entry 4), density (entry 2).
+        for (const Pick& pick : {Pick{6, "vsfCoefficient", 1, 4}, Pick{5, "vsfEfficiency", 1, 3},
+                                 Pick{3, "vsfDensity", 1, 0}}) {
+            d.ClickCell(grid, pick.row, 0);
+            auto* list = d.Window()->findChild<FlexGrid*>(pick.list);
+            QVERIFY(panel->isVisible());
+            QVERIFY2(list->isVisible(), pick.list);
+            QVERIFY(list->Rows() > 2);
+            // Placed just below the row.
+            const int rowBottom = grid->mapTo(d.Window()->widget(), QPoint(0, 0)).y() +
+                                  (pick.row - grid->TopRow() + 2) * grid->RowHeightPixels();
+            QCOMPARE(panel->y(), rowBottom);
+            if (pick.row == 6)
+                d.Window()->grab().save(QDir::temp().filePath("design_list.png"));
+            const QString text = list->TextMatrix(2, pick.column);
+            const QString taken = pick.length ? text.mid(1, pick.length) : text;
+            d.ClickCell(list, 2, 0);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualRect(list->model()->index(list->QtRow(2), 0)).center());
+            QVERIFY(!panel->isVisible());
+            const double expected = taken.toDouble();
+            QCOMPARE(d.Mechanism(0).MechanismData[static_cast<size_t>(pick.row - 1)].Data, expected);
+            QCOMPARE(grid->TextMatrix(pick.row, 2), QString::fromStdString(sFctFormatNumber(expected)));
+        }
+        // Escape and another column close the list.
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(panel->isVisible());
+        QTest::keyClick(d.Window()->findChild<FlexGrid*>("vsfDensity"), Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(panel->isVisible());
+        d.ClickCell(grid, 1, 2);
+        QVERIFY(!panel->isVisible());
+    }
+
+    void PickIntoAScrolledGridAndShortenedPanel()
+    {
+        Design& d = *design_;
+        d.Window()->resize(1000, 420);  // the mechanism grid now scrolls
+        QApplication::processEvents();
+        d.Append("BeltPulley");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        QCOMPARE(grid->Rows(), 13);  // 12 parameters and the header, with a scroll bar
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        d.ClickCell(grid, 11, 0);  // efficiency (entry 10), scrolled into view
+        QVERIFY(grid->TopRow() > 1);
+        QVERIFY(panel->isVisible());
+        // Seven rows and 130 twips would pass the window's bottom: the panel
+        // ends there, but is never lower than 800 twips (53 pixels).
+        const int limit = d.Window()->widget()->height();
+        QVERIFY(panel->height() == 53 || panel->geometry().bottom() < limit);
+        QVERIFY(panel->height() < 7 * 18 + 8);
+        auto* list = d.Window()->findChild<FlexGrid*>("vsfEfficiency");
+        const double expected = list->TextMatrix(1, 1).mid(1, 3).toDouble();
+        d.ClickCell(list, 1, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(d.Mechanism(0).MechanismData[10].Data, expected);
+        QCOMPARE(grid->TextMatrix(11, 2), QString::fromStdString(sFctFormatNumber(expected)));
+    }
+
+    void FailedListIsNotTriedAgain()
+    {
+        Design& d = *design_;
+        const std::string database = run_->Folder().file("APPDATA.MDB");
+        QVERIFY(QFile::rename(QString::fromStdString(database), QString::fromStdString(database + ".away")));
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        QCOMPARE(grid->TextMatrix(3, 0), QString("?"));  // the marks stay
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(run_->Messages().messages.empty());
+        QVERIFY(QFile::rename(QString::fromStdString(database + ".away"), QString::fromStdString(database)));
+        d.ClickCell(grid, 1, 2);
+        d.ClickCell(grid, 3, 0);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(d.Window()->findChild<FlexGrid*>("vsfDensity")->Rows(), 1);
+        // The other lists load as before.
+        d.ClickCell(grid, 5, 0);
+        QVERIFY(panel->isVisible());
+    }
+
+    void PickedDensityFollowsTheUnitSystemAndItsRow()
+    {
+        Design& d = *design_;
+        auto* panel = d.Window()->findChild<QFrame*>("vseListBox");
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        d.ClickCell(load, 3, 0);
+        QVERIFY(panel->isVisible());
+        // Another grid refilled meanwhile (Clear Motor) does not retarget the list.
+        d.Tool("ClearMotor")->trigger();
+        QVERIFY(panel->isVisible());
+        const int column = gnUnitSystem == 1 ? 1 : 2;  // g/cm³ metric, lb/in³ otherwise
+        const double expected = list->TextMatrix(1, column).toDouble();
+        d.ClickCell(list, 1, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        ParamRec density;
+        nFctGetLoadParameter(kAxis, 2, density);
+        QCOMPARE(density.Data, expected);
+        QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
+    }
+
+    void GridsAreRefilledAfterChainCommandsAndUnitSwitch()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.Type(grid, 1, "20");
+        // Replace by a gearbox: its three parameters.
+        d.Tool("Gearbox")->trigger();
+        d.Tool("vseToolReplace")->trigger();
+        QCOMPARE(grid->TextMatrix(1, 1), QString::fromStdString(sFctGetText(89)));
+        QCOMPARE(grid->TextMatrix(4, 1), QString());
+        // Cut: the chain is empty, so is the grid.
+        d.Tool("vseToolCut")->trigger();
+        QCOMPARE(grid->TextMatrix(1, 1), QString());
+
+        // A unit-system switch converts the values and refills the grids.
+        d.Append("BeltPulley");
+        d.Type(grid, 1, "25.4");
+        const QString before = grid->TextMatrix(1, 3);
+        gnUnitSystem = gnUnitSystem == 1 ? 0 : 1;
+        SubUpdateAllWindowsToUnits();
+        const QString after = grid->TextMatrix(1, 3);
+        QVERIFY(after != before);
+        const ParamRec diameter = d.Mechanism(0).MechanismData[0];
+        QCOMPARE(after, QString::fromStdString(diameter.UnitText));
+        QCOMPARE(grid->TextMatrix(1, 2), QString::fromStdString(sFctFormatNumber(diameter.Data)));
+    }
+
+    void ClearMotorIsAChange()
+    {
+        Design& d = *design_;
+        QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
+        d.Type(d.Grid("vsfMotor"), 1, "3000");
+        SubSaveAxesSnapshot();  // as after a save
+        QVERIFY(nFctGetModifiedState() != 1);
+        d.Tool("ClearMotor")->trigger();
+        QCOMPARE(d.Grid("vsfMotor")->TextMatrix(1, 1), QString("0"));
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+        // Exit asks to save; Cancel keeps the program.
+        run_->Messages().answers = {kResultCancel};
+        QVERIFY(!run_->CloseByUser());
+        QCOMPARE(MessageNumbers(run_->Messages()).back(), 4001);
+        // Clearing the default motor again is no change.
+        SubSaveAxesSnapshot();
+        d.Tool("ClearMotor")->trigger();
+        QVERIFY(nFctGetModifiedState() != 1);
+    }
+
+    void WholeAxisTypedIn()
+    {
+        // Belt: motor pulley 40 mm (3 N), one load pulley 120 mm (6 N), belt
+        // 2 N, 90 %; conveyor: drive pulley 60 mm (8 N), belt 15 N, friction
+        // 0.2, 85 %; weight load 100 N. g = 9.8067 m/s^2.
+        // Conveyor: pulley 0.5 x 8 / g x 0.03^2 = 3.67096e-4; belt and load
+        // 115 / g x 0.03^2 / 0.85 = 0.0124165; together 0.0127836 kg.m^2.
+        // Belt, ratio 120 / 40 = 3: motor pulley 0.5 x 3 / g x 0.02^2 =
+        // 6.11827e-5, belt 2 / g x 0.02^2 / 0.9 = 9.06410e-5, load pulley
+        // 0.5 x 6 / g x 0.06^2 = 1.10129e-3 and the conveyor through 90 % and
+        // 3^2: (1.10129e-3 + 0.0127836) / 0.9 / 9 = 1.71418e-3; reflected
+        // inertia 1.86600e-3 kg.m^2.
+        // Friction (15 + 100) x 0.2 = 23 N at 0.03 m through 85 %: 0.811765
+        // N.m at the pulley, at the motor / (3 x 0.9) = 0.300654 N.m.
+        const double inertia = 1.8660045e-3;
+        const double constantTorque = 0.30065359;
+        Design& d = *design_;
+        if (gnUnitSystem != 1) {
+            gnUnitSystem = 1;
+            SubUpdateAllWindowsToUnits();
+        }
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.Append("BeltPulley");
+        const std::vector<std::pair<int, QString>> belt{{1, "40"}, {2, "3"}, {5, "1"}, {6, "120"},
+                                                        {7, "6"}, {10, "2"}, {11, "90"}};
+        for (const auto& [row, text] : belt)
+            d.Type(grid, row, text);
+        d.Append("Conveyor");
+        const std::vector<std::pair<int, QString>> conveyor{{1, "60"}, {2, "8"}, {6, "15"}, {7, "0.2"},
+                                                            {8, "85"}};
+        for (const auto& [row, text] : conveyor)
+            d.Type(grid, row, text);
+        d.ChooseLoad(1);
+        d.Type(d.Grid("vsfLoad"), 1, "100");
+        QCOMPARE(grid->TextMatrix(1, 3), QString("mm"));
+        QCOMPARE(grid->TextMatrix(2, 3), QString("N"));
+        QCOMPARE(d.Grid("vsfLoad")->TextMatrix(1, 3), QString("N"));
+
+        // The load counts once a segment of the motion carries it: one
+        // segment of 2 s up to 60 rev/min (the profile window's part).
+        if (nFctGetSegmentCount(kAxis) == 0)
+            nFctInitProfileSegments(kAxis);
+        nFctSetProfileSegmentValue(kAxis, 0, SegmentParam::FinalVelocity, 60);
+        nFctSetProfileSegmentValue(kAxis, 0, SegmentParam::Duration, 2);
+        SubCalcAxisResults(kAxis);
+        const AxisRec typed = gAxis[static_cast<size_t>(nFctFindAxisIndex(kAxis))];
+        QVERIFY(std::abs(typed.AxisResult[1].Value - inertia) < 1e-6 * inertia);
+        QVERIFY(std::abs(typed.AxisResult[2].Value - constantTorque) < 1e-6 * constantTorque);
+
+        // The same axis built through the accessors gives the same results.
+        const int16_t position = 0;
+        for (const auto& [row, text] : belt)
+            SubSetMechanismParameterValue(kAxis, position, static_cast<int16_t>(row - 1), text.toDouble());
+        for (const auto& [row, text] : conveyor)
+            SubSetMechanismParameterValue(kAxis, 1, static_cast<int16_t>(row - 1), text.toDouble());
+        nFctSetLoadParameterValue(kAxis, 0, 100);
+        SubCalcAxisResults(kAxis);
+        const AxisRec& built = gAxis[static_cast<size_t>(nFctFindAxisIndex(kAxis))];
+        QCOMPARE(built.AxisResult[1].Value, typed.AxisResult[1].Value);
+        QCOMPARE(built.AxisResult[2].Value, typed.AxisResult[2].Value);
+
+        d.Window()->grab().save(QDir::temp().filePath("design_grids.png"));
+    }
+
+private:
+    std::unique_ptr<ProgramRun> run_;
+    std::unique_ptr<Design> design_;
+    std::string separator_;
+};
+
+QTEST_MAIN(TestDesignGrids)
+#include "tst_designgrids.moc"
