@@ -8,17 +8,20 @@
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisCalculations.h"
 #include "model/basAxisRequirements.h"
+#include "design/frmAxisDesign.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/LineGraph.h"
 #include "platform/qt/ReportPages.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
 #include <benchmark/benchmark.h>
@@ -103,17 +106,6 @@ Window* ActivatedWindow(Window* window)
     return window;
 }
 
-// Clicks a cell, types the keys into its editor and presses Enter.
-void TypeIntoCell(platform::FlexGrid* grid, int row, int col, const QString& keys)
-{
-    const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row), col));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    if (grid->IsEditing()) {
-        QTest::keyClicks(grid->Editor(), keys);
-        QTest::keyClick(grid->Editor(), Qt::Key_Return);
-    }
-}
-
 // A final velocity typed into the first segment of the seven-mechanism axis:
 // the segment solved, the next one handed its initial velocity, and both
 // graphs redrawn and painted.
@@ -127,12 +119,41 @@ void EditSegment(benchmark::State& state)
     bool odd = false;
     for (auto _ : state) {
         odd = !odd;
-        TypeIntoCell(table, 2, 2, odd ? "12" : "10");  // segment 1, final velocity
+        testing_support::TypeIntoCell(table, 2, 2, odd ? "12" : "10");  // segment 1, final velocity
         velocity->repaint();
         torque->repaint();
     }
 }
 BENCHMARK(EditSegment)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A value typed into the mechanism grid of the seven-mechanism axis (the
+// leadscrew's lead, selected in the picture row), stored in the axis and the
+// grid refilled and painted.
+void EditMechanismValue(benchmark::State& state)
+{
+    OpenRichApplicationIn(static_cast<int16_t>(state.range(0)));
+    frmAxisDesign* design = ActivatedWindow(AxisDesignWindow(bench::kRichAxis));
+    const auto pictures = design->findChildren<QWidget*>(QRegularExpression("^imgMechanism_"));
+    QWidget* leadscrew = nullptr;
+    for (QWidget* picture : pictures)
+        if (picture->accessibleName().startsWith("Leadscrew"))
+            leadscrew = picture;
+    if (leadscrew)
+        QTest::mouseClick(leadscrew, Qt::LeftButton);
+    auto* grid = design->findChild<platform::FlexGrid*>("vsfMechanism");
+    if (!leadscrew || !grid->TextMatrix(4, 1).contains("Pitch")) {
+        state.SkipWithError(qPrintable("row 4 of the mechanism grid is not the leadscrew's lead: " +
+                                       grid->TextMatrix(4, 1)));
+        return;
+    }
+    bool odd = false;
+    for (auto _ : state) {
+        odd = !odd;
+        testing_support::TypeIntoCell(grid, 4, 2, odd ? "12" : "10");  // lead
+        grid->repaint();
+    }
+}
+BENCHMARK(EditMechanismValue)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The Units menu's switch of all three axes, every open window refreshed.
 void SwitchUnitSystem(benchmark::State& state)

@@ -16,6 +16,7 @@
 #include "platform/qt/FlexGrid.h"
 #include "shell/MDIMain.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QAction>
@@ -65,31 +66,19 @@ public:
     }
     void ChooseLoad(int index) const { window_->findChild<QComboBox*>("cboLoad")->setCurrentIndex(index); }
 
-    void ClickCell(FlexGrid* grid, int row, int col) const
-    {
-        grid->scrollTo(grid->model()->index(grid->QtRow(row), col));
-        const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row), col));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    }
+    void ClickCell(FlexGrid* grid, int row, int col) const { testing_support::ClickCell(grid, row, col); }
     // Clicks the value cell (which opens its editor), types and presses Enter.
     void Type(FlexGrid* grid, int row, const QString& keys) const
     {
         const int value = grid->objectName() == "vsfMotor" ? 1 : 2;
-        ClickCell(grid, row, value);
-        QVERIFY2(grid->IsEditing(), qPrintable(grid->objectName() + QString(" row %1").arg(row)));
-        TypeKeys( keys);
-        QTest::keyClick(Focused(), Qt::Key_Return);
+        QVERIFY2(testing_support::TypeIntoCell(grid, row, value, keys),
+                 qPrintable(grid->objectName() + QString(" row %1").arg(row)));
     }
     // Opens the unit cell and picks a unit from its list.
     void ChooseUnit(FlexGrid* grid, int row, const QString& unit) const
     {
-        ClickCell(grid, row, grid->objectName() == "vsfMotor" ? 2 : 3);
-        auto* list = qobject_cast<QComboBox*>(grid->Editor());
-        QVERIFY(list);
-        const int index = list->findText(unit);
-        QVERIFY2(index >= 0, qPrintable(unit));
-        list->setCurrentIndex(index);
-        QTest::keyClick(list, Qt::Key_Return);
+        const int col = grid->objectName() == "vsfMotor" ? 2 : 3;
+        QVERIFY2(testing_support::PickFromCellList(grid, row, col, unit), qPrintable(unit));
     }
     MechRec Mechanism(int16_t position) const
     {
@@ -193,7 +182,7 @@ private slots:
         d.Type(grid, 1, "12");
         d.ClickCell(grid, 1, 2);
         QTest::keyClick(Focused(), Qt::Key_Backspace);
-        TypeKeys( "7");
+        TypeKeys("7");
         QTest::keyClick(Focused(), Qt::Key_Return);
         QCOMPARE(grid->TextMatrix(1, 2), QString("7"));
         QCOMPARE(d.Mechanism(0).MechanismData[0].Data, 7.0);
@@ -286,10 +275,10 @@ private slots:
         FlexGrid* info = d.Grid("vsfMechInfo");
         d.ClickCell(info, 0, 1);
         QVERIFY(info->IsEditing());
-        TypeKeys( "  Acme Drives ");
+        TypeKeys("  Acme Drives ");
         QTest::keyClick(Focused(), Qt::Key_Return);  // on to the product key
         QCOMPARE(info->Row(), 1);
-        TypeKeys( "G-10");
+        TypeKeys("G-10");
         QTest::keyClick(Focused(), Qt::Key_Return);  // the key and the minus pass here
         QCOMPARE(QString::fromStdString(sFctGetMechanismManufacturer(kAxis, 0)), QString("Acme Drives"));
         QCOMPARE(QString::fromStdString(sFctGetMechanismProductKey(kAxis, 0)), QString("G-10"));
@@ -299,7 +288,7 @@ private slots:
         QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
         FlexGrid* motorInfo = d.Grid("vsfMotorInfo");
         d.ClickCell(motorInfo, 1, 1);
-        TypeKeys( "M-7");
+        TypeKeys("M-7");
         QTest::keyClick(Focused(), Qt::Key_Return);
         QCOMPARE(QString::fromStdString(sFctGetMotorProductKey(kAxis)), QString("M-7"));
     }
@@ -318,7 +307,7 @@ private slots:
         d.Type(load, 1, "3");
         QCOMPARE(load->Row(), 2);
         d.ClickCell(load, count, 2);
-        TypeKeys( "4");
+        TypeKeys("4");
         QTest::keyClick(Focused(), Qt::Key_Return);
         QCOMPARE(load->Row(), 1);
         QCOMPARE(load->TopRow(), 1);

@@ -14,6 +14,7 @@
 #include "platform/qt/LineGraph.h"
 #include "profile/frmProfile.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QComboBox>
@@ -77,44 +78,13 @@ struct ProfileRun {
     frmProfile* profile = nullptr;
 };
 
-// Clicks a cell as the user would, which opens its editor where the window
-// lets it.
-void ClickCell(FlexGrid* grid, int row, int col)
-{
-    grid->scrollTo(grid->model()->index(grid->QtRow(row), col));
-    const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row), col));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-// Clicks the cell and types the keys into its editor, then Enter. False when
-// no editor opened.
-bool TypeIntoCell(FlexGrid* grid, int row, int col, const QString& keys)
-{
-    ClickCell(grid, row, col);
-    if (!grid->IsEditing())
-        return false;
-    QTest::keyClicks(grid->Editor(), keys);
-    QTest::keyClick(grid->Editor(), Qt::Key_Return);
-    return true;
-}
+using testing_support::ClickCell;
+using testing_support::TypeIntoCell;
 
 // Picks a unit from the drop-down list of a quick-setup unit cell.
 bool PickUnit(FlexGrid* grid, int row, const QString& unit)
 {
-    ClickCell(grid, row, 3);
-    auto* list = qobject_cast<QComboBox*>(grid->Editor());
-    if (!list)
-        return false;
-    const int index = list->findText(unit);
-    if (index < 0)
-        return false;
-    // The arrow keys step through the closed list; Enter takes the unit.
-    while (list->currentIndex() < index)
-        QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > index)
-        QTest::keyClick(list, Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Return);
-    return !grid->IsEditing();
+    return testing_support::PickFromCellList(grid, row, 3, unit) && !grid->IsEditing();
 }
 
 // A steel disk 200 mm x 20 mm (7.85 g/cm^3) as the axis's chain.
