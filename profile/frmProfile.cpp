@@ -11,6 +11,7 @@
 #include "model/basAxisRequirements.h"
 #include "model/basValueConversion.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/BusyPointer.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/LineGraph.h"
@@ -81,15 +82,6 @@ QLabel* PanelCaption(QWidget* panel)
     caption->setFont(font);
     return caption;
 }
-
-// The busy pointer for the life of the object.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 } // namespace
 
@@ -250,14 +242,14 @@ void frmProfile::mSubInitCaptions()
 
 void frmProfile::FirstActivationStep()
 {
-    BusyPointer busy;
+    platform::BusyPointer busy;
     QApplication::processEvents();
     mSubInitProfile();
 }
 
 void frmProfile::EveryActivationStep()
 {
-    BusyPointer busy;
+    platform::BusyPointer busy;
     mSubCheckMotionMode();
     mSubDisplayVelocityGraph(0);
     mSubDisplayTorqueGraph(0);

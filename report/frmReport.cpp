@@ -8,6 +8,7 @@
 #include "model/basAxisCalculations.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/BusyPointer.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"
@@ -237,11 +238,12 @@ void frmReport::mSubShowReportPreview()
         return;
     vsPrinter_->show();
     txtReport_->hide();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    mSubPreviewNavigate(4);
-    QCoreApplication::processEvents();
-    ComposeIntoPreview();
-    QApplication::restoreOverrideCursor();
+    {
+        platform::BusyPointer busy;
+        mSubPreviewNavigate(4);
+        QCoreApplication::processEvents();
+        ComposeIntoPreview();
+    }
     EnablePreviewToolsForDocument();
 }
 
@@ -260,12 +262,13 @@ void frmReport::mSubPrintReport()
     BuildGuard guard(mbBuildingReport, vseTopReportTools_);
     if (!mbFctAxisCanBeCalculated())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents();
-    ComposeIntoPreview();
-    vsPrinter_->PrintDocument(printer);
-    QCoreApplication::processEvents();
-    QApplication::restoreOverrideCursor();
+    {
+        platform::BusyPointer busy;
+        QCoreApplication::processEvents();
+        ComposeIntoPreview();
+        vsPrinter_->PrintDocument(printer);
+        QCoreApplication::processEvents();
+    }
     // The preview now holds the document just printed.
     EnablePreviewToolsForDocument();
 }
