@@ -13,18 +13,16 @@
 #include "model/basAxisRequirements.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ImageControl.h"
-#include "platform/qt/ReportPages.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/support/GridTyping.h"
+#include "tests/ui/support/PdfReport.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolBar>
@@ -80,32 +78,6 @@ constexpr double kPeakTorque = 0.084014838;
 constexpr double kSystemRmsTorque = 0.067747207;
 constexpr double kSystemPeakTorque = 0.14056351;
 constexpr double kTotalInertiaKgCm2 = 0.95329899;
-
-// The print dialog answered with a PDF file.
-class PdfPrinting : public platform::ReportPrinting {
-public:
-    explicit PdfPrinting(QString file) : file_(std::move(file)) { platform::InstallReportPrinting(this); }
-    ~PdfPrinting() override { platform::InstallReportPrinting(nullptr); }
-    QString PrinterDeviceName() const override { return "PDF"; }
-    bool ConfirmPrint(QPrinter& printer, QWidget*) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file_);
-        return true;
-    }
-
-private:
-    QString file_;
-};
-
-QString PdfText(const QString& file)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", file, "-"});
-    if (!pdftotext.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 // A printed value row: the number's text and its unit.
 struct PrintedValue {
@@ -284,14 +256,14 @@ void TestEndToEnd::axisFromNewAxisToPrintedReport()
     frmReport* report = ReportWindow(1);
     report->BringToFront();
     const QString pdf = QString::fromStdString(run.Folder().file("axis.pdf"));
-    PdfPrinting printing(pdf);
+    testing_support::PdfPrinting printing(pdf);
     QAction* print = report->findChild<QAction*>("vseToolPrint");
     QWidget* button = qobject_cast<QToolBar*>(print->parent())->widgetForAction(print);
     QVERIFY(button && button->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(QFile::exists(pdf));
     QVERIFY(run.Messages().messages.empty());
-    const QStringList lines = PdfText(pdf).split('\n');
+    const QStringList lines = testing_support::PdfText(pdf).split('\n');
     QVERIFY2(lines.size() > 20, "pdftotext gave nothing");
     QVERIFY(LineOf(lines, "Mechanism No. 1 : Gearbox") > 0);
     QVERIFY(LineOf(lines, "Mechanism No. 2 : Leadscrew") > 0);
