@@ -86,25 +86,24 @@ struct PrintedValue {
     QString unit;
 };
 
-// The first row of that label after line `from`; empty when none.
-PrintedValue FindRow(const QStringList& lines, const QString& label, int from)
-{
-    for (int k = std::max(from, 0); k < lines.size(); ++k) {
-        const QString trimmed = lines[k].trimmed();
-        if (!trimmed.startsWith(label))
-            continue;
-        const QStringList parts = trimmed.mid(label.size()).split(' ', Qt::SkipEmptyParts);
-        return {trimmed, parts.value(0), parts.value(1)};
-    }
-    return {};
-}
-
+// The first line from line `from` on that starts with the text; -1 when none.
 int LineOf(const QStringList& lines, const QString& text, int from = 0)
 {
-    for (int k = from; k < lines.size(); ++k)
+    for (int k = std::max(from, 0); k < lines.size(); ++k)
         if (lines[k].trimmed().startsWith(text))
             return k;
     return -1;
+}
+
+// The first row of that label from line `from` on; empty when none.
+PrintedValue FindRow(const QStringList& lines, const QString& label, int from)
+{
+    const int k = LineOf(lines, label, from);
+    if (k < 0)
+        return {};
+    const QString trimmed = lines[k].trimmed();
+    const QStringList parts = trimmed.mid(label.size()).split(' ', Qt::SkipEmptyParts);
+    return {trimmed, parts.value(0), parts.value(1)};
 }
 
 // Half a unit of the last decimal the report prints for a value of that size.
