@@ -16,11 +16,11 @@
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/support/GridTyping.h"
+#include "tests/ui/support/PdfReport.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
@@ -168,23 +168,6 @@ void SwitchUnitSystem(benchmark::State& state)
 }
 BENCHMARK(SwitchUnitSystem)->Unit(benchmark::kMillisecond);
 
-// The report printer as a user's print dialog would set it: a PDF file.
-class PdfPrinting : public platform::ReportPrinting {
-public:
-    explicit PdfPrinting(QString file) : file_(std::move(file)) { platform::InstallReportPrinting(this); }
-    ~PdfPrinting() override { platform::InstallReportPrinting(nullptr); }
-    QString PrinterDeviceName() const override { return "PDF"; }
-    bool ConfirmPrint(QPrinter& printer, QWidget*) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file_);
-        return true;
-    }
-
-private:
-    QString file_;
-};
-
 void ClickReportTool(frmReport* report, const char* tool)
 {
     auto* action = report->findChild<QAction*>(tool);
@@ -209,7 +192,7 @@ BENCHMARK(ShowReport)->ArgName("metric")->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 void PrintReportToPdf(benchmark::State& state)
 {
     OpenRichApplicationIn(static_cast<int16_t>(state.range(0)));
-    PdfPrinting printing(QString::fromStdString(Program().Folder().file("report.pdf")));
+    testing_support::PdfPrinting printing(QString::fromStdString(Program().Folder().file("report.pdf")));
     frmReport* report = ActivatedWindow(ReportWindow(bench::kRichAxis));
     for (auto _ : state)
         ClickReportTool(report, "vseToolPrint");

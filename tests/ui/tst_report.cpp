@@ -14,6 +14,7 @@
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/PdfReport.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -65,16 +65,6 @@ public:
     mutable int deviceQueries = 0;
     int dialogs = 0;
 };
-
-// The text of a PDF file, columns kept.
-QString PdfText(const QString& file)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", file, "-"});
-    if (!pdftotext.waitForFinished(30000))
-        return QString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -307,7 +297,7 @@ private slots:
         QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 1 Of %1  ").arg(pages));
         QVERIFY(Tool("vseToolNextPage")->isEnabled());
 
-        const QString text = PdfText(pdf);
+        const QString text = testing_support::PdfText(pdf);
         QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
         // The same pages as the preview: one form feed between pages.
         QCOMPARE(text.count('\f'), pages);
