@@ -108,13 +108,7 @@ void frmAxisControl::buildControls()
     imgLogo_->setObjectName("imgLogo");
 
     auto* buttons = new QVBoxLayout;
-    for (int k = 0; k < 3; ++k) {
-        vseCommand_[k] = new QPushButton(this);
-        vseCommand_[k]->setObjectName(QStringLiteral("vseCommand_%1").arg(k));
-        vseCommand_[k]->setAutoDefault(false);
-        connect(vseCommand_[k], &QPushButton::clicked, this, [this, k] { vseCommand_Click(k); });
-        buttons->addWidget(vseCommand_[k]);
-    }
+    platform::AddCommandButtons(this, buttons, vseCommand_, [this](int k) { vseCommand_Click(k); });
     buttons->addStretch();
     buttons->addWidget(imgLogo_);
     vseCommand_[kAction]->setEnabled(false);

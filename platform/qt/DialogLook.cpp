@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QBoxLayout>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace platform {
@@ -70,6 +72,20 @@ void Beep()
         display->Beep();
     else
         QApplication::beep();
+}
+
+void AddCommandButtons(QWidget* dialog, QBoxLayout* layout, std::span<QPushButton*> buttons,
+                       const std::function<void(int)>& onClick)
+{
+    for (size_t k = 0; k < buttons.size(); ++k) {
+        auto* button = new QPushButton(dialog);
+        button->setObjectName(QStringLiteral("vseCommand_%1").arg(k));
+        button->setAutoDefault(false);
+        const int index = static_cast<int>(k);
+        QObject::connect(button, &QPushButton::clicked, dialog, [onClick, index] { onClick(index); });
+        layout->addWidget(button);
+        buttons[k] = button;
+    }
 }
 
 } // namespace platform

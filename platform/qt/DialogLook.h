@@ -3,8 +3,13 @@
 
 #include <QColor>
 
+#include <functional>
+#include <span>
+
 class QAbstractButton;
+class QBoxLayout;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // What the program's dialogs share: the grey colour scheme on screens with
@@ -30,6 +35,12 @@ void PaintBase(QWidget* widget, const QColor& color);
 // The dialog takes the main window's icon and, into logo when given, the
 // picture of the main window's "imgLogo" label (nothing when it has none).
 void TakeMainWindowLook(QWidget* dialog, QWidget* mainWindow, QLabel* logo);
+
+// Creates the dialog's command buttons vseCommand_0, vseCommand_1, ... into
+// buttons, adds them to layout in that order and calls onClick(k) when
+// button k is clicked; none of them is pressed by Enter on its own.
+void AddCommandButtons(QWidget* dialog, QBoxLayout* layout, std::span<QPushButton*> buttons,
+                       const std::function<void(int)>& onClick);
 
 // A colour as the settings store it, and back.
 QColor ColorFromRgbLong(int32_t value);
