@@ -377,8 +377,9 @@ void frmProfile::vsfVelProfile_AfterEdit(int row, int col)
             vsfVelProfile_->SetTextMatrix(nextInitialRow, 3, Number(solvedFinal));
             nFctSetProfileSegmentValue(axis, s + 1, SegmentParam::InitialVelocity, solvedFinal);
         }
-        for (int j = 0; j < calc::kProfileValuesPerSegment; ++j)
-            vsfVelProfile_->SetTextMatrix(SegmentRow(s, j), 3, Number(table[static_cast<size_t>(j)]));
+        // The whole column, since a velocity handed on changes the next
+        // segment too (and the velocity graph is drawn from the column).
+        mSubFillCalculatedColumn();
         const int flagRow = SegmentRow(s, SegmentParam::LoadWeightApplied);
         vsfVelProfile_->SetTextMatrix(flagRow, 3, vsfVelProfile_->TextMatrix(flagRow, 2));
     }

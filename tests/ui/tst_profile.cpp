@@ -355,6 +355,20 @@ void ProfileWindowTest::finalVelocityIsHandedOnToTheNextSegment()
     QCOMPARE(table->TextMatrix(SegmentRow(5, 0), 2), QStringLiteral("0"));
     QCOMPARE(SegmentValue(5, SegmentParam::InitialVelocity), 0.0);
 
+    // A velocity handed on is seen in the next segment's calculated values at
+    // once: segment 7 from 0 to 100 rpm in 1 s, segment 8 on to 100 rpm in
+    // 1 s; segment 7 then ends at 60 rpm, so segment 8 accelerates by
+    // 40 rpm/s over (60 + 100) / 2 / 60 x 1 s = 1.3333 rev.
+    QVERIFY(TypeIntoCell(table, SegmentRow(6, 1), 2, "100"));
+    QVERIFY(TypeIntoCell(table, SegmentRow(6, 2), 2, "1"));
+    QVERIFY(TypeIntoCell(table, SegmentRow(7, 1), 2, "100"));
+    QVERIFY(TypeIntoCell(table, SegmentRow(7, 2), 2, "1"));
+    QCOMPARE(table->TextMatrix(SegmentRow(7, 3), 3), QStringLiteral("0"));
+    QVERIFY(TypeIntoCell(table, SegmentRow(6, 1), 2, "60"));
+    QCOMPARE(table->TextMatrix(SegmentRow(7, 0), 3), QStringLiteral("60"));
+    QCOMPARE(table->TextMatrix(SegmentRow(7, 3), 3), QStringLiteral("40"));
+    QCOMPARE(table->TextMatrix(SegmentRow(7, 4), 3), QStringLiteral("1.3333"));
+
     // The last segment hands nothing on.
     const QStringList before = Column(table, 2, 1, 54);
     QVERIFY(TypeIntoCell(table, SegmentRow(9, 1), 2, "40"));
