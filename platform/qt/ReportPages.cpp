@@ -1,6 +1,7 @@
 #include "platform/qt/ReportPages.h"
 
 #include <QFontMetricsF>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -62,10 +63,12 @@ public:
           body_(paper_.left() + kSideMargin * dpi_, paper_.top() + kTopMargin * dpi_,
                 paper_.width() - 2 * kSideMargin * dpi_,
                 paper_.height() - (kTopMargin + kBottomMargin) * dpi_),
-          y_(body_.top())
+          y_(body_.top()),
+          chosenPages_(printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges())
     {
-        PaintRunningTexts();
-        PaintPicture();
+        BeginPage();
+        if (PageIsPrinted())
+            PaintPicture();
     }
 
     void AddLine(const ReportLine& line)
@@ -77,14 +80,14 @@ public:
         painter_.setPen(ReportColor(line.color));
         for (const QString& piece : BreakToWidth(QString::fromStdString(line.text), maxChars)) {
             if (y_ + metrics.lineSpacing() > body_.bottom() + 0.5) {
-                printer_.newPage();
                 ++page_;
                 y_ = body_.top();
-                PaintRunningTexts();
+                BeginPage();
                 painter_.setFont(font);
                 painter_.setPen(ReportColor(line.color));
             }
-            painter_.drawText(QPointF(body_.left(), y_ + metrics.ascent()), piece);
+            if (PageIsPrinted())
+                painter_.drawText(QPointF(body_.left(), y_ + metrics.ascent()), piece);
             y_ += metrics.lineSpacing();
         }
     }
@@ -92,6 +95,20 @@ public:
     int Pages() const { return page_; }
 
 private:
+    // The pages the user chose in the print dialog; all without a choice.
+    bool PageIsPrinted() const { return chosenPages_.isEmpty() || chosenPages_.contains(page_); }
+
+    // The running texts of a page that is printed, on a sheet of its own.
+    void BeginPage()
+    {
+        if (!PageIsPrinted())
+            return;
+        if (sheetUsed_)
+            printer_.newPage();
+        sheetUsed_ = true;
+        PaintRunningTexts();
+    }
+
     void PaintRunningTexts()
     {
         painter_.save();
@@ -129,7 +146,9 @@ private:
     const QRectF paper_;
     const QRectF body_;
     double y_;
+    const QPageRanges chosenPages_;
     int page_ = 1;
+    bool sheetUsed_ = false;
 };
 
 class QtReportPrinting : public ReportPrinting {

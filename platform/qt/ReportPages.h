@@ -32,7 +32,9 @@ class ReportPager {
 public:
     ReportPager(const ReportDocument& document, const ReportPageSetup& setup);
 
-    // Paints every page onto the printer; returns the number of pages.
+    // Paints the pages onto the printer, only those of the page range the
+    // user chose when there is one; returns the number of pages of the
+    // whole report.
     int Paint(QPrinter& printer) const;
 
 private:

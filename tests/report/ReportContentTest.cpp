@@ -373,6 +373,30 @@ TEST_F(ReportContentTest, GearMotorBlock)
     EXPECT_FALSE(Has("    System Data (incl. Motor Inertia) :"));
 }
 
+// In German every label of a value row ends before the value's column, so
+// that a blank separates label and value: a gear motor (its block and the
+// ratio), a nip roll (the longest parameter names) and a profile.
+TEST_F(ReportContentTest, GermanLabelsLeaveABlankBeforeTheValue)
+{
+    AddMechanism(MechanismType::NipRoll, {{0, 100}, {1, 80}, {2, 300}, {3, 7.85}, {4, 1},
+                                          {5, 60}, {6, 40}, {7, 300}, {8, 7.85}});
+    SetSegments({{0, 120, 0.5}, {120, 0, 0.5}});
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {4, 0.5}, {7, 10}});
+    gnLanguageOffset = 1000;
+    Compose();
+    gnLanguageOffset = 0;
+    ASSERT_NE(document_.Text().find("    Berechnungen Getriebemotor :"), std::string::npos);
+    int rows = 0;
+    for (const std::string& line : lines_) {
+        const std::u32string text = DecodeUtf8(line);
+        if (text.size() <= 41 || text.compare(0, 10, std::u32string(10, U' ')) != 0)
+            continue;
+        ++rows;
+        EXPECT_EQ(text[40], U' ') << line;
+    }
+    EXPECT_GT(rows, 40);
+}
+
 TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
 {
     // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
