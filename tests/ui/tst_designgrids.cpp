@@ -443,6 +443,33 @@ private slots:
         QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
     }
 
+    // A value still in its editor when a chain command refills the grid is
+    // stored, in the mechanism it was typed for, as leaving the cell would.
+    void ValueInTheEditorIsKeptWhenTheChainChanges_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("gearboxPosition");  // after the command
+        QTest::newRow("append") << "vseToolAppend" << 0;
+        QTest::newRow("insert") << "vseToolInsert" << 1;
+    }
+    void ValueInTheEditorIsKeptWhenTheChainChanges()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, gearboxPosition);
+        Design& d = *design_;
+        d.Append("Gearbox");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.ClickCell(grid, 2, 2);
+        QVERIFY(grid->IsEditing());
+        TypeKeys("9");
+        d.Tool("Coupling")->trigger();
+        d.Tool(command.toLatin1().constData())->trigger();
+        const MechRec gearbox = d.Mechanism(static_cast<int16_t>(gearboxPosition));
+        QCOMPARE(gearbox.Identifier, MechanismType::Gearbox);
+        QCOMPARE(gearbox.MechanismData[1].Data, 9.0);
+        QCOMPARE(d.Mechanism(static_cast<int16_t>(1 - gearboxPosition)).MechanismData[1].Data, 0.0);
+    }
+
     void GridsAreRefilledAfterChainCommandsAndUnitSwitch()
     {
         Design& d = *design_;
