@@ -372,6 +372,23 @@ private slots:
         QVERIFY(!panel->isVisible());
     }
 
+    // The list opened from the mark leaves the row's value cell to be typed
+    // into with a click, as any value cell.
+    void ValueCellOfARowWithItsListShownOpensOnAClick()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.ClickCell(grid, 5, 0);  // efficiency, entry 4
+        QVERIFY(d.Window()->findChild<QFrame*>("vseListBox")->isVisible());
+        QVERIFY(!grid->IsEditing());
+        d.ClickCell(grid, 5, 2);
+        QVERIFY(grid->IsEditing());
+        TypeKeys("9");
+        QTest::keyClick(Focused(), Qt::Key_Return);
+        QCOMPARE(d.Mechanism(0).MechanismData[4].Data, 9.0);
+    }
+
     void PickIntoAScrolledGridAndShortenedPanel()
     {
         Design& d = *design_;
