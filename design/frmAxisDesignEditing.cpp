@@ -389,7 +389,8 @@ void frmAxisDesign::mSubStoreValueText(DesignGrid kind, int row, const QString& 
     const auto index = static_cast<int16_t>(row - 1);
     switch (kind) {
     case DesignGrid::Load:
-        nFctSetLoadParameterValue(axis, index, value);
+        if (!nFctSetLoadParameterValue(axis, index, value))
+            return;  // no such entry (a pick for a load that is gone)
         break;
     case DesignGrid::Mechanism:
         SubSetMechanismParameterValue(axis, mnFctFindElementPosition(mnMechEditElement), index, value);

@@ -460,6 +460,24 @@ private slots:
         QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
     }
 
+    // A list left open while the load became None has no row to write to:
+    // a pick shows no value in the empty load grid.
+    void PickForALoadThatIsGoneShowsNothing()
+    {
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        d.ClickCell(load, 3, 0);
+        QVERIFY(d.Window()->findChild<QFrame*>("vseListBox")->isVisible());
+        d.ChooseLoad(0);
+        QCOMPARE(nFctGetLoadParameterCount(kAxis), int16_t(0));
+        d.ClickCell(list, 1, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(load->TextMatrix(3, 2), QString());
+    }
+
     // A value still in its editor when a chain command refills the grid is
     // stored, in the mechanism it was typed for, as leaving the cell would.
     void ValueInTheEditorIsKeptWhenTheChainChanges_data()
