@@ -17,6 +17,7 @@
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 
@@ -308,8 +309,8 @@ void frmAxisDesign::Grid_Click(DesignGrid kind)
         grid->SetRow(count > 0 ? count : -1);
         return;
     }
-    if (!IsInfo(kind) && vseListBox->isVisible())
-        return;  // the click opened the row's list
+    if (!IsInfo(kind) && vseListBox->isAncestorOf(QApplication::focusWidget()))
+        return;  // the click opened the row's list, which has the focus
     const bool editable = IsInfo(kind) ? col == 1 : kind == DesignGrid::Motor ? col != 0 : col >= ValueColumn(kind);
     if (editable)
         grid->EditCell();
@@ -388,7 +389,8 @@ void frmAxisDesign::mSubStoreValueText(DesignGrid kind, int row, const QString& 
     const auto index = static_cast<int16_t>(row - 1);
     switch (kind) {
     case DesignGrid::Load:
-        nFctSetLoadParameterValue(axis, index, value);
+        if (!nFctSetLoadParameterValue(axis, index, value))
+            return;  // no such entry (a pick for a load that is gone)
         break;
     case DesignGrid::Mechanism:
         SubSetMechanismParameterValue(axis, mnFctFindElementPosition(mnMechEditElement), index, value);

@@ -82,7 +82,7 @@ std::string sFctBuildMotorRequirementsText(int16_t axisId)
     const int16_t shownUnit =
         nFctFindUnit(13, system == "M" ? gnMInertiaUnit : gnEEInertiaUnit, system);
     const double toShown = dFctGetConversionFactor(calc::kInertiaResultUnit, shownUnit);
-    const int rows = gdMaxInertiaWarning > 0.0 ? RoundHalfToEven(factor) : 0;
+    const int rows = RoundHalfToEven(factor);
     for (int k = rows; k >= 1; --k) {
         const double motorInertia = scaledInertia / k;
         std::vector<ResultCell> cells;

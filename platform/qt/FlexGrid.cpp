@@ -138,7 +138,7 @@ void FlexGrid::SetFixedRows(int fixedRows)
 void FlexGrid::SetRows(int rows)
 {
     if (editor_)
-        FinishEdit(false);
+        FinishEdit(true);
     setRowCount(std::max(rows - fixedRows_, 0));
 }
 
@@ -343,7 +343,7 @@ QString FlexGrid::ComboList(int row, int col) const
 void FlexGrid::Clear()
 {
     if (editor_)
-        FinishEdit(false);
+        FinishEdit(true);
     clearContents();
     for (int col = 0; col < columnCount(); ++col)
         if (QTableWidgetItem* header = horizontalHeaderItem(col))

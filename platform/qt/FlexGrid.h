@@ -70,7 +70,8 @@ public:
     void SetStandardRowHeights();
     int RowHeightPixels() const;
 
-    // Rows including the fixed rows; Cols.
+    // Rows including the fixed rows; Cols. An open edit is finished first and
+    // stored (as by Enter), as it is by Clear.
     void SetRows(int rows);
     int Rows() const;
     void SetCols(int cols);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace dialog_tests;
@@ -95,6 +96,40 @@ private slots:
         const QString header = texts[1].split('\n')[3];
         QCOMPARE(header.indexOf("Required Cont. Torque"), 30);
         QCOMPARE(header.indexOf("Required Peak Torque"), 60);
+    }
+
+    // One row per motor inertia J/k for k from w rounded (a half to the even
+    // neighbour) down to 1, w the magnitude of the inertia factor.
+    void motorRequirementRowsFollowTheInertiaFactor_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("6") << 6.0 << 6;
+        QTest::newRow("2.5 rounds to 2") << 2.5 << 2;
+        QTest::newRow("3.5 rounds to 4") << 3.5 << 4;
+        QTest::newRow("0.5 rounds to 0") << 0.5 << 0;
+        QTest::newRow("-3 counts as 3") << -3.0 << 3;
+    }
+    void motorRequirementRowsFollowTheInertiaFactor()
+    {
+        QFETCH(double, factor);
+        QFETCH(int, rows);
+        testing_support::BuildDiskAxis(1);
+        gdMaxInertiaWarning = factor;
+        const QStringList lines = QString::fromStdString(sFctBuildMotorRequirementsText(1)).split("\r\n");
+        // Speed, inertia, empty line, header, units, the rows, and the end.
+        QCOMPARE(lines.size(), 5 + rows + 1);
+        if (rows == 0)
+            return;
+        // Disk of 200 mm x 20 mm, 7.85 g/cm3: J = rho pi t r^4 / 2
+        // = 7850 x pi x 0.02 x 0.1^4 / 2 = 0.024662 kg.m^2 = 246.62 kg.cm^2
+        // (the model's weight density takes g as 9.81, 0.03 % more).
+        const auto inertiaOf = [&lines](int row) { return lines[4 + row].left(30).trimmed().toDouble(); };
+        QVERIFY(std::fabs(inertiaOf(rows) / 246.62 - 1) < 5e-4);
+        for (int row = 1; row <= rows; ++row) {
+            const int k = rows - row + 1;
+            QVERIFY2(std::fabs(inertiaOf(row) * k / inertiaOf(rows) - 1) < 1e-4, qPrintable(lines[4 + row]));
+        }
     }
 
     void analysisOfAnIncompleteAndACompleteAxis()

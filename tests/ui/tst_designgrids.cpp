@@ -372,6 +372,23 @@ private slots:
         QVERIFY(!panel->isVisible());
     }
 
+    // The list opened from the mark leaves the row's value cell to be typed
+    // into with a click, as any value cell.
+    void ValueCellOfARowWithItsListShownOpensOnAClick()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.ClickCell(grid, 5, 0);  // efficiency, entry 4
+        QVERIFY(d.Window()->findChild<QFrame*>("vseListBox")->isVisible());
+        QVERIFY(!grid->IsEditing());
+        d.ClickCell(grid, 5, 2);
+        QVERIFY(grid->IsEditing());
+        TypeKeys("9");
+        QTest::keyClick(Focused(), Qt::Key_Return);
+        QCOMPARE(d.Mechanism(0).MechanismData[4].Data, 9.0);
+    }
+
     void PickIntoAScrolledGridAndShortenedPanel()
     {
         Design& d = *design_;
@@ -441,6 +458,51 @@ private slots:
         nFctGetLoadParameter(kAxis, 2, density);
         QCOMPARE(density.Data, expected);
         QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
+    }
+
+    // A list left open while the load became None has no row to write to:
+    // a pick shows no value in the empty load grid.
+    void PickForALoadThatIsGoneShowsNothing()
+    {
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        d.ClickCell(load, 3, 0);
+        QVERIFY(d.Window()->findChild<QFrame*>("vseListBox")->isVisible());
+        d.ChooseLoad(0);
+        QCOMPARE(nFctGetLoadParameterCount(kAxis), int16_t(0));
+        d.ClickCell(list, 1, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
+        QCOMPARE(load->TextMatrix(3, 2), QString());
+    }
+
+    // A value still in its editor when a chain command refills the grid is
+    // stored, in the mechanism it was typed for, as leaving the cell would.
+    void ValueInTheEditorIsKeptWhenTheChainChanges_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("gearboxPosition");  // after the command
+        QTest::newRow("append") << "vseToolAppend" << 0;
+        QTest::newRow("insert") << "vseToolInsert" << 1;
+    }
+    void ValueInTheEditorIsKeptWhenTheChainChanges()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, gearboxPosition);
+        Design& d = *design_;
+        d.Append("Gearbox");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        d.ClickCell(grid, 2, 2);
+        QVERIFY(grid->IsEditing());
+        TypeKeys("9");
+        d.Tool("Coupling")->trigger();
+        d.Tool(command.toLatin1().constData())->trigger();
+        const MechRec gearbox = d.Mechanism(static_cast<int16_t>(gearboxPosition));
+        QCOMPARE(gearbox.Identifier, MechanismType::Gearbox);
+        QCOMPARE(gearbox.MechanismData[1].Data, 9.0);
+        QCOMPARE(d.Mechanism(static_cast<int16_t>(1 - gearboxPosition)).MechanismData[1].Data, 0.0);
     }
 
     void GridsAreRefilledAfterChainCommandsAndUnitSwitch()
