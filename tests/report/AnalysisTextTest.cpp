@@ -47,15 +47,15 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
     const double saved = gdMaxInertiaWarning;
     // Factor, and the divisors k of the table's rows.
     const std::pair<double, std::vector<int>> cases[] = {
-        {6, {6, 5, 4, 3, 2, 1}}, {2.5, {2, 1}}, {3.5, {4, 3, 2, 1}}, {0, {}}, {-2, {2, 1}}};
+        {6, {6, 5, 4, 3, 2, 1}}, {2.5, {2, 1}}, {3.5, {4, 3, 2, 1}}, {0, {}}, {-2, {}}};
     for (const auto& [factor, divisors] : cases) {
         SCOPED_TRACE(factor);
         gdMaxInertiaWarning = factor;
         const std::vector<std::string> lines = SplitLines(sFctBuildMotorRequirementsText(kAxisId));
         ASSERT_EQ(lines.size(), 5 + divisors.size() + 1) << lines.size();
         EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher");
-        // The range J / |w| ... J and rows for |w|; no lower end and no rows
-        // without a factor.
+        // The range J / |w| ... J; no lower end without a factor, and no
+        // rows for a factor of 0 or less.
         const std::string inertia = lines[1];
         ASSERT_EQ(inertia.substr(0, 30), Pad("Required Inertia: ", 30));
         const size_t dots = inertia.find("...");
