@@ -82,7 +82,9 @@ std::string sFctBuildMotorRequirementsText(int16_t axisId)
     const int16_t shownUnit =
         nFctFindUnit(13, system == "M" ? gnMInertiaUnit : gnEEInertiaUnit, system);
     const double toShown = dFctGetConversionFactor(calc::kInertiaResultUnit, shownUnit);
-    const int rows = RoundHalfToEven(factor);
+    // No rows for a factor of 0 or less (the options dialog admits only
+    // factors above 0; a settings file may hold another).
+    const int rows = gdMaxInertiaWarning > 0.0 ? RoundHalfToEven(factor) : 0;
     for (int k = rows; k >= 1; --k) {
         const double motorInertia = scaledInertia / k;
         std::vector<ResultCell> cells;

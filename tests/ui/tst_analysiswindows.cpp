@@ -99,7 +99,8 @@ private slots:
     }
 
     // One row per motor inertia J/k for k from w rounded (a half to the even
-    // neighbour) down to 1, w the magnitude of the inertia factor.
+    // neighbour) down to 1, w the inertia factor; none for a factor of 0 or
+    // less.
     void motorRequirementRowsFollowTheInertiaFactor_data()
     {
         QTest::addColumn<double>("factor");
@@ -108,7 +109,7 @@ private slots:
         QTest::newRow("2.5 rounds to 2") << 2.5 << 2;
         QTest::newRow("3.5 rounds to 4") << 3.5 << 4;
         QTest::newRow("0.5 rounds to 0") << 0.5 << 0;
-        QTest::newRow("-3 counts as 3") << -3.0 << 3;
+        QTest::newRow("-3 gives none") << -3.0 << 0;
     }
     void motorRequirementRowsFollowTheInertiaFactor()
     {
