@@ -1,14 +1,23 @@
-// The velocity profile window in German, the longer language, at its normal
-// size on a 1024 x 768 screen: every text of its two tables fits its column.
+// The windows in German, the longer language, at their normal size on a
+// 1024 x 768 screen: every text of the velocity profile's two tables fits its
+// column, and the axis analysis reads in full without scrolling sideways.
 #include "platform/qt/FlexGrid.h"
+#include "design/frmAnalysis.h"
+#include "foundation/basGlobalFunctions.h"
 #include "profile/frmProfile.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/ReportTestAxis.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
+
+#include <algorithm>
 
 using platform::FlexGrid;
 
@@ -80,6 +89,30 @@ private slots:
         QTest::mouseClick(profile->findChild<QPushButton*>("vseTransfer"), Qt::LeftButton);
         QStringList cut = CutTexts(quick) + CutTexts(profile->findChild<FlexGrid*>("vsfVelProfile"));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
+
+    void analysisWrapsItsSentencesAtTheBoxWidth()
+    {
+        // A complete axis whose motor falls short of the inertia rule: the
+        // motor check's German warnings are wider than the box.
+        testing_support::BuildDiskAxis(1);
+        gnAnalysisAxis = 1;
+        int widest = 0;
+        int room = 0;
+        int sideways = -1;
+        dialog_tests::WhenModalShows([&](QWidget* dialog) {
+            auto* box = dialog->findChild<QPlainTextEdit*>("txtAnalysis");
+            const QFontMetrics metrics(box->font());
+            for (const QString& line : box->toPlainText().split('\n'))
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+            room = box->viewport()->width();
+            sideways = box->horizontalScrollBar()->maximum();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        });
+        frmAnalysis dialog(run.Main());
+        dialog.exec();
+        QVERIFY2(widest > room, qPrintable(QStringLiteral("widest line %1 of %2 px").arg(widest).arg(room)));
+        QCOMPARE(sideways, 0);
     }
 };
 
