@@ -23,7 +23,8 @@ std::string sFctBuildAxisAnalysisText(int16_t axisId)
 }
 
 frmAnalysis::frmAnalysis(QWidget* parent)
-    : FixedTextDialog(parent, {{535, 303}, {4, 6, 527, 259}, {416, 272, 115, 27}},
+    // The analysis is sentences, the longer German ones wider than the box.
+    : FixedTextDialog(parent, {{535, 303}, {4, 6, 527, 259}, {416, 272, 115, 27}, true},
                       QString::fromStdString(sFctGetText(353)),
                       QString::fromStdString(sFctGetText(354)))
 {

@@ -33,7 +33,9 @@
 
 namespace {
 
-constexpr int kTablePanelWidth = 345;
+// Wide enough for the German field names and six-decimal values in the
+// segment table's fixed column fractions.
+constexpr int kTablePanelWidth = 470;
 
 // The tools of the band "vseVelocityTools": key and caption text.
 struct ProfileTool {
@@ -86,7 +88,7 @@ QLabel* PanelCaption(QWidget* panel)
 } // namespace
 
 frmProfile::frmProfile(QWidget* parent)
-    : AxisChildWindow(WindowKind::Profile, 36, QSize(533, 320), QSize(760, 540), parent)
+    : AxisChildWindow(WindowKind::Profile, 36, QSize(533, 320), QSize(780, 540), parent)
 {
     setObjectName("frmProfile");
     BuildControls();

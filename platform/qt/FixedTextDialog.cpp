@@ -25,7 +25,7 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
 
     txtAnalysis_->setObjectName("txtAnalysis");
     txtAnalysis_->setReadOnly(true);
-    txtAnalysis_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtAnalysis_->setLineWrapMode(layout.wrapLines ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);

@@ -15,11 +15,13 @@ namespace platform {
 class FixedTextDialog : public QDialog {
     Q_OBJECT
 public:
-    // Pixel geometry of the client area, the text box and the button.
+    // Pixel geometry of the client area, the text box and the button; a
+    // text of prose rather than columns wraps its lines at the box's width.
     struct Layout {
         QSize client;
         QRect text;
         QRect close;
+        bool wrapLines = false;
     };
 
 protected:
