@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace platform {
 
@@ -198,7 +201,24 @@ bool FlexGrid::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Resize)
         ApplyColWidths();
+    if (event->type() == QEvent::ToolTip && ShowCutTextTip(static_cast<QHelpEvent*>(event)))
+        return true;
     return QTableWidget::viewportEvent(event);
+}
+
+bool FlexGrid::ShowCutTextTip(QHelpEvent* event)
+{
+    // A text wider than its cell shows whole in a tip; a text that fits
+    // needs none.
+    const QModelIndex index = indexAt(event->pos());
+    const QString text = index.isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (text.isEmpty() || fontMetrics().horizontalAdvance(text) + margin <= visualRect(index).width()) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), text, viewport(), visualRect(index));
+    return true;
 }
 
 int FlexGrid::RowHeightPixels() const

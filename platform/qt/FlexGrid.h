@@ -153,6 +153,8 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // Shows the whole text of a cell it does not fit in as a tip.
+    bool ShowCutTextTip(class QHelpEvent* event);
     friend class FlexGridDelegate;
     QTableWidgetItem* Item(int row, int col, bool create) const;
     void OpenEditor(int firstKey, const QString& firstText);

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -143,6 +144,28 @@ private slots:
         QVERIFY(info.horizontalHeader()->isHidden());
         info.SetRow(0);
         QCOMPARE(info.Row(), 0);
+    }
+
+    // A text cut off by its column shows whole in a tip; one that fits shows
+    // none.
+    void CutTextShowsWholeInATip()
+    {
+        FlexGrid& grid = window_->grid;
+        const QString longText = "Durchmesser Motorriemenscheibe und noch mehr";
+        grid.SetTextMatrix(1, 1, longText);
+        grid.SetTextMatrix(2, 1, "Lead");
+        QVERIFY(grid.fontMetrics().horizontalAdvance(longText) > grid.columnWidth(1));
+        const auto tipAt = [&grid](int row) {
+            QToolTip::hideText();  // hides after a moment
+            if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+                return QStringLiteral("(the previous tip stayed)");
+            const QPoint at = grid.visualRect(grid.model()->index(grid.QtRow(row), 1)).center();
+            QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(grid.viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(1), longText);
+        QCOMPARE(tipAt(2), QString());
     }
 
     void ScrollBarsFollowTheRowsThatFit()
