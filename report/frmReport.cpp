@@ -8,6 +8,7 @@
 #include "model/basAxisCalculations.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
+#include "platform/core/CurrentError.h"
 #include "platform/qt/BusyPointer.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
@@ -35,6 +36,11 @@ const QStringList kForwardTools = {"vseToolNextPage", "LastPage"};
 constexpr int kZoomStep = 5;
 constexpr int kZoomMaximum = 195;
 constexpr int kZoomMinimum = 5;
+
+constexpr int16_t kMessagePrintingFailed = 2009;
+// Error numbers of the printing failure's error line.
+constexpr int32_t kPathFileAccessError = 75;  // the PDF file cannot be written
+constexpr int32_t kPrinterError = 482;        // the printer cannot be printed on
 
 QString Text(int16_t id)
 {
@@ -141,6 +147,7 @@ void frmReport::BuildControls()
 
     vsPrinter_ = new platform::ReportPreview;
     vsPrinter_->setObjectName("vsPrinter");
+    connect(vsPrinter_, &platform::ReportPreview::ShownChanged, this, &frmReport::FollowPageShown);
     txtReport_ = new QTextEdit;
     txtReport_->setObjectName("txtReport");
     txtReport_->setReadOnly(true);
@@ -244,7 +251,7 @@ void frmReport::mSubShowReportPreview()
         QCoreApplication::processEvents();
         ComposeIntoPreview();
     }
-    EnablePreviewToolsForDocument();
+    ShowPageTools();
 }
 
 void frmReport::mSubPrintReport()
@@ -255,22 +262,38 @@ void frmReport::mSubPrintReport()
         gMsg->nFctDisplay();
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    // The dialog chooses on the preview's own printer: a range counts the
+    // pages shown, and another paper lays the preview out anew for it.
+    QPrinter& printer = vsPrinter_->PreviewPrinter();
     if (!printing.ConfirmPrint(printer, this))
         return;
-    SetPreviewToolsEnabled(false);
-    BuildGuard guard(mbBuildingReport, vseTopReportTools_);
-    if (!mbFctAxisCanBeCalculated())
-        return;
+    bool printed = false;
     {
+        SetPreviewToolsEnabled(false);
+        BuildGuard guard(mbBuildingReport, vseTopReportTools_);
+        if (!mbFctAxisCanBeCalculated())
+            return;
         platform::BusyPointer busy;
         QCoreApplication::processEvents();
         ComposeIntoPreview();
-        vsPrinter_->PrintDocument(printer);
+        printed = vsPrinter_->PrintDocument(printer);
         QCoreApplication::processEvents();
     }
     // The preview now holds the document just printed.
-    EnablePreviewToolsForDocument();
+    ShowPageTools();
+    if (!printed)
+        mSubShowPrintingFailure(printer);
+}
+
+void frmReport::mSubShowPrintingFailure(const QPrinter& printer)
+{
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (file.isEmpty())
+        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString());
+    else
+        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString());
+    SubPrepareCatalogueMessage(*gMsg, kMessagePrintingFailed);
+    gMsg->nFctDisplay();
 }
 
 bool frmReport::mbFctAxisCanBeCalculated()
@@ -301,18 +324,22 @@ void frmReport::ComposeIntoPreview()
     SetMessageBar(QString());
 }
 
-void frmReport::EnablePreviewToolsForDocument()
+void frmReport::ShowPageTools()
 {
     const int pages = vsPrinter_->PageCount();
-    SetPreviewToolsEnabled(false);
-    if (pages >= 2)
-        SetTools(kForwardTools, true);
-    if (pages >= 1) {
-        SetTools(kZoomTools, true);
-        mSubShowPageNumber(false);
-    } else {
-        mSubShowPageNumber(true);
-    }
+    const int page = vsPrinter_->Page();
+    SetTools(kZoomTools, pages >= 1);
+    SetTools(kBackTools, pages >= 2 && page > 1);
+    SetTools(kForwardTools, pages >= 2 && page < pages);
+    mSubShowPageNumber(pages < 1);
+}
+
+void frmReport::FollowPageShown()
+{
+    // A build sets the tools when it ends; a preview hidden behind the text
+    // box or not yet shown has none.
+    if (!mbBuildingReport && tools_.value("vsePage")->isVisible())
+        ShowPageTools();
 }
 
 void frmReport::SetPreviewToolsEnabled(bool enabled)
@@ -353,26 +380,22 @@ void frmReport::mSubPreviewNavigate(int16_t action)
     case 4:
         vsPrinter_->SetZoomPercent(gbScreenAbove800x600 ? 95 : 70);
         return;
+    // The page tools and the indicator follow the page shown.
     case 2:
-    case 5:
-        vsPrinter_->SetPage(action == 5 ? 1 : vsPrinter_->Page() - 1);
-        if (vsPrinter_->Page() <= 1)
-            SetTools(kBackTools, false);
-        if (count >= 2)
-            SetTools(kForwardTools, true);
-        break;
+        vsPrinter_->SetPage(vsPrinter_->Page() - 1);
+        return;
     case 3:
+        vsPrinter_->SetPage(vsPrinter_->Page() + 1);
+        return;
+    case 5:
+        vsPrinter_->SetPage(1);
+        return;
     case 6:
-        vsPrinter_->SetPage(action == 6 ? count : vsPrinter_->Page() + 1);
-        if (vsPrinter_->Page() >= count)
-            SetTools(kForwardTools, false);
-        if (count >= 2)
-            SetTools(kBackTools, true);
-        break;
+        vsPrinter_->SetPage(count);
+        return;
     default:
         return;
     }
-    mSubShowPageNumber(false);
 }
 
 void frmReport::mSubShowPageNumber(bool hide)

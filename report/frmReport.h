@@ -9,6 +9,7 @@
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QTextEdit;
 class QToolBar;
 namespace platform { class ReportPreview; }
@@ -17,8 +18,11 @@ namespace platform { class ReportPreview; }
 // axis into the print preview (vsPrinter), Print composes it and prints it
 // on the printer or into the PDF file the user picks; an axis that cannot
 // be calculated shows why in the text box (txtReport) instead. The preview
-// zooms and pages through the second toolbar band. The report is built only
-// when the user asks for it, in the units and language of that moment.
+// zooms and pages through the second toolbar band; the page tools and the
+// page indicator follow the page shown, however it changes. Print prints
+// on the preview's printer, so the pages chosen are the pages shown; a
+// failure is told with the printing failure message. The report is built
+// only when the user asks for it, in the units and language of that moment.
 //
 // Object names: ActiveBar1 with the bands vseTopReportTools (vseToolShow,
 // vseToolPrint, vseToolWordDoc, vseToolOptions, vseToolHelp, the page
@@ -62,8 +66,15 @@ private:
     bool mbFctAxisCanBeCalculated();
     // Runs the calculations and composes the report into the preview.
     void ComposeIntoPreview();
-    // The preview tools and the page indicator for the document shown.
-    void EnablePreviewToolsForDocument();
+    // The preview tools and the page indicator for the page shown: zoom with
+    // any page, first and previous after the first page, next and last
+    // before the last.
+    void ShowPageTools();
+    // The same after every change of the page shown while the preview
+    // shows a report.
+    void FollowPageShown();
+    // Message 2009 with the reason: the PDF file or the printer.
+    void mSubShowPrintingFailure(const QPrinter& printer);
     void SetPreviewToolsEnabled(bool enabled);
     void SetTools(const QStringList& names, bool enabled);
 

@@ -146,6 +146,7 @@ void ReportContent::mSubPrintPageHeader()
 
 void ReportContent::mSubReportSelectedMotor()
 {
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::SelectedMotor);
     const std::string manufacturer = sFctGetMotorManufacturer(axis_);
     const std::string productKey = sFctGetMotorProductKey(axis_);
@@ -163,11 +164,13 @@ void ReportContent::mSubReportSelectedMotor()
             continue;
         PlainRow(kMotorEntryLabels[index], entry.Data, entry.UnitText);
     }
+    section.End();
     writer_.BlankLine();
 }
 
 void ReportContent::mSubReportMotorPerformance()
 {
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::MotorPerformance);
     std::string text;
     const int16_t warnings = nFctBuildMotorCheckText(axis_, text, 4, model::kFalse, 1);
@@ -193,6 +196,7 @@ void ReportContent::mSubReportGearMotor()
     const double squaredRatio = gearRatio_ * gearRatio_;
     const double motorInertia = rotorInertia_ + brakeInertia_;
     writer_.BlankLine();
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::GearMotor);
     InertiaRow(Text::ReflMotorAtShaft, motorInertia / squaredRatio);
     InertiaRow(Text::TotalMotorAtShaft, motorInertia / squaredRatio + gearInertia_);
@@ -211,6 +215,7 @@ bool ReportContent::mSubReportMotorLoadData()
 {
     using namespace calc;
     writer_.BlankLine();
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::MotorLoadData);
     const std::pair<int16_t, int> torqueRows[] = {{Text::ConstantTorque, AxisResultIndex::ConstantTorque},
                                                   {Text::RmsTorque, RequirementIndex::RmsTorque},
@@ -230,12 +235,14 @@ bool ReportContent::mSubReportMotorLoadData()
         return false;
     if (gearRatio_ == 0.0)
         RatioRow(Divide(load, rotorInertia_ + brakeInertia_));
+    section.End();
     writer_.BlankLine();
     return true;
 }
 
 void ReportContent::mSubReportSystemData()
 {
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::SystemData);
     nFctGetMotorRequirements(axis_, model::kTrue);
     int16_t rmsUnit = 0, peakUnit = 0;
@@ -280,6 +287,7 @@ void ReportContent::mSubReportMechanism(int16_t index)
     writer_.BlankLine();
     MechRec mech;
     nFctGetMechanism(axis_, index, mech);
+    ReportLineWriter::KeepTogether heading(writer_);
     writer_.mbLineBold = true;
     writer_.Emit(kHeadingColumn, sFctGetText(Text::MechanismNo) + " " + std::to_string(index + 1) +
                                      " : " + sFctGetText(mech.TextID));
@@ -294,13 +302,17 @@ void ReportContent::mSubReportMechanism(int16_t index)
     const std::string productKey = sFctGetMechanismProductKey(axis_, index);
     TextRow(Text::Manufacturer, manufacturer.empty() ? "-" : manufacturer);
     TextRow(Text::ProductKey, productKey.empty() ? "-" : productKey);
+    heading.End();
     writer_.BlankLine();
+    ReportLineWriter::KeepTogether parameters(writer_);
     for (int16_t j = 0; j < mech.DataNumber; ++j) {
         const ParamRec& entry = mech.MechanismData[static_cast<size_t>(j)];
         PlainRow(entry.TextID, entry.Data, entry.UnitText);
     }
+    parameters.End();
     writer_.BlankLine();
 
+    ReportLineWriter::KeepTogether results(writer_);
     writer_.mbLineBold = true;
     writer_.EmitId(kLabelColumn, Text::CalculationResults);
     if (bFctIsLinearMechanismType(mech.Identifier)) {
@@ -326,6 +338,7 @@ void ReportContent::mSubReportMechanism(int16_t index)
 
 void ReportContent::mSubReportLoadData()
 {
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::LoadParameters, " :");
     if (!bFctLoadDataComplete(axis_)) {
         std::string insufficient = sFctGetText(Text::InsufficientLoad);
@@ -351,6 +364,7 @@ void ReportContent::mSubReportLoadData()
         writer_.BlankLine();
         InertiaRow(Text::LoadInertia, dFctGetLoadShapeInertia(axis_));
     }
+    section.End();
     writer_.BlankLine();
 }
 
@@ -358,6 +372,7 @@ void ReportContent::mSubReportQuickSetup()
 {
     if (bFctQuickSetupEmpty(axis_))
         return;
+    ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::QuickSetup);
     const int16_t mode = nFctGetQuickSetupMode(axis_);
     if (mode == QuickSetupMode::Triangular || mode == QuickSetupMode::Trapezoidal) {
@@ -370,6 +385,7 @@ void ReportContent::mSubReportQuickSetup()
             PlainRow(labels[selector], entry.Data, entry.UnitText);
         }
     }
+    section.End();
     writer_.BlankLine();
 }
 
@@ -406,10 +422,14 @@ void ReportContent::mSubReportVelocityProfile()
     nFctGetPowerTable(axis_, powers, powerUnit, speeds);
     const std::string powerText = sFctGetUnitText(powerUnit);
 
+    // The heading stands with the first segment; each segment's block on
+    // one page.
+    ReportLineWriter::KeepTogether heading(writer_);
     Heading(Text::VelocityProfile, " :");
     const int16_t valueLabels[] = {132, 133, 134, 135, 136};
     const int valueOrder[] = {InitialVelocity, FinalVelocity, Duration, Acceleration, Distance};
     for (int16_t s = 0; s < used; ++s) {
+        ReportLineWriter::KeepTogether segment(writer_);
         writer_.mbLineBold = writer_.mbLineItalic = true;
         writer_.Emit(kLabelColumn, sFctGetText(Text::SegmentNo) + " " + std::to_string(s + 1));
         const size_t first = static_cast<size_t>(s) * calc::kProfileValuesPerSegment;
@@ -431,6 +451,8 @@ void ReportContent::mSubReportVelocityProfile()
                                    : power < 0.0 ? sFctGetText(Text::Generating)
                                                  : "";
         PlainRow(Text::SystemPower, power, powerText + suffix);
+        segment.End();
+        heading.End();
         writer_.BlankLine();
     }
 }
@@ -458,6 +480,7 @@ void ReportContent::mSubReportIndentedText(const std::string& text, int32_t colo
     const int32_t previous = glReportTextColor;
     glReportTextColor = colour;
     writer_.BlankLine();
+    ReportLineWriter::KeepTogether paragraph(writer_);
     for (const std::string& line : WrapToReportWidth(text))
         writer_.Emit(0, line);
     glReportTextColor = previous;

@@ -14,8 +14,11 @@
 // segment and the closing notice. Columns: 0 texts of their own, 4
 // headings, 10 labels, 41 values, 51 unit texts. Values are shown in the
 // user's selected units of the current unit system; a value that cannot be
-// computed shows "-". Runs the calculation passes of the model on the way
-// and changes nothing else in the axis.
+// computed shows "-". Each section (its heading with its rows), each
+// mechanism's heading, parameter and result blocks, each profile segment
+// (the profile's heading with the first) and each wrapped paragraph is
+// marked to be kept on one page. Runs the calculation passes of the model
+// on the way and changes nothing else in the axis.
 class ReportContent {
 public:
     // axisId: the axis; tag: the report window's Tag text; currentFile: the

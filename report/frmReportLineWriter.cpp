@@ -49,3 +49,11 @@ void ReportLineWriter::mSubPrintLineToPreview(const std::string& line)
         start = end + (line.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
 }
+
+void ReportLineWriter::KeepTogether::End()
+{
+    // A single line needs no keeping.
+    if (!ended_ && document_.lines.size() > first_ + 1)
+        document_.keepTogether.push_back({first_, document_.lines.size() - 1});
+    ended_ = true;
+}

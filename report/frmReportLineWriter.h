@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/qt/ReportDocument.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -41,6 +42,28 @@ public:
     bool mbLineUnderline = false;
 
     const platform::ReportDocument& Document() const { return document_; }
+
+    // The lines emitted from its making to its end (End or its destruction)
+    // stand on one page whenever they fit on one: a heading with what
+    // follows it, a block of rows. Runs may nest.
+    class KeepTogether {
+    public:
+        explicit KeepTogether(ReportLineWriter& writer)
+            : document_(writer.document_), first_(document_.lines.size())
+        {
+        }
+        ~KeepTogether() { End(); }
+        KeepTogether(const KeepTogether&) = delete;
+        KeepTogether& operator=(const KeepTogether&) = delete;
+
+        // Ends the run with the last line emitted; later calls do nothing.
+        void End();
+
+    private:
+        platform::ReportDocument& document_;
+        const std::size_t first_;
+        bool ended_ = false;
+    };
 
 private:
     std::string msReportLine;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,9 +17,19 @@ struct ReportLine {
     int16_t fontSize = 10;  // points
 };
 
-// A composed report: its lines in order. Page breaks are the pager's.
+// Lines first to last (indices into the document's lines) that stand on one
+// page whenever they fit on one: a heading with what follows it, a block of
+// rows that belong together.
+struct ReportKeepTogether {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
+// A composed report: its lines in order and the runs of lines the pager
+// keeps together. Page breaks are the pager's.
 struct ReportDocument {
     std::vector<ReportLine> lines;
+    std::vector<ReportKeepTogether> keepTogether;
 
     // The texts of all lines, each followed by "\n".
     std::string Text() const

@@ -1,5 +1,7 @@
 #include "platform/qt/ReportPages.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPainter>
@@ -7,7 +9,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -52,79 +57,174 @@ QStringList BreakToWidth(const QString& text, int maxChars)
     return pieces;
 }
 
-class PagePainter {
-public:
-    PagePainter(QPrinter& printer, const ReportPageSetup& setup)
-        : printer_(printer),
-          setup_(setup),
-          painter_(&printer),
-          dpi_(printer.resolution()),
-          paper_(printer.pageLayout().fullRectPixels(printer.resolution())),
-          body_(paper_.left() + kSideMargin * dpi_, paper_.top() + kTopMargin * dpi_,
-                paper_.width() - 2 * kSideMargin * dpi_,
-                paper_.height() - (kTopMargin + kBottomMargin) * dpi_),
-          y_(body_.top()),
-          chosenPages_(printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges())
-    {
-        BeginPage();
-        if (PageIsPrinted())
-            PaintPicture();
-    }
+// A piece of a report line as the pager places it: its text, face, colour
+// and the height it takes (device pixels).
+struct Piece {
+    QString text;
+    QFont font;
+    QColor color;
+    double ascent = 0.0;
+    double height = 0.0;
+};
 
-    void AddLine(const ReportLine& line)
-    {
-        const QFont font = ReportFont(line.fontSize, line.bold, line.italic, line.underline);
-        const QFontMetricsF metrics(font, &printer_);
-        const int maxChars = static_cast<int>(body_.width() / metrics.horizontalAdvance(QLatin1Char('M')));
-        painter_.setFont(font);
-        painter_.setPen(ReportColor(line.color));
-        for (const QString& piece : BreakToWidth(QString::fromStdString(line.text), maxChars)) {
-            if (y_ + metrics.lineSpacing() > body_.bottom() + 0.5) {
-                ++page_;
-                y_ = body_.top();
-                BeginPage();
-                painter_.setFont(font);
-                painter_.setPen(ReportColor(line.color));
+// Pieces first to last kept on one page when they fit on one, and the
+// height they take.
+struct KeptRun {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    double height = 0.0;
+};
+
+// A position measured against the page's height passes for fitting within
+// half a device pixel.
+constexpr double kFitTolerance = 0.5;
+
+// The first piece of each page. A page takes the pieces that fit; when the
+// next piece does not fit, the break goes back to the latest place that
+// parts the fewest lines kept together: a break inside a run costs the
+// height of the largest run it parts that fits on a page (runs longer than
+// a page part where they must). A page takes at least one piece.
+std::vector<std::size_t> PageStarts(const std::vector<Piece>& pieces, const std::vector<KeptRun>& runs,
+                                    double pageHeight)
+{
+    auto cost = [&](std::size_t breakBefore) {
+        double parted = 0.0;
+        for (const KeptRun& run : runs)
+            if (run.first < breakBefore && breakBefore <= run.last && run.height <= pageHeight + kFitTolerance)
+                parted = std::max(parted, run.height);
+        return parted;
+    };
+    std::vector<std::size_t> starts;
+    for (std::size_t start = 0; start < pieces.size();) {
+        starts.push_back(start);
+        std::size_t end = start + 1;
+        double y = pieces[start].height;
+        while (end < pieces.size() && y + pieces[end].height <= pageHeight + kFitTolerance)
+            y += pieces[end++].height;
+        if (end == pieces.size())
+            break;
+        std::size_t chosen = end;
+        double chosenCost = cost(end);
+        for (std::size_t candidate = end - 1; candidate > start && chosenCost > 0.0; --candidate) {
+            const double candidateCost = cost(candidate);
+            if (candidateCost < chosenCost) {
+                chosen = candidate;
+                chosenCost = candidateCost;
             }
-            if (PageIsPrinted())
-                painter_.drawText(QPointF(body_.left(), y_ + metrics.ascent()), piece);
-            y_ += metrics.lineSpacing();
         }
+        start = chosen;
+    }
+    return starts;
+}
+
+// Where the pages of a printer put their texts (device pixels).
+struct PageGeometry {
+    explicit PageGeometry(const QPrinter& printer)
+        : dpi(printer.resolution()),
+          paper(printer.pageLayout().fullRectPixels(printer.resolution())),
+          body(paper.left() + kSideMargin * dpi, paper.top() + kTopMargin * dpi,
+               paper.width() - 2 * kSideMargin * dpi, paper.height() - (kTopMargin + kBottomMargin) * dpi)
+    {
+    }
+    const double dpi;
+    const QRectF paper;
+    const QRectF body;
+};
+
+// The document laid out on the pages of a printer.
+class PageLayout {
+public:
+    PageLayout(const ReportDocument& document, QPrinter& printer, const QRectF& body)
+    {
+        std::vector<std::size_t> firstPieceOfLine;
+        for (const ReportLine& line : document.lines) {
+            firstPieceOfLine.push_back(pieces_.size());
+            const QFont font = ReportFont(line.fontSize, line.bold, line.italic, line.underline);
+            const QFontMetricsF metrics(font, &printer);
+            const int maxChars = static_cast<int>(body.width() / metrics.horizontalAdvance(QLatin1Char('M')));
+            for (const QString& text : BreakToWidth(QString::fromStdString(line.text), maxChars))
+                pieces_.push_back({text, font, ReportColor(line.color), metrics.ascent(), metrics.lineSpacing()});
+        }
+        firstPieceOfLine.push_back(pieces_.size());
+        std::vector<KeptRun> runs;
+        for (const ReportKeepTogether& keep : document.keepTogether) {
+            if (keep.first >= keep.last || keep.last >= document.lines.size())
+                continue;
+            KeptRun run{firstPieceOfLine[keep.first], firstPieceOfLine[keep.last + 1] - 1};
+            for (std::size_t k = run.first; k <= run.last; ++k)
+                run.height += pieces_[k].height;
+            runs.push_back(run);
+        }
+        starts_ = PageStarts(pieces_, runs, body.height());
+        if (starts_.empty())
+            starts_.push_back(0);  // an empty report is one empty page
     }
 
-    int Pages() const { return page_; }
+    int PageCount() const { return static_cast<int>(starts_.size()); }
+
+    // The pieces of the page (1-based), in order.
+    std::pair<std::size_t, std::size_t> PiecesOfPage(int page) const
+    {
+        const auto index = static_cast<std::size_t>(page - 1);
+        return {starts_[index], index + 1 < starts_.size() ? starts_[index + 1] : pieces_.size()};
+    }
+    const Piece& At(std::size_t k) const { return pieces_[k]; }
 
 private:
-    // The pages the user chose in the print dialog; all without a choice.
-    bool PageIsPrinted() const { return chosenPages_.isEmpty() || chosenPages_.contains(page_); }
+    std::vector<Piece> pieces_;
+    std::vector<std::size_t> starts_;
+};
 
-    // The running texts of a page that is printed, on a sheet of its own.
-    void BeginPage()
+// Paints laid-out pages, each on a sheet of its own under its running
+// texts; the first page carries the picture.
+class PagePainter {
+public:
+    PagePainter(QPrinter& printer, const ReportPageSetup& setup, const PageGeometry& geometry)
+        : printer_(printer), setup_(setup), geometry_(geometry)
     {
-        if (!PageIsPrinted())
-            return;
-        if (sheetUsed_)
-            printer_.newPage();
-        sheetUsed_ = true;
-        PaintRunningTexts();
     }
 
-    void PaintRunningTexts()
+    // False when the printer cannot be painted on.
+    bool Begin() { return painter_.begin(&printer_); }
+    bool End() { return painter_.end(); }
+
+    bool PaintPage(const PageLayout& layout, int page)
+    {
+        if (sheetUsed_ && !printer_.newPage())
+            return false;
+        sheetUsed_ = true;
+        PaintRunningTexts(page);
+        if (page == 1)
+            PaintPicture();
+        double y = geometry_.body.top();
+        const auto [first, end] = layout.PiecesOfPage(page);
+        for (std::size_t k = first; k < end; ++k) {
+            const Piece& piece = layout.At(k);
+            painter_.setFont(piece.font);
+            painter_.setPen(piece.color);
+            painter_.drawText(QPointF(geometry_.body.left(), y + piece.ascent), piece.text);
+            y += piece.height;
+        }
+        return true;
+    }
+
+private:
+    void PaintRunningTexts(int page)
     {
         painter_.save();
         painter_.setFont(ReportFont(kRunningTextSize));
         painter_.setPen(Qt::black);
-        const double inset = kRunningTextInset * dpi_;
+        const double inset = kRunningTextInset * geometry_.dpi;
         const double lineHeight = QFontMetricsF(painter_.font(), &printer_).lineSpacing();
-        PaintRunningText(setup_.headerText, paper_.top() + inset, lineHeight);
-        PaintRunningText(setup_.footerText, paper_.bottom() - inset - lineHeight, lineHeight);
+        PaintRunningText(setup_.headerText, page, geometry_.paper.top() + inset, lineHeight);
+        PaintRunningText(setup_.footerText, page, geometry_.paper.bottom() - inset - lineHeight, lineHeight);
         painter_.restore();
     }
 
-    void PaintRunningText(const QString& text, double top, double height)
+    void PaintRunningText(const QString& text, int page, double top, double height)
     {
-        const QStringList parts = QString(text).replace("%d", QString::number(page_)).split('|');
-        const QRectF band(body_.left(), top, body_.width(), height);
+        const QStringList parts = QString(text).replace("%d", QString::number(page)).split('|');
+        const QRectF band(geometry_.body.left(), top, geometry_.body.width(), height);
         const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
         for (int k = 0; k < parts.size() && k < 3; ++k)
             painter_.drawText(band, alignments[k] | Qt::AlignVCenter, parts[k]);
@@ -134,20 +234,17 @@ private:
     {
         if (setup_.firstPagePicture.isNull())
             return;
-        const QSizeF size = QSizeF(setup_.firstPagePicture.size()) * (dpi_ / kPicturePixelsPerInch);
+        const QSizeF size = QSizeF(setup_.firstPagePicture.size()) * (geometry_.dpi / kPicturePixelsPerInch);
+        painter_.save();
         painter_.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter_.drawImage(QRectF(body_.topLeft(), size), setup_.firstPagePicture);
+        painter_.drawImage(QRectF(geometry_.body.topLeft(), size), setup_.firstPagePicture);
+        painter_.restore();
     }
 
     QPrinter& printer_;
     const ReportPageSetup& setup_;
+    const PageGeometry& geometry_;
     QPainter painter_;
-    const double dpi_;
-    const QRectF paper_;
-    const QRectF body_;
-    double y_;
-    const QPageRanges chosenPages_;
-    int page_ = 1;
     bool sheetUsed_ = false;
 };
 
@@ -179,13 +276,21 @@ ReportPager::ReportPager(const ReportDocument& document, const ReportPageSetup& 
 {
 }
 
-int ReportPager::Paint(QPrinter& printer) const
+int ReportPager::Paint(QPrinter& printer, ReportPageChoice pages) const
 {
     printer.setFullPage(true);
-    PagePainter pages(printer, setup_);
-    for (const ReportLine& line : document_.lines)
-        pages.AddLine(line);
-    return pages.Pages();
+    const PageGeometry geometry(printer);
+    const PageLayout layout(document_, printer, geometry.body);
+    const QPageRanges chosen = pages == ReportPageChoice::ChosenOnPrinter && printer.printRange() == QPrinter::PageRange
+                                   ? printer.pageRanges()
+                                   : QPageRanges();
+    PagePainter painter(printer, setup_, geometry);
+    if (!painter.Begin())
+        return 0;
+    for (int page = 1; page <= layout.PageCount(); ++page)
+        if ((chosen.isEmpty() || chosen.contains(page)) && !painter.PaintPage(layout, page))
+            return 0;
+    return painter.End() ? layout.PageCount() : 0;
 }
 
 void InstallReportPrinting(ReportPrinting* printing)
@@ -208,7 +313,10 @@ ReportPreview::ReportPreview(std::unique_ptr<QPrinter> printer, QWidget* parent)
     : QPrintPreviewWidget(printer.get(), parent), printer_(std::move(printer))
 {
     connect(this, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* printer) { PrintDocument(*printer); });
+            [this](QPrinter* printer) { ReportPager(document_, setup_).Paint(*printer, ReportPageChoice::All); });
+    // Scrolling, zooming and new pages tell of themselves; setting the page
+    // does not (SetPage).
+    connect(this, &QPrintPreviewWidget::previewChanged, this, &ReportPreview::ShownChanged);
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -217,7 +325,7 @@ void ReportPreview::ShowDocument(const ReportDocument& document)
 {
     document_ = document;
     updatePreview();
-    setCurrentPage(1);
+    SetPage(1);
 }
 
 int ReportPreview::ZoomPercent() const
@@ -230,9 +338,22 @@ void ReportPreview::SetZoomPercent(int percent)
     setZoomFactor(percent / 100.0);
 }
 
-void ReportPreview::PrintDocument(QPrinter& printer) const
+void ReportPreview::SetPage(int page)
 {
-    ReportPager(document_, setup_).Paint(printer);
+    setCurrentPage(page);
+    emit ShownChanged();
+}
+
+bool ReportPreview::PrintDocument(QPrinter& printer) const
+{
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const bool fileExisted = !file.isEmpty() && QFileInfo::exists(file);
+    if (ReportPager(document_, setup_).Paint(printer) > 0)
+        return true;
+    // A file this print began is no report.
+    if (!file.isEmpty() && !fileExisted && QFileInfo(file).isFile())
+        QFile::remove(file);
+    return false;
 }
 
 } // namespace platform

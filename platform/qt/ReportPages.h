@@ -21,21 +21,29 @@ struct ReportPageSetup {
     QImage firstPagePicture;
 };
 
+// Which pages ReportPager::Paint puts onto the printer.
+enum class ReportPageChoice {
+    All,              // every page of the report (the preview)
+    ChosenOnPrinter,  // those of the page range chosen on the printer, all without one
+};
+
 // The one paginator of the report: lays the lines out in a fixed-pitch face
 // ("Courier New" or the system's fixed-pitch face) on the printer's pages,
 // between margins of 0.5 inch at the sides and 1 inch above and below, and
-// paints them. A line that no longer fits begins the next page; a line
-// wider than the page continues on the next line, broken at a blank. The
-// preview and the printer both paint through it, so they show the same
-// pages.
+// paints them. A line wider than the page continues on the next line,
+// broken at a blank. A line that no longer fits begins the next page; the
+// break goes back to the start of a run of lines kept together when the run
+// fits on a page, so a heading never ends a page without what follows it
+// and a short block is never split. The preview and the printer both paint
+// through it, so they show the same pages.
 class ReportPager {
 public:
     ReportPager(const ReportDocument& document, const ReportPageSetup& setup);
 
-    // Paints the pages onto the printer, only those of the page range the
-    // user chose when there is one; returns the number of pages of the
-    // whole report.
-    int Paint(QPrinter& printer) const;
+    // Paints the pages onto the printer; returns the number of pages of the
+    // whole report, 0 when the printer could not be painted on (nothing
+    // printed).
+    int Paint(QPrinter& printer, ReportPageChoice pages = ReportPageChoice::ChosenOnPrinter) const;
 
 private:
     const ReportDocument& document_;
@@ -61,7 +69,9 @@ void InstallReportPrinting(ReportPrinting* printing);
 ReportPrinting& CurrentReportPrinting();
 
 // The report's print preview: the pages of the document shown, with zoom
-// in percent of the real size and the page shown (1-based).
+// in percent of the real size and the page shown (1-based). ShownChanged
+// tells of every change of the page shown, however it is made (the wheel,
+// the scroll bar, SetPage, a zoom, a new document).
 class ReportPreview : public QPrintPreviewWidget {
     Q_OBJECT
 public:
@@ -76,15 +86,21 @@ public:
     int ZoomPercent() const;
     void SetZoomPercent(int percent);
     int Page() const { return currentPage(); }
-    void SetPage(int page) { setCurrentPage(page); }
+    void SetPage(int page);
     int PageCount() const { return pageCount(); }
 
-    // Paints the document shown onto the printer.
-    void PrintDocument(QPrinter& printer) const;
+    // Prints the document shown on the printer, the pages of the range
+    // chosen on it only; false when the printer could not be painted on:
+    // nothing is printed and no PDF file is left behind.
+    bool PrintDocument(QPrinter& printer) const;
 
-    // The printer whose pages the preview shows (its paper and margins;
-    // high resolution, as printing uses).
+    // The printer whose pages the preview shows and on which the report is
+    // printed: the print dialog sets its paper, so the pages shown and the
+    // pages a page range counts are the same (high resolution).
     QPrinter& PreviewPrinter() { return *printer_; }
+
+signals:
+    void ShownChanged();
 
 private:
     ReportPreview(std::unique_ptr<QPrinter> printer, QWidget* parent);

@@ -119,6 +119,17 @@ protected:
         SubSetMotorManufacturer(kAxisId, "Acme Drives");
     }
 
+    // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
+    // as load; a trapezoid of 200 mm/s, 1.2 s with ramps of 0.2 s and
+    // 0.4 s dwell: 200 mm of travel, more than the screw's 150 mm.
+    bool BuildLeadscrewAxis()
+    {
+        AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
+        SetLoad(LoadType::SolidCylinder, {100, 50, 7.85});
+        UseLinearMotion();
+        return SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4});
+    }
+
     platform::ReportDocument document_;
     std::vector<std::string> lines_;
 
@@ -399,13 +410,7 @@ TEST_F(ReportContentTest, GermanLabelsLeaveABlankBeforeTheValue)
 
 TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
 {
-    // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
-    // as load; a trapezoid of 200 mm/s, 1.2 s with ramps of 0.2 s and
-    // 0.4 s dwell: 200 mm of travel, more than the screw's 150 mm.
-    AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
-    SetLoad(LoadType::SolidCylinder, {100, 50, 7.85});
-    UseLinearMotion();
-    ASSERT_TRUE(SubmitQuickSetup(QuickSetupMode::Trapezoidal, {200, 1.2, 0, 0.2, 0.2, 0.4}));
+    ASSERT_TRUE(BuildLeadscrewAxis());
     Compose();
 
     const std::string screw = "    Mechanism No. 1 : Leadscrew";
@@ -436,6 +441,78 @@ TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
     ExpectRow(setup, "Accel. Time", 0.2, "s");
     ExpectRow(setup, "Dwell Time", 0.4, "s");
     EXPECT_LT(Find(setup), Find("    Velocity Profile :"));
+}
+
+// The runs of lines the pager keeps on one page: every heading with the
+// first line after it that has text, each segment's block from its number
+// to its power row, the profile's heading with the first segment, each
+// section's rows, each wrapped paragraph; none begins or ends with a blank
+// line.
+TEST_F(ReportContentTest, RunsKeptTogether)
+{
+    ASSERT_TRUE(BuildLeadscrewAxis());
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {4, 0.5}, {7, 3}});  // a gear motor
+    Compose();
+    const auto& runs = document_.keepTogether;
+    auto kept = [&](int first, int last) {
+        return std::any_of(runs.begin(), runs.end(), [&](const platform::ReportKeepTogether& run) {
+            return static_cast<int>(run.first) <= first && last <= static_cast<int>(run.last);
+        });
+    };
+    auto isRun = [&](int first, int last) {
+        return std::any_of(runs.begin(), runs.end(), [&](const platform::ReportKeepTogether& run) {
+            return static_cast<int>(run.first) == first && static_cast<int>(run.last) == last;
+        });
+    };
+    for (const auto& run : runs) {
+        ASSERT_LT(run.first, run.last);
+        ASSERT_LT(run.last, lines_.size());
+        EXPECT_FALSE(lines_[run.first].empty() || lines_[run.last].empty()) << run.first << "-" << run.last;
+    }
+
+    int headings = 0;
+    for (int k = Find("    Selected Motor :"); k < static_cast<int>(lines_.size()); ++k) {
+        if (!document_.lines[k].bold)
+            continue;
+        ++headings;
+        int next = k + 1;
+        while (next < static_cast<int>(lines_.size()) && lines_[next].empty())
+            ++next;
+        EXPECT_TRUE(kept(k, next)) << lines_[k];
+    }
+    EXPECT_GE(headings, 12);  // up to the profile's three segments
+
+    const std::string sections[][2] = {{"    Gear Motor Calculations :", "          Ratio Load/Motor Inertia"},
+                                       {"    Motor Load Data :", "          Load Inertia"},
+                                       {"    System Data (incl. Motor Inertia) :", "          Max. Power"},
+                                       {"          Calculation Results :", "          Peak Torque"},
+                                       {"    Load Parameters :", "          Load Inertia"},
+                                       {"    Quick Setup Data :", "          Dwell Time"}};
+    for (const auto& [heading, row] : sections) {
+        const int first = Find(heading);
+        const int last = RowIndex(heading, row.substr(10));
+        ASSERT_GE(first, 0) << heading;
+        ASSERT_GT(last, first) << row;
+        EXPECT_TRUE(kept(first, last)) << heading;
+    }
+    const int profile = Find("    Velocity Profile :");
+    for (int s = 1, from = profile; s <= 3; ++s) {
+        const int segment = Find("          Segment No. " + std::to_string(s), from);
+        ASSERT_GE(segment, 0) << s;
+        from = RowIndex("          Segment No. " + std::to_string(s), "System Power");
+        EXPECT_TRUE(isRun(segment, from)) << s;
+        if (s == 1) {
+            EXPECT_TRUE(isRun(profile, from));
+        }
+    }
+    // The screw's warning (two lines) and the closing notice.
+    const int warning = Find("    Mechanism No. 1 : Leadscrew") + 2;
+    EXPECT_TRUE(isRun(warning, warning + 1));
+    const int notice = static_cast<int>(lines_.size()) - 1;
+    int noticeStart = notice;
+    while (!lines_[noticeStart - 1].empty())
+        --noticeStart;
+    EXPECT_TRUE(isRun(noticeStart, notice));
 }
 
 TEST_F(ReportContentTest, ValuesThatCannotBeComputedShowADash)

@@ -80,4 +80,33 @@ TEST_F(ReportLineWriterTest, LineBreaksClearAndEndOfDocument)
     EXPECT_EQ(Texts(), (std::vector<std::string>{"one", "two", "", "kept"}));
 }
 
+TEST_F(ReportLineWriterTest, LinesKeptTogether)
+{
+    // Runs may nest; a run ends at its End or its destruction, once; a run
+    // of one line or none is no run. A text with line breaks counts each
+    // of its lines.
+    {
+        ReportLineWriter::KeepTogether outer(writer);
+        writer.Emit(4, "Heading");
+        {
+            ReportLineWriter::KeepTogether inner(writer);
+            writer.Emit(10, "row 1\r\nrow 2");
+        }
+        ReportLineWriter::KeepTogether single(writer);
+        writer.Emit(10, "row 3");
+        single.End();
+        outer.End();
+        writer.BlankLine();
+        outer.End();
+    }
+    ReportLineWriter::KeepTogether empty(writer);
+    empty.End();
+    const auto& keeps = writer.Document().keepTogether;
+    ASSERT_EQ(keeps.size(), 2u);
+    EXPECT_EQ(keeps[0].first, 1u);  // the inner run ends first
+    EXPECT_EQ(keeps[0].last, 2u);
+    EXPECT_EQ(keeps[1].first, 0u);
+    EXPECT_EQ(keeps[1].last, 3u);
+}
+
 } // namespace

@@ -21,8 +21,12 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QDir>
+#include <QGraphicsView>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -41,7 +45,8 @@ const QStringList kPreviewTools = {"vseToolZoomIn",   "vseToolZoomOut",  "vseToo
                                    "vseToolPrevPage", "vseToolNextPage", "LastPage"};
 
 // The printer side as a test sets it: a device name ("" for none), and a
-// print dialog that picks a PDF file (or is cancelled).
+// print dialog that picks a PDF file (or is cancelled), and when told
+// another paper and a page range; it notes the paper it was offered.
 class FakePrinting : public platform::ReportPrinting {
 public:
     FakePrinting() { platform::InstallReportPrinting(this); }
@@ -54,14 +59,24 @@ public:
     bool ConfirmPrint(QPrinter& printer, QWidget*) override
     {
         ++dialogs;
+        offeredPaper = printer.pageLayout().pageSize();
         if (pdfFile.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
+        if (paper.isValid())
+            printer.setPageSize(paper);
+        if (!pages.isEmpty()) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setPageRanges(QPageRanges::fromString(pages));
+        }
         return true;
     }
     QString deviceName = "PDF";
     QString pdfFile;
+    QPageSize paper;  // invalid: the paper offered
+    QString pages;    // empty: all
+    QPageSize offeredPaper;
     mutable int deviceQueries = 0;
     int dialogs = 0;
 };
@@ -87,6 +102,18 @@ class TestReport : public QObject {
         QVERIFY(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // The page indicator and the enabled preview tools as they stand, and
+    // as they stand for page of pages.
+    QString PageTools() const { return Tool("vsePage")->text() + "|" + EnabledPreviewTools().join(","); }
+    static QString PageToolsFor(int page, int pages)
+    {
+        QStringList tools = {"vseToolZoomIn", "vseToolZoomOut", "vseToolZoomDefault"};
+        if (page > 1)
+            tools << "FirstPage" << "vseToolPrevPage";
+        if (page < pages)
+            tools << "vseToolNextPage" << "LastPage";
+        return QStringLiteral("Page %1 Of %2  |").arg(page).arg(pages) + tools.join(",");
+    }
     QStringList EnabledPreviewTools() const
     {
         QStringList enabled;
@@ -100,9 +127,11 @@ class TestReport : public QObject {
     {
         Preview()->PreviewPrinter().setPageSize(QPageSize(QSizeF(8.5, inches), QPageSize::Inch, "test"));
     }
-    // Shows the report on paper of a height that gives exactly `pages`
-    // pages (the page count falls as the paper grows).
-    bool ShowOnPages(int pages) const
+    // Shows the report on paper of a height that gives `pages` pages or,
+    // where no height gives that many (blocks kept together make the count
+    // jump), a count near it; returns the count shown. The page count falls
+    // as the paper grows.
+    int ShowOnAbout(int pages) const
     {
         double low = 2.5, high = 60;
         for (int step = 0; step < 40; ++step) {
@@ -110,11 +139,12 @@ class TestReport : public QObject {
             UsePaperHeight(height);
             Click("vseToolShow");
             if (Preview()->PageCount() == pages)
-                return true;
+                break;
             (Preview()->PageCount() > pages ? low : high) = height;
         }
-        return false;
+        return Preview()->PageCount();
     }
+    bool ShowOnPages(int pages) const { return ShowOnAbout(pages) == pages; }
 
 private slots:
     void init()
@@ -247,9 +277,45 @@ private slots:
         Click("vseToolNextPage");
         QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 3 Of 5  "));
         QVERIFY(Tool("vsePage")->isVisible());
-        QVERIFY(ShowOnPages(12));
+        const int pages = ShowOnAbout(12);
+        QVERIFY(pages >= 10 && pages <= 99);
         Click("LastPage");
-        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page 12Of 12  "));
+        QCOMPARE(Tool("vsePage")->text(), QStringLiteral("Page %1Of %1  ").arg(pages));
+    }
+
+    // However the page shown changes (wheel, scroll bar, zoom), the
+    // indicator and the page tools follow it.
+    void pageToolsFollowTheScrolledPreview()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        QVERIFY(ShowOnPages(4));
+        auto* view = Preview()->findChild<QGraphicsView*>();
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(PageTools(), PageToolsFor(1, 4));
+        for (int turn = 0; turn < 400 && Preview()->Page() < 4; ++turn) {
+            QWheelEvent wheel(QPointF(20, 20), view->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                              QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view->viewport(), &wheel);
+        }
+        QCOMPARE(Preview()->Page(), 4);
+        QCOMPARE(PageTools(), PageToolsFor(4, 4));
+
+        QScrollBar* bar = view->verticalScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(Preview()->Page(), 1);
+        QCOMPARE(PageTools(), PageToolsFor(1, 4));
+        for (int step = 0; step < 400 && Preview()->Page() < 2; ++step)
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(Preview()->Page(), 2);
+        QCOMPARE(PageTools(), PageToolsFor(2, 4));
+
+        // Down to 5 %: several pages in view; the tools follow the page the
+        // preview takes for shown.
+        for (int k = 0; k < 15; ++k)
+            Click("vseToolZoomOut");
+        QCOMPARE(PageTools(), PageToolsFor(Preview()->Page(), 4));
+        Click("LastPage");
+        QCOMPARE(PageTools(), PageToolsFor(4, 4));
     }
 
     void toolbarIsLockedWhileAReportIsBuilt()
@@ -361,6 +427,148 @@ private slots:
         const int systemPeak = valueLine("Peak Torque", system);
         QVERIFY2(lines[systemPeak].contains("0.621276"), qPrintable(lines[systemPeak]));
         QVERIFY(lines[valueLine("RMS Torque", system)].contains("0.439309"));
+    }
+
+    // The print dialog is offered the preview's paper; the user picks
+    // another (A5) and pages "2-3": the report is laid out on A5 in the
+    // preview, and the two sheets printed are its pages 2 and 3.
+    void printsTheChosenPagesOnThePaperChosen()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        const QPageSize previewPaper(QSizeF(8.5, 6), QPageSize::Inch, "test");
+        Preview()->PreviewPrinter().setPageSize(previewPaper);
+        Click("vseToolShow");
+        const int pagesOnPreviewPaper = Preview()->PageCount();
+        const QString pdf = QString::fromStdString(run->Folder().file("chosen.pdf"));
+        printing->pdfFile = pdf;
+        printing->paper = QPageSize(QPageSize::A5);
+        printing->pages = "2-3";
+        Click("vseToolPrint");
+        QVERIFY(printing->offeredPaper.isEquivalentTo(previewPaper));
+
+        // The whole document as the preview now lays it out.
+        QVERIFY(Preview()->PreviewPrinter().pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A5)));
+        QStringList wholeSheets;
+        const int pages = testing_support::PaintIntoPdf(Preview()->Document(), wholeSheets, QPageSize(QPageSize::A5));
+        QCOMPARE(Preview()->PageCount(), pages);
+        QVERIFY(pages >= 4 && pages != pagesOnPreviewPaper);
+        QCOMPARE(PageTools(), PageToolsFor(1, pages));
+
+        const QStringList printed = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            QVERIFY(printed[k].contains(QStringLiteral("Page %1").arg(k + 2)));
+            QStringList body = testing_support::SheetBody(printed[k]);
+            QStringList expected = testing_support::SheetBody(wholeSheets[k + 1]);
+            body.removeAll(QString());
+            expected.removeAll(QString());
+            QVERIFY(!expected.isEmpty());
+            QCOMPARE(body, expected);
+        }
+    }
+
+    // Printing into a PDF file that cannot be written tells so with the
+    // printing failure message and leaves no file behind; the preview keeps
+    // the report composed.
+    void printingIntoAnUnwritablePlace_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("missing folder") << "missing/report.pdf";
+        QTest::newRow("under a file") << "plain.txt/report.pdf";
+        QTest::newRow("read-only folder") << "locked/report.pdf";
+    }
+    void printingIntoAnUnwritablePlace()
+    {
+        QFETCH(QString, place);
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QFile plain(folder.filePath("plain.txt"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QVERIFY(folder.mkdir("locked"));
+        const QString locked = folder.filePath("locked");
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+        if (place.startsWith("locked")) {
+            QFile probe(folder.filePath("locked/probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QSKIP("a read-only folder is writable for this user (root)");
+            }
+        }
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QString pdf = folder.filePath(place);
+        printing->pdfFile = pdf;
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        Click("vseToolPrint");
+
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        const QString text = QString::fromStdString(run->Messages().messages[0].text);
+        QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf) && text.endsWith("Printer Error"),
+                 qPrintable(text));
+        QVERIFY(!QFileInfo::exists(pdf));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(!Preview()->Document().lines.empty());
+        QCOMPARE(PageTools(), PageToolsFor(1, Preview()->PageCount()));
+    }
+
+    // The report of ten segments on papers of many heights, from the
+    // least that holds its longest run kept together (measured in lines)
+    // up: no page ends with a heading, and no section or segment that fits
+    // on a page is parted.
+    void pageBreaksKeepHeadingsAndBlocksWhole()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        Click("vseToolShow");
+        const platform::ReportDocument document = Preview()->Document();
+        std::size_t longestRun = 0;
+        for (const platform::ReportKeepTogether& run : document.keepTogether)
+            longestRun = std::max(longestRun, run.last - run.first + 1);
+        const double linesPerInch = testing_support::LinesPerPage() / 9.0;  // Letter less 2 inches
+        QVERIFY(linesPerInch > 1);
+        const double leastHeight = 2 + (longestRun + 2) / linesPerInch;
+
+        const QStringList headings = {"Selected Motor :", "Motor Performance :", "Motor Load Data :",
+                                      "System Data (incl. Motor Inertia) :", "Mechanism No. 1 : Disk",
+                                      "Calculation Results :", "Load Parameters :", "Velocity Profile :",
+                                      "Segment No."};
+        const std::pair<QString, QString> blocks[] = {{"Selected Motor :", "Weight"},
+                                                      {"Motor Load Data :", "Load Inertia"},
+                                                      {"System Data (incl. Motor Inertia) :", "Max. Power"},
+                                                      {"Calculation Results :", "Peak Torque"},
+                                                      {"Velocity Profile :", "System Power"},
+                                                      {"Segment No.", "System Power"}};
+        int breaks = 0;
+        for (double height = leastHeight; height < leastHeight + 6; height += 0.2) {
+            QStringList sheets;
+            testing_support::PaintIntoPdf(document, sheets, QPageSize(QSizeF(8.5, height), QPageSize::Inch, "test"));
+            QVERIFY(sheets.size() >= 2);
+            QList<std::pair<int, QString>> lines;  // sheet, text
+            for (int k = 0; k < sheets.size(); ++k) {
+                const QStringList body = testing_support::SheetBody(sheets[k]);
+                QVERIFY(!body.isEmpty());
+                for (const QString& line : body)
+                    lines.push_back({k, line});
+                const QString& last = body.last();
+                const bool heading = std::any_of(headings.begin(), headings.end(),
+                                                 [&](const QString& h) { return last.startsWith(h); });
+                QVERIFY2(k + 1 == sheets.size() || !heading,
+                         qPrintable(QStringLiteral("%1 in: sheet %2 ends with %3").arg(height).arg(k + 1).arg(last)));
+                ++breaks;
+            }
+            for (const auto& [first, last] : blocks)
+                for (qsizetype at = 0; at < lines.size(); ++at) {
+                    if (!lines[at].second.startsWith(first))
+                        continue;
+                    qsizetype end = at + 1;
+                    while (end < lines.size() && !lines[end].second.startsWith(last))
+                        ++end;
+                    QVERIFY2(end < lines.size() && lines[end].first == lines[at].first,
+                             qPrintable(QStringLiteral("%1 in: %2 parted").arg(height).arg(lines[at].second)));
+                }
+        }
+        QVERIFY(breaks > 60);
     }
 
     void cancelledPrintDialogBuildsNothing()

@@ -3,15 +3,14 @@
 // begins the next page under the running header with its page number; a
 // line wider than the page goes on in the next line, broken at a blank.
 #include "platform/qt/ReportPages.h"
+#include "tests/ui/support/PdfReport.h"
 
-#include <QPrinter>
-#include <QPageRanges>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
+
+using testing_support::PaintIntoPdf;
 
 // 150 numbered lines, one line too wide for the page and a last line.
 platform::ReportDocument NumberedLines(std::string& wide)
@@ -27,32 +26,11 @@ platform::ReportDocument NumberedLines(std::string& wide)
     return document;
 }
 
-// Paints the document on Letter paper into a PDF file, the pages of ranges
-// only when it is given; returns the report's page count and the texts of
-// the printed sheets.
-int PaintIntoPdf(const platform::ReportDocument& document, QStringList& sheets,
-                 const QString& ranges = QString())
+// A document of plain lines "<prefix> 1" to "<prefix> count".
+void AddNumberedLines(platform::ReportDocument& document, const std::string& prefix, int count)
 {
-    platform::ReportPageSetup setup;
-    setup.headerText = "Report||Page %d";
-    setup.footerText = "Footer";
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath("pages.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    if (!ranges.isEmpty()) {
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setPageRanges(QPageRanges::fromString(ranges));
-    }
-    const int pages = platform::ReportPager(document, setup).Paint(printer);
-
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
-    pdftotext.waitForFinished(30000);
-    sheets = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
-    return pages;
+    for (int k = 1; k <= count; ++k)
+        document.lines.push_back({prefix + " " + std::to_string(k)});
 }
 
 } // namespace
@@ -97,7 +75,7 @@ private slots:
     {
         std::string wide;
         QStringList sheets;
-        QCOMPARE(PaintIntoPdf(NumberedLines(wide), sheets, "1,3"), 3);
+        QCOMPARE(PaintIntoPdf(NumberedLines(wide), sheets, QPageSize(QPageSize::Letter), "1,3"), 3);
         QCOMPARE(sheets.size(), 2);
         QVERIFY(sheets[0].contains("Page 1") && sheets[0].contains("Footer"));
         QVERIFY(sheets[0].contains(QRegularExpression("\\bline 55\\b")));
@@ -105,6 +83,52 @@ private slots:
         QVERIFY(sheets[1].contains("Page 3") && sheets[1].contains("last"));
         QVERIFY(!sheets[1].contains(QRegularExpression("\\bline 110\\b")));
         QVERIFY(!QStringList(sheets).join("").contains("Page 2"));
+    }
+
+    // Runs kept together against a break at the foot of the first page (L
+    // lines a page, as measured): a heading kept with its row on the last
+    // line, a block of five over the break and a block longer than a page
+    // with a heading kept with its row on that line. The first two go to
+    // the next page whole; the long block begins where it stands and parts
+    // at the page, the heading carried over with its row.
+    void runsKeptTogetherBreakBeforeThemselves()
+    {
+        const int L = testing_support::LinesPerPage();
+        QVERIFY(L > 10);
+        const auto size = [](int n) { return static_cast<std::size_t>(n); };
+        struct Case {
+            const char* name;
+            int fillers;                  // lines before the runs
+            int runLines;                 // the run's lines, "run 1" ...
+            std::vector<platform::ReportKeepTogether> keeps;
+            QString lastOfPage1, firstOfPage2;
+        } cases[] = {
+            {"heading at the foot", L - 1, 4, {{size(L - 1), size(L)}}, QString("filler %1").arg(L - 1), "run 1"},
+            {"block over the break", L - 2, 5, {{size(L - 2), size(L + 2)}}, QString("filler %1").arg(L - 2), "run 1"},
+            {"block longer than a page", 5, L + 10, {{5, size(L + 14)}, {size(L - 1), size(L)}},
+             QString("run %1").arg(L - 6), QString("run %1").arg(L - 5)},
+            {"nothing kept", L - 2, 5, {}, "run 2", "run 3"},
+        };
+        for (const Case& c : cases) {
+            platform::ReportDocument document;
+            AddNumberedLines(document, "filler", c.fillers);
+            AddNumberedLines(document, "run", c.runLines);
+            document.keepTogether = c.keeps;
+            QStringList sheets;
+            PaintIntoPdf(document, sheets);
+            QVERIFY2(sheets.size() >= 2, c.name);
+            const QStringList first = testing_support::SheetBody(sheets[0]);
+            const QStringList second = testing_support::SheetBody(sheets[1]);
+            QVERIFY2(!first.isEmpty() && !second.isEmpty(), c.name);
+            QCOMPARE(first.last(), c.lastOfPage1);
+            QCOMPARE(second.first(), c.firstOfPage2);
+            // Every line once, in order.
+            QStringList all;
+            for (const QString& sheet : sheets)
+                all += testing_support::SheetBody(sheet);
+            QCOMPARE(all.size(), c.fillers + c.runLines);
+            QCOMPARE(all.last(), QString("run %1").arg(c.runLines));
+        }
     }
 };
 
