@@ -142,10 +142,10 @@ private:
     void mSubConnectGridEvents();
     platform::FlexGrid* GridOf(DesignGrid kind) const;
     void Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& cancel);
-    void Grid_KeyPressEdit(DesignGrid kind, int col, QChar& key);
+    bool mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys);
     void Grid_KeyDownEdit(DesignGrid kind, int col, int key);
     void Grid_KeyPress(DesignGrid kind, QChar key);
-    void Grid_ValidateEdit(DesignGrid kind, int row, int col);
+    void Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel);
     void Grid_AfterEdit(DesignGrid kind, int row, int col);
     void Grid_Click(DesignGrid kind);
     void Grid_RowColChange(DesignGrid kind);

@@ -106,8 +106,8 @@ private:
     void ConnectGridEvents();
     bool vsfQuickSetup_BeforeEdit(int row, int col);
     bool vsfVelProfile_BeforeEdit(int row, int col);
-    bool vsfQuickSetup_KeyPressEdit(int row, QChar key);
-    bool vsfVelProfile_KeyPressEdit(int row, QChar key);
+    bool vsfQuickSetup_KeyPressEdit(int row, const QString& keys);
+    bool vsfVelProfile_KeyPressEdit(int row, const QString& keys);
     void vsfQuickSetup_AfterEdit(int row, int col);
     void vsfQuickSetup_ValidateEdit(int row, const QString& unitName);
     void vsfVelProfile_AfterEdit(int row, int col);
