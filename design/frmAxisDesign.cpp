@@ -297,6 +297,7 @@ void frmAxisDesign::FirstActivationStep()
 
 void frmAxisDesign::ActiveBar1_ToolClick(QAction* tool)
 {
+    platform::FlexGrid::FinishAllEdits();
     const QString key = tool->objectName();
     if (key == "vseToolAnalyze" || key == "MotorReq") {
         gnAnalysisAxis = AxisId();
@@ -362,6 +363,7 @@ void frmAxisDesign::cboLoad_Click()
 {
     if (IsFirstActivation())
         return;
+    platform::FlexGrid::FinishAllEdits();
     const int index = cboLoad->currentIndex();
     if (index < 0 || index >= static_cast<int>(kLoadTypes.size()))
         return;

@@ -320,6 +320,7 @@ void frmProfile::mSubCheckMotionMode()
 
 void frmProfile::optMotionMode_Click(int16_t index)
 {
+    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctGetMotionMode(axis) == index)
         return;
@@ -358,6 +359,7 @@ void frmProfile::ConvertTablesForMotionSwitch()
 
 void frmProfile::ActiveBar1_ToolClick(const QString& key)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (key == "vseVelocityClear") {
         mSubClearProfile();
     } else if (key == "vseVelocityRotary" || key == "vseVelocityLinear") {

@@ -9,6 +9,7 @@
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"
@@ -201,6 +202,7 @@ void frmReport::mSubUpdateScreenToUnitClass()
 
 void frmReport::ActiveBar1_ToolClick(const QString& tool)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (mbBuildingReport)
         return;
     static const QHash<QString, int16_t> kNavigation = {
