@@ -214,7 +214,7 @@ std::string sFctGetMechanismProductKey(int16_t axisId, int16_t chainIndex);
 // selected for its quantity in gnUnitSystem: motor, mechanism and load
 // entries always (a velocity or acceleration entry of either kind by the
 // kind of its unit, keeping its type), quick setup and segments only in
-// linear motion.
+// linear motion. The mechanism buffer is converted as a mechanism of an axis.
 void SubConvertAllAxesToSelectedUnits();
 
 // 0-based position of the axis among the used axes; their count when absent.
