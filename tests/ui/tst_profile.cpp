@@ -9,6 +9,7 @@
 #include "model/basAxisRequirements.h"
 #include "design/frmAxisDesign.h"
 #include "model/basMechanismChain.h"
+#include "platform/core/ResourceStrings.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/LineGraph.h"
@@ -96,6 +97,13 @@ void AppendSteelDisk()
     SubSetMechanismParameterValue(kAxis, 0, 3, 7.85);
 }
 
+// A leadscrew of 5 mm/rev appended as the chain's linear end.
+void AppendLeadscrew()
+{
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    SubSetMechanismParameterValue(kAxis, nFctGetMechanismCount(kAxis) - 1, 3, 5.0);
+}
+
 // Types a trapezoidal move of 600 rpm for 1 s with 0.2 s ramps (the
 // deceleration time follows the acceleration time).
 bool EnterTrapezoid(FlexGrid* quick)
@@ -142,10 +150,12 @@ private slots:
     void minusSignOnlyWhereAValueMayBeNegative();
     void decimalCommaOfTheLocale();
     void loadFlagTakesYesOrNo();
+    void loadFlagSpeaksTheLanguageChosen();
     void rowsTheAxisDoesNotHoldTakeNoValue();
     void cursorStepsOverInitialVelocityRows();
     void linearNeedsATravelValue();
     void activationFollowsTheChainsEnd();
+    void theOptionShownSelectedStartsNoSwitch();
     void clearKeepsLinearMotion();
     void dwellUnitChangeInTriangularMode();
     void unitChangeAcrossLinearAndRotaryNeedsALead();
@@ -456,6 +466,33 @@ void ProfileWindowTest::loadFlagTakesYesOrNo()
     }
 }
 
+// After Language > German the new application's profile shows and reads the
+// German Yes/No texts and keys of the string table.
+void ProfileWindowTest::loadFlagSpeaksTheLanguageChosen()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    p.run.Trigger("mnuLanguage_2");
+    QCOMPARE(gnLanguageOffset, int16_t(1000));
+    p.profile = ProfileWindow(kAxis);  // of the axis the switch opened anew
+    QVERIFY(p.profile);
+    p.Activate();
+    const auto text = [](int id) { return QString::fromUtf8(platform::FindResourceString(id)); };
+    const QString no = text(1151), yes = text(1152), yesKey = text(1153), noKey = text(1154);
+    QVERIFY(yesKey.toUpper() != "Y" && yes.toUpper() != "YES");
+    FlexGrid* table = p.Segments();
+    const int row = SegmentRow(0, 5);
+    QCOMPARE(table->TextMatrix(row, 2), yes);  // a new segment carries the load
+    const std::pair<QString, bool> cases[] = {
+        {noKey, false}, {yesKey, true}, {"y", false}, {yesKey.toLower(), true}, {"x", false}, {yes.toUpper(), true}};
+    for (const auto& [keys, isYes] : cases) {
+        QVERIFY2(TypeIntoCell(table, row, 2, keys), qPrintable(keys));
+        QCOMPARE(table->TextMatrix(row, 2), isYes ? yes : no);
+        QCOMPARE(table->TextMatrix(row, 3), isYes ? yes : no);
+        QCOMPARE(SegmentValue(0, SegmentParam::LoadWeightApplied), isYes ? 1.0 : 0.0);
+    }
+}
+
 void ProfileWindowTest::rowsTheAxisDoesNotHoldTakeNoValue()
 {
     ProfileRun p;
@@ -567,8 +604,7 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     // A leadscrew with a lead, but a quick-setup value already entered: the
     // axis stays rotary.
     QVERIFY(TypeIntoCell(p.QuickSetup(), 2, 1, "1"));
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Rotary));
     QVERIFY(p.Option(0)->isChecked());
@@ -589,11 +625,37 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
     // It comes back with the end.
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QVERIFY(p.Option(1)->isChecked());
     QVERIFY(p.Tool("vseVelocityLinear")->isChecked());
+}
+
+// A stored linear mode on a chain without a linear end shows Rotary: a
+// click on that option, or its tool, starts no switch; Linear is not offered.
+void ProfileWindowTest::theOptionShownSelectedStartsNoSwitch()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    AppendLeadscrew();
+    p.Activate();
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    SubDeleteMechanism(kAxis, 0);
+    p.Activate();
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(!p.Option(1)->isEnabled());
+    const QStringList quickUnits = Column(p.QuickSetup(), 3, 1, 4);
+
+    QTest::mouseClick(p.Option(0), Qt::LeftButton);
+    p.Tool("vseVelocityRotary")->trigger();
+    p.Tool("vseVelocityLinear")->trigger();
+    QVERIFY(p.MessageNumbers().empty());
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(!p.Option(1)->isChecked());
+    QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
+    QVERIFY(!p.Tool("vseVelocityLinear")->isChecked());
+    QCOMPARE(Column(p.QuickSetup(), 3, 1, 4), quickUnits);
 }
 
 void ProfileWindowTest::clearKeepsLinearMotion()
@@ -601,8 +663,7 @@ void ProfileWindowTest::clearKeepsLinearMotion()
     ProfileRun p;
     QVERIFY(p.started);
     // A leadscrew with a lead and no profile yet: linear on activation.
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
     QVERIFY(p.Option(1)->isChecked());
