@@ -273,13 +273,13 @@ TEST_F(ReportContentTest, ColoursOfTheMotorCheckAndTheNotice)
 TEST_F(ReportContentTest, NoticeWrapsAtTheWidthOfTheFontSize)
 {
     // Worked out by hand: the last blank before position 80 (65); the two
-    // sentences joined without a blank form one word "components.Orvamis".
+    // sentences stand apart by one blank ("components. Orvamis").
     gnReportFontSize = 10;
     BuildDiskAxis();
     Compose();
     const std::vector<std::string> at80 = {
         "This software package is made available as an aid to the selection of",
-        "electrical motors, drives, and additional components.Orvamis does not",
+        "electrical motors, drives, and additional components. Orvamis does not",
         "guarantee the results and cannot accept the responsibility for their",
         "interpretation. Consult a qualified representative of the components' vendors",
         "to confirm the final selection."};
@@ -292,7 +292,7 @@ TEST_F(ReportContentTest, NoticeWrapsAtTheWidthOfTheFontSize)
               (std::vector<std::string>{
                   "This software package is made available as an aid to the",
                   "selection of electrical motors, drives, and additional",
-                  "components.Orvamis does not guarantee the results and cannot",
+                  "components. Orvamis does not guarantee the results and cannot",
                   "accept the responsibility for their interpretation. Consult a",
                   "qualified representative of the components' vendors to confirm",
                   "the final selection."}));

@@ -230,7 +230,7 @@ void ProfileWindowTest::trapezoidalSubmitFillsTheSegmentTable()
     QCOMPARE(nFctGetQuickSetupMode(kAxis), int16_t(QuickSetupMode::Trapezoidal));
     FlexGrid* quick = p.QuickSetup();
     QCOMPARE(Column(quick, 0, 1, 6),
-             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel.Time", "Dwell Time"}));
+             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel. Time", "Dwell Time"}));
 
     // 600 rpm for 1 s with 0.2 s ramps; the deceleration time follows the
     // acceleration time while it is 0.
