@@ -364,10 +364,16 @@ void ReportContent::mSubReportQuickSetup()
         const bool triangular = mode == QuickSetupMode::Triangular;
         TextRow(Text::Mode, sFctGetText(triangular ? Text::Triangular : Text::Trapezoidal));
         const std::vector<int16_t>& labels = triangular ? kTriangularLabels : kTrapezoidalLabels;
+        // The values the quick setup works with: those it derives (in the
+        // units of their rows), the dwell time in the last row as entered. A
+        // quick setup that does not validate shows what was entered.
+        std::vector<double> derived;
+        const bool valid = nFctValidateQuickSetup(axis_, mode, derived, model::kFalse) != 0;
         for (size_t selector = 0; selector < labels.size(); ++selector) {
             ParamRec entry;
             nFctGetQuickSetupParameter(axis_, static_cast<int16_t>(selector), entry);
-            PlainRow(labels[selector], entry.Data, entry.UnitText);
+            const bool dwell = selector + 1 == labels.size();
+            PlainRow(labels[selector], valid && !dwell ? derived.at(selector) : entry.Data, entry.UnitText);
         }
     }
     writer_.BlankLine();

@@ -401,7 +401,8 @@ TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
 {
     // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
     // as load; a trapezoid of 200 mm/s, 1.2 s with ramps of 0.2 s and
-    // 0.4 s dwell: 200 mm of travel, more than the screw's 150 mm.
+    // 0.4 s dwell, no distance given: 200 x 0.2 / 2 twice + 200 x 0.8 =
+    // 200 mm of travel, more than the screw's 150 mm.
     AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
     SetLoad(LoadType::SolidCylinder, {100, 50, 7.85});
     UseLinearMotion();
@@ -433,9 +434,35 @@ TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
     EXPECT_EQ(lines_[RowIndex(setup, "Mode")], Columns({{10, "Mode"}, {41, "Trapezoidal"}}));
     ExpectRow(setup, "Velocity", 200, "mm/s");
     ExpectRow(setup, "Total Time", 1.2, "s");
+    ExpectRow(setup, "Distance", 200, "mm");
     ExpectRow(setup, "Accel. Time", 0.2, "s");
+    ExpectRow(setup, "Decel. Time", 0.2, "s");
     ExpectRow(setup, "Dwell Time", 0.4, "s");
     EXPECT_LT(Find(setup), Find("    Velocity Profile :"));
+}
+
+TEST_F(ReportContentTest, QuickSetupShowsTheValuesItDerives)
+{
+    // Triangular, 120 rpm for 2 s and a dwell of 0.5 s, no distance given:
+    // ramps of T / 2 = 1 s each, distance V x T / 2 = 2 rev/s x 2 s / 2 =
+    // 2 rev.
+    SubSetQuickSetupMode(kAxisId, QuickSetupMode::Triangular);
+    for (const auto& [selector, value] : {std::pair<int16_t, double>{0, 120}, {1, 2}, {3, 0.5}})
+        nFctSetQuickSetupParameterValue(kAxisId, selector, value);
+    Compose();
+    const std::string setup = "    Quick Setup Data :";
+    ExpectRow(setup, "Velocity", 120, "rpm");
+    ExpectRow(setup, "Total Time", 2, "s");
+    ExpectRow(setup, "Distance", 2, "rev");
+    ExpectRow(setup, "Dwell Time", 0.5, "s");
+
+    // 120 rpm alone cannot be completed: the rows show what was entered.
+    nFctSetQuickSetupParameterValue(kAxisId, 1, 0);
+    Compose();
+    ExpectRow(setup, "Velocity", 120, "rpm");
+    ExpectRow(setup, "Total Time", 0, "s");
+    ExpectRow(setup, "Distance", 0, "rev");
+    ExpectRow(setup, "Dwell Time", 0.5, "s");
 }
 
 TEST_F(ReportContentTest, ValuesThatCannotBeComputedShowADash)
