@@ -25,7 +25,6 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
 
     txtAnalysis_->setObjectName("txtAnalysis");
     txtAnalysis_->setReadOnly(true);
-    txtAnalysis_->setLineWrapMode(layout.wrapLines ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
@@ -41,7 +40,9 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
 bool FixedTextDialog::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        txtAnalysis_->setPlainText(BuildText().replace("\r\n", "\n"));
+        Content content = BuildText();
+        txtAnalysis_->setLineWrapMode(content.prose ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        txtAnalysis_->setPlainText(content.text.replace("\r\n", "\n"));
         cmdClose_->setFocus();
     }
     return QDialog::event(event);
