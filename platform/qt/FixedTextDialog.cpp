@@ -1,5 +1,7 @@
 #include "platform/qt/FixedTextDialog.h"
 
+#include "platform/qt/FixedPitchFont.h"
+
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,11 +28,7 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
     txtAnalysis_->setObjectName("txtAnalysis");
     txtAnalysis_->setReadOnly(true);
     txtAnalysis_->setLineWrapMode(layout.wrapLines ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    fixed.setPointSizeF(9.75);
-    txtAnalysis_->setFont(fixed);
+    txtAnalysis_->setFont(FixedPitchFont(9.75));
     txtAnalysis_->setGeometry(layout.text);
 
     cmdClose_->setObjectName("cmdClose");

@@ -9,7 +9,7 @@ class QPushButton;
 namespace platform {
 
 // A modal window that shows a computed text in a read-only, fixed-pitch
-// text box ("Courier New" 9.75 point, or the system's fixed-pitch face) with
+// text box (the program's fixed-pitch face at 9.75 point) with
 // a Close button. The text is built afresh on every activation; the focus
 // then goes to the button. Object names txtAnalysis and cmdClose.
 class FixedTextDialog : public QDialog {

@@ -6,6 +6,7 @@
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/FontChecks.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 
@@ -70,7 +71,7 @@ private slots:
             QCOMPARE(dialog->objectName(), QStringLiteral("frmMotorReq"));
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Motor Requirements"));
             auto* box = dialog->findChild<QPlainTextEdit*>("txtAnalysis");
-            QVERIFY(QFontInfo(box->font()).fixedPitch());
+            QVERIFY(testing_support::AdvancesAreEqual(box->font()));
             QVERIFY(box->isReadOnly());
             auto* close = dialog->findChild<QPushButton*>("cmdClose");
             QCOMPARE(close->text(), QStringLiteral("Close"));
