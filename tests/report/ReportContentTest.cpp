@@ -8,12 +8,15 @@
 #include "foundation/basIniFileControl.h"
 #include "report/frmReportContent.h"
 #include "tests/model/SizingTestSupport.h"
+#include "tests/support/GearMotorAxis.h"
 
 #include <algorithm>
 #include <map>
 
 namespace sizing_test {
 namespace {
+
+namespace gear_motor_axis = testing_support::gear_motor_axis;
 
 constexpr double kNmPerPoundInch = 0.1129848290276167;
 constexpr double kKgM2PerPoundInch2 = 0.0002926396534292;
@@ -347,30 +350,96 @@ TEST_F(ReportContentTest, GearMotorBlock)
     const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
     const std::string gear = "    Gear Motor Calculations :";
     ASSERT_TRUE(Has(gear)) << document_.Text();
-    // (0.5 + 0.2) / 10^2 = 0.007 kg.cm^2, with the gear 0.107; the load
-    // 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
+    // At the gear's output the motor weighs (0.5 + 0.2) x 10^2 = 70 kg.cm^2,
+    // with the gear (0.5 + 0.2 + 0.1) x 10^2 = 80; at the motor's side the
+    // load 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
     // 2.56698 / 0.7 = 3.66711.
-    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0.007, "kgcm²");
-    ExpectRow(gear, "Total Motor Inertia At Shaft", 0.107, "kgcm²");
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 70, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 80, "kgcm²");
     ExpectRow(gear, "Refl. Load Inertia At Motor", disk * 1e4 / 100, "kgcm²");
     ExpectRow(gear, "Total Load Inertia At Motor", disk * 1e4 / 100 + 0.1, "kgcm²");
     ExpectRow(gear, "Ratio Load/Motor Inertia", (disk * 1e4 / 100 + 0.1) / 0.7, "");
     EXPECT_LT(RowIndex(gear, "Ratio"), Find("    Motor Load Data :"));
     EXPECT_EQ(RowIndex("    Motor Load Data :", "Ratio"), -1);
     ExpectRow("    Selected Motor :", "Gear Ratio", 10, "-");
+    // The torques with the motor stand on 246.698 + 80 kg.cm^2.
+    ExpectRow("    System Data (incl. Motor Inertia) :", "Total Inertia", disk * 1e4 + 80, "kgcm²");
     // No Kt: no currents.
     EXPECT_EQ(RowIndex("    System Data (incl. Motor Inertia) :", "RMS Current"), -1);
     EXPECT_EQ(RowIndex("    Velocity Profile :", "System Current"), -1);
 
-    // Neither rotor nor brake inertia: the block has no ratio to show (no
-    // infinite value) and there is no system data.
+    // Neither rotor nor brake inertia: the ratio cannot be computed and
+    // shows "-"; there is no system data.
     SetMotor({{0, 3000}, {1, 1}, {2, 2}, {7, 10}, {8, 0.1}});
     Compose();
     ASSERT_TRUE(Has(gear));
-    EXPECT_GE(RowIndex(gear, "Total Load Inertia At Motor"), 0);
-    EXPECT_EQ(RowIndex(gear, "Ratio"), -1);
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 10, "kgcm²");
+    const int ratio = RowIndex(gear, "Ratio");
+    ASSERT_GE(ratio, 0) << document_.Text();
+    EXPECT_EQ(lines_[ratio], Columns({{10, "Ratio Load/Motor Inertia"}, {41, "-"}}));
     EXPECT_EQ(document_.Text().find("inf"), std::string::npos);
     EXPECT_FALSE(Has("    System Data (incl. Motor Inertia) :"));
+}
+
+// The leadscrew on the 3:1 gear motor of the shared hand calculation: the
+// motor check, the block, the total inertia, the currents and the motor's
+// speed; then the same axis and motor without gear, as it always printed.
+TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
+{
+    using namespace gear_motor_axis;
+    const std::string performance = "    Motor Performance :", gear = "    Gear Motor Calculations :",
+                      load = "    Motor Load Data :", system = "    System Data (incl. Motor Inertia) :";
+    // System data and profile with the motor.
+    auto expectWithMotor = [&](const WithMotor& e) {
+        ExpectRow(load, "Max. Velocity", kShaftRpm, "rpm");
+        ExpectRow(load, "Load Inertia", kLoadInertiaKgCm2, "kgcm²");
+        ExpectRow(system, "RMS Torque", e.rmsTorque, "Nm");
+        ExpectRow(system, "Peak Torque", e.peakTorque, "Nm");
+        ExpectRow(system, "Total Inertia", e.totalInertiaKgCm2, "kgcm²");
+        ExpectRow(system, "RMS Current", e.rmsCurrent, "A");
+        ExpectRow(system, "Peak Current", e.peakCurrent, "A");
+        for (int s = 0; s < 4; ++s) {
+            const std::string segment = "          Segment No. " + std::to_string(s + 1);
+            SCOPED_TRACE(segment);
+            ExpectRow(segment, "System (Total) Torque", e.segmentTorques[s], "Nm");
+            ExpectRow(segment, "Max. Velocity at Motor Shaft", s < 3 ? e.motorRpm : 0, "rpm");
+            ExpectRow(segment, "System Current", e.segmentCurrents[s], "A");
+        }
+    };
+    auto checkText = [&](int count) {
+        const int first = Find(performance) + 1;
+        return first > 0 && first + count <= static_cast<int>(lines_.size())
+                   ? std::vector<std::string>(lines_.begin() + first, lines_.begin() + first + count)
+                   : std::vector<std::string>{};
+    };
+
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    Compose();
+    EXPECT_EQ(checkText(1), std::vector<std::string>{"    Selected motor meets all requirements."});
+    EXPECT_EQ(document_.lines[Find(performance) + 1].color, 0x123456);
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", kReflMotorInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", kTotalMotorInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Refl. Load Inertia At Motor", kReflLoadInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Total Load Inertia At Motor", kTotalLoadInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Ratio Load/Motor Inertia", kInertiaRatio, "");
+    EXPECT_EQ(RowIndex(load, "Ratio"), -1);
+    {
+        SCOPED_TRACE("with gear");
+        expectWithMotor(kWithGear);
+    }
+
+    gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+    Compose();
+    EXPECT_FALSE(Has(gear));
+    EXPECT_EQ(checkText(3), (std::vector<std::string>{"    The selected motor does not meet the inertia requirements.",
+                                                      "    The factor of load to motor inertia is greater than 6 : 1.",
+                                                      "    We recommend to add a gearbox."}));
+    ExpectRow("    Selected Motor :", "Gear Inertia", 0.2, "kgcm²");
+    EXPECT_EQ(RowIndex("    Selected Motor :", "Gear Ratio"), -1);
+    ExpectRow(load, "Ratio Load/Motor Inertia", kInertiaRatioNoGear, "");
+    SCOPED_TRACE("without gear");
+    expectWithMotor(kWithoutGear);
 }
 
 // In German every label of a value row ends before the value's column, so
