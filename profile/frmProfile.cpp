@@ -145,6 +145,7 @@ void frmProfile::BuildControls()
     };
     addGraph(vseVelocityGraph_, lblVelocityGraph_, grpVelocity_, "vseVelocityGraph", "grpVelocity");
     addGraph(vseTorqueGraph_, lblTorqueGraph_, grpTorque_, "vseTorqueGraph", "grpTorque");
+    platform::LineGraph::ShareTimeAxis({grpVelocity_, grpTorque_});
     body->addWidget(vseGraphs_, 1);
 
     // The tables keep their width at the right edge.

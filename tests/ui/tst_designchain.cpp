@@ -193,7 +193,6 @@ private slots:
         QTest::newRow("append transmission") << QStringList{"Gearbox"} << -1 << "vseToolAppend" << "BeltPulley" << QList<int>{4, 0};
         QTest::newRow("append end device after transmission") << QStringList{"Gearbox"} << -1 << "vseToolAppend" << "Winder2" << QList<int>{4, 62};
         QTest::newRow("append without palette tool") << QStringList{} << -1 << "vseToolAppend" << QString() << QList<int>{};
-        QTest::newRow("append from empty buffer") << QStringList{} << -1 << "vseToolAppend" << "Buffer" << QList<int>{};
         QTest::newRow("replace first by end device") << gearLead << 0 << "vseToolReplace" << "Leadscrew" << QList<int>{};
         QTest::newRow("replace last by end device") << gearLead << 1 << "vseToolReplace" << "Conveyor" << QList<int>{4, 1};
         QTest::newRow("replace first by transmission") << gearLead << 0 << "vseToolReplace" << "Disk" << QList<int>{3, 5};

@@ -161,6 +161,7 @@ private slots:
     void unitChangeAcrossLinearAndRotaryNeedsALead();
     void unitSystemChangeRetitlesTheGraphs();
     void torqueGraphStepsAreTheSegmentTorques();
+    void bothGraphsShareOneTimeAxis();
     void paintsATrapezoidalMoveAtBothSizes();
 };
 
@@ -240,7 +241,7 @@ void ProfileWindowTest::trapezoidalSubmitFillsTheSegmentTable()
     QCOMPARE(nFctGetQuickSetupMode(kAxis), int16_t(QuickSetupMode::Trapezoidal));
     FlexGrid* quick = p.QuickSetup();
     QCOMPARE(Column(quick, 0, 1, 6),
-             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel.Time", "Dwell Time"}));
+             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel. Time", "Dwell Time"}));
 
     // 600 rpm for 1 s with 0.2 s ramps; the deceleration time follows the
     // acceleration time while it is 0.
@@ -316,9 +317,10 @@ void ProfileWindowTest::submitRefusesRampsLongerThanTheMove()
 
 void ProfileWindowTest::timeAxisSpacingFollowsTheMove()
 {
-    // A triangular move of T seconds: one tick a second up to 20 s, above
-    // that the whole part of T / 10.
-    const std::pair<const char*, double> cases[] = {{"20", 1.0}, {"20.5", 2.0}};
+    // A triangular move of T seconds: under 1 s a tick every 0.1 s (0.2 s
+    // from 0.8 s on), then one a second up to 20 s, above that the whole
+    // part of T / 10.
+    const std::pair<const char*, double> cases[] = {{"0.4", 0.1}, {"20", 1.0}, {"20.5", 2.0}};
     for (const auto& [time, spacing] : cases) {
         ProfileRun p;
         QVERIFY(p.started);
@@ -328,7 +330,8 @@ void ProfileWindowTest::timeAxisSpacingFollowsTheMove()
         p.Submit();
         const platform::GraphData velocity = p.Graph("grpVelocity")->Data();
         QVERIFY(!velocity.points.empty());
-        QCOMPARE(velocity.points.back().x(), QString(time).toDouble());
+        // The graph reads the table's values in single precision.
+        QVERIFY(std::fabs(velocity.points.back().x() - QString(time).toDouble()) < 1e-6);
         QCOMPARE(velocity.tickSpacing, spacing);
         QCOMPARE(velocity.labelSpacing, spacing);
     }
@@ -810,6 +813,49 @@ void ProfileWindowTest::torqueGraphStepsAreTheSegmentTorques()
     SubSetMechanismParameterValue(kAxis, 0, 0, 100);
     p.profile->mSubDisplayTorqueGraph(0);
     checkSteps(2 * kPi * 0.0246698 / 16 * 50);
+}
+
+void ProfileWindowTest::bothGraphsShareOneTimeAxis()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    // A steel disk of 20 mm x 2 mm under 600 rpm in 0.4 s: torques of about
+    // 1e-4 N.m, whose value labels differ in width from the velocity's.
+    SubAppendMechanism(kAxis, MechanismType::Disk);
+    SubSetMechanismParameterValue(kAxis, 0, 0, 20);
+    SubSetMechanismParameterValue(kAxis, 0, 1, 2);
+    SubSetMechanismParameterValue(kAxis, 0, 3, 7.85);
+    p.Activate();
+    FlexGrid* quick = p.QuickSetup();
+    QVERIFY(TypeIntoCell(quick, 1, 1, "600"));
+    QVERIFY(TypeIntoCell(quick, 2, 1, "0.4"));
+    p.Submit();
+    platform::LineGraph* velocity = p.Graph("grpVelocity");
+    platform::LineGraph* torque = p.Graph("grpTorque");
+    QVERIFY(!velocity->Data().points.empty());
+    QVERIFY(!torque->Data().points.empty());
+
+    // Alone, each graph's plot would start at its own labels' width.
+    auto ownLeft = [](platform::LineGraph* graph) {
+        platform::LineGraph alone;
+        alone.setFont(graph->font());
+        alone.resize(graph->size());
+        alone.SetData(graph->Data());
+        return alone.PlotArea().left();
+    };
+    QVERIFY(ownLeft(velocity) != ownLeft(torque));
+    // In the window both start at the wider labels' edge, and t = 0 and
+    // every tick stand at one x.
+    const int left = std::max(ownLeft(velocity), ownLeft(torque));
+    QCOMPARE(velocity->PlotArea().left(), left);
+    QCOMPARE(torque->PlotArea().left(), left);
+    auto windowX = [&p](platform::LineGraph* graph, double t) {
+        return graph->mapTo(p.profile, QPointF(graph->TimeX(t), 0)).x();
+    };
+    const std::vector<platform::TimeTick> ticks = platform::TimeAxisTicks(velocity->Data());
+    QCOMPARE(ticks.size(), size_t(5));  // 0 to 0.4 s every 0.1 s
+    for (const platform::TimeTick& tick : ticks)
+        QCOMPARE(windowX(velocity, tick.time), windowX(torque, tick.time));
 }
 
 void ProfileWindowTest::paintsATrapezoidalMoveAtBothSizes()
