@@ -140,4 +140,6 @@ private:
     std::vector<int16_t> mnUnitPositions;
     bool mbQuickSetupFirstKey = false;
     bool mbSegmentFirstKey = false;
+    // Set while code selects a motion-mode option, whose toggle is no click.
+    bool mbSelectingMotionOption = false;
 };

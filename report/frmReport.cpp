@@ -9,6 +9,7 @@
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
@@ -145,10 +146,7 @@ void frmReport::BuildControls()
     txtReport_ = new QTextEdit;
     txtReport_->setObjectName("txtReport");
     txtReport_->setReadOnly(true);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    txtReport_->setFont(fixed);
+    txtReport_->setFont(platform::FixedPitchFont(QFont().pointSizeF()));
     txtReport_->hide();
 
     layout->addWidget(activeBar);

@@ -245,10 +245,6 @@ void MDIMain::MDIForm_Load(frmStartup* startup)
         SubWriteIniFile(gsAppPath + kIniFileName);
     // The reference database needs no log-on: it is opened directly.
     gsCurrentFile.clear();
-    gsTextNo = sFctGetText(151);
-    gsTextYes = sFctGetText(152);
-    gsTextY = sFctGetText(153);
-    gsTextN = sFctGetText(154);
     if (!gbScreen640x480)
         picControlBar_->setVisible(true);
     mSubSetColorScheme();

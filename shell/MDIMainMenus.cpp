@@ -174,6 +174,11 @@ void MDIMain::mSubLoadLanguageTexts()
     outTree_->Clear();
     outTree_->AddLine(Text(203), 0);
     gsDecimalSeparator = sFctGetDecimalSeparator();
+    // The Yes/No texts and keys of the profile windows' load flags.
+    gsTextNo = sFctGetText(151);
+    gsTextYes = sFctGetText(152);
+    gsTextY = sFctGetText(153);
+    gsTextN = sFctGetText(154);
     for (const EntryText& tool : kToolTexts)
         vseTopToolbar_[static_cast<size_t>(tool.index)]->setText(Text(tool.textId));
     // Qt's own dialogs and menus speak the language too.

@@ -21,8 +21,8 @@ struct ReportPageSetup {
     QImage firstPagePicture;
 };
 
-// The one paginator of the report: lays the lines out in a fixed-pitch face
-// ("Courier New" or the system's fixed-pitch face) on the printer's pages,
+// The one paginator of the report: lays the lines out in the program's
+// fixed-pitch face (FixedPitchFont) on the printer's pages,
 // between margins of 0.5 inch at the sides and 1 inch above and below, and
 // paints them. A line that no longer fits begins the next page; a line
 // wider than the page continues on the next line, broken at a blank. The

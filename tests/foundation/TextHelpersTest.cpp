@@ -38,7 +38,7 @@ TEST_F(TextHelpers, LooksUpTheTextOfTheCurrentLanguage)
 
 TEST_F(TextHelpers, VersionLineEndsInTheProgramVersionInBothLanguages)
 {
-    EXPECT_EQ(sFctGetText(26), "Version  3.00.010");  // "Version " + " " + version
+    EXPECT_EQ(sFctGetText(26), "Version 3.00.010");  // "Version" + " " + version
     gnLanguageOffset = 1000;
     EXPECT_EQ(sFctGetText(26), "Version 3.00.010");
 }

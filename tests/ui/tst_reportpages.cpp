@@ -2,8 +2,11 @@
 // back as text. Every line lands once, in order; a line that no longer fits
 // begins the next page under the running header with its page number; a
 // line wider than the page goes on in the next line, broken at a blank.
+#include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPages.h"
 
+#include <QDir>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QPageRanges>
 #include <QProcess>
@@ -13,11 +16,39 @@
 
 namespace {
 
-// 150 numbered lines, one line too wide for the page and a last line.
-platform::ReportDocument NumberedLines(std::string& wide)
+// The Letter paper the tests print on, into a PDF file.
+void SetUpLetterPdf(QPrinter& printer, const QString& pdf)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+}
+
+// What one page holds of the report's 10-point face, from the face's own
+// metrics: the lines in the paper's height less 1 inch above and below,
+// the characters in its width less 0.5 inch at either side.
+struct PageCapacity {
+    int lines;
+    int characters;
+};
+
+PageCapacity MeasuredCapacity()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpLetterPdf(printer, QDir::temp().filePath("capacity.pdf"));
+    const double dpi = printer.resolution();
+    const QRectF paper = printer.pageLayout().fullRectPixels(printer.resolution());
+    const QFontMetricsF metrics(platform::FixedPitchFont(10), &printer);
+    return {static_cast<int>((paper.height() - 2 * dpi + 0.5) / metrics.lineSpacing()),
+            static_cast<int>((paper.width() - dpi) / metrics.horizontalAdvance(QLatin1Char('M')))};
+}
+
+// Two and a half pages of numbered lines, one line too wide for the page
+// and a last line: three pages.
+platform::ReportDocument NumberedLines(int linesPerPage, std::string& wide)
 {
     platform::ReportDocument document;
-    for (int k = 1; k <= 150; ++k)
+    for (int k = 1; k <= 2 * linesPerPage + linesPerPage / 2; ++k)
         document.lines.push_back({"line " + std::to_string(k)});
     wide = "wide";
     for (int k = 0; k < 30; ++k)
@@ -39,9 +70,7 @@ int PaintIntoPdf(const platform::ReportDocument& document, QStringList& sheets,
     QTemporaryDir folder;
     const QString pdf = folder.filePath("pages.pdf");
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
+    SetUpLetterPdf(printer, pdf);
     if (!ranges.isEmpty()) {
         printer.setPrintRange(QPrinter::PageRange);
         printer.setPageRanges(QPageRanges::fromString(ranges));
@@ -55,6 +84,11 @@ int PaintIntoPdf(const platform::ReportDocument& document, QStringList& sheets,
     return pages;
 }
 
+QRegularExpression WholeLine(int number)
+{
+    return QRegularExpression(QStringLiteral("\\bline %1\\b").arg(number));
+}
+
 } // namespace
 
 class TestReportPages : public QObject {
@@ -63,13 +97,12 @@ class TestReportPages : public QObject {
 private slots:
     void linesFlowOverPagesInOrder()
     {
+        const PageCapacity capacity = MeasuredCapacity();
         std::string wide;
-        const platform::ReportDocument document = NumberedLines(wide);
+        const platform::ReportDocument document = NumberedLines(capacity.lines, wide);
+        QVERIFY(static_cast<int>(wide.size()) > capacity.characters);
         QStringList pageTexts;
-        const int pages = PaintIntoPdf(document, pageTexts);
-        // 11 inches less 2 inches of margins for 152 lines of about 11.7
-        // points: 55 lines a page, three pages.
-        QCOMPARE(pages, 3);
+        QCOMPARE(PaintIntoPdf(document, pageTexts), 3);
         QCOMPARE(pageTexts.size(), 3);
         int expected = 1;
         for (int p = 0; p < 3; ++p) {
@@ -80,9 +113,12 @@ private slots:
                 if (trimmed.startsWith("line "))
                     QCOMPARE(trimmed, QStringLiteral("line %1").arg(expected++));
             }
+            // Each full page ends with its last line.
+            if (p < 2)
+                QCOMPARE(expected - 1, (p + 1) * capacity.lines);
         }
-        QCOMPARE(expected, 151);
-        // The wide line in two lines, no word lost or cut.
+        QCOMPARE(expected - 1, 2 * capacity.lines + capacity.lines / 2);
+        // The wide line in more than one line, no word lost or cut.
         const QString last = pageTexts[2];
         const qsizetype start = last.indexOf("wide word0");
         QVERIFY(start >= 0);
@@ -92,18 +128,20 @@ private slots:
     }
 
     // Pages 1 and 3 chosen in the print dialog: two sheets, each with the
-    // lines and the page number of its own page (55 lines a page).
+    // lines and the page number of its own page.
     void onlyTheChosenPagesArePrinted()
     {
+        const int perPage = MeasuredCapacity().lines;
         std::string wide;
         QStringList sheets;
-        QCOMPARE(PaintIntoPdf(NumberedLines(wide), sheets, "1,3"), 3);
+        QCOMPARE(PaintIntoPdf(NumberedLines(perPage, wide), sheets, "1,3"), 3);
         QCOMPARE(sheets.size(), 2);
         QVERIFY(sheets[0].contains("Page 1") && sheets[0].contains("Footer"));
-        QVERIFY(sheets[0].contains(QRegularExpression("\\bline 55\\b")));
-        QVERIFY(!sheets[0].contains("line 56"));
+        QVERIFY(sheets[0].contains(WholeLine(perPage)));
+        QVERIFY(!sheets[0].contains(WholeLine(perPage + 1)));
         QVERIFY(sheets[1].contains("Page 3") && sheets[1].contains("last"));
-        QVERIFY(!sheets[1].contains(QRegularExpression("\\bline 110\\b")));
+        QVERIFY(sheets[1].contains(WholeLine(2 * perPage + 1)));
+        QVERIFY(!sheets[1].contains(WholeLine(2 * perPage)));
         QVERIFY(!QStringList(sheets).join("").contains("Page 2"));
     }
 };

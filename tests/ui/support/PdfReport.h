@@ -4,6 +4,7 @@
 #include "platform/qt/ReportPages.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace testing_support {
 
@@ -23,5 +24,20 @@ private:
 // The text of a PDF file, columns kept and one form feed after each page;
 // empty when pdftotext did not finish.
 QString PdfText(const QString& file);
+
+// A value row of the printed report: the line without its leading and
+// trailing blanks, the number's text and the unit text after it.
+struct PrintedRow {
+    QString line;
+    QString number;
+    QString unit;
+};
+// The first line from line `from` on that starts with the text (leading
+// blanks aside); -1 when none.
+int PrintedLineOf(const QStringList& lines, const QString& text, int from = 0);
+// The first row of that label from line `from` on; empty when none.
+PrintedRow PrintedRowOf(const QStringList& lines, const QString& label, int from = 0);
+// Half a unit of the last decimal the report prints for a value of that size.
+double PrintedHalfStep(double value);
 
 } // namespace testing_support
