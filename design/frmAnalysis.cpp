@@ -23,15 +23,15 @@ std::string sFctBuildAxisAnalysisText(int16_t axisId)
 }
 
 frmAnalysis::frmAnalysis(QWidget* parent)
-    // The analysis is sentences, the longer German ones wider than the box.
-    : FixedTextDialog(parent, {{535, 303}, {4, 6, 527, 259}, {416, 272, 115, 27}, true},
+    : FixedTextDialog(parent, {{535, 303}, {4, 6, 527, 259}, {416, 272, 115, 27}},
                       QString::fromStdString(sFctGetText(353)),
                       QString::fromStdString(sFctGetText(354)))
 {
     setObjectName("frmAnalysis");
 }
 
-QString frmAnalysis::BuildText()
+platform::FixedTextDialog::Content frmAnalysis::BuildText()
 {
-    return QString::fromStdString(sFctBuildAxisAnalysisText(gnAnalysisAxis));
+    // The analysis is sentences, the longer German ones wider than the box.
+    return {QString::fromStdString(sFctBuildAxisAnalysisText(gnAnalysisAxis)), true};
 }

@@ -17,5 +17,5 @@ public:
     explicit frmAnalysis(QWidget* parent = nullptr);
 
 protected:
-    QString BuildText() override;
+    Content BuildText() override;
 };

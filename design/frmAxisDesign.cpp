@@ -26,12 +26,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QResizeEvent>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 using axis_design::Text;
@@ -65,6 +67,16 @@ constexpr std::array<int16_t, 5> kLoadTypes{LoadType::None, LoadType::WeightOnly
 constexpr int16_t kFirstLoadTextId = 119;
 constexpr int kWeightOnlyIndex = 1;
 constexpr int16_t kWeightOnlyRefused = 3001;
+
+// The list index of a load type in cboLoad, -1 for a type the list does not
+// offer.
+int LoadListIndex(int16_t loadType)
+{
+    for (int i = 0; i < static_cast<int>(kLoadTypes.size()); ++i)
+        if (kLoadTypes[static_cast<size_t>(i)] == loadType)
+            return i;
+    return -1;
+}
 
 // The help topic of a mechanism type.
 const char* MechanismHelpTopic(int16_t type)
@@ -297,6 +309,7 @@ void frmAxisDesign::FirstActivationStep()
 
 void frmAxisDesign::ActiveBar1_ToolClick(QAction* tool)
 {
+    platform::FlexGrid::FinishAllEdits();
     const QString key = tool->objectName();
     if (key == "vseToolAnalyze" || key == "MotorReq") {
         gnAnalysisAxis = AxisId();
@@ -334,10 +347,9 @@ void frmAxisDesign::mSubSelectLoadOption()
         mnFctAddPictureSlot(nFctGetMechanismType(axis, position));
         mSubArrangeMechanismPictures(position, false);
     }
-    const int16_t loadType = nFctGetLoadType(axis);
-    for (int i = 0; i < static_cast<int>(kLoadTypes.size()); ++i)
-        if (kLoadTypes[static_cast<size_t>(i)] == loadType)
-            cboLoad->setCurrentIndex(i);
+    const int index = LoadListIndex(nFctGetLoadType(axis));
+    if (index >= 0)
+        cboLoad->setCurrentIndex(index);
     mSubWriteLoadDataToTable();
 }
 
@@ -362,6 +374,7 @@ void frmAxisDesign::cboLoad_Click()
 {
     if (IsFirstActivation())
         return;
+    platform::FlexGrid::FinishAllEdits();
     const int index = cboLoad->currentIndex();
     if (index < 0 || index >= static_cast<int>(kLoadTypes.size()))
         return;
@@ -369,8 +382,10 @@ void frmAxisDesign::cboLoad_Click()
     if (index == kWeightOnlyIndex && !bFctAxisEndsLinear(axis)) {
         SubPrepareCatalogueMessage(*gMsg, kWeightOnlyRefused);
         gMsg->nFctDisplay();
-        // Back to None, which sets the load type None through this handler.
-        cboLoad->setCurrentIndex(0);
+        // The load stays as it was; the list shows its type again. A type
+        // the list does not offer was shown as None, the list's first entry.
+        const QSignalBlocker quiet(cboLoad);
+        cboLoad->setCurrentIndex(std::max(LoadListIndex(nFctGetLoadType(axis)), 0));
         return;
     }
     nFctSetLoadType(axis, kLoadTypes[static_cast<size_t>(index)]);

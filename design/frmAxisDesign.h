@@ -98,8 +98,12 @@ private:
     bool mnFctCheckChainPosition(int16_t type, int16_t position, bool insert, bool show);
     bool mnFctCheckAppend(int16_t type);
     bool mnFctCheckInsert(int16_t position, int16_t type);
+    // The Replace and Cut guards only check; the window's chain list
+    // changes after the confirmation, by the two procedures below them.
     bool mnFctCheckReplace(int16_t position, int16_t type);
+    void mSubReplaceChainSlot(int16_t position, int16_t type);
     bool mnFctCheckCut(int16_t position);
+    void mSubCutChainSlot(int16_t position);
     bool mnFctConfirmChainChange(int16_t position);
     void mSubRefreshOtherAxisBuffers(int16_t axis, int16_t type);
     int16_t mnFctFindElementPosition(int16_t pictureIndex) const;
@@ -142,10 +146,10 @@ private:
     void mSubConnectGridEvents();
     platform::FlexGrid* GridOf(DesignGrid kind) const;
     void Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& cancel);
-    void Grid_KeyPressEdit(DesignGrid kind, int col, QChar& key);
+    bool mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys);
     void Grid_KeyDownEdit(DesignGrid kind, int col, int key);
     void Grid_KeyPress(DesignGrid kind, QChar key);
-    void Grid_ValidateEdit(DesignGrid kind, int row, int col);
+    void Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel);
     void Grid_AfterEdit(DesignGrid kind, int row, int col);
     void Grid_Click(DesignGrid kind);
     void Grid_RowColChange(DesignGrid kind);

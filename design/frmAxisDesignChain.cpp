@@ -61,6 +61,7 @@ void frmAxisDesign::mSubResetChainState()
 
 void frmAxisDesign::ActiveBar2_ToolClick(QAction* tool)
 {
+    platform::FlexGrid::FinishAllEdits();
     for (const axis_design::PaletteTool& palette : axis_design::kPaletteTools) {
         if (tool->objectName() == QLatin1String(palette.key)) {
             mSubResetToolButtons();
@@ -154,13 +155,15 @@ bool frmAxisDesign::mnFctCheckReplace(int16_t position, int16_t type)
         mSubShowRefusal(false);
         return false;
     }
-    if (!mnFctCheckChainPosition(type, position, false, true))
-        return false;
+    return mnFctCheckChainPosition(type, position, false, true);
+}
+
+void frmAxisDesign::mSubReplaceChainSlot(int16_t position, int16_t type)
+{
     const auto at = static_cast<size_t>(position);
     manMechanismTypes[at] = type;
     mSubUnloadPicture(maChainPictures[at]);
     maChainPictures[at] = mFctNewPicture();
-    return true;
 }
 
 bool frmAxisDesign::mnFctCheckCut(int16_t position)
@@ -169,13 +172,17 @@ bool frmAxisDesign::mnFctCheckCut(int16_t position)
         mSubShowRefusal(false);
         return false;
     }
+    return true;
+}
+
+void frmAxisDesign::mSubCutChainSlot(int16_t position)
+{
     mSubAssignBufferIcon(-1);
     const auto at = static_cast<ptrdiff_t>(position);
     manMechanismTypes.erase(manMechanismTypes.begin() + at);
     mSubUnloadPicture(maChainPictures[static_cast<size_t>(position)]);
     maChainPictures.erase(maChainPictures.begin() + at);
     --mnMechanismCount;
-    return true;
 }
 
 bool frmAxisDesign::mnFctConfirmChainChange(int16_t position)
@@ -234,14 +241,17 @@ void frmAxisDesign::mSubInsert()
     mSubWriteMechanismDataToTable(position);
 }
 
+// Replace and Cut check the chain rules before they ask 4003: only a command
+// that will run may switch the profile to rotary motion.
 void frmAxisDesign::mSubReplace()
 {
     const SelectedTool tool = mSubGetSelectedTool();
     const int16_t type = tool.type;
     const int16_t position = tool.position;
-    if (!mnFctConfirmChainChange(position))
-        return;
     if (mnFctCheckReplace(position, type)) {
+        if (!mnFctConfirmChainChange(position))
+            return;
+        mSubReplaceChainSlot(position, type);
         const int16_t axis = AxisId();
         nFctSetMechanismType(axis, type, position);
         mSubArrangeMechanismPictures(position, false);
@@ -256,8 +266,9 @@ void frmAxisDesign::mSubReplace()
 void frmAxisDesign::mSubCut()
 {
     const int16_t position = mnSelectedPosition;
-    if (!mnFctConfirmChainChange(position) || !mnFctCheckCut(position))
+    if (!mnFctCheckCut(position) || !mnFctConfirmChainChange(position))
         return;
+    mSubCutChainSlot(position);
     SubDeleteMechanism(AxisId(), position);
     if (mnMechanismCount > 0) {
         if (position == mnMechanismCount)

@@ -16,6 +16,7 @@
 #include "model/basMechanismChain.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
+#include "platform/qt/NumberCellKeys.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -110,10 +111,15 @@ void frmAxisDesign::mSubConnectGridEvents()
         connect(grid, &FlexGrid::LostFocus, this, [this, kind] { Grid_LostFocus(kind); });
         if (IsInfo(kind))
             continue;
-        connect(grid, &FlexGrid::KeyPressEdit, this,
-                [this, kind](int, int col, QChar& key) { Grid_KeyPressEdit(kind, col, key); });
+        connect(grid, &FlexGrid::KeyPressEdit, this, [this, kind](int, int col, QChar& key) {
+            if (key != kBackspace && !mbFctTakeValueKeys(kind, col, QString(key)))
+                key = QChar();
+        });
+        connect(grid, &FlexGrid::PasteEdit, this, [this, kind](int, int col, const QString& text, bool& cancel) {
+            cancel = !mbFctTakeValueKeys(kind, col, text);
+        });
         connect(grid, &FlexGrid::ValidateEdit, this,
-                [this, kind](int row, int col, bool&) { Grid_ValidateEdit(kind, row, col); });
+                [this, kind](int row, int col, bool& cancel) { Grid_ValidateEdit(kind, row, col, cancel); });
     }
 }
 
@@ -189,35 +195,13 @@ void frmAxisDesign::Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& can
 
 // ---- Keys ----------------------------------------------------------------------------------
 
-// Digits and one decimal separator; the first accepted key replaces the old
-// text, Backspace edits it; everything else, the minus sign included, is
-// dropped, so no value typed here is negative.
-void frmAxisDesign::Grid_KeyPressEdit(DesignGrid kind, int col, QChar& key)
+// Keys typed or pasted into a value cell: digits and one decimal separator;
+// the first of them replaces the old text (Backspace, let through by the
+// caller, edits it); everything else, the minus sign included, is refused,
+// so no value entered here is negative. Other cells take any key.
+bool frmAxisDesign::mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys)
 {
-    if (col != ValueColumn(kind))
-        return;
-    FlexGrid* grid = GridOf(kind);
-    bool& firstKey = FirstKeyFlag(kind);
-    const QString typed(key);
-    const bool separator = typed == Std(gsDecimalSeparator);
-    if (firstKey && separator) {
-        firstKey = false;
-        grid->SetEditText(QString());
-        return;
-    }
-    if (separator || (key >= '0' && key <= '9')) {
-        if (!bFctIsNumericKeyAllowed(grid->EditText().toStdString(), typed.toStdString())) {
-            key = QChar();
-            return;
-        }
-        if (firstKey) {
-            firstKey = false;
-            grid->SetEditText(QString());
-        }
-        return;
-    }
-    if (key != kBackspace)
-        key = QChar();
+    return col != ValueColumn(kind) || platform::FilterNumberKeys(GridOf(kind), FirstKeyFlag(kind), keys, {});
 }
 
 void frmAxisDesign::Grid_KeyDownEdit(DesignGrid kind, int, int key)
@@ -431,10 +415,13 @@ void frmAxisDesign::mSubStoreInfoText(DesignGrid kind, int row, const QString& t
     GridOf(kind)->SetTextMatrix(row, 1, Std(stored));
 }
 
+// A value the display cannot show is refused: the cell keeps its value.
 // A unit chosen in the unit cell: the value converted into it and stored;
 // the row shows the stored value and unit, the old ones after a refusal.
-void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col)
+void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel)
 {
+    if (col == ValueColumn(kind))
+        cancel = !bFctIsStorableNumberText(GridOf(kind)->EditText().toStdString());
     if (col != UnitColumn(kind))
         return;
     FlexGrid* grid = GridOf(kind);

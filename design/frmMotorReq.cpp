@@ -41,12 +41,11 @@ int RoundHalfToEven(double value)
 
 } // namespace
 
-std::string sFctBuildMotorRequirementsText(int16_t axisId)
+int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
 {
     const std::string system = gnUnitSystem == 1 ? "M" : "EE";
-    std::string text;
     if (!nFctBuildAxisCompletenessText(axisId, text))
-        return text;
+        return model::kFalse;
     SubCalcAxisResults(axisId);
     nFctGetMotorRequirements(axisId, model::kFalse);
 
@@ -92,7 +91,7 @@ std::string sFctBuildMotorRequirementsText(int16_t axisId)
         text += TableRow(sFctFormatNumber(motorInertia * toShown / 1000.0), sFctFormatNumber(cells.at(0).Value),
                          sFctFormatNumber(cells.at(1).Value));
     }
-    return text;
+    return model::kTrue;
 }
 
 frmMotorReq::frmMotorReq(QWidget* parent)
@@ -103,7 +102,11 @@ frmMotorReq::frmMotorReq(QWidget* parent)
     setObjectName("frmMotorReq");
 }
 
-QString frmMotorReq::BuildText()
+platform::FixedTextDialog::Content frmMotorReq::BuildText()
 {
-    return QString::fromStdString(sFctBuildMotorRequirementsText(gnAnalysisAxis));
+    std::string text;
+    // The table keeps its columns; the sentences of why the axis cannot
+    // be calculated wrap at the box.
+    const bool table = nFctBuildMotorRequirementsText(gnAnalysisAxis, text) != 0;
+    return {QString::fromStdString(text), !table};
 }

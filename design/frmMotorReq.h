@@ -9,8 +9,8 @@
 // Inertia Factor Warning), and a table of motor inertias J / k for k from w
 // (rounded) down to 1 with the continuous and peak torque each needs, in
 // columns 1, 31 and 61. An axis that cannot be calculated gives its
-// completeness text. A factor of 0 or less gives no table rows.
-std::string sFctBuildMotorRequirementsText(int16_t axisId);
+// completeness text and False. A factor of 0 or less gives no table rows.
+int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text);
 
 // Modal text window "Motor Requirements" of the axis gnAnalysisAxis, rebuilt
 // on every activation.
@@ -20,5 +20,5 @@ public:
     explicit frmMotorReq(QWidget* parent = nullptr);
 
 protected:
-    QString BuildText() override;
+    Content BuildText() override;
 };

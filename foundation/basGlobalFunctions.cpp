@@ -47,9 +47,12 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// The number at the start of the text with "." as decimal mark, or 0.
-double LeadingNumber(const std::string& text)
+// The number at the start of the text with "." as decimal mark; 0 when no
+// number starts there. False when one starts but lies outside the range of
+// a 64-bit value.
+bool ReadLeadingNumber(const std::string& text, double& value)
 {
+    value = 0.0;
     const char* p = text.data();
     const char* end = p + text.size();
     while (p != end && IsBlank(*p))
@@ -61,10 +64,45 @@ double LeadingNumber(const std::string& text)
     }
     // Only digits or a decimal mark start a number (no "inf" or "nan").
     if (p == end || !(IsDigit(*p) || *p == '.'))
-        return 0.0;
-    double value = 0.0;
-    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
-    return error == std::errc() ? sign * value : 0.0;
+        return true;
+    double read = 0.0;
+    const auto [next, error] = std::from_chars(p, end, read, std::chars_format::general);
+    if (error == std::errc::result_out_of_range)
+        return false;
+    if (error == std::errc())
+        value = sign * read;
+    return true;
+}
+
+// The text with its first gsDecimalSeparator as ".".
+std::string WithDecimalPoint(const std::string& text)
+{
+    std::string copy = text;
+    if (!gsDecimalSeparator.empty()) {
+        const auto separator = copy.find(gsDecimalSeparator);
+        if (separator != std::string::npos)
+            copy.replace(separator, gsDecimalSeparator.size(), ".");
+    }
+    return copy;
+}
+
+// The digits of a typed number from its first to its last digit other
+// than 0.
+int SignificantDigits(const std::string& text)
+{
+    const auto first = text.find_first_of("123456789");
+    if (first == std::string::npos)
+        return 0;
+    const auto last = text.find_last_of("123456789");
+    return static_cast<int>(std::count_if(text.begin() + static_cast<std::ptrdiff_t>(first),
+                                          text.begin() + static_cast<std::ptrdiff_t>(last) + 1, IsDigit));
+}
+
+// The digits before the decimal mark of a displayed number.
+int IntegerDigits(const std::string& shown)
+{
+    const auto start = shown.begin() + (!shown.empty() && shown.front() == '-' ? 1 : 0);
+    return static_cast<int>(std::find_if_not(start, shown.end(), IsDigit) - start);
 }
 
 // ---- paths -----------------------------------------------------------------
@@ -169,13 +207,8 @@ std::string sFctFormatNumber(double value)
 
 double dFctTextToDouble(const std::string& text)
 {
-    std::string copy = text;
-    if (!gsDecimalSeparator.empty()) {
-        const auto separator = copy.find(gsDecimalSeparator);
-        if (separator != std::string::npos)
-            copy.replace(separator, gsDecimalSeparator.size(), ".");
-    }
-    return LeadingNumber(copy);
+    double value = 0.0;
+    return ReadLeadingNumber(WithDecimalPoint(text), value) ? value : 0.0;
 }
 
 int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& typed)
@@ -185,6 +218,44 @@ int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& t
     if (!gsDecimalSeparator.empty() && typed == gsDecimalSeparator)
         return current.find(gsDecimalSeparator) == std::string::npos ? kTrue : kFalse;
     return typed.size() == 1 && IsDigit(typed.front()) ? kTrue : kFalse;
+}
+
+bool bFctTypeNumberKeys(std::string& text, bool& firstKey, const std::string& keys, const NumberKeyRule& rule)
+{
+    std::string typed = text;
+    bool waiting = firstKey;
+    for (char32_t code : DecodeUtf8(keys)) {
+        const std::string key = EncodeUtf8(std::u32string(1, code));
+        const bool separator = !gsDecimalSeparator.empty() && key == gsDecimalSeparator;
+        const bool minus = key == "-";
+        const bool startsValue = separator || (minus && rule.minusStartsValue);
+        if (!(waiting && startsValue)) {
+            const bool candidate = separator || (key.size() == 1 && IsDigit(key.front())) || (minus && rule.minusInText);
+            if (!candidate || !bFctIsNumericKeyAllowed(typed, key))
+                return false;
+        }
+        if (waiting) {
+            typed.clear();
+            waiting = false;
+        }
+        typed += key;
+    }
+    text = typed;
+    firstKey = waiting;
+    return true;
+}
+
+int16_t bFctIsStorableNumberText(const std::string& text)
+{
+    double value = 0.0;
+    if (!ReadLeadingNumber(WithDecimalPoint(text), value) || !std::isfinite(value))
+        return kFalse;
+    if (SignificantDigits(text) > kMostEnteredDigits)
+        return kFalse;
+    if (value == 0.0)
+        return kTrue;
+    const std::string shown = sFctFormatNumber(value);
+    return shown != "0" && IntegerDigits(shown) <= kMostEnteredIntegerDigits ? kTrue : kFalse;
 }
 
 std::string sFctShortenPath(const std::string& pathText, int16_t max)

@@ -28,6 +28,41 @@ double dFctTextToDouble(const std::string& text);
 // current: "-" into an empty cell, the decimal separator once, digits.
 int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& typed);
 
+// Where a numeric cell admits the minus sign besides digits and one decimal
+// separator: as the key that starts a new value while the old one waits to
+// be replaced, and typed into an empty text. The design window's grids admit
+// it nowhere.
+struct NumberKeyRule {
+    bool minusStartsValue = false;
+    bool minusInText = false;
+};
+
+// Keys that go, one after the other, into the editor of a numeric cell
+// holding text; firstKey is set while the old value waits to be replaced.
+// A key is taken when it is a digit, the decimal separator (once) or a minus
+// sign where the rule admits one; the first key taken empties the text and
+// clears the flag. False, with text and flag as they were, when a key is
+// refused, so that pasted text obeys the rules of typed keys as a whole.
+// Backspace is the caller's.
+bool bFctTypeNumberKeys(std::string& text, bool& firstKey, const std::string& keys, const NumberKeyRule& rule);
+
+// The most digits before the decimal mark that an entered number may show:
+// with its sign the display is then at most 9 characters wide, which the
+// value column of the report (10 characters before the unit) holds with a
+// blank before the unit, as the value columns of the grids do.
+constexpr int kMostEnteredIntegerDigits = 8;
+// The most significant digits of an entered number: what a 64-bit value
+// holds exactly, so that the value stored is the value typed.
+constexpr int kMostEnteredDigits = 15;
+
+// True (-1) when the text finished in a numeric cell can be stored as the
+// number it reads: an empty text, a lone separator or a lone minus sign
+// read 0; any other text must read as a finite number of at most
+// kMostEnteredDigits significant digits whose display shows at most
+// kMostEnteredIntegerDigits digits before the decimal mark and is not "0"
+// for a value that is not 0.
+int16_t bFctIsStorableNumberText(const std::string& text);
+
 // A path of at most max characters (max raised to 20): the start of the
 // path folder by folder as far as it fits, the separator, "...", the
 // separator and the file name; "/" and "\" both count as separator. A path

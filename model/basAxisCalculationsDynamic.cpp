@@ -11,27 +11,20 @@
 #include "model/basAxisCalculationsInternal.h"
 #include "model/basAxisRequirementsInternal.h"
 
-using calc::detail::BasicValue;
 using calc::detail::Finite;
 using calc::detail::kInternalScale;
 using calc::detail::kTwoPi;
 
 namespace {
 
-// The motor's own inertia in the chain scale: rotor and brake; a gear motor's
-// rotor, brake and gear inertia reach the gear output times the square of its
-// ratio.
+// The motor's own inertia at the drive shaft in the chain scale: rotor and
+// brake; a gear motor's rotor, brake and gear inertia times the square of
+// its ratio.
 double MotorInertiaOfAxis(const AxisRec& axis)
 {
     if (axis.MotorDefined == 0)
         return 0.0;
-    using namespace calc::MotorEntry;
-    const auto& data = axis.MotorData;
-    const double motor = BasicValue(data[RotorInertia]) + BasicValue(data[BrakeInertia]);
-    const double ratio = data[GearRatio].Data;
-    if (ratio > 0.0)
-        return kInternalScale * (motor + BasicValue(data[GearInertia])) * ratio * ratio;
-    return kInternalScale * motor;
+    return kInternalScale * calc::MotorAndGear(axis.MotorData).InertiaAtShaft();
 }
 
 // The torque of a segment on an inclined axis: the chain's efficiency eta

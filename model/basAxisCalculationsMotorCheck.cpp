@@ -21,7 +21,8 @@ namespace Category = calc::MotorCheckCategory;
 
 namespace {
 
-// The requirements the motor is compared with, in basic units.
+// The requirements the motor is compared with, at the drive shaft, in
+// basic units.
 struct Requirements {
     double speed = 0.0;    // rev/s
     double rms = 0.0;      // N.m
@@ -80,35 +81,37 @@ int16_t nFctCheckMotor(int16_t axisId, const MotorRec& motor, int16_t category,
     const double ratedSpeed = BasicValue(data[RatedSpeed]);
     const double ratedTorque = BasicValue(data[RatedTorque]);
     const double maxTorque = BasicValue(data[MaxTorque]);
-    const double rotorInertia = BasicValue(data[RotorInertia]);
-    const double brakeInertia = BasicValue(data[BrakeInertia]);
-    const double gearRatio = data[GearRatio].Data;
-    const double gearInertia = BasicValue(data[GearInertia]);
+    // The requirements stand at the drive shaft; a gear motor's ratings at
+    // the motor's side of its (lossless) gear: N times the speed, 1 / N of
+    // the torques.
+    const calc::MotorAndGear gear(data);
+    const double speed = gear.MotorSpeed(required.speed);
+    const double rms = gear.MotorTorque(required.rms);
+    const double peak = gear.MotorTorque(required.peak);
 
-    if (Includes(category, Category::Speed) && required.speed > ratedSpeed)
+    if (Includes(category, Category::Speed) && speed > ratedSpeed)
         code = Code::SpeedTooLow;
     if (Includes(category, Category::RmsTorque)) {
-        if (gdMinTorqueFactor * required.rms > ratedTorque)
+        if (gdMinTorqueFactor * rms > ratedTorque)
             code = Code::RatedTorqueTooLow;
-        else if (gdMaxTorqueFactor * required.rms < ratedTorque)
+        else if (gdMaxTorqueFactor * rms < ratedTorque)
             code = Code::RatedTorqueTooHigh;
     }
     if (Includes(category, Category::PeakTorque)) {
-        if (gdMinTorqueFactor * required.peak > maxTorque)
+        if (gdMinTorqueFactor * peak > maxTorque)
             code = Code::MaxTorqueTooLow;
-        else if (gdMaxTorqueFactor * required.peak < maxTorque)
+        else if (gdMaxTorqueFactor * peak < maxTorque)
             code = Code::MaxTorqueTooHigh;
     }
     if (!Includes(category, Category::Inertia))
         return code;
 
-    const double motorInertia = rotorInertia + brakeInertia;
-    double loadInertia = required.inertia;
-    if (gearRatio > 0.0)
-        loadInertia = loadInertia / (gearRatio * gearRatio) + gearInertia;
+    // The load as the motor feels it, with a gear motor's own gear inertia.
+    const double motorInertia = gear.RotorAndBrakeInertia();
+    const double loadInertia = gear.TotalLoadInertiaAtMotor(required.inertia);
     // Without a rotor inertia (or with a motor inertia that is no inertia)
     // there is no ratio to judge.
-    if (rotorInertia == 0.0 || !(motorInertia > 0.0))
+    if (gear.RotorInertia() == 0.0 || !(motorInertia > 0.0))
         return Code::RotorInertiaMissing;
     const double ratio = loadInertia / motorInertia;
     if (ratio > gdMaxInertiaDiscard)

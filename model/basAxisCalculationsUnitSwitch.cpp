@@ -57,6 +57,12 @@ void ConvertQuickSetupSlot(ParamRec& p)
     }
 }
 
+void ConvertMechanism(MechRec& mech)
+{
+    for (int k = 0; k < mech.DataNumber && k < model::kMechanismParamCapacity; ++k)
+        ConvertEntry(mech.MechanismData[static_cast<size_t>(k)]);
+}
+
 void ConvertAxis(AxisRec& axis)
 {
     for (int k = 0; k < axis.MotorDataNumber && k < model::kMotorParamCapacity; ++k)
@@ -65,8 +71,7 @@ void ConvertAxis(AxisRec& axis)
         MechRec* mech = model::ChainMechanism(axis, m);
         if (mech == nullptr)
             break;
-        for (int k = 0; k < mech->DataNumber && k < model::kMechanismParamCapacity; ++k)
-            ConvertEntry(mech->MechanismData[static_cast<size_t>(k)]);
+        ConvertMechanism(*mech);
     }
     for (int k = 0; k < axis.LoadDataNumber && k < model::kLoadParamCapacity; ++k)
         SubConvertToSelectedUnit(axis.LoadData[static_cast<size_t>(k)], gnUnitSystem);
@@ -95,6 +100,8 @@ void SubConvertAllAxesToSelectedUnits()
     const int16_t n = nFctGetAxisUBound();
     for (int16_t i = 0; i < n; ++i)
         ConvertAxis(gAxis[static_cast<size_t>(i)]);
+    // The buffered mechanism is pasted into axes of the new system.
+    ConvertMechanism(gMechBuffer);
 }
 
 int16_t nFctGetAxisPosition(int16_t axisId)

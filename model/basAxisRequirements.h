@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ inline constexpr int RatedSpeed = 0;
 inline constexpr int RatedTorque = 1;
 inline constexpr int MaxTorque = 2;
 inline constexpr int RotorInertia = 3;
+inline constexpr int TorqueConstant = 4;  // Kt
 inline constexpr int BrakeInertia = 6;
 inline constexpr int GearRatio = 7;   // Data as is; not above 0 = no gear
 inline constexpr int GearInertia = 8;
@@ -65,6 +67,50 @@ inline constexpr int16_t kSpeedTableUnit = 11;     // rpm
 inline constexpr int16_t kPowerTorqueUnit = 56;    // lbf.in, of the horsepower formula
 inline constexpr int16_t kMetricPowerUnit = 72;    // kW
 inline constexpr int16_t kEnglishPowerUnit = 73;   // hp
+
+// A motor seen from both sides of its gear. A gear motor (gear ratio N,
+// entry 7, above 0) is a motor behind a gear whose output is the axis's
+// drive shaft, the shaft at which the chain's results (speed, inertia,
+// torques) stand; its rated speed and torques, Kt, rotor, brake and gear
+// inertia are the motor's own, on the motor's side of the gear. No gear
+// efficiency is entered: the gear counts as lossless, so the motor turns N
+// times as fast as the drive shaft and gives 1 / N of the shaft's torque,
+// and an inertia on the motor's side weighs N^2 times as much at the drive
+// shaft. A motor without gear (N not above 0) sits on the drive shaft
+// itself: every conversion leaves the value exactly as it is, and the gear
+// inertia does not count. Inertias in kg.m^2, torques in N.m, currents in A.
+class MotorAndGear {
+public:
+    MotorAndGear() = default;
+    // From the motor's entries (each Data x Factor; the ratio as Data).
+    explicit MotorAndGear(const std::array<ParamRec, model::kMotorParamCapacity>& motor);
+
+    bool HasGear() const { return ratio_ > 0.0; }
+    double RotorInertia() const { return rotor_; }
+    double RotorAndBrakeInertia() const { return rotor_ + brake_; }
+    double Kt() const { return kt_; }
+
+    // Drive shaft to motor: the speed times N, the torque divided by N.
+    double MotorSpeed(double shaftSpeed) const { return shaftSpeed * TurnsPerShaftTurn(); }
+    double MotorTorque(double shaftTorque) const { return shaftTorque / TurnsPerShaftTurn(); }
+    // The current for a torque at the drive shaft: torque / (N x Kt), NaN
+    // when Kt is not above 0.
+    double Current(double shaftTorque) const;
+    // The reflected load inertia at the drive shaft as the motor feels it:
+    // L / N^2; with the gear's own inertia L / N^2 + G.
+    double LoadInertiaAtMotor(double shaftInertia) const;
+    double TotalLoadInertiaAtMotor(double shaftInertia) const;
+    // The motor's inertia at the drive shaft: (R + B) x N^2; with the gear's
+    // own inertia (R + B + G) x N^2, the inertia the dynamic pass adds to the
+    // load's.
+    double RotorAndBrakeInertiaAtShaft() const;
+    double InertiaAtShaft() const;
+
+private:
+    double TurnsPerShaftTurn() const { return HasGear() ? ratio_ : 1.0; }
+
+    double ratio_ = 0.0, rotor_ = 0.0, brake_ = 0.0, gear_ = 0.0, kt_ = 0.0;
+};
 } // namespace calc
 
 // The runtime's plain number form: a leading blank for a value that is not
@@ -120,9 +166,10 @@ std::string sFctGetRepeatWarning(int16_t axisId, int16_t chainPosition, int16_t 
 
 // ---- Dynamic pass ---------------------------------------------------------
 
-// The motor torque of every used profile segment (torques gets n + 1 entries,
-// the last 0) and the peak torque (returned) with the motor speed in rev/s of
-// the segment where it occurs (speedAtPeak). rawUnit True gives N.m (unit
+// The torque at the drive shaft (a gear motor's output) of every used
+// profile segment (torques gets n + 1 entries, the last 0) and the peak
+// torque (returned) with the drive shaft's speed in rev/s of the segment
+// where it occurs (speedAtPeak). rawUnit True gives N.m (unit
 // 55), False the selected torque unit; resultUnit receives it. Each segment
 // takes the reflected inertia and the constant torque of its own chain run;
 // a motor's own inertia counts when MotorDefined is True: rotor and brake
@@ -181,7 +228,10 @@ std::string sFctFormatValueWithUnit(double value, int16_t unitType, int16_t from
 // ---- Motor check ----------------------------------------------------------
 
 // Checks the motor against the axis requirements (see calc::MotorCheckCode);
-// category selects the checks (calc::MotorCheckCategory). withMotor True
+// category selects the checks (calc::MotorCheckCategory). A gear motor's
+// rated speed and torques are compared with N times the required speed and
+// the required torques / N, its rotor and brake inertia with the load
+// inertia / N^2 plus the gear inertia (calc::MotorAndGear). withMotor True
 // compares with the requirements that count the motor's inertia, False with
 // those of the axis alone. With several checks the code of the last failing
 // one (speed, RMS, peak, inertia) is returned. Absent axis: 0.
@@ -214,7 +264,7 @@ std::string sFctGetMechanismProductKey(int16_t axisId, int16_t chainIndex);
 // selected for its quantity in gnUnitSystem: motor, mechanism and load
 // entries always (a velocity or acceleration entry of either kind by the
 // kind of its unit, keeping its type), quick setup and segments only in
-// linear motion.
+// linear motion. The mechanism buffer is converted as a mechanism of an axis.
 void SubConvertAllAxesToSelectedUnits();
 
 // 0-based position of the axis among the used axes; their count when absent.

@@ -145,6 +145,7 @@ void frmProfile::BuildControls()
     };
     addGraph(vseVelocityGraph_, lblVelocityGraph_, grpVelocity_, "vseVelocityGraph", "grpVelocity");
     addGraph(vseTorqueGraph_, lblTorqueGraph_, grpTorque_, "vseTorqueGraph", "grpTorque");
+    platform::LineGraph::ShareTimeAxis({grpVelocity_, grpTorque_});
     body->addWidget(vseGraphs_, 1);
 
     // The tables keep their width at the right edge.
@@ -188,9 +189,14 @@ void frmProfile::BuildControls()
         optMotionMode_[k]->setObjectName(QStringLiteral("optMotionMode_%1").arg(k));
         motionModes->addButton(optMotionMode_[k], k);
         segmentHead->addWidget(optMotionMode_[k]);
-        connect(optMotionMode_[k], &QRadioButton::clicked, this, [this, k] { optMotionMode_Click(k); });
+        // Only a change of the selection is a click: the option already
+        // shown selected, or one selected by code, starts no switch.
+        connect(optMotionMode_[k], &QRadioButton::toggled, this, [this, k](bool checked) {
+            if (checked && !mbSelectingMotionOption)
+                optMotionMode_Click(k);
+        });
     }
-    optMotionMode_[0]->setChecked(true);
+    SelectMotionOption(MotionMode::Rotary);
     segments->addLayout(segmentHead);
     vsfVelProfile_ = new platform::FlexGrid(vseVelProfile_);
     vsfVelProfile_->setObjectName("vsfVelProfile");
@@ -277,8 +283,9 @@ void frmProfile::mSubInitProfile()
 
 void frmProfile::SelectMotionOption(int16_t index)
 {
-    // Selecting by code fires no click: the click handler only hears the user.
+    mbSelectingMotionOption = true;
     optMotionMode_[index != 0 ? 1 : 0]->setChecked(true);
+    mbSelectingMotionOption = false;
 }
 
 void frmProfile::mSubSetToolbarLinear()
@@ -320,6 +327,7 @@ void frmProfile::mSubCheckMotionMode()
 
 void frmProfile::optMotionMode_Click(int16_t index)
 {
+    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctGetMotionMode(axis) == index)
         return;
@@ -358,14 +366,19 @@ void frmProfile::ConvertTablesForMotionSwitch()
 
 void frmProfile::ActiveBar1_ToolClick(const QString& key)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (key == "vseVelocityClear") {
         mSubClearProfile();
     } else if (key == "vseVelocityRotary" || key == "vseVelocityLinear") {
-        optMotionMode_Click(key == "vseVelocityLinear" ? MotionMode::Linear : MotionMode::Rotary);
-        // A checkable tool toggles itself: show the mode the axis has now.
-        const int16_t mode = nFctGetMotionMode(AxisId());
-        SelectMotionOption(mode);
-        if (mode == MotionMode::Linear)
+        // As a click on the tool's option, which does nothing while that
+        // option is shown selected or not offered.
+        QRadioButton* option = optMotionMode_[key == "vseVelocityLinear" ? 1 : 0];
+        if (option->isEnabled() && !option->isChecked()) {
+            optMotionMode_Click(key == "vseVelocityLinear" ? MotionMode::Linear : MotionMode::Rotary);
+            SelectMotionOption(nFctGetMotionMode(AxisId()));
+        }
+        // A checkable tool toggles itself: the tools show the option selected.
+        if (optMotionMode_[1]->isChecked())
             mSubSetToolbarLinear();
         else
             mSubSetToolbarRotary();

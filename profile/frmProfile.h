@@ -106,8 +106,8 @@ private:
     void ConnectGridEvents();
     bool vsfQuickSetup_BeforeEdit(int row, int col);
     bool vsfVelProfile_BeforeEdit(int row, int col);
-    bool vsfQuickSetup_KeyPressEdit(int row, QChar key);
-    bool vsfVelProfile_KeyPressEdit(int row, QChar key);
+    bool vsfQuickSetup_KeyPressEdit(int row, const QString& keys);
+    bool vsfVelProfile_KeyPressEdit(int row, const QString& keys);
     void vsfQuickSetup_AfterEdit(int row, int col);
     void vsfQuickSetup_ValidateEdit(int row, const QString& unitName);
     void vsfVelProfile_AfterEdit(int row, int col);
@@ -140,4 +140,6 @@ private:
     std::vector<int16_t> mnUnitPositions;
     bool mbQuickSetupFirstKey = false;
     bool mbSegmentFirstKey = false;
+    // Set while code selects a motion-mode option, whose toggle is no click.
+    bool mbSelectingMotionOption = false;
 };

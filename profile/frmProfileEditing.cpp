@@ -13,6 +13,7 @@
 #include "model/basAxisCalculations.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
+#include "platform/qt/NumberCellKeys.h"
 #include "shell/Main.h"
 #include "profile/frmProfileLayout.h"
 
@@ -46,6 +47,8 @@ bool IsEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
+
+constexpr QChar kBackspace(8);
 
 } // namespace
 
@@ -95,11 +98,16 @@ void frmProfile::ConnectGridEvents()
                     quickEnter();
             });
     connect(quick, &FlexGrid::KeyPressEdit, this, [this](int row, int, QChar& key) {
-        if (!vsfQuickSetup_KeyPressEdit(row, key))
+        if (key != kBackspace && !vsfQuickSetup_KeyPressEdit(row, QString(key)))
             key = QChar(0);
     });
-    connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool&) {
-        if (col == 3)
+    connect(quick, &FlexGrid::PasteEdit, this, [this](int row, int, const QString& text, bool& cancel) {
+        cancel = !vsfQuickSetup_KeyPressEdit(row, text);
+    });
+    connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool& cancel) {
+        if (col == 1)
+            cancel = !bFctIsStorableNumberText(quick->EditText().toStdString());
+        else if (col == 3)
             vsfQuickSetup_ValidateEdit(row, quick->EditText());
     });
     connect(quick, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfQuickSetup_AfterEdit(row, col); });
@@ -143,8 +151,15 @@ void frmProfile::ConnectGridEvents()
                     segmentDown();
             });
     connect(table, &FlexGrid::KeyPressEdit, this, [this](int row, int, QChar& key) {
-        if (!vsfVelProfile_KeyPressEdit(row, key))
+        if (!vsfVelProfile_KeyPressEdit(row, QString(key)))
             key = QChar(0);
+    });
+    connect(table, &FlexGrid::PasteEdit, this, [this](int row, int, const QString& text, bool& cancel) {
+        cancel = !vsfVelProfile_KeyPressEdit(row, text);
+    });
+    connect(table, &FlexGrid::ValidateEdit, this, [this, table](int row, int col, bool& cancel) {
+        if (col == 2 && FieldOfRow(row) != SegmentParam::LoadWeightApplied)
+            cancel = !bFctIsStorableNumberText(table->EditText().toStdString());
     });
     connect(table, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfVelProfile_AfterEdit(row, col); });
 }
@@ -182,45 +197,19 @@ bool frmProfile::vsfVelProfile_BeforeEdit(int row, int col)
 
 // ---- Keys in the editor ---------------------------------------------------------------
 
-namespace {
-
-// The key filter of a number cell. minusFirst: a minus sign may start a new
-// value; minusInText: a minus sign is a candidate like a digit. Returns true
-// when the key goes into the editor; may empty the editor and clear the
-// first-key flag.
-bool FilterNumberKey(platform::FlexGrid* grid, bool& firstKey, QChar key, bool minusFirst, bool minusInText)
-{
-    const QString separator = QString::fromStdString(gsDecimalSeparator);
-    const bool isSeparator = !separator.isEmpty() && key == separator.front();
-    const bool isMinus = key == '-';
-    if (firstKey && ((isMinus && minusFirst) || isSeparator)) {
-        grid->SetEditText(QString());
-        firstKey = false;
-        return true;
-    }
-    if (isSeparator || key.isDigit() || (isMinus && minusInText)) {
-        if (!bFctIsNumericKeyAllowed(grid->EditText().toStdString(), QString(key).toStdString()))
-            return false;
-        if (firstKey) {
-            grid->SetEditText(QString());
-            firstKey = false;
-        }
-        return true;
-    }
-    return key == QChar(8);
-}
-
-} // namespace
-
-bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, QChar key)
+// Keys typed (Backspace is let through by the caller) or text pasted into a
+// Data Entry cell: true when they go in.
+bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, const QString& keys)
 {
     // A minus sign only starts a new velocity (data row 1).
-    return FilterNumberKey(vsfQuickSetup_, mbQuickSetupFirstKey, key, row == 1, false);
+    return platform::FilterNumberKeys(vsfQuickSetup_, mbQuickSetupFirstKey, keys, {row == 1, false});
 }
 
-bool frmProfile::vsfVelProfile_KeyPressEdit(int row, QChar key)
+// The same for the segment table, Backspace included.
+bool frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
 {
     const int16_t field = FieldOfRow(row);
+    const bool backspace = keys == kBackspace;
     if (field == SegmentParam::LoadWeightApplied) {
         // Any key: the flag reads the text typed so far.
         if (mbSegmentFirstKey) {
@@ -228,16 +217,17 @@ bool frmProfile::vsfVelProfile_KeyPressEdit(int row, QChar key)
             mbSegmentFirstKey = false;
         }
         QString typed = vsfVelProfile_->EditText();
-        if (key != QChar(8))
-            typed += key;
+        if (!backspace)
+            typed += keys;
         else if (!typed.isEmpty())
             typed.chop(1);
         const QString flag = QString::fromStdString(bFctIsYes(typed) ? gsTextYes : gsTextNo);
         vsfVelProfile_->SetTextMatrix(row, 3, flag);
         return true;
     }
+    // A minus sign anywhere but in a duration.
     const bool durations = field == SegmentParam::Duration;
-    return FilterNumberKey(vsfVelProfile_, mbSegmentFirstKey, key, !durations, !durations);
+    return backspace || platform::FilterNumberKeys(vsfVelProfile_, mbSegmentFirstKey, keys, {!durations, !durations});
 }
 
 // ---- Cursor of the segment table -------------------------------------------------------

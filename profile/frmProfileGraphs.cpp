@@ -27,6 +27,14 @@ platform::GraphData Frame(const QString& valueTitle, const QString& timeTitle, d
 
 double dFctTimeAxisSpacing(double totalTime)
 {
+    if (totalTime > 0.0 && totalTime < 1.0) {
+        // A label every 0.2 s once that gives five of them (0 included),
+        // else every 0.1 s. A step of 0.5 s would give two at most here.
+        constexpr double kCoarse = 0.2, kFine = 0.1;
+        constexpr int kLabelsWanted = 5;
+        const int coarseLabels = static_cast<int>(std::floor(totalTime / kCoarse + 1e-9)) + 1;
+        return coarseLabels >= kLabelsWanted ? kCoarse : kFine;
+    }
     if (totalTime <= 20.0)
         return 1.0;
     return std::floor(totalTime / 10.0);

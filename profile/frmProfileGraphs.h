@@ -15,9 +15,12 @@ struct ProfileGraphSegment {
     double duration = 0.0;
 };
 
-// Spacing of the time axis's ticks and labels for a move of totalTime: 1 up
+// Spacing of the time axis's ticks and labels for a move of totalTime. Under
+// 1 s: 0.2 from 0.8 s on and 0.1 below, so that a move from 0.4 s on shows
+// five to eight labelled ticks over the axis that spans it. From 1 s on: 1 up
 // to 20, above that the whole part of a tenth of the time, so that about ten
-// ticks appear whatever the length of the move.
+// ticks appear whatever the length of the move. A move without time (0 or
+// less) gets 1.
 double dFctTimeAxisSpacing(double totalTime);
 
 // The velocity graph: the initial velocity of the first segment at time 0,

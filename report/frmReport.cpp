@@ -10,6 +10,8 @@
 #include "model/basWindowStatus.h"
 #include "platform/core/CurrentError.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/FixedPitchFont.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"
@@ -151,10 +153,7 @@ void frmReport::BuildControls()
     txtReport_ = new QTextEdit;
     txtReport_->setObjectName("txtReport");
     txtReport_->setReadOnly(true);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    txtReport_->setFont(fixed);
+    txtReport_->setFont(platform::FixedPitchFont(QFont().pointSizeF()));
     txtReport_->hide();
 
     layout->addWidget(activeBar);
@@ -208,6 +207,7 @@ void frmReport::mSubUpdateScreenToUnitClass()
 
 void frmReport::ActiveBar1_ToolClick(const QString& tool)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (mbBuildingReport)
         return;
     static const QHash<QString, int16_t> kNavigation = {

@@ -47,7 +47,6 @@ constexpr int16_t SystemTorque = 284, MotorShaftVelocity = 290, SystemCurrent = 
 // Labels of the motor entries 0..8; entries from 6 on only when positive.
 constexpr int16_t kMotorEntryLabels[] = {251, 252, 253, 220, 53, 50, 332, 333, 334};
 constexpr int kFirstConditionalMotorEntry = 6;
-constexpr int kKtEntry = 4;
 
 // Labels of the quick-setup selectors by mode.
 const std::vector<int16_t> kTriangularLabels = {147, 139, 136, 148};
@@ -68,11 +67,6 @@ double At(const std::vector<double>& values, size_t index)
 double Divide(double numerator, double divisor)
 {
     return divisor != 0.0 ? numerator / divisor : kNotComputed;
-}
-
-double Basic(const ParamRec& entry)
-{
-    return entry.Data * entry.Factor;
 }
 
 std::string TrimBlanks(const std::u32string& text)
@@ -185,29 +179,23 @@ void ReportContent::mSubReportGearMotor()
 {
     MotorRec motor;
     nFctGetMotorRecord(axis_, motor);
-    rotorInertia_ = Basic(motor.MotorData[calc::MotorEntry::RotorInertia]);
-    brakeInertia_ = Basic(motor.MotorData[calc::MotorEntry::BrakeInertia]);
-    gearRatio_ = Basic(motor.MotorData[calc::MotorEntry::GearRatio]);
-    gearInertia_ = Basic(motor.MotorData[calc::MotorEntry::GearInertia]);
+    motor_ = calc::MotorAndGear(motor.MotorData);
     nFctGetMotorRequirements(axis_, model::kFalse);
-    if (!(gearRatio_ > 0.0))
+    if (!motor_.HasGear())
         return;
 
-    const double squaredRatio = gearRatio_ * gearRatio_;
-    const double motorInertia = rotorInertia_ + brakeInertia_;
     writer_.BlankLine();
     ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::GearMotor);
-    InertiaRow(Text::ReflMotorAtShaft, motorInertia / squaredRatio);
-    InertiaRow(Text::TotalMotorAtShaft, motorInertia / squaredRatio + gearInertia_);
+    // The motor at the drive shaft, the load at the motor's side.
+    InertiaRow(Text::ReflMotorAtShaft, motor_.RotorAndBrakeInertiaAtShaft());
+    InertiaRow(Text::TotalMotorAtShaft, motor_.InertiaAtShaft());
     SubCalcAxisResults(axis_);
-    const double load = LoadInertiaAtMotor();
-    const double totalLoad = load / squaredRatio + gearInertia_;
-    InertiaRow(Text::ReflLoadAtMotor, load / squaredRatio);
+    const double load = LoadInertiaAtShaft();
+    const double totalLoad = motor_.TotalLoadInertiaAtMotor(load);
+    InertiaRow(Text::ReflLoadAtMotor, motor_.LoadInertiaAtMotor(load));
     InertiaRow(Text::TotalLoadAtMotor, totalLoad);
-    // A motor without rotor and brake inertia has no ratio to show.
-    if (motorInertia != 0.0)
-        RatioRow(totalLoad / motorInertia);
+    RatioRow(Divide(totalLoad, motor_.RotorAndBrakeInertia()));
     nFctGetMotorRequirements(axis_, model::kFalse);
 }
 
@@ -228,13 +216,13 @@ bool ReportContent::mSubReportMotorLoadData()
         ConvertedRow(label, value, 12, unit, unitSystem_);
     }
     SubCalcAxisResults(axis_);
-    const double load = LoadInertiaAtMotor();
+    const double load = LoadInertiaAtShaft();
     InertiaRow(Text::LoadInertia, load);
 
-    if (!(rotorInertia_ > 0.0))
+    if (!(motor_.RotorInertia() > 0.0))
         return false;
-    if (gearRatio_ == 0.0)
-        RatioRow(Divide(load, rotorInertia_ + brakeInertia_));
+    if (!motor_.HasGear())
+        RatioRow(Divide(load, motor_.RotorAndBrakeInertia()));
     section.End();
     writer_.BlankLine();
     return true;
@@ -251,15 +239,15 @@ void ReportContent::mSubReportSystemData()
     ConvertedRow(Text::RmsTorque, rms, 12, rmsUnit, unitSystem_);
     ConvertedRow(Text::PeakTorque, peak, 12, peakUnit, unitSystem_);
 
+    // The inertia the torques with the motor are computed from.
     SubCalcAxisResults(axis_);
-    InertiaRow(Text::TotalInertia, rotorInertia_ + brakeInertia_ + LoadInertiaAtMotor());
+    InertiaRow(Text::TotalInertia, motor_.InertiaAtShaft() + LoadInertiaAtShaft());
 
-    const double kt = MotorKt();
-    if (kt > 0.0) {
+    if (motor_.Kt() > 0.0) {
         writer_.BlankLine();
-        ConvertedRow(Text::RmsCurrent, rms * dFctGetFactorToBasicUnit(12, rmsUnit) / kt,
+        ConvertedRow(Text::RmsCurrent, motor_.Current(rms * dFctGetFactorToBasicUnit(12, rmsUnit)),
                      kCurrentUnitType, kCurrentUnit, "NA");
-        ConvertedRow(Text::PeakCurrent, peak * dFctGetFactorToBasicUnit(12, peakUnit) / kt,
+        ConvertedRow(Text::PeakCurrent, motor_.Current(peak * dFctGetFactorToBasicUnit(12, peakUnit)),
                      kCurrentUnitType, kCurrentUnit, "NA");
     }
 
@@ -379,10 +367,16 @@ void ReportContent::mSubReportQuickSetup()
         const bool triangular = mode == QuickSetupMode::Triangular;
         TextRow(Text::Mode, sFctGetText(triangular ? Text::Triangular : Text::Trapezoidal));
         const std::vector<int16_t>& labels = triangular ? kTriangularLabels : kTrapezoidalLabels;
+        // The values the quick setup works with: those it derives (in the
+        // units of their rows), the dwell time in the last row as entered. A
+        // quick setup that does not validate shows what was entered.
+        std::vector<double> derived;
+        const bool valid = nFctValidateQuickSetup(axis_, mode, derived, model::kFalse) != 0;
         for (size_t selector = 0; selector < labels.size(); ++selector) {
             ParamRec entry;
             nFctGetQuickSetupParameter(axis_, static_cast<int16_t>(selector), entry);
-            PlainRow(labels[selector], entry.Data, entry.UnitText);
+            const bool dwell = selector + 1 == labels.size();
+            PlainRow(labels[selector], valid && !dwell ? derived.at(selector) : entry.Data, entry.UnitText);
         }
     }
     section.End();
@@ -404,7 +398,6 @@ void ReportContent::mSubReportVelocityProfile()
     }
     ProfileTable table;
     nFctBuildVelocityProfile(axis_, -1, table, model::kFalse);
-    const double kt = MotorKt();
     std::vector<double> torques;
     int16_t torqueUnit = 0;
     double speedAtPeak = 0.0;
@@ -442,10 +435,11 @@ void ReportContent::mSubReportVelocityProfile()
 
         const double torque = At(torques, static_cast<size_t>(s)) * toUserTorque;
         PlainRow(Text::SystemTorque, torque, torqueText);
-        PlainRow(Text::MotorShaftVelocity, At(speeds, static_cast<size_t>(s)),
+        PlainRow(Text::MotorShaftVelocity, motor_.MotorSpeed(At(speeds, static_cast<size_t>(s))),
                  sFctGetUnitText(kMotorSpeedUnit));
-        if (kt > 0.0)
-            PlainRow(Text::SystemCurrent, torque * toBasicTorque / kt, sFctGetUnitText(kCurrentUnit));
+        if (motor_.Kt() > 0.0)
+            PlainRow(Text::SystemCurrent, motor_.Current(torque * toBasicTorque),
+                     sFctGetUnitText(kCurrentUnit));
         const double power = At(powers, static_cast<size_t>(s));
         const std::string suffix = power > 0.0   ? sFctGetText(Text::Motoring)
                                    : power < 0.0 ? sFctGetText(Text::Generating)
@@ -529,15 +523,9 @@ void ReportContent::RatioRow(double ratio)
     writer_.Emit(kValueColumn, Number(ratio));
 }
 
-double ReportContent::LoadInertiaAtMotor() const
+double ReportContent::LoadInertiaAtShaft() const
 {
     int16_t unit = 0;
     const double value = dFctGetAxisResult(axis_, calc::AxisResultIndex::ReflectedInertia, unit);
     return value * dFctGetFactorToBasicUnit(13, unit);
-}
-
-double ReportContent::MotorKt() const
-{
-    ParamRec kt;
-    return nFctGetMotorParameter(axis_, kKtEntry, kt) ? Basic(kt) : 0.0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/basAxisData.h"
+#include "model/basAxisRequirements.h"
 #include "report/frmReportLineWriter.h"
 
 #include <cstdint>
@@ -62,10 +63,8 @@ private:
     void InertiaRow(int16_t labelId, double kgm2);
     void RatioRow(double ratio);
 
-    // Reflected load inertia at the motor (axis result 1) in kg.m^2.
-    double LoadInertiaAtMotor() const;
-    // The motor's Kt in its basic unit.
-    double MotorKt() const;
+    // Reflected load inertia at the drive shaft (axis result 1) in kg.m^2.
+    double LoadInertiaAtShaft() const;
 
     const int16_t axis_;
     const std::string tag_;
@@ -73,7 +72,6 @@ private:
     const std::string date_;
     std::string unitSystem_;  // "M" or "EE"
     ReportLineWriter writer_;
-    // The motor in basic units: rotor, brake and gear inertia (kg.m^2) and
-    // the gear ratio.
-    double rotorInertia_ = 0.0, brakeInertia_ = 0.0, gearRatio_ = 0.0, gearInertia_ = 0.0;
+    // The motor and its gear, read with the gear-motor block.
+    calc::MotorAndGear motor_;
 };

@@ -2,6 +2,7 @@
 
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/FlexGrid.h"
 #include "shell/basWindowSlots.h"
 
 
@@ -27,6 +28,7 @@ int16_t AxisChildWindow::AxisId() const
 
 void AxisChildWindow::Form_Activate()
 {
+    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctUsedAxisPosition(axis) < 0)
         return;

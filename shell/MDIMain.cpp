@@ -9,6 +9,7 @@
 #include "foundation/basWinAPICalls.h"
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basMechanismChain.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
@@ -103,6 +104,7 @@ MDIMain::MDIMain(QWidget* parent)
     BuildMenus();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         // The session ends: Yes or No only, the close cannot be refused.
+        platform::FlexGrid::FinishAllEdits();
         mnFctUpdateDataToFile(0);
         mSubCloseApplicationFile();
         sessionEnding_ = true;
@@ -243,10 +245,6 @@ void MDIMain::MDIForm_Load(frmStartup* startup)
         SubWriteIniFile(gsAppPath + kIniFileName);
     // The reference database needs no log-on: it is opened directly.
     gsCurrentFile.clear();
-    gsTextNo = sFctGetText(151);
-    gsTextYes = sFctGetText(152);
-    gsTextY = sFctGetText(153);
-    gsTextN = sFctGetText(154);
     if (!gbScreen640x480)
         picControlBar_->setVisible(true);
     mSubSetColorScheme();
@@ -343,6 +341,7 @@ int16_t MDIMain::MDIForm_QueryUnload(int unloadMode)
         showNormal();
     if (mbBusy)
         return -1;
+    platform::FlexGrid::FinishAllEdits();
     if (mnFctUpdateDataToFile(-1) == 2)
         return -1;
     mSubCloseApplicationFile();

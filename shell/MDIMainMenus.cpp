@@ -13,6 +13,7 @@
 #include "model/basAxisData.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiArrange.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
@@ -173,6 +174,11 @@ void MDIMain::mSubLoadLanguageTexts()
     outTree_->Clear();
     outTree_->AddLine(Text(203), 0);
     gsDecimalSeparator = sFctGetDecimalSeparator();
+    // The Yes/No texts and keys of the profile windows' load flags.
+    gsTextNo = sFctGetText(151);
+    gsTextYes = sFctGetText(152);
+    gsTextY = sFctGetText(153);
+    gsTextN = sFctGetText(154);
     for (const EntryText& tool : kToolTexts)
         vseTopToolbar_[static_cast<size_t>(tool.index)]->setText(Text(tool.textId));
     // Qt's own dialogs and menus speak the language too.
@@ -248,6 +254,7 @@ void MDIMain::vseTopToolbar_Click(int index)
 
 void MDIMain::mnuAxisSub_Click(int index)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (index != 0) {
         // Open, Close, Delete, Set/Modify Title: the axis dialog in that mode.
         ShowAxisDialog(this, static_cast<int16_t>(index));
@@ -305,6 +312,7 @@ void MDIMain::mSubOpenAllAxes()
 
 void MDIMain::outTree_Click(int line)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (line <= 0)
         return;
     std::vector<int16_t> ids;
@@ -377,6 +385,7 @@ void MDIMain::mnuUnits_Click()
 
 void MDIMain::mnuUnitsFunction_Click(int index)
 {
+    platform::FlexGrid::FinishAllEdits();
     switch (index) {
     case 0:
     case 1:
@@ -411,6 +420,7 @@ void SubUpdateAllWindowsToUnits()
 
 void MDIMain::mnuLanguage_Click(int index)
 {
+    platform::FlexGrid::FinishAllEdits();
     if (index < 0 || index > 2)
         return;
     const int16_t offset = kLanguageOffsets[index];

@@ -1,5 +1,7 @@
 #include "platform/qt/FixedTextDialog.h"
 
+#include "platform/qt/FixedPitchFont.h"
+
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,12 +27,7 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
 
     txtAnalysis_->setObjectName("txtAnalysis");
     txtAnalysis_->setReadOnly(true);
-    txtAnalysis_->setLineWrapMode(layout.wrapLines ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    fixed.setPointSizeF(9.75);
-    txtAnalysis_->setFont(fixed);
+    txtAnalysis_->setFont(FixedPitchFont(9.75));
     txtAnalysis_->setGeometry(layout.text);
 
     cmdClose_->setObjectName("cmdClose");
@@ -41,7 +38,9 @@ FixedTextDialog::FixedTextDialog(QWidget* parent, const Layout& layout, const QS
 bool FixedTextDialog::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        txtAnalysis_->setPlainText(BuildText().replace("\r\n", "\n"));
+        Content content = BuildText();
+        txtAnalysis_->setLineWrapMode(content.prose ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        txtAnalysis_->setPlainText(content.text.replace("\r\n", "\n"));
         cmdClose_->setFocus();
     }
     return QDialog::event(event);

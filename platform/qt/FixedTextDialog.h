@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QRect>
+#include <QString>
 #include <QSize>
 
 class QPlainTextEdit;
@@ -9,19 +10,24 @@ class QPushButton;
 namespace platform {
 
 // A modal window that shows a computed text in a read-only, fixed-pitch
-// text box ("Courier New" 9.75 point, or the system's fixed-pitch face) with
+// text box (the program's fixed-pitch face at 9.75 point) with
 // a Close button. The text is built afresh on every activation; the focus
 // then goes to the button. Object names txtAnalysis and cmdClose.
 class FixedTextDialog : public QDialog {
     Q_OBJECT
 public:
-    // Pixel geometry of the client area, the text box and the button; a
-    // text of prose rather than columns wraps its lines at the box's width.
+    // Pixel geometry of the client area, the text box and the button.
     struct Layout {
         QSize client;
         QRect text;
         QRect close;
-        bool wrapLines = false;
+    };
+
+    // A text to show: prose wraps its lines at the box's width, a text of
+    // columns keeps each line whole (the box scrolls sideways instead).
+    struct Content {
+        QString text;
+        bool prose = false;
     };
 
 protected:
@@ -29,7 +35,7 @@ protected:
                     const QString& closeCaption);
 
     // The text to show, built from the model at this activation.
-    virtual QString BuildText() = 0;
+    virtual Content BuildText() = 0;
 
     bool event(QEvent* event) override;
 

@@ -6,12 +6,24 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
 namespace platform {
+
+// Sees every change of a line editor's text, whatever made it, so that
+// text that came past the key filter is held to the window's rules.
+class FlexGridPasteGuard : public QValidator {
+public:
+    FlexGridPasteGuard(FlexGrid* grid, QObject* parent) : QValidator(parent), grid_(grid) {}
+    State validate(QString& input, int& pos) const override { return grid_->ValidateEditorChange(input, pos); }
+
+private:
+    FlexGrid* grid_;
+};
 
 // Creates the cell editors and draws the current cell as the selection.
 // It never copies between editor and cell: the grid does that itself, so
@@ -36,6 +48,7 @@ public:
         } else {
             auto* line = new QLineEdit(text, parent);
             line->setFrame(false);
+            line->setValidator(new FlexGridPasteGuard(grid_, line));
             editor = line;
         }
         grid_->EditorCreated(editor);
@@ -93,10 +106,18 @@ namespace {
 
 QColor Black() { return QColor(0, 0, 0); }
 
+// Every grid of the program, for FinishAllEdits.
+std::vector<FlexGrid*>& AllGrids()
+{
+    static std::vector<FlexGrid*> grids;
+    return grids;
+}
+
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
 {
+    AllGrids().push_back(this);
     setItemDelegate(new FlexGridDelegate(this));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
@@ -113,6 +134,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
 
 FlexGrid::~FlexGrid()
 {
+    std::erase(AllGrids(), this);
     disconnect(qApp, &QApplication::focusChanged, this, &FlexGrid::FocusChanged);
     if (editor_)  // an editor going with the grid stores nothing
         editor_->removeEventFilter(itemDelegate());
@@ -573,6 +595,16 @@ void FlexGrid::OpenEditor(int firstKey, const QString& firstText)
 void FlexGrid::EditorCreated(QWidget* editor)
 {
     editor_ = editor;
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    editorText_ = line ? line->text() : QString();
+}
+
+void FlexGrid::FinishAllEdits()
+{
+    std::vector<QPointer<FlexGrid>> grids(AllGrids().begin(), AllGrids().end());
+    for (const QPointer<FlexGrid>& grid : grids)
+        if (grid && grid->editor_)
+            grid->FinishEdit(true);
 }
 
 bool FlexGrid::FilterEditorKey(QKeyEvent* event)
@@ -595,27 +627,81 @@ bool FlexGrid::FilterEditorKey(QKeyEvent* event)
     default:
         break;
     }
+    // A key with Ctrl or Meta is a shortcut (paste, undo, ...), no typed
+    // character: the editor handles it, and text it puts in is held to the
+    // window's rules as PasteEdit.
     const QString text = event->text();
     const bool backspace = key == Qt::Key_Backspace;
-    if (!backspace && (text.isEmpty() || !text[0].isPrint()))
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!backspace && (shortcut || text.isEmpty() || !text[0].isPrint()))
         return true;
     const QChar typed = backspace ? QChar(8) : text[0];
     QChar character = typed;
     emit KeyPressEdit(editRow_, editCol_, character);
     if (!editor_ || character.isNull())
         return false;
-    if (character != typed) {
-        if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
-            character == QChar(8) ? line->backspace() : line->insert(QString(character));
-        return false;
+    auto* line = qobject_cast<QLineEdit*>(editor_.data());
+    if (!line)
+        return character == typed;
+    // The key goes in here, so that the editor knows it for a typed one.
+    const QScopedValueRollback known(knownChange_, true);
+    if (character != typed)
+        character == QChar(8) ? line->backspace() : line->insert(QString(character));
+    else
+        static_cast<QObject*>(line)->event(event);
+    return false;
+}
+
+QValidator::State FlexGrid::ValidateEditorChange(QString& input, int& pos)
+{
+    const QString before = editorText_;
+    if (knownChange_ || input == before) {
+        editorText_ = input;
+        return QValidator::Acceptable;
     }
-    return true;
+    // What the change put in: the part between the start and the end it
+    // left as they were.
+    const qsizetype shorter = std::min(before.size(), input.size());
+    qsizetype start = 0;
+    while (start < shorter && before[start] == input[start])
+        ++start;
+    qsizetype end = 0;
+    while (end < shorter - start && before[before.size() - 1 - end] == input[input.size() - 1 - end])
+        ++end;
+    QString inserted = input.mid(start, input.size() - start - end);
+    if (inserted.isEmpty()) {  // text taken out only
+        editorText_ = input;
+        return QValidator::Acceptable;
+    }
+    // Keys put no control characters into a line either.
+    if (std::any_of(inserted.begin(), inserted.end(), [](QChar c) { return !c.isPrint(); }))
+        return QValidator::Invalid;
+    const QString target = before.left(start) + before.right(end);
+    pasteTarget_ = target;
+    bool cancel = false;
+    {
+        const QScopedValueRollback pasting(pasting_, true);
+        emit PasteEdit(editRow_, editCol_, inserted, cancel);
+    }
+    if (cancel)
+        return QValidator::Invalid;
+    if (pasteTarget_ == target) {
+        input = target.left(start) + inserted + target.mid(start);
+        pos = static_cast<int>(start + inserted.size());
+    } else {  // the window replaced the text, as a first key does
+        input = pasteTarget_ + inserted;
+        pos = static_cast<int>(input.size());
+    }
+    editorText_ = input;
+    return QValidator::Acceptable;
 }
 
 QString FlexGrid::EditText() const
 {
     if (finishing_)
         return finishingText_;
+    if (pasting_)
+        return pasteTarget_;
     if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
         return line->text();
     if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))
@@ -625,8 +711,13 @@ QString FlexGrid::EditText() const
 
 void FlexGrid::SetEditText(const QString& text)
 {
+    if (pasting_) {  // the editor is in the middle of the change
+        pasteTarget_ = text;
+        return;
+    }
     if (finishing_)
         finishingText_ = text;
+    const QScopedValueRollback known(knownChange_, true);
     if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
         line->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))

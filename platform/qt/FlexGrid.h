@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QTableWidget>
+#include <QValidator>
 
 #include <vector>
 
@@ -41,7 +42,12 @@ namespace platform {
 //           stored), the text goes into the cell, the editor closes, then
 //           AfterEdit. Escape closes the editor without Validate/AfterEdit.
 //           Enter gives KeyDownEdit first, so a handler that moves the
-//           current cell there finishes the edit before the move.
+//           current cell there finishes the edit before the move. Text that
+//           reaches a line editor past its keys (pasted by keys or menu,
+//           dropped, composed by an input method) gives PasteEdit first.
+//
+// A command finishes every open edit before it works (FinishAllEdits), so
+// that it finds what the user typed stored, in the unit shown.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -110,6 +116,9 @@ public:
     QString EditText() const;
     void SetEditText(const QString& text);
     QWidget* Editor() const { return editor_; }
+    // Finishes the open edit of every grid as Enter does (ValidateEdit,
+    // then AfterEdit).
+    static void FinishAllEdits();
 
     // Colours: the cells' back colour, and the current cell's colours.
     void SetBackColor(const QColor& color);
@@ -130,6 +139,11 @@ signals:
     void BeforeEdit(int row, int col, bool& cancel);
     void KeyDownEdit(int row, int col, int& key, Qt::KeyboardModifiers modifiers);
     void KeyPressEdit(int row, int col, QChar& key);
+    // Text about to go into the open line editor past its keys, at the
+    // cursor: cancel refuses it (the editor keeps its text); text may be
+    // changed. Meanwhile EditText() is the text it goes into (the editor's
+    // less a selection it replaces), and SetEditText() changes that.
+    void PasteEdit(int row, int col, QString& text, bool& cancel);
     void ValidateEdit(int row, int col, bool& cancel);
     void AfterEdit(int row, int col);
     void KeyDown(int& key, Qt::KeyboardModifiers modifiers);
@@ -156,12 +170,17 @@ private:
     // Shows the whole text of a cell it does not fit in as a tip.
     bool ShowCutTextTip(class QHelpEvent* event);
     friend class FlexGridDelegate;
+    friend class FlexGridPasteGuard;
     QTableWidgetItem* Item(int row, int col, bool create) const;
     void OpenEditor(int firstKey, const QString& firstText);
     Qt::Alignment Alignment(int col) const;
     // True when the editor passed the key on; false when it was dropped.
     bool FilterEditorKey(QKeyEvent* event);
     void FinishEdit(bool store);
+    // A change of the line editor's text: let through when the grid or a
+    // typed key made it; otherwise the inserted part is offered to
+    // PasteEdit, which may refuse it (Invalid undoes the change).
+    QValidator::State ValidateEditorChange(QString& input, int& pos);
     void EditorCreated(QWidget* editor);
     void ApplyColWidths();
     void ApplySelectionPalette();
@@ -188,6 +207,12 @@ private:
     int editRow_ = -1, editCol_ = -1;
     bool finishing_ = false;
     QString finishingText_;
+    // The line editor's text as last let through; set while the grid or a
+    // typed key changes it; the text a paste goes into while PasteEdit runs.
+    QString editorText_;
+    bool knownChange_ = false;
+    bool pasting_ = false;
+    QString pasteTarget_;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace platform {
 
@@ -33,7 +34,37 @@ QString Label(double value, const QString& separator)
     return text;
 }
 
+// The x of time t on a plot whose time axis runs from 0 to end.
+double XOnPlot(const QRect& plot, double end, double t)
+{
+    return plot.left() + t / end * plot.width();
+}
+
 } // namespace
+
+double TimeAxisEnd(const GraphData& data)
+{
+    double end = 0.0;
+    for (const QPointF& p : data.points)
+        end = std::max(end, p.x());
+    if (end > 0.0)
+        return end;
+    return data.tickSpacing > 0.0 ? data.tickSpacing : 1.0;
+}
+
+std::vector<TimeTick> TimeAxisTicks(const GraphData& data)
+{
+    const double tick = data.tickSpacing > 0.0 ? data.tickSpacing : 1.0;
+    const double labelEvery = data.labelSpacing > 0.0 ? data.labelSpacing : tick;
+    const double end = TimeAxisEnd(data);
+    std::vector<TimeTick> ticks;
+    for (int k = 0; k * tick <= end + tick * 1e-6; ++k) {
+        const double t = k * tick;
+        const double labelIndex = t / labelEvery;
+        ticks.push_back({t, std::fabs(labelIndex - std::round(labelIndex)) < 1e-6});
+    }
+    return ticks;
+}
 
 LineGraph::LineGraph(QWidget* parent) : QWidget(parent)
 {
@@ -47,72 +78,133 @@ void LineGraph::SetData(const GraphData& data)
 {
     data_ = data;
     update();
+    // The partners' left edge or time axis may follow this data.
+    for (LineGraph* partner : timePartners_)
+        if (partner)
+            partner->update();
+}
+
+void LineGraph::ShareTimeAxis(const std::vector<LineGraph*>& graphs)
+{
+    for (LineGraph* graph : graphs) {
+        for (LineGraph* other : graphs)
+            if (other != graph)
+                graph->timePartners_.emplace_back(other);
+        graph->update();
+    }
+}
+
+LineGraph::ValueScale LineGraph::OwnValueScale() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    // The value range and its ticks; an empty range shows 0 to 1.
+    ValueScale scale;
+    scale.top = data_.upper;
+    scale.bottom = -data_.lowerExtent;
+    if (!(scale.top > scale.bottom))
+        scale.top = scale.bottom + 1.0;
+    // A margin above and below the data, so that no line runs along the frame.
+    const double margin = 0.05 * (scale.top - scale.bottom);
+    if (scale.top > 0.0)
+        scale.top += margin;
+    if (scale.bottom < 0.0)
+        scale.bottom -= margin;
+    const double step = NiceStep(scale.top - scale.bottom, std::max(2, height() / (3 * metrics.height())));
+    const double firstTick = std::ceil(scale.bottom / step - 1e-9) * step;
+    for (double v = firstTick; v <= scale.top + step * 1e-6; v += step) {
+        scale.ticks.push_back(v);
+        scale.labelWidth = std::max(scale.labelWidth, metrics.horizontalAdvance(Label(v, data_.decimalSeparator)));
+    }
+    return scale;
+}
+
+int LineGraph::OwnLeftMargin() const
+{
+    return fontMetrics().height() + OwnValueScale().labelWidth + 8;
+}
+
+QRect LineGraph::PlotArea() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int lineHeight = metrics.height();
+    int left = OwnLeftMargin();
+    for (const LineGraph* partner : timePartners_)
+        if (partner)
+            left = std::max(left, partner->OwnLeftMargin());
+    return QRect(left, lineHeight / 2 + 2, width() - left - metrics.horizontalAdvance("000"),
+                 height() - lineHeight / 2 - 2 - 2 * lineHeight - 6);
+}
+
+const GraphData& LineGraph::TimeAxisData() const
+{
+    const GraphData* chosen = &data_;
+    double reach = data_.points.empty() ? 0.0 : TimeAxisEnd(data_);
+    for (const LineGraph* partner : timePartners_) {
+        if (!partner || partner->data_.points.empty())
+            continue;
+        const double end = TimeAxisEnd(partner->data_);
+        if (end > reach) {
+            chosen = &partner->data_;
+            reach = end;
+        }
+    }
+    return *chosen;
+}
+
+double LineGraph::TimeX(double time) const
+{
+    return XOnPlot(PlotArea(), TimeAxisEnd(TimeAxisData()), time);
 }
 
 void LineGraph::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFontMetrics metrics = painter.fontMetrics();
+    const QFontMetrics metrics = fontMetrics();
     const int lineHeight = metrics.height();
-
-    // The value range and its ticks; an empty range shows 0 to 1.
-    double top = data_.upper;
-    double bottom = -data_.lowerExtent;
-    if (!(top > bottom))
-        top = bottom + 1.0;
-    // A margin above and below the data, so that no line runs along the frame.
-    const double margin = 0.05 * (top - bottom);
-    if (top > 0.0)
-        top += margin;
-    if (bottom < 0.0)
-        bottom -= margin;
-    const double valueStep = NiceStep(top - bottom, std::max(2, height() / (3 * lineHeight)));
-    const double firstValueTick = std::ceil(bottom / valueStep - 1e-9) * valueStep;
-
-    // The time range: up to the last point, at least one tick.
-    double endTime = data_.tickSpacing > 0.0 ? data_.tickSpacing : 1.0;
-    for (const QPointF& p : data_.points)
-        endTime = std::max(endTime, p.x());
-
-    int labelWidth = metrics.horizontalAdvance(Label(top, data_.decimalSeparator));
-    labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Label(bottom, data_.decimalSeparator)));
-    labelWidth = std::max(labelWidth, metrics.horizontalAdvance(Label(firstValueTick, data_.decimalSeparator)));
-    const QRect plot(lineHeight + labelWidth + 8, lineHeight / 2 + 2,
-                     width() - (lineHeight + labelWidth + 8) - metrics.horizontalAdvance("000") ,
-                     height() - lineHeight / 2 - 2 - 2 * lineHeight - 6);
+    const ValueScale scale = OwnValueScale();
+    const QRect plot = PlotArea();
     if (plot.width() < 10 || plot.height() < 10)
         return;
-    auto xOf = [&](double t) { return plot.left() + t / endTime * plot.width(); };
-    auto yOf = [&](double v) { return plot.bottom() - (v - bottom) / (top - bottom) * plot.height(); };
+    const GraphData& timeAxis = TimeAxisData();
+    const double endTime = TimeAxisEnd(timeAxis);
+    auto xOf = [&](double t) { return XOnPlot(plot, endTime, t); };
+    auto yOf = [&](double v) {
+        return plot.bottom() - (v - scale.bottom) / (scale.top - scale.bottom) * plot.height();
+    };
 
     painter.setPen(QPen(palette().color(QPalette::Mid), 0));
     painter.drawRect(plot);
 
-    // Value axis: ticks, labels and grid lines.
+    // Value axis: ticks, labels right-aligned beside the plot, grid lines.
     painter.setPen(palette().color(QPalette::WindowText));
-    for (double v = firstValueTick; v <= top + valueStep * 1e-6; v += valueStep) {
+    for (double v : scale.ticks) {
         const double y = yOf(v);
         painter.setPen(QPen(QColor(225, 225, 225), 0));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawLine(QPointF(plot.left() - 4, y), QPointF(plot.left(), y));
-        const QString text = Label(v, data_.decimalSeparator);
-        painter.drawText(QRectF(lineHeight, y - lineHeight / 2.0, labelWidth + 2, lineHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, text);
+        painter.drawText(QRectF(plot.left() - 8 - scale.labelWidth, y - lineHeight / 2.0, scale.labelWidth + 2,
+                                lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, Label(v, data_.decimalSeparator));
     }
 
-    // Time axis: a tick every tickSpacing, a label every labelSpacing.
-    const double tick = data_.tickSpacing > 0.0 ? data_.tickSpacing : 1.0;
-    const double labelEvery = data_.labelSpacing > 0.0 ? data_.labelSpacing : tick;
-    for (int k = 0; k * tick <= endTime + tick * 1e-6; ++k) {
-        const double t = k * tick;
-        const double x = xOf(t);
+    // Time axis: its ticks, a label where it asks for one; on a plot too
+    // narrow for all of them a label that would touch the one before it is
+    // left out.
+    const int labelGap = metrics.horizontalAdvance(' ');
+    double labelsEnd = -std::numeric_limits<double>::infinity();
+    for (const TimeTick& tick : TimeAxisTicks(timeAxis)) {
+        const double x = xOf(tick.time);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
-        const double labelIndex = t / labelEvery;
-        if (std::fabs(labelIndex - std::round(labelIndex)) < 1e-6)
-            painter.drawText(QRectF(x - 40, plot.bottom() + 4, 80, lineHeight), Qt::AlignHCenter | Qt::AlignTop,
-                             Label(t, data_.decimalSeparator));
+        if (!tick.labelled)
+            continue;
+        const QString text = Label(tick.time, data_.decimalSeparator);
+        const double halfWidth = metrics.horizontalAdvance(text) / 2.0;
+        if (x - halfWidth < labelsEnd + labelGap)
+            continue;
+        painter.drawText(QRectF(x - 40, plot.bottom() + 4, 80, lineHeight), Qt::AlignHCenter | Qt::AlignTop, text);
+        labelsEnd = x + halfWidth;
     }
 
     // Titles: time below the axis, value turned along the value axis.

@@ -1,5 +1,7 @@
 #pragma once
 #include <QPointF>
+#include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +27,20 @@ struct GraphData {
     QString decimalSeparator = ".";
 };
 
+// One tick of the time axis.
+struct TimeTick {
+    double time = 0.0;
+    bool labelled = false;
+};
+
+// The end of the time axis: the time of the latest point, so that the axis
+// spans the data; one tick spacing for a graph without points.
+double TimeAxisEnd(const GraphData& data);
+
+// The ticks of the time axis from 0 to its end, one every tickSpacing; those
+// at a multiple of labelSpacing carry a label.
+std::vector<TimeTick> TimeAxisTicks(const GraphData& data);
+
 // A line graph painted from a GraphData: axes with their titles, tick
 // labels, the zero line and the points joined in order. An empty data set
 // shows the axes and titles only.
@@ -36,13 +52,39 @@ public:
     void SetData(const GraphData& data);
     const GraphData& Data() const { return data_; }
 
+    // Gives graphs of one width, shown one above the other, one time axis:
+    // each plot starts right of the widest value labels among them, and all
+    // take the time axis of the one whose data reach furthest in time (the
+    // own one when none has points), so that t = 0 and every tick stand at
+    // the same x in all of them.
+    static void ShareTimeAxis(const std::vector<LineGraph*>& graphs);
+
+    // The plot area inside the axes, in the widget's coordinates, and the x
+    // of a time on it.
+    QRect PlotArea() const;
+    double TimeX(double time) const;
+
     QSize minimumSizeHint() const override { return {150, 80}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The value axis as this graph's own data and height ask for it.
+    struct ValueScale {
+        double top = 1.0;
+        double bottom = 0.0;
+        std::vector<double> ticks;
+        int labelWidth = 0;
+    };
+    ValueScale OwnValueScale() const;
+    // Room left of the plot for the value title, labels and ticks.
+    int OwnLeftMargin() const;
+    // The data whose time axis this graph shows.
+    const GraphData& TimeAxisData() const;
+
     GraphData data_;
+    std::vector<QPointer<LineGraph>> timePartners_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/qt/MdiChildWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 
@@ -45,6 +46,11 @@ void MdiChildWindow::BringToFront()
     if (QMdiArea* area = mdiArea())
         area->setActiveSubWindow(this);
     raise();
+    // The keyboard goes with it, wherever the focus was (the outline, or a
+    // window the area still counted as active): the window passes it on to
+    // its last focused control, or its first one.
+    if (!isAncestorOf(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
 }
 
 void MdiChildWindow::Unload()

@@ -20,7 +20,8 @@ public:
     // 0 normal, 1 minimised, 2 maximised.
     int16_t WindowState() const;
     void SetWindowState(int16_t state);
-    // Brings the window to the front and activates it.
+    // Brings the window to the front and activates it, with the keyboard
+    // focus.
     void BringToFront();
 
     // Removes the window from the area and deletes it soon: runs the

@@ -1,5 +1,7 @@
 #include "platform/qt/ReportPages.h"
 
+#include "platform/qt/FixedPitchFont.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -26,10 +28,7 @@ constexpr double kPicturePixelsPerInch = 96.0;
 
 QFont ReportFont(int pointSize, bool bold = false, bool italic = false, bool underline = false)
 {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSize(pointSize > 0 ? pointSize : 10);
+    QFont font = FixedPitchFont(pointSize > 0 ? pointSize : 10);
     font.setBold(bold);
     font.setItalic(italic);
     font.setUnderline(underline);

@@ -27,8 +27,8 @@ enum class ReportPageChoice {
     ChosenOnPrinter,  // those of the page range chosen on the printer, all without one
 };
 
-// The one paginator of the report: lays the lines out in a fixed-pitch face
-// ("Courier New" or the system's fixed-pitch face) on the printer's pages,
+// The one paginator of the report: lays the lines out in the program's
+// fixed-pitch face (FixedPitchFont) on the printer's pages,
 // between margins of 0.5 inch at the sides and 1 inch above and below, and
 // paints them. A line wider than the page continues on the next line,
 // broken at a blank. A line that no longer fits begins the next page; the

@@ -38,7 +38,7 @@ TEST_F(TextHelpers, LooksUpTheTextOfTheCurrentLanguage)
 
 TEST_F(TextHelpers, VersionLineEndsInTheProgramVersionInBothLanguages)
 {
-    EXPECT_EQ(sFctGetText(26), "Version  3.00.010");  // "Version " + " " + version
+    EXPECT_EQ(sFctGetText(26), "Version 3.00.010");  // "Version" + " " + version
     gnLanguageOffset = 1000;
     EXPECT_EQ(sFctGetText(26), "Version 3.00.010");
 }
@@ -203,6 +203,80 @@ TEST_F(TextHelpers, NumericKeyFilter)
     gsDecimalSeparator.clear();
     EXPECT_EQ(bFctIsNumericKeyAllowed("", ""), 0);
     EXPECT_EQ(bFctIsNumericKeyAllowed("", "3"), -1);
+}
+
+// ---- bFctTypeNumberKeys ----------------------------------------------------
+
+TEST_F(TextHelpers, KeysGoIntoANumberCellByTheRulesOfTyping)
+{
+    const NumberKeyRule positive;                   // the design window's grids
+    const NumberKeyRule startsValue{true, false};   // the quick setup's velocity
+    const NumberKeyRule signedValue{true, true};    // a segment's velocity
+    struct Keys {
+        const char* what;
+        NumberKeyRule rule;
+        const char* text;
+        bool firstKey;
+        const char* keys;
+        const char* result;  // nullptr: refused
+    };
+    gsDecimalSeparator = ",";
+    const Keys cases[] = {
+        {"replaces the old value", positive, "10", true, "5", "5"},
+        {"separator first", positive, "12", true, ",5", ",5"},
+        {"goes after the text", positive, "1", false, ",25", "1,25"},
+        {"minus where none may be", positive, "10", true, "-5", nullptr},
+        {"exponent", positive, "", true, "1e308", nullptr},
+        {"point in a comma locale", positive, "", true, "0.5", nullptr},
+        {"second separator", positive, "1,5", false, "2,5", nullptr},
+        {"blank", positive, "", true, "5 ", nullptr},
+        {"wide digit", positive, "", true, "\xef\xbc\x95", nullptr},
+        {"minus starts a value", startsValue, "10", true, "-50", "-50"},
+        {"minus after the first key", startsValue, "5", false, "-", nullptr},
+        {"minus into an empty text", signedValue, "", false, "-3", "-3"},
+        {"minus after a digit", signedValue, "4", false, "-3", nullptr},
+        {"minus inside the keys", signedValue, "", true, "3-", nullptr},
+    };
+    for (const Keys& k : cases) {
+        std::string text = k.text;
+        bool firstKey = k.firstKey;
+        const bool taken = bFctTypeNumberKeys(text, firstKey, k.keys, k.rule);
+        EXPECT_EQ(taken, k.result != nullptr) << k.what;
+        EXPECT_EQ(text, k.result ? k.result : k.text) << k.what;
+        EXPECT_EQ(firstKey, k.result ? false : k.firstKey) << k.what;
+    }
+}
+
+// ---- bFctIsStorableNumberText ---------------------------------------------
+
+TEST_F(TextHelpers, OnlyNumbersTheDisplayShowsCanBeStored)
+{
+    gsDecimalSeparator = ".";
+    const std::pair<std::string, bool> cases[] = {
+        {"", true}, {".", true}, {"-", true}, {"0", true},  // read as 0
+        {"50.8", true}, {"-5", true},
+        {"99999999", true},              // 8 digits before the mark
+        {"-99999999", true},
+        {"99999999.4", true},            // shows 99999999
+        {"99999999.6", false},           // shows 100000000
+        {"100000000", false},
+        {std::string(20, '9'), false},   // twenty nines
+        {std::string(400, '9'), false},  // beyond the 64-bit range
+        {"1e308", false},
+        {"1e-320", false},
+        {"0.000001", true},
+        {"0.0000001", false},            // shows 0
+        {"-0.0000004", false},
+        {"1234567.12345678", true},      // 15 significant digits
+        {"1234567.123456789", false},    // 16
+        {"0.0000012345678901234", true}, // leading zeros are not significant
+        {"1.000000000000000000", true},  // nor are zeros at the end
+    };
+    for (const auto& [text, storable] : cases)
+        EXPECT_EQ(bFctIsStorableNumberText(text), storable ? -1 : 0) << "'" << text.substr(0, 30) << "'";
+    gsDecimalSeparator = ",";
+    EXPECT_EQ(bFctIsStorableNumberText("0,25"), -1);
+    EXPECT_EQ(bFctIsStorableNumberText(std::string(9, '9') + ",5"), 0);
 }
 
 // ---- sFctShortenPath -------------------------------------------------------

@@ -1,9 +1,14 @@
 // The motor check: every result code, the advice text with its layout and
 // safety factors, and the read accessors of the motor block.
 #include "tests/model/SizingTestSupport.h"
+#include "tests/support/GearMotorAxis.h"
+
+#include <tuple>
 
 namespace sizing_test {
 namespace {
+
+namespace gear_motor_axis = testing_support::gear_motor_axis;
 
 class MotorCheckTest : public SizingTest {
 protected:
@@ -146,6 +151,125 @@ TEST_F(MotorCheckTest, InertiaAdvice)
     UseMotor(1000, 1.0, 2.0, 36);
     gdMaxInertiaWarning = 6;
     EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(268) + "\r\n" + T(269) + "6 : 1.\r\n" + T(280));
+}
+
+// The motor and its gear: rotor 0.2, brake 0.1, gear 0.2 kg.cm^2, Kt 0.4
+// N.m/A and a gear ratio. Behind a 3:1 gear the motor turns 3 times as fast
+// as the drive shaft and gives a third of its torque; without gear every
+// value stays exactly as it is and the gear inertia does not count.
+TEST(MotorAndGearTest, BothSidesOfTheGear)
+{
+    auto motor = [](double ratio) {
+        std::array<ParamRec, model::kMotorParamCapacity> data{};
+        using namespace calc::MotorEntry;
+        for (const auto& [entry, value, factor] : {std::tuple{RotorInertia, 0.2, 1e-4}, {BrakeInertia, 0.1, 1e-4},
+                                                   {GearInertia, 0.2, 1e-4}, {TorqueConstant, 0.4, 1.0},
+                                                   {GearRatio, ratio, 1.0}}) {
+            data[static_cast<size_t>(entry)].Data = value;
+            data[static_cast<size_t>(entry)].Factor = factor;
+        }
+        return calc::MotorAndGear(data);
+    };
+    const calc::MotorAndGear geared = motor(3);
+    EXPECT_TRUE(geared.HasGear());
+    EXPECT_DOUBLE_EQ(geared.MotorSpeed(25), 75);
+    EXPECT_DOUBLE_EQ(geared.MotorTorque(0.6), 0.2);
+    EXPECT_DOUBLE_EQ(geared.Current(0.6), 0.5);           // 0.6 / (3 x 0.4)
+    EXPECT_DOUBLE_EQ(geared.LoadInertiaAtMotor(9e-4), 1e-4);
+    EXPECT_DOUBLE_EQ(geared.TotalLoadInertiaAtMotor(9e-4), 1.2e-4);
+    EXPECT_DOUBLE_EQ(geared.RotorAndBrakeInertiaAtShaft(), 2.7e-4);  // 0.3e-4 x 9
+    EXPECT_DOUBLE_EQ(geared.InertiaAtShaft(), 4.5e-4);               // 0.5e-4 x 9
+    for (double ratio : {0.0, -2.0}) {
+        SCOPED_TRACE(ratio);
+        const calc::MotorAndGear direct = motor(ratio);
+        EXPECT_FALSE(direct.HasGear());
+        const double rotorAndBrake = 0.2 * 1e-4 + 0.1 * 1e-4;
+        EXPECT_EQ(direct.RotorAndBrakeInertia(), rotorAndBrake);
+        for (double value : {25.0, 0.6, -0.3, 9e-4}) {
+            EXPECT_EQ(direct.MotorSpeed(value), value);
+            EXPECT_EQ(direct.MotorTorque(value), value);
+            EXPECT_EQ(direct.Current(value), value / 0.4);
+            EXPECT_EQ(direct.LoadInertiaAtMotor(value), value);
+            EXPECT_EQ(direct.TotalLoadInertiaAtMotor(value), value);
+        }
+        EXPECT_EQ(direct.RotorAndBrakeInertiaAtShaft(), rotorAndBrake);
+        EXPECT_EQ(direct.InertiaAtShaft(), rotorAndBrake);
+    }
+    EXPECT_TRUE(std::isnan(calc::MotorAndGear().Current(1)));  // no Kt
+}
+
+// A gear motor is checked at its own side of the gear: N times the drive
+// shaft's speed, the shaft's torques / N; without gear (N = 0) the same
+// axis and ratings are checked at the shaft as they always were.
+class GearMotorCheckTest : public MotorCheckTest {
+protected:
+    void SetUp() override
+    {
+        SizingTest::SetUp();
+        ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    }
+    void UseGearMotor(double rpm, double rated, double max, double ratio)
+    {
+        gear_motor_axis::SetMotor(kAxisId, rpm, rated, max, ratio);
+    }
+};
+
+TEST_F(GearMotorCheckTest, CodesAndTextsOnBothSidesOfTheGear)
+{
+    using namespace gear_motor_axis;
+    namespace Code = calc::MotorCheckCode;
+    const std::string meetsAll = T(264);
+    const std::string gearbox = T(268) + "\r\n" + T(269) + "6 : 1.\r\n" + T(280);  // ratio 6.84
+    struct Case {
+        const char* name;
+        double rpm, rated, max, ratio;
+        int16_t code;
+        std::string text;
+    } cases[] = {
+        // 0.15 and 0.4 N.m lie below the shaft's 0.2484 and 0.5001 N.m but
+        // above the motor's 0.0828 and 0.1667: met only through the gear.
+        {"met through the gear", kRatedRpm, kRatedTorque, kMaxTorque, 3, Code::Passed, meetsAll},
+        // 3000 rpm covers the shaft's 1500 rpm, not the motor's 4500.
+        {"too slow behind the gear", 3000, kRatedTorque, kMaxTorque, 3, Code::SpeedTooLow, T(265)},
+        // 2 N.m above 20 x 0.0828 = 1.656 at the motor (20 x 0.2484 = 4.97
+        // at the shaft would pass).
+        {"rated torque out of range behind the gear", kRatedRpm, 2, kMaxTorque, 3,
+         Code::RatedTorqueTooHigh, T(329) + "\r\n" + T(316) + " = 20"},
+        // Without gear: 1500 rpm, 0.1118 and 0.2362 N.m pass; the ratio 6.84
+        // of load to rotor and brake asks for a gearbox.
+        {"no gear", kRatedRpm, kRatedTorque, kMaxTorque, 0, Code::InertiaRatioWarning, gearbox},
+        {"no gear, 3000 rpm", 3000, kRatedTorque, kMaxTorque, 0, Code::InertiaRatioWarning, gearbox},
+        {"no gear, 2 N.m", kRatedRpm, 2, kMaxTorque, 0, Code::InertiaRatioWarning, gearbox},
+        // 0.2362 N.m needs more than 0.2 at the shaft.
+        {"no gear, max 0.2 N.m", kRatedRpm, kRatedTorque, 0.2, 0, Code::InertiaRatioWarning,
+         T(267) + "\r\n" + gearbox},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseGearMotor(c.rpm, c.rated, c.max, c.ratio);
+        EXPECT_EQ(CheckCode(calc::MotorCheckCategory::All), c.code);
+        int16_t warnings = -1;
+        EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), c.text);
+    }
+    // The inertia check of the gear motor stays at the motor's side:
+    // (L / 9 + G) / (R + B) = 1.4266 passes; a lower limit of 1.43 rejects it.
+    UseGearMotor(kRatedRpm, kRatedTorque, kMaxTorque, 3);
+    gdMinInertiaFactor = 1.43;
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::Inertia), Code::InertiaRatioTooLow);
+}
+
+TEST_F(GearMotorCheckTest, WithoutRotorInertiaTheAxisAloneIsCheckedBehindTheGear)
+{
+    // The axis alone needs RMS 0.10369 N.m at the shaft, 0.034563 N.m at
+    // the motor: a rated torque of 0.05 is enough behind the gear; 0.03 is
+    // not.
+    gear_motor_axis::SetMotor(kAxisId, 5000, 0.05, 1, 3);
+    SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RotorInertia, 0);
+    SubSetMotorParameterValue(kAxisId, calc::MotorEntry::BrakeInertia, 0);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque, model::kFalse), calc::MotorCheckCode::Passed);
+    SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RatedTorque, 0.03);
+    EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque, model::kFalse),
+              calc::MotorCheckCode::RatedTorqueTooLow);
 }
 
 TEST_F(MotorCheckTest, MotorAndMechanismAccessors)

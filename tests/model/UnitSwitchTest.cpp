@@ -128,6 +128,33 @@ TEST_F(UnitSwitchTest, VelocityAndAccelerationEntriesKeepTheirKind)
     }
 }
 
+// A mechanism copied before the switch is pasted into axes of the new
+// system: the buffer is converted as the chain is.
+TEST_F(UnitSwitchTest, TheBufferedMechanismIsConvertedWithTheAxes)
+{
+    BuildLinearAxis();
+    SubCopyMechanismToBuffer(kAxisId, 0);
+    SwitchTo(0);
+    MechRec buffered;
+    SubReadMechanismBuffer(buffered);
+    // 20 mm = 20 / 25.4 in; 10 mm/rev = 25.4 / 10 rev/in.
+    EXPECT_EQ(buffered.MechanismData[0].UnitID, Unit::Inch);
+    EXPECT_CLOSE(buffered.MechanismData[0].Data, 20 / 25.4);
+    EXPECT_EQ(buffered.MechanismData[3].UnitID, Unit::RevPerIn);
+    EXPECT_CLOSE(buffered.MechanismData[3].Data, 2.54);
+    for (int k = 0; k < buffered.DataNumber; ++k) {
+        SCOPED_TRACE(k);
+        const ParamRec& entry = buffered.MechanismData[static_cast<size_t>(k)];
+        EXPECT_EQ(entry.UnitID, Screw(k).UnitID);
+        EXPECT_EQ(entry.UnitText, Screw(k).UnitText);
+        EXPECT_EQ(entry.Data, Screw(k).Data);
+    }
+
+    SubClearMechanismBuffer();
+    SwitchTo(1);
+    EXPECT_EQ(nFctGetMechBufferType(), MechanismType::None);  // an empty buffer stays empty
+}
+
 TEST_F(UnitSwitchTest, RotaryProfileIsNotTouched)
 {
     AddMechanism(MechanismType::Disk, {{0, 200}, {1, 20}, {3, 7.85}});

@@ -51,7 +51,9 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
     for (const auto& [factor, divisors] : cases) {
         SCOPED_TRACE(factor);
         gdMaxInertiaWarning = factor;
-        const std::vector<std::string> lines = SplitLines(sFctBuildMotorRequirementsText(kAxisId));
+        std::string text;
+        ASSERT_TRUE(nFctBuildMotorRequirementsText(kAxisId, text));
+        const std::vector<std::string> lines = SplitLines(text);
         ASSERT_EQ(lines.size(), 5 + divisors.size() + 1) << lines.size();
         EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher");
         // The range J / |w| ... J; no lower end without a factor, and no
@@ -91,7 +93,8 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
 
 TEST_F(AnalysisTextTest, MotorRequirementsOfAnIncompleteAxisIsItsCompletenessText)
 {
-    const std::string text = sFctBuildMotorRequirementsText(kAxisId);
+    std::string text;
+    EXPECT_FALSE(nFctBuildMotorRequirementsText(kAxisId, text));
     EXPECT_EQ(text.rfind("Unable to accomplish calculations.", 0), 0u) << text;
     EXPECT_EQ(text.find("Required Speed"), std::string::npos);
 }

@@ -8,12 +8,15 @@
 #include "foundation/basIniFileControl.h"
 #include "report/frmReportContent.h"
 #include "tests/model/SizingTestSupport.h"
+#include "tests/support/GearMotorAxis.h"
 
 #include <algorithm>
 #include <map>
 
 namespace sizing_test {
 namespace {
+
+namespace gear_motor_axis = testing_support::gear_motor_axis;
 
 constexpr double kNmPerPoundInch = 0.1129848290276167;
 constexpr double kKgM2PerPoundInch2 = 0.0002926396534292;
@@ -121,7 +124,8 @@ protected:
 
     // Leadscrew 20 mm x 150 mm, 10 mm/rev, a 100 mm x 50 mm steel cylinder
     // as load; a trapezoid of 200 mm/s, 1.2 s with ramps of 0.2 s and
-    // 0.4 s dwell: 200 mm of travel, more than the screw's 150 mm.
+    // 0.4 s dwell, no distance given: 200 x 0.2 / 2 twice + 200 x 0.8 =
+    // 200 mm of travel, more than the screw's 150 mm.
     bool BuildLeadscrewAxis()
     {
         AddMechanism(MechanismType::Leadscrew, {{0, 20}, {1, 150}, {2, 7.85}, {3, 10}, {4, 90}});
@@ -284,13 +288,13 @@ TEST_F(ReportContentTest, ColoursOfTheMotorCheckAndTheNotice)
 TEST_F(ReportContentTest, NoticeWrapsAtTheWidthOfTheFontSize)
 {
     // Worked out by hand: the last blank before position 80 (65); the two
-    // sentences joined without a blank form one word "components.Orvamis".
+    // sentences stand apart by one blank ("components. Orvamis").
     gnReportFontSize = 10;
     BuildDiskAxis();
     Compose();
     const std::vector<std::string> at80 = {
         "This software package is made available as an aid to the selection of",
-        "electrical motors, drives, and additional components.Orvamis does not",
+        "electrical motors, drives, and additional components. Orvamis does not",
         "guarantee the results and cannot accept the responsibility for their",
         "interpretation. Consult a qualified representative of the components' vendors",
         "to confirm the final selection."};
@@ -303,7 +307,7 @@ TEST_F(ReportContentTest, NoticeWrapsAtTheWidthOfTheFontSize)
               (std::vector<std::string>{
                   "This software package is made available as an aid to the",
                   "selection of electrical motors, drives, and additional",
-                  "components.Orvamis does not guarantee the results and cannot",
+                  "components. Orvamis does not guarantee the results and cannot",
                   "accept the responsibility for their interpretation. Consult a",
                   "qualified representative of the components' vendors to confirm",
                   "the final selection."}));
@@ -358,30 +362,96 @@ TEST_F(ReportContentTest, GearMotorBlock)
     const double disk = CylinderInertia(PartMass(7.85, CylinderVolume(200, 20)), 200);
     const std::string gear = "    Gear Motor Calculations :";
     ASSERT_TRUE(Has(gear)) << document_.Text();
-    // (0.5 + 0.2) / 10^2 = 0.007 kg.cm^2, with the gear 0.107; the load
-    // 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
+    // At the gear's output the motor weighs (0.5 + 0.2) x 10^2 = 70 kg.cm^2,
+    // with the gear (0.5 + 0.2 + 0.1) x 10^2 = 80; at the motor's side the
+    // load 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
     // 2.56698 / 0.7 = 3.66711.
-    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0.007, "kgcm²");
-    ExpectRow(gear, "Total Motor Inertia At Shaft", 0.107, "kgcm²");
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 70, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 80, "kgcm²");
     ExpectRow(gear, "Refl. Load Inertia At Motor", disk * 1e4 / 100, "kgcm²");
     ExpectRow(gear, "Total Load Inertia At Motor", disk * 1e4 / 100 + 0.1, "kgcm²");
     ExpectRow(gear, "Ratio Load/Motor Inertia", (disk * 1e4 / 100 + 0.1) / 0.7, "");
     EXPECT_LT(RowIndex(gear, "Ratio"), Find("    Motor Load Data :"));
     EXPECT_EQ(RowIndex("    Motor Load Data :", "Ratio"), -1);
     ExpectRow("    Selected Motor :", "Gear Ratio", 10, "-");
+    // The torques with the motor stand on 246.698 + 80 kg.cm^2.
+    ExpectRow("    System Data (incl. Motor Inertia) :", "Total Inertia", disk * 1e4 + 80, "kgcm²");
     // No Kt: no currents.
     EXPECT_EQ(RowIndex("    System Data (incl. Motor Inertia) :", "RMS Current"), -1);
     EXPECT_EQ(RowIndex("    Velocity Profile :", "System Current"), -1);
 
-    // Neither rotor nor brake inertia: the block has no ratio to show (no
-    // infinite value) and there is no system data.
+    // Neither rotor nor brake inertia: the ratio cannot be computed and
+    // shows "-"; there is no system data.
     SetMotor({{0, 3000}, {1, 1}, {2, 2}, {7, 10}, {8, 0.1}});
     Compose();
     ASSERT_TRUE(Has(gear));
-    EXPECT_GE(RowIndex(gear, "Total Load Inertia At Motor"), 0);
-    EXPECT_EQ(RowIndex(gear, "Ratio"), -1);
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 10, "kgcm²");
+    const int ratio = RowIndex(gear, "Ratio");
+    ASSERT_GE(ratio, 0) << document_.Text();
+    EXPECT_EQ(lines_[ratio], Columns({{10, "Ratio Load/Motor Inertia"}, {41, "-"}}));
     EXPECT_EQ(document_.Text().find("inf"), std::string::npos);
     EXPECT_FALSE(Has("    System Data (incl. Motor Inertia) :"));
+}
+
+// The leadscrew on the 3:1 gear motor of the shared hand calculation: the
+// motor check, the block, the total inertia, the currents and the motor's
+// speed; then the same axis and motor without gear, as it always printed.
+TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
+{
+    using namespace gear_motor_axis;
+    const std::string performance = "    Motor Performance :", gear = "    Gear Motor Calculations :",
+                      load = "    Motor Load Data :", system = "    System Data (incl. Motor Inertia) :";
+    // System data and profile with the motor.
+    auto expectWithMotor = [&](const WithMotor& e) {
+        ExpectRow(load, "Max. Velocity", kShaftRpm, "rpm");
+        ExpectRow(load, "Load Inertia", kLoadInertiaKgCm2, "kgcm²");
+        ExpectRow(system, "RMS Torque", e.rmsTorque, "Nm");
+        ExpectRow(system, "Peak Torque", e.peakTorque, "Nm");
+        ExpectRow(system, "Total Inertia", e.totalInertiaKgCm2, "kgcm²");
+        ExpectRow(system, "RMS Current", e.rmsCurrent, "A");
+        ExpectRow(system, "Peak Current", e.peakCurrent, "A");
+        for (int s = 0; s < 4; ++s) {
+            const std::string segment = "          Segment No. " + std::to_string(s + 1);
+            SCOPED_TRACE(segment);
+            ExpectRow(segment, "System (Total) Torque", e.segmentTorques[s], "Nm");
+            ExpectRow(segment, "Max. Velocity at Motor Shaft", s < 3 ? e.motorRpm : 0, "rpm");
+            ExpectRow(segment, "System Current", e.segmentCurrents[s], "A");
+        }
+    };
+    auto checkText = [&](int count) {
+        const int first = Find(performance) + 1;
+        return first > 0 && first + count <= static_cast<int>(lines_.size())
+                   ? std::vector<std::string>(lines_.begin() + first, lines_.begin() + first + count)
+                   : std::vector<std::string>{};
+    };
+
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    Compose();
+    EXPECT_EQ(checkText(1), std::vector<std::string>{"    Selected motor meets all requirements."});
+    EXPECT_EQ(document_.lines[Find(performance) + 1].color, 0x123456);
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", kReflMotorInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", kTotalMotorInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Refl. Load Inertia At Motor", kReflLoadInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Total Load Inertia At Motor", kTotalLoadInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Ratio Load/Motor Inertia", kInertiaRatio, "");
+    EXPECT_EQ(RowIndex(load, "Ratio"), -1);
+    {
+        SCOPED_TRACE("with gear");
+        expectWithMotor(kWithGear);
+    }
+
+    gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+    Compose();
+    EXPECT_FALSE(Has(gear));
+    EXPECT_EQ(checkText(3), (std::vector<std::string>{"    The selected motor does not meet the inertia requirements.",
+                                                      "    The factor of load to motor inertia is greater than 6 : 1.",
+                                                      "    We recommend to add a gearbox."}));
+    ExpectRow("    Selected Motor :", "Gear Inertia", 0.2, "kgcm²");
+    EXPECT_EQ(RowIndex("    Selected Motor :", "Gear Ratio"), -1);
+    ExpectRow(load, "Ratio Load/Motor Inertia", kInertiaRatioNoGear, "");
+    SCOPED_TRACE("without gear");
+    expectWithMotor(kWithoutGear);
 }
 
 // In German every label of a value row ends before the value's column, so
@@ -438,7 +508,9 @@ TEST_F(ReportContentTest, LeadscrewWithQuickSetupLoadAndWarning)
     EXPECT_EQ(lines_[RowIndex(setup, "Mode")], Columns({{10, "Mode"}, {41, "Trapezoidal"}}));
     ExpectRow(setup, "Velocity", 200, "mm/s");
     ExpectRow(setup, "Total Time", 1.2, "s");
+    ExpectRow(setup, "Distance", 200, "mm");
     ExpectRow(setup, "Accel. Time", 0.2, "s");
+    ExpectRow(setup, "Decel. Time", 0.2, "s");
     ExpectRow(setup, "Dwell Time", 0.4, "s");
     EXPECT_LT(Find(setup), Find("    Velocity Profile :"));
 }
@@ -513,6 +585,30 @@ TEST_F(ReportContentTest, RunsKeptTogether)
     while (!lines_[noticeStart - 1].empty())
         --noticeStart;
     EXPECT_TRUE(isRun(noticeStart, notice));
+}
+
+TEST_F(ReportContentTest, QuickSetupShowsTheValuesItDerives)
+{
+    // Triangular, 120 rpm for 2 s and a dwell of 0.5 s, no distance given:
+    // ramps of T / 2 = 1 s each, distance V x T / 2 = 2 rev/s x 2 s / 2 =
+    // 2 rev.
+    SubSetQuickSetupMode(kAxisId, QuickSetupMode::Triangular);
+    for (const auto& [selector, value] : {std::pair<int16_t, double>{0, 120}, {1, 2}, {3, 0.5}})
+        nFctSetQuickSetupParameterValue(kAxisId, selector, value);
+    Compose();
+    const std::string setup = "    Quick Setup Data :";
+    ExpectRow(setup, "Velocity", 120, "rpm");
+    ExpectRow(setup, "Total Time", 2, "s");
+    ExpectRow(setup, "Distance", 2, "rev");
+    ExpectRow(setup, "Dwell Time", 0.5, "s");
+
+    // 120 rpm alone cannot be completed: the rows show what was entered.
+    nFctSetQuickSetupParameterValue(kAxisId, 1, 0);
+    Compose();
+    ExpectRow(setup, "Velocity", 120, "rpm");
+    ExpectRow(setup, "Total Time", 0, "s");
+    ExpectRow(setup, "Distance", 0, "rev");
+    ExpectRow(setup, "Dwell Time", 0.5, "s");
 }
 
 TEST_F(ReportContentTest, ValuesThatCannotBeComputedShowADash)

@@ -35,8 +35,8 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("button");
-        // English: "Version " from the table and the blank before the number.
-        QTest::newRow("English") << 0 << QStringLiteral("Version  ") + kProgramVersion << QStringLiteral("Okay");
+        // "Version" from the table and one blank before the number.
+        QTest::newRow("English") << 0 << QStringLiteral("Version ") + kProgramVersion << QStringLiteral("Okay");
         QTest::newRow("German") << 1000 << QStringLiteral("Version ") + kProgramVersion << Resource(1019);
     }
 
@@ -48,7 +48,7 @@ private slots:
         gnLanguageOffset = static_cast<int16_t>(offset);
         frmAbout box;
         QCOMPARE(Label(&box, "lblVersion"), version);
-        // The two disclaimer texts follow each other with nothing between.
+        // The two disclaimer sentences one after the other.
         QCOMPARE(Label(&box, "lblDisclaimer"), Resource(offset + 27) + Resource(offset + 28));
         QCOMPARE(Label(&box, "lblStatement"), Resource(offset + 298) + "\r\n" + Resource(offset + 299));
         QCOMPARE(Label(&box, "lblDevelopedBy"), Resource(offset + 33));

@@ -6,13 +6,18 @@
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/FontChecks.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -34,6 +39,26 @@ void Reactivate(QWidget* dialog)
     QVERIFY(QTest::qWaitForWindowActive(&other));
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog));
+}
+
+// The widest line of the text as the box's font sets it, unwrapped.
+int WidestLine(QPlainTextEdit* box)
+{
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (const QString& line : box->toPlainText().split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// The widest line as the box lays it out (after its own wrapping).
+qreal WidestLaidOutLine(QPlainTextEdit* box)
+{
+    qreal widest = 0;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        for (int k = 0; k < block.layout()->lineCount(); ++k)
+            widest = std::max(widest, block.layout()->lineAt(k).naturalTextWidth());
+    return widest;
 }
 
 } // namespace
@@ -70,7 +95,7 @@ private slots:
             QCOMPARE(dialog->objectName(), QStringLiteral("frmMotorReq"));
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Motor Requirements"));
             auto* box = dialog->findChild<QPlainTextEdit*>("txtAnalysis");
-            QVERIFY(QFontInfo(box->font()).fixedPitch());
+            QVERIFY(testing_support::AdvancesAreEqual(box->font()));
             QVERIFY(box->isReadOnly());
             auto* close = dialog->findChild<QPushButton*>("cmdClose");
             QCOMPARE(close->text(), QStringLiteral("Close"));
@@ -98,6 +123,38 @@ private slots:
         QCOMPARE(header.indexOf("Required Peak Torque"), 60);
     }
 
+    void motorRequirementsWrapTheirReasonAndKeepTheTableWhole()
+    {
+        // No mechanism: the sentences of why nothing can be calculated are
+        // wider than the box and wrap inside it.
+        int widest = 0;
+        int room = 0;
+        qreal laidOut = -1;
+        int sideways = -1;
+        QString complete;
+        QPlainTextEdit::LineWrapMode tableWrap = QPlainTextEdit::WidgetWidth;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* box = dialog->findChild<QPlainTextEdit*>("txtAnalysis");
+            widest = WidestLine(box);
+            room = box->viewport()->width();
+            laidOut = WidestLaidOutLine(box);
+            sideways = box->horizontalScrollBar()->maximum();
+            // Complete: the table, each line whole.
+            testing_support::BuildDiskAxis(1);
+            Reactivate(dialog);
+            complete = Text(dialog);
+            tableWrap = box->lineWrapMode();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        });
+        frmMotorReq dialog(run->Main());
+        dialog.exec();
+        QVERIFY2(widest > room, qPrintable(QStringLiteral("widest line %1 of %2 px").arg(widest).arg(room)));
+        QVERIFY2(laidOut <= room, qPrintable(QStringLiteral("laid out %1 of %2 px").arg(laidOut).arg(room)));
+        QCOMPARE(sideways, 0);
+        QVERIFY(complete.startsWith("Required Speed: "));
+        QCOMPARE(tableWrap, QPlainTextEdit::NoWrap);
+    }
+
     // One row per motor inertia J/k for k from w rounded (a half to the even
     // neighbour) down to 1, w the inertia factor; none for a factor of 0 or
     // less.
@@ -117,7 +174,9 @@ private slots:
         QFETCH(int, rows);
         testing_support::BuildDiskAxis(1);
         gdMaxInertiaWarning = factor;
-        const QStringList lines = QString::fromStdString(sFctBuildMotorRequirementsText(1)).split("\r\n");
+        std::string text;
+        QVERIFY(nFctBuildMotorRequirementsText(1, text));
+        const QStringList lines = QString::fromStdString(text).split("\r\n");
         // Speed, inertia, empty line, header, units, the rows, and the end.
         QCOMPARE(lines.size(), 5 + rows + 1);
         if (rows == 0)

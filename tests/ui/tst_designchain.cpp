@@ -5,24 +5,31 @@
 #include "design/frmMotorReq.h"
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
+#include "foundation/basUnitSystem.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisCalculations.h"
 #include "model/basAxisData.h"
+#include "model/basChangeDetection.h"
 #include "model/basMechanismChain.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ImageControl.h"
+#include "profile/frmProfile.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 
 using testing_support::MessageNumbers;
 using testing_support::ProgramRun;
@@ -65,6 +72,13 @@ public:
             names << picture->accessibleName();
         return names;
     }
+    // [Gearbox, Leadscrew] with that lead, the axis in linear motion.
+    void BuildLinearAxis(double lead) const
+    {
+        AppendAll({"Gearbox", "Leadscrew"});
+        SubSetMechanismParameterValue(axis_, 1, 3, lead);
+        SubSetMotionMode(axis_, 1);
+    }
     void ClickPicture(int position) const { QTest::mouseClick(Pictures().at(position), Qt::LeftButton); }
     // The chain of the axis record.
     QList<int> ModelChain() const
@@ -101,6 +115,16 @@ private:
     int16_t axis_;
     frmAxisDesign* window_;
 };
+
+// File > Save As under that name in the run's folder, then File > Open of it.
+void SaveAndReopen(ProgramRun& run, const char* name)
+{
+    const std::string file = run.Folder().file(name);
+    run.fileAnswers = {file};
+    run.Trigger("mnuFileFunction_2");
+    run.fileAnswers = {file};
+    run.Trigger("mnuFileFunction_1");
+}
 
 } // namespace
 
@@ -169,7 +193,6 @@ private slots:
         QTest::newRow("append transmission") << QStringList{"Gearbox"} << -1 << "vseToolAppend" << "BeltPulley" << QList<int>{4, 0};
         QTest::newRow("append end device after transmission") << QStringList{"Gearbox"} << -1 << "vseToolAppend" << "Winder2" << QList<int>{4, 62};
         QTest::newRow("append without palette tool") << QStringList{} << -1 << "vseToolAppend" << QString() << QList<int>{};
-        QTest::newRow("append from empty buffer") << QStringList{} << -1 << "vseToolAppend" << "Buffer" << QList<int>{};
         QTest::newRow("replace first by end device") << gearLead << 0 << "vseToolReplace" << "Leadscrew" << QList<int>{};
         QTest::newRow("replace last by end device") << gearLead << 1 << "vseToolReplace" << "Conveyor" << QList<int>{4, 1};
         QTest::newRow("replace first by transmission") << gearLead << 0 << "vseToolReplace" << "Disk" << QList<int>{3, 5};
@@ -395,9 +418,7 @@ private slots:
         ProgramRun run;
         QVERIFY(run.Start());
         DesignDriver design(1);
-        design.AppendAll({"Gearbox", "Leadscrew"});
-        SubSetMechanismParameterValue(1, 1, 3, pitch);
-        SubSetMotionMode(1, 1);
+        design.BuildLinearAxis(pitch);
         run.Messages().answers.push_back(static_cast<int16_t>(answer));
         const QByteArray toolKey = tool.toLatin1();
         design.Command(command.toLatin1().constData(), tool.isEmpty() ? nullptr : toolKey.constData());
@@ -408,14 +429,40 @@ private slots:
         QCOMPARE(QList<int>(shown.begin(), shown.end()), messages);
     }
 
+    // Reopened from its file, the window has no palette tool pressed: a
+    // Replace of the linear end is refused by the chain rules before any
+    // question, and nothing changes (the motion mode stays linear).
+    void refusedReplaceAsksNothingAndChangesNothing()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        DesignDriver(1).BuildLinearAxis(5.0);
+        SaveAndReopen(run, "linear.dat");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(nFctGetMotionMode(1), int16_t(1));
+        // 1 would say the axes differ from the file (2: only the windows moved).
+        QVERIFY(nFctGetModifiedState() != 1);
+
+        DesignDriver reopened(1);
+        reopened.ClickPicture(1);
+        run.Messages().answers = {kResultYes};
+        reopened.Command("vseToolReplace");
+        QVERIFY(reopened.RefusalShown());
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(reopened.ModelChain(), (QList<int>{4, 5}));
+        QCOMPARE(reopened.Pictures().size(), 2);
+        QCOMPARE(nFctGetMotionMode(1), int16_t(1));
+        QVERIFY(ProfileWindow(1)->findChild<QRadioButton*>("optMotionMode_1")->isChecked());
+        // The axis is the one read from the file, value for value.
+        QVERIFY(nFctGetModifiedState() != 1);
+    }
+
     void withoutItsProfileWindowTheLinearEndStays()
     {
         ProgramRun run;
         QVERIFY(run.Start());
         DesignDriver design(1);
-        design.AppendAll({"Gearbox", "Leadscrew"});
-        SubSetMechanismParameterValue(1, 1, 3, 5.0);
-        SubSetMotionMode(1, 1);
+        design.BuildLinearAxis(5.0);
         SubUnloadAxisWindow(1, WindowKind::Profile);
         QTRY_VERIFY(!ProfileWindow(1));
         run.Messages().answers = {kResultYes, kResultYes};
@@ -478,23 +525,70 @@ private slots:
         QCOMPARE(first.Tool("Buffer")->toolTip(), QString("Buffer: Center Driven Winder"));
     }
 
+    // A refused Weight Only keeps the load chosen and entered before it.
     void weightOnlyNeedsALinearEnd()
     {
         ProgramRun run;
         QVERIFY(run.Start());
+        QVERIFY(QTest::qWaitForWindowActive(run.Main()));
         DesignDriver design(1);
         auto* load = design.Window()->findChild<QComboBox*>("cboLoad");
+        auto* grid = design.Window()->findChild<platform::FlexGrid*>("vsfLoad");
+        // Solid Cylinder, then 12 for its diameter.
         load->setCurrentIndex(2);
         QCOMPARE(nFctGetLoadType(1), LoadType::SolidCylinder);
-        load->setCurrentIndex(1);
+        QVERIFY(testing_support::TypeIntoCell(grid, 1, 2, "12"));
+
+        load->setFocus();
+        QTest::keyClick(load, Qt::Key_Up);  // Weight Only
         QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{3001});
-        QCOMPARE(load->currentIndex(), 0);
-        // None, not the solid cylinder of before.
-        QCOMPARE(nFctGetLoadType(1), LoadType::None);
+        QCOMPARE(load->currentIndex(), 2);
+        QCOMPARE(load->currentText(), QString("Solid Cylinder"));
+        QCOMPARE(nFctGetLoadType(1), LoadType::SolidCylinder);
+        ParamRec diameter;
+        nFctGetLoadParameter(1, 0, diameter);
+        QCOMPARE(diameter.Data, 12.0);
+        QCOMPARE(grid->TextMatrix(1, 2), QString("12"));
+
+        // With a linear end it is accepted.
         design.AppendAll({"Leadscrew"});
-        load->setCurrentIndex(1);
+        load->setFocus();
+        QTest::keyClick(load, Qt::Key_Up);
         QCOMPARE(nFctGetLoadType(1), LoadType::WeightOnly);
+        QCOMPARE(load->currentIndex(), 1);
         QCOMPARE(run.Messages().messages.size(), size_t(1));
+    }
+
+    // An element copied in metric units and pasted after Units > English
+    // Engineering shows in inches like the rest of the axis.
+    void pastedElementTakesTheUnitsOfTheSystemNow()
+    {
+        ProgramRun run;
+        run.WriteSettings("[Unit Settings]\nUnits=1\n");
+        QVERIFY(run.Start());
+        QVERIFY(QTest::qWaitForWindowActive(run.Main()));
+        DesignDriver design(1);
+        auto* grid = design.Window()->findChild<platform::FlexGrid*>("vsfMechanism");
+        design.AppendAll({"BeltPulley"});
+        QCOMPARE(grid->TextMatrix(1, 3), QString("mm"));
+        const QString separator = QString::fromStdString(gsDecimalSeparator);
+        QVERIFY(testing_support::TypeIntoCell(grid, 1, 2, "50" + separator + "8"));  // motor pulley diameter
+        design.Command("vseToolCopy");
+
+        run.Trigger("mnuUnitsFunction_0");
+        QCOMPARE(gnUnitSystem, int16_t(0));
+        design.Command("vseToolAppend", "Buffer");
+        QCOMPARE(design.ModelChain(), (QList<int>{0, 0}));
+        // 50.8 mm / 25.4 mm/in = 2 in, in the grid of the pasted element
+        // and in the record of both.
+        QCOMPARE(grid->TextMatrix(1, 2), QString("2"));
+        QCOMPARE(grid->TextMatrix(1, 3), QString("in"));
+        for (int16_t position = 0; position < 2; ++position) {
+            MechRec pulley;
+            nFctGetMechanism(1, position, pulley);
+            QCOMPARE(QString::fromStdString(pulley.MechanismData[0].UnitText), QString("in"));
+            QVERIFY(std::abs(pulley.MechanismData[0].Data - 2.0) < 1e-12);
+        }
     }
 
     void helpAnalysisAndMotorTools()
@@ -546,11 +640,7 @@ private slots:
             design.Command("vseToolCopy");
             design.Window()->findChild<QComboBox*>("cboLoad")->setCurrentIndex(3);
         }
-        const std::string file = run.Folder().file("chain.dat");
-        run.fileAnswers = {file};
-        run.Trigger("mnuFileFunction_2");
-        run.fileAnswers = {file};
-        run.Trigger("mnuFileFunction_1");
+        SaveAndReopen(run, "chain.dat");
         QVERIFY(run.Messages().messages.empty());
         DesignDriver reopened(1);
         QVERIFY(reopened.Window());

@@ -32,6 +32,8 @@
 #include <cmath>
 
 using platform::FlexGrid;
+using testing_support::PrintedLineOf;
+using testing_support::PrintedRowOf;
 using testing_support::TypeIntoCell;
 
 namespace {
@@ -78,45 +80,6 @@ constexpr double kPeakTorque = 0.084014838;
 constexpr double kSystemRmsTorque = 0.067747207;
 constexpr double kSystemPeakTorque = 0.14056351;
 constexpr double kTotalInertiaKgCm2 = 0.95329899;
-
-// A printed value row: the number's text and its unit.
-struct PrintedValue {
-    QString line;
-    QString number;
-    QString unit;
-};
-
-// The first line from line `from` on that starts with the text; -1 when none.
-int LineOf(const QStringList& lines, const QString& text, int from = 0)
-{
-    for (int k = std::max(from, 0); k < lines.size(); ++k)
-        if (lines[k].trimmed().startsWith(text))
-            return k;
-    return -1;
-}
-
-// The first row of that label from line `from` on; empty when none.
-PrintedValue FindRow(const QStringList& lines, const QString& label, int from)
-{
-    const int k = LineOf(lines, label, from);
-    if (k < 0)
-        return {};
-    const QString trimmed = lines[k].trimmed();
-    const QStringList parts = trimmed.mid(label.size()).split(' ', Qt::SkipEmptyParts);
-    return {trimmed, parts.value(0), parts.value(1)};
-}
-
-// Half a unit of the last decimal the report prints for a value of that size.
-double PrintedHalfStep(double value)
-{
-    const double magnitude = std::fabs(value);
-    const int decimals = magnitude < 1       ? 6
-                         : magnitude < 10    ? 4
-                         : magnitude < 100   ? 3
-                         : magnitude < 10000 ? 2
-                                             : 1;
-    return 0.5 * std::pow(10.0, -decimals);
-}
 
 } // namespace
 
@@ -264,8 +227,8 @@ void TestEndToEnd::axisFromNewAxisToPrintedReport()
     QVERIFY(run.Messages().messages.empty());
     const QStringList lines = testing_support::PdfText(pdf).split('\n');
     QVERIFY2(lines.size() > 20, "pdftotext gave nothing");
-    QVERIFY(LineOf(lines, "Mechanism No. 1 : Gearbox") > 0);
-    QVERIFY(LineOf(lines, "Mechanism No. 2 : Leadscrew") > 0);
+    QVERIFY(PrintedLineOf(lines, "Mechanism No. 1 : Gearbox") > 0);
+    QVERIFY(PrintedLineOf(lines, "Mechanism No. 2 : Leadscrew") > 0);
 
     // The model's own results, in the units the report prints.
     nFctGetMotorRequirements(1, model::kFalse);
@@ -289,8 +252,8 @@ void TestEndToEnd::axisFromNewAxisToPrintedReport()
     const ParamRec& rotor = motor.MotorData[calc::MotorEntry::RotorInertia];
     const double totalInertia = inertia + rotor.Data * rotor.Factor;  // kg.m^2
 
-    const int loadData = LineOf(lines, "Motor Load Data :");
-    const int systemData = LineOf(lines, "System Data (incl. Motor Inertia) :", loadData);
+    const int loadData = PrintedLineOf(lines, "Motor Load Data :");
+    const int systemData = PrintedLineOf(lines, "System Data (incl. Motor Inertia) :", loadData);
     QVERIFY(loadData > 0 && systemData > loadData);
     const struct {
         QString label;
@@ -313,7 +276,7 @@ void TestEndToEnd::axisFromNewAxisToPrintedReport()
         {"Total Inertia", systemData, kTotalInertiaKgCm2, "kgcm²", totalInertia, inertiaUnit, 13, "M", 1e4},
     };
     for (const auto& row : rows) {
-        const PrintedValue printed = FindRow(lines, row.label, row.from);
+        const testing_support::PrintedRow printed = PrintedRowOf(lines, row.label, row.from);
         const QByteArray where =
             (row.label + " after line " + QString::number(row.from) + ": " + printed.line).toUtf8();
         QVERIFY2(!printed.number.isEmpty(), where.constData());
@@ -327,7 +290,7 @@ void TestEndToEnd::axisFromNewAxisToPrintedReport()
         bool isNumber = false;
         const double value = printed.number.toDouble(&isNumber);
         QVERIFY2(isNumber, where.constData());
-        QVERIFY2(std::fabs(value - row.hand) <= PrintedHalfStep(row.hand) * 1.001, where.constData());
+        QVERIFY2(std::fabs(value - row.hand) <= testing_support::PrintedHalfStep(row.hand) * 1.001, where.constData());
         QCOMPARE(printed.unit, row.unit);
         // ... and exactly the model's result as the report formats it.
         std::string unitText;

@@ -6,6 +6,7 @@
 #include "shell/basWindowSlots.h"
 #include "tests/support/TestAppFolder.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -54,6 +55,12 @@ public:
             else if (key == 'a')
                 key = 'b';
         });
+        QObject::connect(&grid, &FlexGrid::PasteEdit, [this](int, int, QString& text, bool& cancel) {
+            log << QString("PasteEdit %1 into %2").arg(text, grid.EditText());
+            cancel = text.contains('x');
+            if (pasteReplaces)
+                grid.SetEditText(QString());
+        });
         QObject::connect(&grid, &FlexGrid::ValidateEdit, [this](int row, int col, bool& cancel) {
             log << QString("ValidateEdit %1,%2 %3").arg(row).arg(col).arg(grid.EditText());
             cancel = refuseValue;
@@ -86,6 +93,7 @@ public:
     bool refuseOpen = false;
     bool refuseValue = false;
     bool enterMovesDown = false;
+    bool pasteReplaces = false;
 };
 
 } // namespace
@@ -270,6 +278,51 @@ private slots:
         QVERIFY(!w.grid.IsEditing());
         QCOMPARE(w.grid.TextMatrix(1, 2), QString("10"));
         QVERIFY(w.log.filter("Validate").isEmpty());
+    }
+
+    // Text that reaches the editor past its keys (a paste, a drop) is
+    // offered as a whole, with the text it goes into; a refusal leaves the
+    // editor as it was. Ctrl+V is no typed "v".
+    void TextPastTheKeysGivesPasteEdit()
+    {
+        GridWindow& w = *window_;
+        w.ClickCell(2, 2);
+        QTest::keyClick(&w.grid, Qt::Key_F2);
+        auto* line = qobject_cast<QLineEdit*>(w.grid.Editor());
+        QVERIFY(line);
+        line->setSelection(1, 1);  // "0" of "20"
+        line->insert("57");
+        QCOMPARE(line->text(), QString("257"));
+        QCOMPARE(line->cursorPosition(), 3);
+        line->insert("1x");
+        QCOMPARE(line->text(), QString("257"));
+        w.pasteReplaces = true;
+        QGuiApplication::clipboard()->setText("64");
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(line->text(), QString("64"));
+        QCOMPARE(w.log.filter("Paste"), QStringList({"PasteEdit 57 into 2", "PasteEdit 1x into 257",
+                                                     "PasteEdit 64 into 257"}));
+        QVERIFY(w.log.filter("KeyPressEdit").isEmpty());
+        // Typed keys and the grid's own changes are no paste.
+        w.log.clear();
+        QTest::keyClick(line, '3');
+        w.grid.SetEditText("8");
+        QVERIFY(w.log.filter("Paste").isEmpty());
+    }
+
+    // FinishAllEdits ends an open edit as Enter does; with none open it does
+    // nothing.
+    void FinishAllEditsStoresTheOpenEdit()
+    {
+        GridWindow& w = *window_;
+        w.ClickCell(3, 2);
+        QTest::keyClick(&w.grid, '4');
+        w.log.clear();
+        FlexGrid::FinishAllEdits();
+        QVERIFY(!w.grid.IsEditing());
+        QCOMPARE(w.log, QStringList({"ValidateEdit 3,2 304", "AfterEdit 3,2 304"}));
+        FlexGrid::FinishAllEdits();
+        QCOMPARE(w.log.size(), 2);
     }
 
     void CellWithAListOpensADropDown()

@@ -9,6 +9,7 @@
 #include "model/basAxisRequirements.h"
 #include "design/frmAxisDesign.h"
 #include "model/basMechanismChain.h"
+#include "platform/core/ResourceStrings.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/LineGraph.h"
@@ -96,6 +97,13 @@ void AppendSteelDisk()
     SubSetMechanismParameterValue(kAxis, 0, 3, 7.85);
 }
 
+// A leadscrew of 5 mm/rev appended as the chain's linear end.
+void AppendLeadscrew()
+{
+    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
+    SubSetMechanismParameterValue(kAxis, nFctGetMechanismCount(kAxis) - 1, 3, 5.0);
+}
+
 // Types a trapezoidal move of 600 rpm for 1 s with 0.2 s ramps (the
 // deceleration time follows the acceleration time).
 bool EnterTrapezoid(FlexGrid* quick)
@@ -142,15 +150,18 @@ private slots:
     void minusSignOnlyWhereAValueMayBeNegative();
     void decimalCommaOfTheLocale();
     void loadFlagTakesYesOrNo();
+    void loadFlagSpeaksTheLanguageChosen();
     void rowsTheAxisDoesNotHoldTakeNoValue();
     void cursorStepsOverInitialVelocityRows();
     void linearNeedsATravelValue();
     void activationFollowsTheChainsEnd();
+    void theOptionShownSelectedStartsNoSwitch();
     void clearKeepsLinearMotion();
     void dwellUnitChangeInTriangularMode();
     void unitChangeAcrossLinearAndRotaryNeedsALead();
     void unitSystemChangeRetitlesTheGraphs();
     void torqueGraphStepsAreTheSegmentTorques();
+    void bothGraphsShareOneTimeAxis();
     void paintsATrapezoidalMoveAtBothSizes();
 };
 
@@ -230,7 +241,7 @@ void ProfileWindowTest::trapezoidalSubmitFillsTheSegmentTable()
     QCOMPARE(nFctGetQuickSetupMode(kAxis), int16_t(QuickSetupMode::Trapezoidal));
     FlexGrid* quick = p.QuickSetup();
     QCOMPARE(Column(quick, 0, 1, 6),
-             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel.Time", "Dwell Time"}));
+             (QStringList{"Velocity", "Total Time", "Distance", "Accel. Time", "Decel. Time", "Dwell Time"}));
 
     // 600 rpm for 1 s with 0.2 s ramps; the deceleration time follows the
     // acceleration time while it is 0.
@@ -306,9 +317,10 @@ void ProfileWindowTest::submitRefusesRampsLongerThanTheMove()
 
 void ProfileWindowTest::timeAxisSpacingFollowsTheMove()
 {
-    // A triangular move of T seconds: one tick a second up to 20 s, above
-    // that the whole part of T / 10.
-    const std::pair<const char*, double> cases[] = {{"20", 1.0}, {"20.5", 2.0}};
+    // A triangular move of T seconds: under 1 s a tick every 0.1 s (0.2 s
+    // from 0.8 s on), then one a second up to 20 s, above that the whole
+    // part of T / 10.
+    const std::pair<const char*, double> cases[] = {{"0.4", 0.1}, {"20", 1.0}, {"20.5", 2.0}};
     for (const auto& [time, spacing] : cases) {
         ProfileRun p;
         QVERIFY(p.started);
@@ -318,7 +330,8 @@ void ProfileWindowTest::timeAxisSpacingFollowsTheMove()
         p.Submit();
         const platform::GraphData velocity = p.Graph("grpVelocity")->Data();
         QVERIFY(!velocity.points.empty());
-        QCOMPARE(velocity.points.back().x(), QString(time).toDouble());
+        // The graph reads the table's values in single precision.
+        QVERIFY(std::fabs(velocity.points.back().x() - QString(time).toDouble()) < 1e-6);
         QCOMPARE(velocity.tickSpacing, spacing);
         QCOMPARE(velocity.labelSpacing, spacing);
     }
@@ -456,6 +469,33 @@ void ProfileWindowTest::loadFlagTakesYesOrNo()
     }
 }
 
+// After Language > German the new application's profile shows and reads the
+// German Yes/No texts and keys of the string table.
+void ProfileWindowTest::loadFlagSpeaksTheLanguageChosen()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    p.run.Trigger("mnuLanguage_2");
+    QCOMPARE(gnLanguageOffset, int16_t(1000));
+    p.profile = ProfileWindow(kAxis);  // of the axis the switch opened anew
+    QVERIFY(p.profile);
+    p.Activate();
+    const auto text = [](int id) { return QString::fromUtf8(platform::FindResourceString(id)); };
+    const QString no = text(1151), yes = text(1152), yesKey = text(1153), noKey = text(1154);
+    QVERIFY(yesKey.toUpper() != "Y" && yes.toUpper() != "YES");
+    FlexGrid* table = p.Segments();
+    const int row = SegmentRow(0, 5);
+    QCOMPARE(table->TextMatrix(row, 2), yes);  // a new segment carries the load
+    const std::pair<QString, bool> cases[] = {
+        {noKey, false}, {yesKey, true}, {"y", false}, {yesKey.toLower(), true}, {"x", false}, {yes.toUpper(), true}};
+    for (const auto& [keys, isYes] : cases) {
+        QVERIFY2(TypeIntoCell(table, row, 2, keys), qPrintable(keys));
+        QCOMPARE(table->TextMatrix(row, 2), isYes ? yes : no);
+        QCOMPARE(table->TextMatrix(row, 3), isYes ? yes : no);
+        QCOMPARE(SegmentValue(0, SegmentParam::LoadWeightApplied), isYes ? 1.0 : 0.0);
+    }
+}
+
 void ProfileWindowTest::rowsTheAxisDoesNotHoldTakeNoValue()
 {
     ProfileRun p;
@@ -567,8 +607,7 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     // A leadscrew with a lead, but a quick-setup value already entered: the
     // axis stays rotary.
     QVERIFY(TypeIntoCell(p.QuickSetup(), 2, 1, "1"));
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Rotary));
     QVERIFY(p.Option(0)->isChecked());
@@ -589,11 +628,37 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
     // It comes back with the end.
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QVERIFY(p.Option(1)->isChecked());
     QVERIFY(p.Tool("vseVelocityLinear")->isChecked());
+}
+
+// A stored linear mode on a chain without a linear end shows Rotary: a
+// click on that option, or its tool, starts no switch; Linear is not offered.
+void ProfileWindowTest::theOptionShownSelectedStartsNoSwitch()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    AppendLeadscrew();
+    p.Activate();
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    SubDeleteMechanism(kAxis, 0);
+    p.Activate();
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(!p.Option(1)->isEnabled());
+    const QStringList quickUnits = Column(p.QuickSetup(), 3, 1, 4);
+
+    QTest::mouseClick(p.Option(0), Qt::LeftButton);
+    p.Tool("vseVelocityRotary")->trigger();
+    p.Tool("vseVelocityLinear")->trigger();
+    QVERIFY(p.MessageNumbers().empty());
+    QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
+    QVERIFY(p.Option(0)->isChecked());
+    QVERIFY(!p.Option(1)->isChecked());
+    QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
+    QVERIFY(!p.Tool("vseVelocityLinear")->isChecked());
+    QCOMPARE(Column(p.QuickSetup(), 3, 1, 4), quickUnits);
 }
 
 void ProfileWindowTest::clearKeepsLinearMotion()
@@ -601,8 +666,7 @@ void ProfileWindowTest::clearKeepsLinearMotion()
     ProfileRun p;
     QVERIFY(p.started);
     // A leadscrew with a lead and no profile yet: linear on activation.
-    SubAppendMechanism(kAxis, MechanismType::Leadscrew);
-    SubSetMechanismParameterValue(kAxis, 0, 3, 5.0);
+    AppendLeadscrew();
     p.Activate();
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
     QVERIFY(p.Option(1)->isChecked());
@@ -749,6 +813,49 @@ void ProfileWindowTest::torqueGraphStepsAreTheSegmentTorques()
     SubSetMechanismParameterValue(kAxis, 0, 0, 100);
     p.profile->mSubDisplayTorqueGraph(0);
     checkSteps(2 * kPi * 0.0246698 / 16 * 50);
+}
+
+void ProfileWindowTest::bothGraphsShareOneTimeAxis()
+{
+    ProfileRun p;
+    QVERIFY(p.started);
+    // A steel disk of 20 mm x 2 mm under 600 rpm in 0.4 s: torques of about
+    // 1e-4 N.m, whose value labels differ in width from the velocity's.
+    SubAppendMechanism(kAxis, MechanismType::Disk);
+    SubSetMechanismParameterValue(kAxis, 0, 0, 20);
+    SubSetMechanismParameterValue(kAxis, 0, 1, 2);
+    SubSetMechanismParameterValue(kAxis, 0, 3, 7.85);
+    p.Activate();
+    FlexGrid* quick = p.QuickSetup();
+    QVERIFY(TypeIntoCell(quick, 1, 1, "600"));
+    QVERIFY(TypeIntoCell(quick, 2, 1, "0.4"));
+    p.Submit();
+    platform::LineGraph* velocity = p.Graph("grpVelocity");
+    platform::LineGraph* torque = p.Graph("grpTorque");
+    QVERIFY(!velocity->Data().points.empty());
+    QVERIFY(!torque->Data().points.empty());
+
+    // Alone, each graph's plot would start at its own labels' width.
+    auto ownLeft = [](platform::LineGraph* graph) {
+        platform::LineGraph alone;
+        alone.setFont(graph->font());
+        alone.resize(graph->size());
+        alone.SetData(graph->Data());
+        return alone.PlotArea().left();
+    };
+    QVERIFY(ownLeft(velocity) != ownLeft(torque));
+    // In the window both start at the wider labels' edge, and t = 0 and
+    // every tick stand at one x.
+    const int left = std::max(ownLeft(velocity), ownLeft(torque));
+    QCOMPARE(velocity->PlotArea().left(), left);
+    QCOMPARE(torque->PlotArea().left(), left);
+    auto windowX = [&p](platform::LineGraph* graph, double t) {
+        return graph->mapTo(p.profile, QPointF(graph->TimeX(t), 0)).x();
+    };
+    const std::vector<platform::TimeTick> ticks = platform::TimeAxisTicks(velocity->Data());
+    QCOMPARE(ticks.size(), size_t(5));  // 0 to 0.4 s every 0.1 s
+    for (const platform::TimeTick& tick : ticks)
+        QCOMPARE(windowX(velocity, tick.time), windowX(torque, tick.time));
 }
 
 void ProfileWindowTest::paintsATrapezoidalMoveAtBothSizes()

@@ -1,8 +1,12 @@
 // What the velocity profile window's graphs show, checked as numbers: the
-// points, the value range, the titles and the spacing of the time axis.
+// points, the value range, the titles, the spacing and ticks of the time
+// axis; and two graphs that share their time axis, measured as painted.
 #include "profile/frmProfileGraphs.h"
 
+#include <QVBoxLayout>
 #include <QtTest>
+
+#include <set>
 
 namespace {
 
@@ -26,6 +30,39 @@ QString Describe(const Points& points)
     return parts.join(' ');
 }
 
+std::vector<double> TickTimes(const platform::GraphData& data, bool labelledOnly)
+{
+    std::vector<double> times;
+    for (const platform::TimeTick& tick : platform::TimeAxisTicks(data))
+        if (tick.labelled || !labelledOnly)
+            times.push_back(tick.time);
+    return times;
+}
+
+bool SameTimes(const std::vector<double>& actual, const std::vector<double>& expected)
+{
+    if (actual.size() != expected.size())
+        return false;
+    for (size_t k = 0; k < actual.size(); ++k)
+        if (std::fabs(actual[k] - expected[k]) > 1e-9)
+            return false;
+    return true;
+}
+
+// The columns, in the coordinates of `in`, where the graph painted a mark
+// in the row just below its plot: the ticks of the time axis.
+std::set<int> TickColumns(platform::LineGraph* graph, QWidget* in)
+{
+    const QImage picture = graph->grab().toImage();
+    const QRect plot = graph->PlotArea();
+    const int row = plot.bottom() + 3;
+    std::set<int> columns;
+    for (int x = plot.left() - 2; x <= plot.right() + 2; ++x)
+        if (qGray(picture.pixel(x, row)) < 250)
+            columns.insert(graph->mapTo(in, QPoint(x, row)).x());
+    return columns;
+}
+
 } // namespace
 
 class ProfileGraphsTest : public QObject {
@@ -33,6 +70,8 @@ class ProfileGraphsTest : public QObject {
 private slots:
     void timeAxisSpacing_data();
     void timeAxisSpacing();
+    void timeAxisTicksOfAShortAndALongMove();
+    void graphsSharingTheirTimeAxisPutEveryTickAtOneX();
     void velocityPointsAreTheSegmentEnds();
     void velocityRangeReachesBelowZeroForAReversingMove();
     void emptyProfilesGiveTitlesAndNoPoints();
@@ -44,9 +83,17 @@ void ProfileGraphsTest::timeAxisSpacing_data()
 {
     QTest::addColumn<double>("totalTime");
     QTest::addColumn<double>("spacing");
-    QTest::newRow("short move") << 1.0 << 1.0;
+    // Under 1 s: 0.2 once it gives five labels (0 included), else 0.1.
+    QTest::newRow("0.3 s") << 0.3 << 0.1;
+    QTest::newRow("0.4 s") << 0.4 << 0.1;
+    QTest::newRow("0.79 s: 0.2 would give four") << 0.79 << 0.1;
+    QTest::newRow("0.8 s") << 0.8 << 0.2;
+    QTest::newRow("0.95 s") << 0.95 << 0.2;
+    QTest::newRow("no move") << 0.0 << 1.0;
+    QTest::newRow("1 s") << 1.0 << 1.0;
     QTest::newRow("exactly 20 s") << 20.0 << 1.0;
     QTest::newRow("20.5 s: Int(2.05)") << 20.5 << 2.0;
+    QTest::newRow("25 s: Int(2.5)") << 25.0 << 2.0;
     QTest::newRow("95 s: Int(9.5)") << 95.0 << 9.0;
 }
 
@@ -62,6 +109,84 @@ void ProfileGraphsTest::timeAxisSpacing()
     const platform::GraphData torque = TorqueGraphData({2.0}, {totalTime}, 1, "Nm", "s");
     QCOMPARE(torque.tickSpacing, spacing);
     QCOMPARE(torque.labelSpacing, spacing);
+}
+
+void ProfileGraphsTest::timeAxisTicksOfAShortAndALongMove()
+{
+    // 0.4 s (0.1 up, 0.2 steady, 0.1 down): the axis ends with the move, a
+    // labelled tick every 0.1 s: 0, 0.1, 0.2, 0.3, 0.4.
+    const platform::GraphData shortMove = VelocityGraphData({{0, 50, 0.1}, {50, 50, 0.2}, {50, 0, 0.1}}, "rpm", "s");
+    QCOMPARE(platform::TimeAxisEnd(shortMove), 0.4);
+    QVERIFY(SameTimes(TickTimes(shortMove, false), {0, 0.1, 0.2, 0.3, 0.4}));
+    QVERIFY(SameTimes(TickTimes(shortMove, true), {0, 0.1, 0.2, 0.3, 0.4}));
+    // The torque graph of the same move has the same axis.
+    const platform::GraphData shortTorque = TorqueGraphData({2, 0, -2}, {0.1, 0.2, 0.1}, 3, "Nm", "s");
+    QCOMPARE(platform::TimeAxisEnd(shortTorque), 0.4);
+    QVERIFY(SameTimes(TickTimes(shortTorque, true), {0, 0.1, 0.2, 0.3, 0.4}));
+
+    // 25 s (5 up, 15 steady, 5 down): Int(25 / 10) = 2, labelled ticks at
+    // 0, 2, ..., 24, the axis ending at 25.
+    const platform::GraphData longMove = VelocityGraphData({{0, 50, 5}, {50, 50, 15}, {50, 0, 5}}, "rpm", "s");
+    QCOMPARE(platform::TimeAxisEnd(longMove), 25.0);
+    QVERIFY(SameTimes(TickTimes(longMove, true), {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}));
+
+    // Without points the axis runs to one tick: 0 to 1.
+    const platform::GraphData empty = VelocityGraphData({{0, 0, 0}}, "rpm", "s");
+    QCOMPARE(platform::TimeAxisEnd(empty), 1.0);
+    QVERIFY(SameTimes(TickTimes(empty, true), {0, 1}));
+}
+
+void ProfileGraphsTest::graphsSharingTheirTimeAxisPutEveryTickAtOneX()
+{
+    // A velocity of at most 5 beside torques of +-1234.5: the torque's value
+    // labels are the wider ones.
+    const platform::GraphData velocity = VelocityGraphData({{0, 5, 0.1}, {5, 5, 0.2}, {5, 0, 0.1}}, "rpm", "s");
+    const platform::GraphData torque = TorqueGraphData({1234.5, 0, -1234.5}, {0.1, 0.2, 0.1}, 3, "Nm", "s");
+
+    // Each graph alone: its plot starts at its own labels' width.
+    auto ownLeft = [](const platform::GraphData& data) {
+        platform::LineGraph alone;
+        alone.resize(400, 200);
+        alone.SetData(data);
+        return alone.PlotArea().left();
+    };
+    const int velocityLeft = ownLeft(velocity);
+    const int torqueLeft = ownLeft(torque);
+    QVERIFY2(velocityLeft != torqueLeft, qPrintable(QStringLiteral("both %1 px").arg(velocityLeft)));
+
+    // One above the other, sharing the axis: both start at the wider labels'
+    // edge, and every tick stands at one x, as painted.
+    QWidget window;
+    auto* column = new QVBoxLayout(&window);
+    auto* upper = new platform::LineGraph(&window);
+    auto* lower = new platform::LineGraph(&window);
+    column->addWidget(upper);
+    column->addWidget(lower);
+    platform::LineGraph::ShareTimeAxis({upper, lower});
+    upper->SetData(velocity);
+    lower->SetData(torque);
+    window.resize(400, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(upper->width(), lower->width());
+    QCOMPARE(upper->PlotArea().left(), std::max(velocityLeft, torqueLeft));
+    QCOMPARE(lower->PlotArea().left(), std::max(velocityLeft, torqueLeft));
+    auto windowX = [&window](platform::LineGraph* graph, double t) {
+        return graph->mapTo(&window, QPointF(graph->TimeX(t), 0)).x();
+    };
+    QCOMPARE(windowX(upper, 0), double(upper->mapTo(&window, QPoint(upper->PlotArea().left(), 0)).x()));
+    for (double t : TickTimes(velocity, false))
+        QCOMPARE(windowX(upper, t), windowX(lower, t));
+    const std::set<int> upperTicks = TickColumns(upper, &window);
+    QVERIFY(!upperTicks.empty());
+    QCOMPARE(TickColumns(lower, &window), upperTicks);
+    // The first mark is the tick at t = 0.
+    QVERIFY(std::fabs(*upperTicks.begin() - windowX(upper, 0)) <= 1.0);
+
+    // A graph without points takes the time axis of the other.
+    lower->SetData(TorqueGraphData({}, {}, 0, "Nm", "s"));
+    for (double t : TickTimes(velocity, false))
+        QCOMPARE(windowX(upper, t), windowX(lower, t));
 }
 
 void ProfileGraphsTest::velocityPointsAreTheSegmentEnds()

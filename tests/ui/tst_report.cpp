@@ -14,6 +14,7 @@
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/FontChecks.h"
 #include "tests/ui/support/PdfReport.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
@@ -187,7 +188,7 @@ private slots:
         QVERIFY(!Tool("vsePage")->isVisible());
         QVERIFY(EnabledPreviewTools().isEmpty());
         QVERIFY(Window()->findChild<QWidget*>("imgReportHeader"));
-        QVERIFY(QFontInfo(TextBox()->font()).fixedPitch());
+        QVERIFY(testing_support::AdvancesAreEqual(TextBox()->font()));
 
         // The Word document tool does nothing at all.
         Click("vseToolWordDoc");
@@ -514,8 +515,8 @@ private slots:
     }
 
     // The report of ten segments on papers of many heights, from the
-    // least that holds its longest run kept together (measured in lines)
-    // up: no page ends with a heading, and no section or segment that fits
+    // least that holds its longest run kept together (lines a inch from
+    // the face's metrics) up: no page ends with a heading, and no section or segment that fits
     // on a page is parted.
     void pageBreaksKeepHeadingsAndBlocksWhole()
     {
@@ -525,7 +526,7 @@ private slots:
         std::size_t longestRun = 0;
         for (const platform::ReportKeepTogether& run : document.keepTogether)
             longestRun = std::max(longestRun, run.last - run.first + 1);
-        const double linesPerInch = testing_support::LinesPerPage() / 9.0;  // Letter less 2 inches
+        const double linesPerInch = testing_support::LetterPageCapacity().lines / 9.0;  // 11 in less 2 in
         QVERIFY(linesPerInch > 1);
         const double leastHeight = 2 + (longestRun + 2) / linesPerInch;
 

@@ -10,13 +10,16 @@
 
 namespace {
 
+using testing_support::LetterPageCapacity;
+using testing_support::PageCapacity;
 using testing_support::PaintIntoPdf;
 
-// 150 numbered lines, one line too wide for the page and a last line.
-platform::ReportDocument NumberedLines(std::string& wide)
+// Two and a half pages of numbered lines, one line too wide for the page
+// and a last line: three pages.
+platform::ReportDocument NumberedLines(int linesPerPage, std::string& wide)
 {
     platform::ReportDocument document;
-    for (int k = 1; k <= 150; ++k)
+    for (int k = 1; k <= 2 * linesPerPage + linesPerPage / 2; ++k)
         document.lines.push_back({"line " + std::to_string(k)});
     wide = "wide";
     for (int k = 0; k < 30; ++k)
@@ -33,6 +36,11 @@ void AddNumberedLines(platform::ReportDocument& document, const std::string& pre
         document.lines.push_back({prefix + " " + std::to_string(k)});
 }
 
+QRegularExpression WholeLine(int number)
+{
+    return QRegularExpression(QStringLiteral("\\bline %1\\b").arg(number));
+}
+
 } // namespace
 
 class TestReportPages : public QObject {
@@ -41,13 +49,12 @@ class TestReportPages : public QObject {
 private slots:
     void linesFlowOverPagesInOrder()
     {
+        const PageCapacity capacity = LetterPageCapacity();
         std::string wide;
-        const platform::ReportDocument document = NumberedLines(wide);
+        const platform::ReportDocument document = NumberedLines(capacity.lines, wide);
+        QVERIFY(static_cast<int>(wide.size()) > capacity.characters);
         QStringList pageTexts;
-        const int pages = PaintIntoPdf(document, pageTexts);
-        // 11 inches less 2 inches of margins for 152 lines of about 11.7
-        // points: 55 lines a page, three pages.
-        QCOMPARE(pages, 3);
+        QCOMPARE(PaintIntoPdf(document, pageTexts), 3);
         QCOMPARE(pageTexts.size(), 3);
         int expected = 1;
         for (int p = 0; p < 3; ++p) {
@@ -58,9 +65,12 @@ private slots:
                 if (trimmed.startsWith("line "))
                     QCOMPARE(trimmed, QStringLiteral("line %1").arg(expected++));
             }
+            // Each full page ends with its last line.
+            if (p < 2)
+                QCOMPARE(expected - 1, (p + 1) * capacity.lines);
         }
-        QCOMPARE(expected, 151);
-        // The wide line in two lines, no word lost or cut.
+        QCOMPARE(expected - 1, 2 * capacity.lines + capacity.lines / 2);
+        // The wide line in more than one line, no word lost or cut.
         const QString last = pageTexts[2];
         const qsizetype start = last.indexOf("wide word0");
         QVERIFY(start >= 0);
@@ -70,30 +80,32 @@ private slots:
     }
 
     // Pages 1 and 3 chosen in the print dialog: two sheets, each with the
-    // lines and the page number of its own page (55 lines a page).
+    // lines and the page number of its own page.
     void onlyTheChosenPagesArePrinted()
     {
+        const int perPage = LetterPageCapacity().lines;
         std::string wide;
         QStringList sheets;
-        QCOMPARE(PaintIntoPdf(NumberedLines(wide), sheets, QPageSize(QPageSize::Letter), "1,3"), 3);
+        QCOMPARE(PaintIntoPdf(NumberedLines(perPage, wide), sheets, QPageSize(QPageSize::Letter), "1,3"), 3);
         QCOMPARE(sheets.size(), 2);
         QVERIFY(sheets[0].contains("Page 1") && sheets[0].contains("Footer"));
-        QVERIFY(sheets[0].contains(QRegularExpression("\\bline 55\\b")));
-        QVERIFY(!sheets[0].contains("line 56"));
+        QVERIFY(sheets[0].contains(WholeLine(perPage)));
+        QVERIFY(!sheets[0].contains(WholeLine(perPage + 1)));
         QVERIFY(sheets[1].contains("Page 3") && sheets[1].contains("last"));
-        QVERIFY(!sheets[1].contains(QRegularExpression("\\bline 110\\b")));
+        QVERIFY(sheets[1].contains(WholeLine(2 * perPage + 1)));
+        QVERIFY(!sheets[1].contains(WholeLine(2 * perPage)));
         QVERIFY(!QStringList(sheets).join("").contains("Page 2"));
     }
 
     // Runs kept together against a break at the foot of the first page (L
-    // lines a page, as measured): a heading kept with its row on the last
+    // lines a page, from the face's metrics): a heading kept with its row on the last
     // line, a block of five over the break and a block longer than a page
     // with a heading kept with its row on that line. The first two go to
     // the next page whole; the long block begins where it stands and parts
     // at the page, the heading carried over with its row.
     void runsKeptTogetherBreakBeforeThemselves()
     {
-        const int L = testing_support::LinesPerPage();
+        const int L = LetterPageCapacity().lines;
         QVERIFY(L > 10);
         const auto size = [](int n) { return static_cast<std::size_t>(n); };
         struct Case {

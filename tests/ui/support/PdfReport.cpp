@@ -1,10 +1,15 @@
 #include "tests/ui/support/PdfReport.h"
 
+#include "platform/qt/FixedPitchFont.h"
+
+#include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace testing_support {
@@ -77,14 +82,45 @@ QStringList SheetBody(const QString& sheet)
     return lines;
 }
 
-int LinesPerPage(const QPageSize& paper)
+PageCapacity LetterPageCapacity()
 {
-    platform::ReportDocument document;
-    for (int k = 1; k <= 400; ++k)
-        document.lines.push_back({"line " + std::to_string(k)});
-    QStringList sheets;
-    PaintIntoPdf(document, sheets, paper);
-    return sheets.size() < 2 ? 0 : static_cast<int>(SheetBody(sheets[0]).size());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    const double dpi = printer.resolution();
+    const QRectF paper = printer.pageLayout().fullRectPixels(printer.resolution());
+    const QFontMetricsF metrics(platform::FixedPitchFont(10), &printer);
+    return {static_cast<int>((paper.height() - 2 * dpi + 0.5) / metrics.lineSpacing()),
+            static_cast<int>((paper.width() - dpi) / metrics.horizontalAdvance(QLatin1Char('M')))};
+}
+
+int PrintedLineOf(const QStringList& lines, const QString& text, int from)
+{
+    for (int k = std::max(from, 0); k < lines.size(); ++k)
+        if (lines[k].trimmed().startsWith(text))
+            return k;
+    return -1;
+}
+
+PrintedRow PrintedRowOf(const QStringList& lines, const QString& label, int from)
+{
+    const int k = PrintedLineOf(lines, label, from);
+    if (k < 0)
+        return {};
+    const QString trimmed = lines[k].trimmed();
+    const QStringList parts = trimmed.mid(label.size()).split(' ', Qt::SkipEmptyParts);
+    return {trimmed, parts.value(0), parts.value(1)};
+}
+
+double PrintedHalfStep(double value)
+{
+    const double magnitude = std::fabs(value);
+    const int decimals = magnitude < 1       ? 6
+                         : magnitude < 10    ? 4
+                         : magnitude < 100   ? 3
+                         : magnitude < 10000 ? 2
+                                             : 1;
+    return 0.5 * std::pow(10.0, -decimals);
 }
 
 } // namespace testing_support

@@ -38,8 +38,28 @@ int PaintIntoPdf(const platform::ReportDocument& document, QStringList& sheets,
 // with text), blanks simplified, from the first with text to the last.
 QStringList SheetBody(const QString& sheet);
 
-// The plain lines of the report's size (10 points) a page of that paper
-// holds, as the pager fills it.
-int LinesPerPage(const QPageSize& paper = QPageSize(QPageSize::Letter));
+// What one Letter page holds of the report's 10-point face, from the
+// face's own metrics: the lines in the paper's height less 1 inch above and
+// below, the characters in its width less 0.5 inch at either side.
+struct PageCapacity {
+    int lines;
+    int characters;
+};
+PageCapacity LetterPageCapacity();
+
+// A value row of the printed report: the line without its leading and
+// trailing blanks, the number's text and the unit text after it.
+struct PrintedRow {
+    QString line;
+    QString number;
+    QString unit;
+};
+// The first line from line `from` on that starts with the text (leading
+// blanks aside); -1 when none.
+int PrintedLineOf(const QStringList& lines, const QString& text, int from = 0);
+// The first row of that label from line `from` on; empty when none.
+PrintedRow PrintedRowOf(const QStringList& lines, const QString& label, int from = 0);
+// Half a unit of the last decimal the report prints for a value of that size.
+double PrintedHalfStep(double value);
 
 } // namespace testing_support

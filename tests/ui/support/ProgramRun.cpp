@@ -5,6 +5,7 @@
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
+#include "platform/core/Locale.h"
 #include "platform/qt/OutlineTree.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
@@ -55,6 +56,10 @@ ProgramRun::ProgramRun()
     gnLanguageOffset = 0;
     gnUnitSystem = 0;
     gsDecimalSeparator.clear();
+    // The program takes its decimal mark from the user's locale; a run has
+    // the point whatever the machine's locale is, and a test of the comma
+    // sets it itself.
+    platform::OverrideUserDecimalSeparator(".");
     SubResetAllAxes();
     SubClearWindowStatus();
     SetProgramEndHandler([this](int status) { endStatus_ = status; });
@@ -69,6 +74,7 @@ ProgramRun::~ProgramRun()
     QApplication::processEvents();
     platform::InstallMessageDisplay(nullptr);
     SetProgramEndHandler([](int status) { QCoreApplication::exit(status); });
+    platform::OverrideUserDecimalSeparator(std::nullopt);
     SubResetAllAxes();
     SubClearWindowStatus();
 }
