@@ -1,13 +1,15 @@
 // The dynamic pass: the torque the motor must give in every segment of the
 // profile (the constant torque and the inertia reflected through the chain,
 // the motor's own inertia and the acceleration), the peak torque and the
-// motor speed at which it occurs.
+// motor speed at which it occurs. A segment at rest holds the loads that act
+// at standstill (gravity on an inclined axis, web tension), not friction.
 #include "model/basAxisRequirements.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
+#include "model/basAxisAccessors.h"
 #include "model/basAxisCalculationsInternal.h"
 #include "model/basAxisRequirementsInternal.h"
 
@@ -27,6 +29,33 @@ double MotorInertiaOfAxis(const AxisRec& axis)
     return kInternalScale * calc::MotorAndGear(axis.MotorData).InertiaAtShaft();
 }
 
+// Whether the end device keeps a web under tension (a winder or a nip roll),
+// which pulls at the motor also at standstill.
+bool EndDeviceHoldsWebTension(int16_t axisId)
+{
+    switch (nFctGetLastMechanismType(axisId)) {
+    case MechanismType::NipRoll:
+    case MechanismType::WinderCenter:
+    case MechanismType::WinderSurface: return true;
+    default: return false;
+    }
+}
+
+// In both torques below eta is the product of the efficiencies of the whole
+// chain, by which the chain pass divided the load's torque on its way to the
+// motor (a winder or a nip roll has none of its own: there it is the
+// transmissions'). constantTorque x eta is the load's torque at the motor
+// without the chain's losses.
+
+// The torque of a segment on a level axis: the constant torque with the
+// chain's losses while it moves; at rest nothing turns and the held load
+// takes no losses.
+double LevelSegmentTorque(bool atRest, double constantTorque, double accelerationTorque,
+                          double eta)
+{
+    return (atRest ? constantTorque * eta : constantTorque) + accelerationTorque;
+}
+
 // The torque of a segment on an inclined axis: the chain's efficiency eta
 // works with or against the motor by the direction of the power flow.
 double InclinedSegmentTorque(double vi, double vf, double alpha, double constantTorque,
@@ -42,7 +71,7 @@ double InclinedSegmentTorque(double vi, double vf, double alpha, double constant
         return load * etaS - accelerationTorque;
     if (vi == 0.0 && vf < 0.0 && alpha <= 0.0)
         return load * eta + accelerationTorque;
-    return load + accelerationTorque;  // at rest
+    return load + accelerationTorque;  // at rest: the load held without the losses
 }
 
 // The largest and the smallest segment torque with the motor speed of the
@@ -113,6 +142,9 @@ double RunDynamicPass(int16_t axisId, std::vector<double>& torques, int16_t& res
                              ? calc::detail::ChainMotorVelocity(axis) / profileMax
                              : 1.0;
     const bool inclined = dFctGetEndDeviceAngle(axisId) != 0.0;
+    // A segment at rest holds the loads that act at standstill, the weight
+    // on an inclined axis and the web tension; friction does not act at rest.
+    const bool heldAtRest = inclined || EndDeviceHoldsWebTension(axisId);
 
     PeakTracker tracker;
     using namespace calc::ProfileValue;
@@ -123,10 +155,12 @@ double RunDynamicPass(int16_t axisId, std::vector<double>& torques, int16_t& res
         const double alpha = ratio * table[base + Acceleration];
         const double j = kInternalScale * inertia[static_cast<size_t>(i)] + jm;
         const bool atRest = vi == 0.0 && vf == 0.0;
-        const double tc = atRest ? 0.0 : kInternalScale * constantTorque[static_cast<size_t>(i)];
+        const double tc = atRest && !heldAtRest
+                              ? 0.0
+                              : kInternalScale * constantTorque[static_cast<size_t>(i)];
         const double tacc = kTwoPi * j * alpha;
         const double t = Finite(inclined ? InclinedSegmentTorque(vi, vf, alpha, tc, tacc, eta)
-                                         : tc + tacc);
+                                         : LevelSegmentTorque(atRest, tc, tacc, eta));
         tracker.Add(t, std::max(std::fabs(vi), std::fabs(vf)) * ratio);
         torques[static_cast<size_t>(i)] = Finite(t * outputFactor);
     }

@@ -1,6 +1,7 @@
 // The dynamic pass over the profile: segment torques, the motor's inertia,
 // the peak torque with the speed of its segment, and the result units.
 #include "tests/model/SizingTestSupport.h"
+#include "tests/support/VerticalLeadscrewAxis.h"
 
 namespace sizing_test {
 namespace {
@@ -77,6 +78,81 @@ TEST_F(DynamicPassTest, EachSegmentTakesItsOwnConstantTorqueAndThePeakItsSpeed)
     // starts from.
     EXPECT_CLOSE(peak, -t2);
     EXPECT_CLOSE(speed, 10.0);
+}
+
+TEST_F(DynamicPassTest, ASegmentAtRestHoldsWhatActsAtStandstill)
+{
+    // A gearbox 4:1 at 90 % (no inertia of its own) before each end device;
+    // 0 -> 60 rpm at the end device in 0.5 s, back in 0.5 s, 1 s at rest.
+    // At rest nothing turns: the load's torque at the end device is held
+    // through the gearbox without its losses, / 4 (the constant torque at
+    // the motor, / (4 x 0.9) and / 0.9 more for the screw's own losses,
+    // times the chain's 0.9 x 0.9). Friction is not held on a level axis.
+    struct Case {
+        const char* name;
+        int16_t type;
+        std::initializer_list<std::pair<int16_t, double>> values;
+        double weight;  // N of a weight-only load, 0 for none
+        double held;    // N.m at the motor
+    } cases[] = {
+        // Screw 12 x 400 mm, 10 mm/rev, 90 %, friction 0.1; 10 kg. Vertical:
+        // 98.0665 N x 0.01 m / 2 pi / 4 = 0.0390194 N.m.
+        {"vertical screw", MechanismType::Leadscrew,
+         {{0, 12}, {1, 400}, {2, 7.85}, {3, 10}, {4, 90}, {5, 0.1}, {9, 90}}, 98.0665,
+         98.0665 * 0.01 / (2 * kPi) / 4},
+        // 30 degrees, the friction term kept: 98.0665 (sin 30 + 0.1 cos 30) =
+        // 57.5261 N x 0.01 m / 2 pi / 4 = 0.0228889 N.m.
+        {"screw on a slope", MechanismType::Leadscrew,
+         {{0, 12}, {1, 400}, {2, 7.85}, {3, 10}, {4, 90}, {5, 0.1}, {9, 30}}, 98.0665,
+         98.0665 * (0.5 + 0.1 * std::sqrt(3.0) / 2) * 0.01 / (2 * kPi) / 4},
+        // Level: friction only, nothing held.
+        {"level screw", MechanismType::Leadscrew,
+         {{0, 12}, {1, 400}, {2, 7.85}, {3, 10}, {4, 90}, {5, 0.1}}, 98.0665, 0.0},
+        // Roll 400 mm, web tension 200 N: 200 x 0.2 m / 4 = 10 N.m.
+        {"centre-driven winder", MechanismType::WinderCenter, {{0, 400}, {9, 200}}, 0, 10.0},
+        // Roll 400 mm on a 100 mm support roller, 200 N: 200 x 0.2 m / (0.2 /
+        // 0.05) = 10 N.m at the roller, / 4 = 2.5 N.m.
+        {"surface-driven winder", MechanismType::WinderSurface, {{0, 400}, {5, 100}, {9, 200}}, 0, 2.5},
+        // Drive roller 100 mm, 50 N: 50 x 0.05 m / 4 = 0.625 N.m.
+        {"nip roll", MechanismType::NipRoll, {{0, 100}, {9, 50}}, 0, 0.625},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewAxis();
+        AddMechanism(MechanismType::Gearbox, {{0, 90}, {2, 4}});
+        AddMechanism(c.type, c.values);
+        if (c.weight > 0)
+            SetLoad(LoadType::WeightOnly, {c.weight});
+        SetSegments({{0, 60, 0.5}, {60, 0, 0.5}, {0, 0, 1}});
+        std::vector<double> torques;
+        double speed = 0;
+        Run(torques, speed);
+        ASSERT_EQ(torques.size(), 4u);
+        EXPECT_NEAR(torques[2], c.held, 1e-9 * c.held + 1e-15);
+    }
+}
+
+TEST_F(DynamicPassTest, TheHeldWeightCanBeThePeakAtStandstill)
+{
+    // The shared vertical screw (no gearbox) only lowering its 10 kg and
+    // then holding it: -100 mm/s in 0.2 s, back to rest in 0.2 s, 0.5 s at
+    // rest; no motor. Screw 6.39441e-6 and weight 2.81446e-5 kg.m^2: Tacc =
+    // 2 pi x 3.45390e-5 x 50 = 0.0108508 N.m. Down T_L x 0.9 - Tacc =
+    // 0.129619, braking T_L x 0.9 + Tacc = 0.151321, at rest T_L = 0.156078
+    // N.m: the peak is the holding, at motor speed 0.
+    namespace axis = testing_support::vertical_leadscrew_axis;
+    axis::Build(kAxisId);
+    SetSegments({{0, -100, 0.2}, {-100, 0, 0.2}, {0, 0, 0.5}, {0, 0, 0}, {0, 0, 0}});
+    Axis().MotorDefined = model::kFalse;
+    std::vector<double> torques;
+    double speed = -1;
+    const double tl = 98.0665 * 0.01 / (2 * kPi);
+    EXPECT_CLOSE(Run(torques, speed), tl);
+    EXPECT_EQ(speed, 0.0);
+    ASSERT_EQ(torques.size(), 4u);
+    const double acc = 2 * kPi * (CylinderInertia(PartMass(7.85, CylinderVolume(12, 400)), 12) +
+                                  98.0665 / kG * std::pow(0.01 / (2 * kPi), 2) / 0.9) * 50;
+    EXPECT_CLOSE(torques[1], tl * 0.9 + acc);
 }
 
 TEST_F(DynamicPassTest, NearlyEqualExtremesTakeTheFasterSegment)
