@@ -10,30 +10,18 @@
 
 namespace testing_support::vertical_leadscrew_axis {
 
-void Build(int16_t axisId, double angleDegrees)
+void BuildMachine(int16_t axisId)
 {
     SubAppendMechanism(axisId, MechanismType::Leadscrew);
     const auto screw = static_cast<int16_t>(nFctGetMechanismCount(axisId) - 1);
     // Diameter, length (mm), density (g/cm^3), lead (mm/rev), efficiency
     // (%), friction coefficient, angle (degrees).
     const std::pair<int16_t, double> screwValues[] = {{0, 12}, {1, 400}, {2, 7.85}, {3, 10},
-                                                      {4, 90}, {5, 0.1}, {9, angleDegrees}};
+                                                      {4, 90}, {5, 0.1}, {9, 90}};
     for (const auto& [entry, value] : screwValues)
         SubSetMechanismParameterValue(axisId, screw, entry, value);
     nFctSetLoadType(axisId, LoadType::WeightOnly);
     nFctSetLoadParameterValue(axisId, 0, kWeightN);
-
-    // Linear motion as the profile window switches to it; the segments'
-    // initial and final velocities (mm/s) and durations (s).
-    SubConvertQuickSetupForMotionSwitch(axisId);
-    SubConvertSegmentsForMotionSwitch(axisId);
-    SubSetMotionMode(axisId, MotionMode::Linear);
-    const double move[kSegments][2] = {{0, 100}, {100, 0}, {0, 0}, {0, -100}, {-100, 0}};
-    for (int16_t s = 0; s < kSegments; ++s) {
-        nFctSetProfileSegmentValue(axisId, s, 0, move[s][0]);
-        nFctSetProfileSegmentValue(axisId, s, 1, move[s][1]);
-        nFctSetProfileSegmentValue(axisId, s, 2, kSegmentDurations[s]);
-    }
 
     MotorRec motor;
     SubInitMotorRecord(motor, MotorType::AcServo);
@@ -43,6 +31,21 @@ void Build(int16_t axisId, double angleDegrees)
     for (const auto& [entry, value] : entries)
         motor.MotorData[static_cast<size_t>(entry)].Data = value;
     nFctSetAxisMotor(axisId, motor, model::kFalse);
+}
+
+void Build(int16_t axisId)
+{
+    BuildMachine(axisId);
+    // Linear motion as the profile window switches to it; the segments'
+    // initial and final velocities (mm/s) and durations (s).
+    SubConvertQuickSetupForMotionSwitch(axisId);
+    SubConvertSegmentsForMotionSwitch(axisId);
+    SubSetMotionMode(axisId, MotionMode::Linear);
+    for (int16_t s = 0; s < kSegments; ++s) {
+        nFctSetProfileSegmentValue(axisId, s, 0, kSegmentVelocities[s][0]);
+        nFctSetProfileSegmentValue(axisId, s, 1, kSegmentVelocities[s][1]);
+        nFctSetProfileSegmentValue(axisId, s, 2, kSegmentDurations[s]);
+    }
 }
 
 } // namespace testing_support::vertical_leadscrew_axis

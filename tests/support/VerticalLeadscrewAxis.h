@@ -4,9 +4,8 @@
 // out by hand (SI units; g = 9.8067 m/s^2, a density in g/cm^3 weighs
 // rho x 9.81e-6 N/mm^3).
 //
-// Leadscrew: steel, 12 mm x 400 mm, lead 10 mm/rev, 90 %, friction 0.1, at
-// the angle given (90 degrees: vertical); a weight of 10 kg = 98.0665 N on
-// it. Move in linear units: up 0 -> 100 mm/s in 0.2 s and back to rest in
+// Leadscrew: steel, 12 mm x 400 mm, lead 10 mm/rev, 90 %, friction 0.1,
+// vertical (90 degrees); a weight of 10 kg = 98.0665 N on it. Move in linear units: up 0 -> 100 mm/s in 0.2 s and back to rest in
 // 0.2 s, 0.5 s at rest, down 0 -> -100 mm/s in 0.2 s and back to rest in
 // 0.2 s: five segments, 1.3 s. Motor: 3000 rpm, rated 0.14 N.m, maximum
 // 0.5 N.m, rotor 0.1 kg.cm^2, Kt 0.2 N.m/A.
@@ -54,7 +53,6 @@ inline constexpr double kRmsCurrent = 0.78763544;
 inline constexpr double kPeakCurrent = 0.93706000;
 inline constexpr double kAxisRmsTorque = 0.15737457;  // without the rotor
 inline constexpr double kAxisPeakTorque = 0.18427041;
-inline constexpr double kMotorRpm = 600;
 inline constexpr int kSegments = 5;
 inline constexpr int kRestSegment = 2;
 inline constexpr double kSegmentTorques[kSegments] = {0.18741200, 0.15942729, 0.15607768, 0.12647756,
@@ -62,10 +60,16 @@ inline constexpr double kSegmentTorques[kSegments] = {0.18741200, 0.15942729, 0.
 inline constexpr double kSegmentCurrents[kSegments] = {0.93706000, 0.79713647, 0.78038841, 0.63238781,
                                                        0.77231133};
 inline constexpr double kSegmentDurations[kSegments] = {0.2, 0.2, 0.5, 0.2, 0.2};
+// The motor's speed of each segment, signed by its direction.
+inline constexpr double kSegmentMotorRpm[kSegments] = {600, 600, 0, -600, -600};
 
-// Builds the chain (the screw at that angle in degrees), the load and the
-// move on the axis (which has its segments and quick setup) in linear
-// motion, and sets the motor.
-void Build(int16_t axisId, double angleDegrees = 90);
+// The initial and final velocity (mm/s) of each segment.
+inline constexpr double kSegmentVelocities[kSegments][2] = {{0, 100}, {100, 0}, {0, 0}, {0, -100}, {-100, 0}};
+
+// Builds the chain and the load on the axis and sets the motor.
+void BuildMachine(int16_t axisId);
+// The machine and its move in linear motion, on an axis that has its
+// segments and quick setup.
+void Build(int16_t axisId);
 
 } // namespace testing_support::vertical_leadscrew_axis
