@@ -47,9 +47,9 @@ bool EndDeviceHoldsWebTension(int16_t axisId)
 // transmissions'). constantTorque x eta is the load's torque at the motor
 // without the chain's losses.
 
-// The torque of a segment on a level axis: the constant torque with the
-// chain's losses while it moves; at rest nothing turns and the held load
-// takes no losses.
+// The torque of a segment on an axis whose end device is not inclined: the
+// constant torque with the chain's losses while it moves; at rest nothing
+// turns and the load held (a web's tension) takes no losses.
 double LevelSegmentTorque(bool atRest, double constantTorque, double accelerationTorque,
                           double eta)
 {

@@ -174,6 +174,13 @@ TEST_F(WholeAxisTest, VerticalLeadscrewHoldsTheWeightWhileAtRest)
     dFctCalculateAxis(kAxisId, segmentTorques, unit, speed, model::kTrue);
     ASSERT_EQ(segmentTorques.size(), 6u);
     EXPECT_CLOSE(segmentTorques[2], tl);
+    // The motor-requirements window's row for the rotor's 1e-5 kg.m^2 (0.01
+    // in the chain scale).
+    std::vector<ResultCell> cells;
+    nFctGetRmsTorqueTable(kAxisId, 0.01, cells);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_CLOSE(cells[0].Value, rms);
+    EXPECT_CLOSE(cells[1].Value, peak);
 }
 
 TEST_F(WholeAxisTest, RackUpAndDownAThirtyDegreeSlope)

@@ -5,9 +5,10 @@
 // rho x 9.81e-6 N/mm^3).
 //
 // Leadscrew: steel, 12 mm x 400 mm, lead 10 mm/rev, 90 %, friction 0.1,
-// vertical (90 degrees); a weight of 10 kg = 98.0665 N on it. Move in linear units: up 0 -> 100 mm/s in 0.2 s and back to rest in
-// 0.2 s, 0.5 s at rest, down 0 -> -100 mm/s in 0.2 s and back to rest in
-// 0.2 s: five segments, 1.3 s. Motor: 3000 rpm, rated 0.14 N.m, maximum
+// vertical (90 degrees); a weight of 10 kg = 98.0665 N on it. Move in
+// linear units: up 0 -> 100 mm/s in 0.2 s and back to rest in 0.2 s, 0.5 s
+// at rest, down 0 -> -100 mm/s in 0.2 s and back to rest in 0.2 s: five
+// segments, 1.3 s. Motor: 3000 rpm, rated 0.14 N.m, maximum
 // 0.5 N.m, rotor 0.1 kg.cm^2, Kt 0.2 N.m/A.
 //
 // Screw: V = pi 6^2 x 400 = 45238.934 mm^3, weight 7.85 x 9.81e-6 x
@@ -46,7 +47,6 @@
 namespace testing_support::vertical_leadscrew_axis {
 
 inline constexpr double kWeightN = 98.0665;  // 10 kg
-inline constexpr double kHoldingTorque = 0.15607768;
 inline constexpr double kRmsTorque = 0.15752709;
 inline constexpr double kPeakTorque = 0.18741200;
 inline constexpr double kRmsCurrent = 0.78763544;
