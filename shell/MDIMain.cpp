@@ -78,6 +78,21 @@ MDIMain* MainWindow()
     return gMainWindow;
 }
 
+void SubShowEntryFault(NumberFault fault)
+{
+    MDIMain* main = MainWindow();
+    if (!main)
+        return;
+    static QString shownFault;  // the last fault text put into the bar
+    QLabel* bar = main->lblMessage();
+    if (fault != NumberFault::None) {
+        shownFault = QString::fromStdString(sFctNumberFaultText(fault));
+        bar->setText(shownFault);
+    } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
+        bar->clear();
+    }
+}
+
 QIcon ProgramIcon()
 {
     return QIcon(PicturePath(kIconPicture));

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+enum class NumberFault : int16_t;
 class QAction;
 class QFrame;
 class QIcon;
@@ -172,6 +173,11 @@ private:
 
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
+
+// Tells in the main window's message bar why an entry in a grid was not
+// stored (no box: the cell keeps its value); None takes such a text away
+// again, and leaves any other.
+void SubShowEntryFault(NumberFault fault);
 
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.
