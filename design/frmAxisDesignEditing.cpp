@@ -211,9 +211,7 @@ bool frmAxisDesign::mbFctTakePastedValue(DesignGrid kind, int col, QString& text
 {
     if (col != ValueColumn(kind))
         return true;
-    const NumberFault fault = platform::TakePastedNumber(GridOf(kind), FirstKeyFlag(kind), text, {});
-    SubShowEntryFault(fault);
-    return fault == NumberFault::None;
+    return bFctTakesPastedNumber(GridOf(kind), FirstKeyFlag(kind), text, {});
 }
 
 void frmAxisDesign::Grid_KeyDownEdit(DesignGrid kind, int, int key)
@@ -432,11 +430,8 @@ void frmAxisDesign::mSubStoreInfoText(DesignGrid kind, int row, const QString& t
 // the row shows the stored value and unit, the old ones after a refusal.
 void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel)
 {
-    if (col == ValueColumn(kind)) {
-        const NumberFault fault = nFctNumberTextFault(GridOf(kind)->EditText().toStdString());
-        SubShowEntryFault(fault);
-        cancel = fault != NumberFault::None;
-    }
+    if (col == ValueColumn(kind))
+        cancel = !bFctTakesEditedNumber(GridOf(kind), row, col);
     if (col != UnitColumn(kind))
         return;
     FlexGrid* grid = GridOf(kind);

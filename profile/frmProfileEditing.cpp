@@ -51,24 +51,6 @@ bool IsEnter(int key)
 
 constexpr QChar kBackspace(8);
 
-// The number finished in a cell's editor can be stored; if not, the main
-// window says why.
-bool TakesEditedNumber(const platform::FlexGrid* grid)
-{
-    const NumberFault fault = nFctNumberTextFault(grid->EditText().toStdString());
-    SubShowEntryFault(fault);
-    return fault == NumberFault::None;
-}
-
-// Text pasted into a number cell, by the rule of its keys as a whole; a
-// refusal says why.
-bool TakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
-{
-    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule);
-    SubShowEntryFault(fault);
-    return fault == NumberFault::None;
-}
-
 // A minus sign only starts a new velocity (data row 1) of the quick setup.
 NumberKeyRule QuickSetupKeyRule(int row)
 {
@@ -139,7 +121,7 @@ void frmProfile::ConnectGridEvents()
     });
     connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool& cancel) {
         if (col == 1)
-            cancel = !TakesEditedNumber(quick);
+            cancel = !bFctTakesEditedNumber(quick, row, col);
         else if (col == 3)
             vsfQuickSetup_ValidateEdit(row, quick->EditText());
     });
@@ -192,7 +174,7 @@ void frmProfile::ConnectGridEvents()
     });
     connect(table, &FlexGrid::ValidateEdit, this, [table](int row, int col, bool& cancel) {
         if (col == 2 && FieldOfRow(row) != SegmentParam::LoadWeightApplied)
-            cancel = !TakesEditedNumber(table);
+            cancel = !bFctTakesEditedNumber(table, row, col);
     });
     connect(table, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfVelProfile_AfterEdit(row, col); });
 }
@@ -241,7 +223,7 @@ bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, const QString& keys)
 // would hold; true when it goes in.
 bool frmProfile::vsfQuickSetup_PasteEdit(int row, QString& text)
 {
-    return TakesPastedNumber(vsfQuickSetup_, mbQuickSetupFirstKey, text, QuickSetupKeyRule(row));
+    return bFctTakesPastedNumber(vsfQuickSetup_, mbQuickSetupFirstKey, text, QuickSetupKeyRule(row));
 }
 
 // The same for the segment table, Backspace included.
@@ -270,7 +252,7 @@ bool frmProfile::vsfVelProfile_PasteEdit(int row, QString& text)
 {
     const int16_t field = FieldOfRow(row);
     if (field != SegmentParam::LoadWeightApplied)
-        return TakesPastedNumber(vsfVelProfile_, mbSegmentFirstKey, text, SegmentKeyRule(field));
+        return bFctTakesPastedNumber(vsfVelProfile_, mbSegmentFirstKey, text, SegmentKeyRule(field));
     // Any text: where it replaces the old one, the flag reads it alone.
     if (mbSegmentFirstKey) {
         text = vsfVelProfile_->PastedText();

@@ -11,6 +11,7 @@
 #include "model/basMechanismChain.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
+#include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "shell/Main.h"
@@ -91,6 +92,22 @@ void SubShowEntryFault(NumberFault fault)
     } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
         bar->clear();
     }
+}
+
+bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col)
+{
+    const QString edited = grid->EditText();
+    const NumberFault fault = nFctNumberTextFault(edited.toStdString());
+    if (fault != NumberFault::None || edited != grid->TextMatrix(row, col))
+        SubShowEntryFault(fault);
+    return fault == NumberFault::None;
+}
+
+bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
+{
+    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule);
+    SubShowEntryFault(fault);
+    return fault == NumberFault::None;
 }
 
 QIcon ProgramIcon()

@@ -10,6 +10,10 @@
 #include <string>
 
 enum class NumberFault : int16_t;
+struct NumberKeyRule;
+namespace platform {
+class FlexGrid;
+}
 class QAction;
 class QFrame;
 class QIcon;
@@ -178,6 +182,16 @@ MDIMain* MainWindow();
 // stored (no box: the cell keeps its value); None takes such a text away
 // again, and leaves any other.
 void SubShowEntryFault(NumberFault fault);
+
+// The number finished in the editor of a grid's number cell (inside
+// ValidateEdit) can be stored; if not, the message bar says why. A stored
+// value other than the cell's takes an earlier such text away.
+bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col);
+
+// Text pasted into the editor of a number cell (inside PasteEdit), held to
+// the cell's rule as platform::TakePastedNumber says; a refusal says why in
+// the message bar.
+bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule);
 
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.
