@@ -483,7 +483,7 @@ private slots:
         add("twenty nines typed", false, Cell::Mechanism, 1, QString(20, '9'), false, 62);
         add("twenty nines pasted", false, Cell::Motor, 1, QString(20, '9'), true, 62);
         add("sixteen digits typed", false, Cell::Segment, velocity, "1.234567890123456", false, 63);
-        add("0.0000000001 kg.cm^2 typed", false, Cell::Load, 1, "0.0000000001", false, 64);
+        add("0.0000000001 typed", false, Cell::Load, 1, "0.0000000001", false, 64);
         add("-5 pasted", false, Cell::Mechanism, 1, "-5", true, 66);
         add("a unit pasted", false, Cell::QuickSetup, 1, "50 rpm", true, 65);
         add("twenty nines typed, German", true, Cell::Mechanism, 1, QString(20, '9'), false, 1062);
@@ -575,6 +575,25 @@ private slots:
         QVERIFY2(printed.hasMatch(), qPrintable(report.left(2000)));
         QCOMPARE(printed.captured(1), shown);
         QCOMPARE(printed.captured(2), kgm2);
+    }
+
+    // A small servo's rotor of 0.025 kg.cm^2 switched to kg.m^2 shows
+    // 0.0000025 (1 kg.cm^2 = 1e-4 kg.m^2), not 0.000003.
+    void SmallInertiaConvertedKeepsItsDigits()
+    {
+        Program p;
+        QVERIFY(p.started);
+        testing_support::BuildDiskAxis(kAxis);
+        p.Prepare(Cell::Motor);
+        p.Design()->mSubWriteMotorDataToTable();
+        FlexGrid* grid = p.Grid(Cell::Motor);
+        constexpr int kRotorInertiaRow = 4;
+        QCOMPARE(grid->TextMatrix(kRotorInertiaRow, 2), QString::fromUtf8("kgcm\u00b2"));
+        QVERIFY(TypeIntoCell(grid, kRotorInertiaRow, 1, "0.025"));
+        QTRY_COMPARE(Program::Entry(Cell::Motor, kRotorInertiaRow).Data, 0.025);
+        QVERIFY(testing_support::PickFromCellList(grid, kRotorInertiaRow, 2, QString::fromUtf8("kgm\u00b2")));
+        QTRY_COMPARE(grid->TextMatrix(kRotorInertiaRow, 1), QStringLiteral("0.0000025"));
+        QVERIFY(std::fabs(Program::Entry(Cell::Motor, kRotorInertiaRow).Data - 2.5e-6) <= 1e-15);
     }
 
 private:
