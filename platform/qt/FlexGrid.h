@@ -120,10 +120,6 @@ public:
     QWidget* Editor() const { return editor_; }
     // The text put into the editor, while PasteEdit runs.
     QString PastedText() const;
-    // Puts text into the open line editor in place of length characters
-    // from start, through PasteEdit (the editor's paste, drop and input
-    // method commit come here).
-    void PasteIntoEditor(const QString& text, int start, int length);
     // Finishes the open edit of every grid as Enter does (ValidateEdit,
     // then AfterEdit).
     static void FinishAllEdits();
@@ -194,6 +190,10 @@ private:
     // offered whole to PasteEdit, which may refuse it (Invalid undoes the
     // change).
     QValidator::State ValidateEditorChange(QString& input, int& pos);
+    // Puts text into the open line editor in place of length characters
+    // from start, through PasteEdit (the editor's paste, drop and input
+    // method commit come here).
+    void PasteIntoEditor(const QString& text, int start, int length);
     // PasteEdit for the whole text, with the text put in; false when
     // refused (a control character in it is refused here).
     bool OfferEditorText(QString& whole, const QString& pasted);
