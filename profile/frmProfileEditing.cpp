@@ -248,6 +248,8 @@ bool frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
     return backspace || platform::FilterNumberKeys(vsfVelProfile_, mbSegmentFirstKey, keys, SegmentKeyRule(field));
 }
 
+// Text pasted into a segment cell: text is the whole text the editor would
+// hold; true when it goes in.
 bool frmProfile::vsfVelProfile_PasteEdit(int row, QString& text)
 {
     const int16_t field = FieldOfRow(row);

@@ -79,6 +79,10 @@ MDIMain* MainWindow()
     return gMainWindow;
 }
 
+namespace {
+
+// Tells why an entry was not stored; None takes such a text away again and
+// leaves any other.
 void SubShowEntryFault(NumberFault fault)
 {
     MDIMain* main = MainWindow();
@@ -93,6 +97,8 @@ void SubShowEntryFault(NumberFault fault)
         bar->clear();
     }
 }
+
+} // namespace
 
 bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col)
 {

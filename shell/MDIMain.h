@@ -178,11 +178,9 @@ private:
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
 
-// Tells in the main window's message bar why an entry in a grid was not
-// stored (no box: the cell keeps its value); None takes such a text away
-// again, and leaves any other.
-void SubShowEntryFault(NumberFault fault);
-
+// A refused entry in a grid is told in the main window's message bar, in
+// the current language, with no box (the cell keeps its value):
+//
 // The number finished in the editor of a grid's number cell (inside
 // ValidateEdit) can be stored; if not, the message bar says why. A stored
 // value other than the cell's takes an earlier such text away.
