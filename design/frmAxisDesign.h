@@ -147,6 +147,7 @@ private:
     platform::FlexGrid* GridOf(DesignGrid kind) const;
     void Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& cancel);
     bool mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys);
+    bool mbFctTakePastedValue(DesignGrid kind, int col, QString& text);
     void Grid_KeyDownEdit(DesignGrid kind, int col, int key);
     void Grid_KeyPress(DesignGrid kind, QChar key);
     void Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel);

@@ -17,6 +17,7 @@
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/NumberCellKeys.h"
+#include "shell/MDIMain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -115,8 +116,8 @@ void frmAxisDesign::mSubConnectGridEvents()
             if (key != kBackspace && !mbFctTakeValueKeys(kind, col, QString(key)))
                 key = QChar();
         });
-        connect(grid, &FlexGrid::PasteEdit, this, [this, kind](int, int col, const QString& text, bool& cancel) {
-            cancel = !mbFctTakeValueKeys(kind, col, text);
+        connect(grid, &FlexGrid::PasteEdit, this, [this, kind](int, int col, QString& text, bool& cancel) {
+            cancel = !mbFctTakePastedValue(kind, col, text);
         });
         connect(grid, &FlexGrid::ValidateEdit, this,
                 [this, kind](int row, int col, bool& cancel) { Grid_ValidateEdit(kind, row, col, cancel); });
@@ -195,13 +196,22 @@ void frmAxisDesign::Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& can
 
 // ---- Keys ----------------------------------------------------------------------------------
 
-// Keys typed or pasted into a value cell: digits and one decimal separator;
-// the first of them replaces the old text (Backspace, let through by the
-// caller, edits it); everything else, the minus sign included, is refused,
-// so no value entered here is negative. Other cells take any key.
+// Keys typed into a value cell: digits and one decimal mark; the first of
+// them replaces the old text (Backspace, let through by the caller, edits
+// it); everything else, the minus sign included, is refused, so no value
+// entered here is negative. Other cells take any key.
 bool frmAxisDesign::mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys)
 {
     return col != ValueColumn(kind) || platform::FilterNumberKeys(GridOf(kind), FirstKeyFlag(kind), keys, {});
+}
+
+// Text pasted into a value cell (text: the whole text the editor would
+// hold), by the same rule as a whole; a refusal says why.
+bool frmAxisDesign::mbFctTakePastedValue(DesignGrid kind, int col, QString& text)
+{
+    if (col != ValueColumn(kind))
+        return true;
+    return bFctTakesPastedNumber(GridOf(kind), FirstKeyFlag(kind), text, {});
 }
 
 void frmAxisDesign::Grid_KeyDownEdit(DesignGrid kind, int, int key)
@@ -421,7 +431,7 @@ void frmAxisDesign::mSubStoreInfoText(DesignGrid kind, int row, const QString& t
 void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel)
 {
     if (col == ValueColumn(kind))
-        cancel = !bFctIsStorableNumberText(GridOf(kind)->EditText().toStdString());
+        cancel = !bFctTakesEditedNumber(GridOf(kind), row, col);
     if (col != UnitColumn(kind))
         return;
     FlexGrid* grid = GridOf(kind);

@@ -26,7 +26,16 @@ struct DecimalsByMagnitude {
 // belongs to the next row); 100000 and above show none.
 constexpr DecimalsByMagnitude kDecimalsByMagnitude[] = {
     {1.0, 6}, {10.0, 4}, {100.0, 3}, {10000.0, 2}, {100000.0, 1}};
-constexpr double kSmallestShown = 1e-7;
+// Below this magnitude six decimals would keep fewer than four significant
+// digits: such a value shows its first kSmallValueDigits digits instead.
+constexpr double kSmallValuesBelow = 0.001;
+constexpr int kSmallValueDigits = 4;
+// Smaller magnitudes show as 0: no quantity of the program is entered that
+// small in the units it offers, and the rounding rests of the calculations
+// lie below it.
+constexpr double kSmallestShown = 1e-9;
+// The widest display of a number with its sign (see kMostEnteredIntegerDigits).
+constexpr std::size_t kMostShownCharacters = kMostEnteredIntegerDigits + 1;
 
 int DecimalsFor(double magnitude)
 {
@@ -72,6 +81,18 @@ bool ReadLeadingNumber(const std::string& text, double& value)
     if (error == std::errc())
         value = sign * read;
     return true;
+}
+
+// A decimal mark of a typed number: the locale's, or "." in any locale.
+bool IsDecimalMark(const std::string& key)
+{
+    return key == "." || (!gsDecimalSeparator.empty() && key == gsDecimalSeparator);
+}
+
+bool HasDecimalMark(const std::string& text)
+{
+    return text.find('.') != std::string::npos
+           || (!gsDecimalSeparator.empty() && text.find(gsDecimalSeparator) != std::string::npos);
 }
 
 // The text with its first gsDecimalSeparator as ".".
@@ -131,6 +152,43 @@ std::u32string CutWithEllipsis(const std::u32string& text, std::size_t length)
     return text.substr(0, length) + U"...";
 }
 
+// The text with "." replaced by the first character of gsDecimalSeparator
+// (an empty separator leaves it).
+std::string WithLocaleMark(std::string text)
+{
+    const auto point = text.find('.');
+    if (point != std::string::npos && !gsDecimalSeparator.empty())
+        text[point] = gsDecimalSeparator.front();
+    return text;
+}
+
+// A magnitude from kSmallestShown up to below kSmallValuesBelow, rounded
+// to kSmallValueDigits significant digits (trailing zeros dropped): in
+// plain decimals where they fit into kMostShownCharacters, else as mantissa
+// and power of ten ("1.546E-5"). Empty when the rounding reaches
+// kSmallValuesBelow, where the decimals by magnitude show it.
+std::string SmallNumberText(double value)
+{
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, kSmallValueDigits - 1);
+    const std::string scientific(buffer, written.ptr);  // "d.ddde-XX"
+    const auto e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + 1, scientific.data() + scientific.size(), exponent);
+    if (std::pow(10.0, exponent) >= kSmallValuesBelow)
+        return {};
+    std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const std::string sign = value < 0 ? "-" : "";
+    const std::string plain = sign + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    if (plain.size() <= kMostShownCharacters)
+        return WithLocaleMark(plain);
+    const std::string mantissa = digits.size() > 1 ? digits.substr(0, 1) + "." + digits.substr(1) : digits;
+    return WithLocaleMark(sign + mantissa + "E" + std::to_string(exponent));
+}
+
 } // namespace
 
 // ---- UTF-8 -----------------------------------------------------------------
@@ -183,6 +241,10 @@ std::string sFctFormatNumber(double value)
     const double magnitude = std::fabs(value);
     if (magnitude < kSmallestShown)
         return "0";
+    if (magnitude < kSmallValuesBelow) {
+        if (std::string small = SmallNumberText(value); !small.empty())
+            return small;
+    }
     const int decimals = DecimalsFor(magnitude);
 
     // Fixed notation always writes at least one integer digit, so the text
@@ -197,9 +259,7 @@ std::string sFctFormatNumber(double value)
     if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; }))
         return "0";
 
-    const auto point = text.find('.');
-    if (point != std::string::npos && !gsDecimalSeparator.empty())
-        text[point] = gsDecimalSeparator.front();
+    text = WithLocaleMark(text);
     if (!IsDigit(text.back()))
         text.pop_back();
     return text;
@@ -215,8 +275,8 @@ int16_t bFctIsNumericKeyAllowed(const std::string& current, const std::string& t
 {
     if (typed == "-")
         return current.empty() ? kTrue : kFalse;
-    if (!gsDecimalSeparator.empty() && typed == gsDecimalSeparator)
-        return current.find(gsDecimalSeparator) == std::string::npos ? kTrue : kFalse;
+    if (IsDecimalMark(typed))
+        return HasDecimalMark(current) ? kFalse : kTrue;
     return typed.size() == 1 && IsDigit(typed.front()) ? kTrue : kFalse;
 }
 
@@ -226,7 +286,7 @@ bool bFctTypeNumberKeys(std::string& text, bool& firstKey, const std::string& ke
     bool waiting = firstKey;
     for (char32_t code : DecodeUtf8(keys)) {
         const std::string key = EncodeUtf8(std::u32string(1, code));
-        const bool separator = !gsDecimalSeparator.empty() && key == gsDecimalSeparator;
+        const bool separator = IsDecimalMark(key);
         const bool minus = key == "-";
         const bool startsValue = separator || (minus && rule.minusStartsValue);
         if (!(waiting && startsValue)) {
@@ -245,17 +305,104 @@ bool bFctTypeNumberKeys(std::string& text, bool& firstKey, const std::string& ke
     return true;
 }
 
-int16_t bFctIsStorableNumberText(const std::string& text)
+NumberFault nFctNumberTextFault(const std::string& text)
 {
     double value = 0.0;
-    if (!ReadLeadingNumber(WithDecimalPoint(text), value) || !std::isfinite(value))
-        return kFalse;
-    if (SignificantDigits(text) > kMostEnteredDigits)
-        return kFalse;
-    if (value == 0.0)
-        return kTrue;
+    const std::string pointed = WithDecimalPoint(text);
+    if (!ReadLeadingNumber(pointed, value) || !std::isfinite(value)) {
+        // Beyond the range of a 64-bit value: too large when a digit other
+        // than 0 stands before the decimal mark, else too small.
+        const auto firstDigit = pointed.find_first_of("123456789");
+        return firstDigit < pointed.find('.') ? NumberFault::IntegerDigits : NumberFault::TooSmall;
+    }
     const std::string shown = sFctFormatNumber(value);
-    return shown != "0" && IntegerDigits(shown) <= kMostEnteredIntegerDigits ? kTrue : kFalse;
+    if (IntegerDigits(shown) > kMostEnteredIntegerDigits)
+        return NumberFault::IntegerDigits;
+    if (SignificantDigits(text) > kMostEnteredDigits)
+        return NumberFault::SignificantDigits;
+    return value != 0.0 && shown == "0" ? NumberFault::TooSmall : NumberFault::None;
+}
+
+int16_t bFctIsStorableNumberText(const std::string& text)
+{
+    return nFctNumberTextFault(text) == NumberFault::None ? kTrue : kFalse;
+}
+
+NumberFault nFctTypedNumberFault(const std::string& text, const NumberKeyRule& rule)
+{
+    std::string typed;
+    bool firstKey = true;
+    if (bFctTypeNumberKeys(typed, firstKey, text, rule))
+        return NumberFault::None;
+    const bool leadingSign = !text.empty() && text.front() == '-';
+    typed.clear();
+    firstKey = true;
+    return leadingSign && bFctTypeNumberKeys(typed, firstKey, text.substr(1), rule) ? NumberFault::Negative
+                                                                                    : NumberFault::NotANumber;
+}
+
+std::string sFctNumberFaultText(NumberFault fault)
+{
+    struct FaultText {
+        NumberFault fault;
+        int16_t textId;
+    };
+    constexpr FaultText kFaultTexts[] = {
+        {NumberFault::IntegerDigits, 62}, {NumberFault::SignificantDigits, 63}, {NumberFault::TooSmall, 64},
+        {NumberFault::NotANumber, 65},    {NumberFault::Negative, 66},
+    };
+    for (const FaultText& entry : kFaultTexts)
+        if (entry.fault == fault)
+            return sFctGetText(entry.textId);
+    return {};
+}
+
+std::string sFctRoundToEnteredDigits(const std::string& text)
+{
+    if (SignificantDigits(text) <= kMostEnteredDigits)
+        return text;
+    std::string rounded = text;
+    // The positions of the digits kept and of the first one dropped.
+    std::size_t position = rounded.find_first_of("123456789");
+    std::size_t lastKept = position;
+    for (int kept = 0; position < rounded.size(); ++position) {
+        if (!IsDigit(rounded[position]))
+            continue;
+        if (kept == kMostEnteredDigits)
+            break;
+        lastKept = position;
+        ++kept;
+    }
+    const bool up = rounded[position] >= '5';
+    // Dropped digits before the decimal mark become zeros; after it they go.
+    const std::size_t mark = rounded.find_first_not_of("-0123456789");
+    for (std::size_t i = lastKept + 1; i < rounded.size() && (mark == std::string::npos || i < mark); ++i)
+        rounded[i] = '0';
+    if (mark == std::string::npos || lastKept < mark)
+        rounded.erase(std::min(mark, rounded.size()));
+    else
+        rounded.erase(lastKept + 1);
+    if (up) {
+        std::size_t i = lastKept + 1;
+        bool carry = true;
+        while (carry && i-- > 0) {
+            if (!IsDigit(rounded[i]))
+                continue;
+            carry = rounded[i] == '9';
+            rounded[i] = carry ? '0' : static_cast<char>(rounded[i] + 1);
+        }
+        if (carry)
+            rounded.insert(rounded.front() == '-' ? 1 : 0, "1");
+    }
+    // Zeros at the end of the decimals, and a mark left alone, go.
+    const std::size_t markNow = rounded.find_first_not_of("-0123456789");
+    if (markNow != std::string::npos) {
+        while (rounded.back() == '0')
+            rounded.pop_back();
+        if (rounded.size() == markNow + 1)
+            rounded.pop_back();
+    }
+    return rounded;
 }
 
 std::string sFctShortenPath(const std::string& pathText, int16_t max)

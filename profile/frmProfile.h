@@ -107,7 +107,10 @@ private:
     bool vsfQuickSetup_BeforeEdit(int row, int col);
     bool vsfVelProfile_BeforeEdit(int row, int col);
     bool vsfQuickSetup_KeyPressEdit(int row, const QString& keys);
+    bool vsfQuickSetup_PasteEdit(int row, QString& text);
     bool vsfVelProfile_KeyPressEdit(int row, const QString& keys);
+    bool vsfVelProfile_PasteEdit(int row, QString& text);
+    void mSubShowLoadFlagOf(int row, const QString& typed);
     void vsfQuickSetup_AfterEdit(int row, int col);
     void vsfQuickSetup_ValidateEdit(int row, const QString& unitName);
     void vsfVelProfile_AfterEdit(int row, int col);

@@ -14,6 +14,7 @@
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/NumberCellKeys.h"
+#include "shell/MDIMain.h"
 #include "shell/Main.h"
 #include "profile/frmProfileLayout.h"
 
@@ -49,6 +50,19 @@ bool IsEnter(int key)
 }
 
 constexpr QChar kBackspace(8);
+
+// A minus sign only starts a new velocity (data row 1) of the quick setup.
+NumberKeyRule QuickSetupKeyRule(int row)
+{
+    return {row == 1, false};
+}
+
+// Where a minus sign goes into a segment field: anywhere but a duration.
+NumberKeyRule SegmentKeyRule(int16_t field)
+{
+    const bool durations = field == SegmentParam::Duration;
+    return {!durations, !durations};
+}
 
 } // namespace
 
@@ -101,12 +115,13 @@ void frmProfile::ConnectGridEvents()
         if (key != kBackspace && !vsfQuickSetup_KeyPressEdit(row, QString(key)))
             key = QChar(0);
     });
-    connect(quick, &FlexGrid::PasteEdit, this, [this](int row, int, const QString& text, bool& cancel) {
-        cancel = !vsfQuickSetup_KeyPressEdit(row, text);
+    connect(quick, &FlexGrid::PasteEdit, this, [this](int row, int col, QString& text, bool& cancel) {
+        if (col == 1)
+            cancel = !vsfQuickSetup_PasteEdit(row, text);
     });
     connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool& cancel) {
         if (col == 1)
-            cancel = !bFctIsStorableNumberText(quick->EditText().toStdString());
+            cancel = !bFctTakesEditedNumber(quick, row, col);
         else if (col == 3)
             vsfQuickSetup_ValidateEdit(row, quick->EditText());
     });
@@ -154,12 +169,12 @@ void frmProfile::ConnectGridEvents()
         if (!vsfVelProfile_KeyPressEdit(row, QString(key)))
             key = QChar(0);
     });
-    connect(table, &FlexGrid::PasteEdit, this, [this](int row, int, const QString& text, bool& cancel) {
-        cancel = !vsfVelProfile_KeyPressEdit(row, text);
+    connect(table, &FlexGrid::PasteEdit, this, [this](int row, int, QString& text, bool& cancel) {
+        cancel = !vsfVelProfile_PasteEdit(row, text);
     });
-    connect(table, &FlexGrid::ValidateEdit, this, [this, table](int row, int col, bool& cancel) {
+    connect(table, &FlexGrid::ValidateEdit, this, [table](int row, int col, bool& cancel) {
         if (col == 2 && FieldOfRow(row) != SegmentParam::LoadWeightApplied)
-            cancel = !bFctIsStorableNumberText(table->EditText().toStdString());
+            cancel = !bFctTakesEditedNumber(table, row, col);
     });
     connect(table, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfVelProfile_AfterEdit(row, col); });
 }
@@ -197,12 +212,18 @@ bool frmProfile::vsfVelProfile_BeforeEdit(int row, int col)
 
 // ---- Keys in the editor ---------------------------------------------------------------
 
-// Keys typed (Backspace is let through by the caller) or text pasted into a
-// Data Entry cell: true when they go in.
+// Keys typed into a Data Entry cell (Backspace is let through by the
+// caller): true when they go in.
 bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, const QString& keys)
 {
-    // A minus sign only starts a new velocity (data row 1).
-    return platform::FilterNumberKeys(vsfQuickSetup_, mbQuickSetupFirstKey, keys, {row == 1, false});
+    return platform::FilterNumberKeys(vsfQuickSetup_, mbQuickSetupFirstKey, keys, QuickSetupKeyRule(row));
+}
+
+// Text pasted into a Data Entry cell: text is the whole text the editor
+// would hold; true when it goes in.
+bool frmProfile::vsfQuickSetup_PasteEdit(int row, QString& text)
+{
+    return bFctTakesPastedNumber(vsfQuickSetup_, mbQuickSetupFirstKey, text, QuickSetupKeyRule(row));
 }
 
 // The same for the segment table, Backspace included.
@@ -221,13 +242,33 @@ bool frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
             typed += keys;
         else if (!typed.isEmpty())
             typed.chop(1);
-        const QString flag = QString::fromStdString(bFctIsYes(typed) ? gsTextYes : gsTextNo);
-        vsfVelProfile_->SetTextMatrix(row, 3, flag);
+        mSubShowLoadFlagOf(row, typed);
         return true;
     }
-    // A minus sign anywhere but in a duration.
-    const bool durations = field == SegmentParam::Duration;
-    return backspace || platform::FilterNumberKeys(vsfVelProfile_, mbSegmentFirstKey, keys, {!durations, !durations});
+    return backspace || platform::FilterNumberKeys(vsfVelProfile_, mbSegmentFirstKey, keys, SegmentKeyRule(field));
+}
+
+// Text pasted into a segment cell: text is the whole text the editor would
+// hold; true when it goes in.
+bool frmProfile::vsfVelProfile_PasteEdit(int row, QString& text)
+{
+    const int16_t field = FieldOfRow(row);
+    if (field != SegmentParam::LoadWeightApplied)
+        return bFctTakesPastedNumber(vsfVelProfile_, mbSegmentFirstKey, text, SegmentKeyRule(field));
+    // Any text: where it replaces the old one, the flag reads it alone.
+    if (mbSegmentFirstKey) {
+        text = vsfVelProfile_->PastedText();
+        mbSegmentFirstKey = false;
+    }
+    mSubShowLoadFlagOf(row, text);
+    return true;
+}
+
+// The flag beside a load flag cell, as the text typed into it reads.
+void frmProfile::mSubShowLoadFlagOf(int row, const QString& typed)
+{
+    const QString flag = QString::fromStdString(bFctIsYes(typed) ? gsTextYes : gsTextNo);
+    vsfVelProfile_->SetTextMatrix(row, 3, flag);
 }
 
 // ---- Cursor of the segment table -------------------------------------------------------

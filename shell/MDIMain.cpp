@@ -11,6 +11,7 @@
 #include "model/basMechanismChain.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
+#include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "shell/Main.h"
@@ -76,6 +77,43 @@ void SetBackColor(QWidget* widget, const QColor& color)
 MDIMain* MainWindow()
 {
     return gMainWindow;
+}
+
+namespace {
+
+// Tells why an entry was not stored; None takes such a text away again and
+// leaves any other.
+void SubShowEntryFault(NumberFault fault)
+{
+    MDIMain* main = MainWindow();
+    if (!main)
+        return;
+    static QString shownFault;  // the last fault text put into the bar
+    QLabel* bar = main->lblMessage();
+    if (fault != NumberFault::None) {
+        shownFault = QString::fromStdString(sFctNumberFaultText(fault));
+        bar->setText(shownFault);
+    } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
+        bar->clear();
+    }
+}
+
+} // namespace
+
+bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col)
+{
+    const QString edited = grid->EditText();
+    const NumberFault fault = nFctNumberTextFault(edited.toStdString());
+    if (fault != NumberFault::None || edited != grid->TextMatrix(row, col))
+        SubShowEntryFault(fault);
+    return fault == NumberFault::None;
+}
+
+bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
+{
+    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule);
+    SubShowEntryFault(fault);
+    return fault == NumberFault::None;
 }
 
 QIcon ProgramIcon()

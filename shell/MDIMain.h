@@ -9,6 +9,11 @@
 #include <memory>
 #include <string>
 
+enum class NumberFault : int16_t;
+struct NumberKeyRule;
+namespace platform {
+class FlexGrid;
+}
 class QAction;
 class QFrame;
 class QIcon;
@@ -172,6 +177,19 @@ private:
 
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
+
+// A refused entry in a grid is told in the main window's message bar, in
+// the current language, with no box (the cell keeps its value):
+//
+// The number finished in the editor of a grid's number cell (inside
+// ValidateEdit) can be stored; if not, the message bar says why. A stored
+// value other than the cell's takes an earlier such text away.
+bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col);
+
+// Text pasted into the editor of a number cell (inside PasteEdit), held to
+// the cell's rule as platform::TakePastedNumber says; a refusal says why in
+// the message bar.
+bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule);
 
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.

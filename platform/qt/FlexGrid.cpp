@@ -1,11 +1,16 @@
 #include "platform/qt/FlexGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -22,6 +27,90 @@ public:
     State validate(QString& input, int& pos) const override { return grid_->ValidateEditorChange(input, pos); }
 
 private:
+    FlexGrid* grid_;
+};
+
+// The line editor of a cell. Text that comes into it past the keys (pasted
+// by a shortcut, the context menu or the middle button, dropped, committed
+// by an input method) goes to the grid with the range of the text it
+// replaces, so that the window sees the text the editor would then hold.
+class FlexGridLineEdit : public QLineEdit {
+public:
+    FlexGridLineEdit(FlexGrid* grid, const QString& text, QWidget* parent) : QLineEdit(text, parent), grid_(grid) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Paste)) {
+            event->accept();
+            PasteOverSelection(QClipboard::Clipboard);
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        // The standard menu, its Paste entry (the one wired to paste())
+        // wired to the grid's paste instead.
+        QMenu* menu = createStandardContextMenu();
+        for (QAction* entry : menu->actions()) {
+            // (QLineEdit wires it by the signal's and slot's names.)
+            if (disconnect(entry, SIGNAL(triggered()), this, SLOT(paste())))
+                connect(entry, &QAction::triggered, this, [this] { PasteOverSelection(QClipboard::Clipboard); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        // The middle button pastes the selection of X11 at the cursor (its
+        // press put the cursor there).
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+            deselect();
+            grid_->PasteIntoEditor(QGuiApplication::clipboard()->text(QClipboard::Selection), cursorPosition(), 0);
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void dropEvent(QDropEvent* event) override
+    {
+        // A drop goes in where it falls; a selection stays (as in any line
+        // editor). The editor starts no drag of its own.
+        if (!event->mimeData()->hasText()) {
+            QLineEdit::dropEvent(event);
+            return;
+        }
+        event->acceptProposedAction();
+        deselect();
+        grid_->PasteIntoEditor(event->mimeData()->text(), cursorPositionAt(event->position().toPoint()), 0);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (event->commitString().isEmpty()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        // The commit replaces the selection, or the range the input method
+        // names around the cursor; what it composes on goes on as before.
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition() + event->replacementStart();
+        const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : event->replacementLength();
+        grid_->PasteIntoEditor(event->commitString(), start, length);
+        QInputMethodEvent composing(event->preeditString(), event->attributes());
+        QLineEdit::inputMethodEvent(&composing);
+    }
+
+private:
+    void PasteOverSelection(QClipboard::Mode mode)
+    {
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+        grid_->PasteIntoEditor(QGuiApplication::clipboard()->text(mode), start, length);
+    }
+
     FlexGrid* grid_;
 };
 
@@ -46,7 +135,7 @@ public:
             QObject::connect(combo, &QComboBox::activated, grid_, [this] { grid_->FinishEdit(true); });
             editor = combo;
         } else {
-            auto* line = new QLineEdit(text, parent);
+            auto* line = new FlexGridLineEdit(grid_, text, parent);
             line->setFrame(false);
             line->setValidator(new FlexGridPasteGuard(grid_, line));
             editor = line;
@@ -654,54 +743,59 @@ bool FlexGrid::FilterEditorKey(QKeyEvent* event)
 
 QValidator::State FlexGrid::ValidateEditorChange(QString& input, int& pos)
 {
-    const QString before = editorText_;
-    if (knownChange_ || input == before) {
+    if (knownChange_ || input == editorText_) {
         editorText_ = input;
         return QValidator::Acceptable;
     }
-    // What the change put in: the part between the start and the end it
-    // left as they were.
-    const qsizetype shorter = std::min(before.size(), input.size());
-    qsizetype start = 0;
-    while (start < shorter && before[start] == input[start])
-        ++start;
-    qsizetype end = 0;
-    while (end < shorter - start && before[before.size() - 1 - end] == input[input.size() - 1 - end])
-        ++end;
-    QString inserted = input.mid(start, input.size() - start - end);
-    if (inserted.isEmpty()) {  // text taken out only
-        editorText_ = input;
-        return QValidator::Acceptable;
-    }
-    // Keys put no control characters into a line either.
-    if (std::any_of(inserted.begin(), inserted.end(), [](QChar c) { return !c.isPrint(); }))
+    // An edit of the editor's own (cut, delete, undo, or text put in by
+    // code): the text it leaves is offered whole.
+    if (!OfferEditorText(input, input))
         return QValidator::Invalid;
-    const QString target = before.left(start) + before.right(end);
-    pasteTarget_ = target;
-    bool cancel = false;
-    {
-        const QScopedValueRollback pasting(pasting_, true);
-        emit PasteEdit(editRow_, editCol_, inserted, cancel);
-    }
-    if (cancel)
-        return QValidator::Invalid;
-    if (pasteTarget_ == target) {
-        input = target.left(start) + inserted + target.mid(start);
-        pos = static_cast<int>(start + inserted.size());
-    } else {  // the window replaced the text, as a first key does
-        input = pasteTarget_ + inserted;
+    if (input != editorText_)
         pos = static_cast<int>(input.size());
-    }
     editorText_ = input;
     return QValidator::Acceptable;
+}
+
+bool FlexGrid::OfferEditorText(QString& whole, const QString& pasted)
+{
+    // Keys put no control characters into a line either.
+    if (std::any_of(whole.begin(), whole.end(), [](QChar c) { return !c.isPrint(); }))
+        return false;
+    bool cancel = false;
+    const QScopedValueRollback offered(pastedText_, pasted);
+    emit PasteEdit(editRow_, editCol_, whole, cancel);
+    return !cancel;
+}
+
+void FlexGrid::PasteIntoEditor(const QString& text, int start, int length)
+{
+    auto* line = qobject_cast<QLineEdit*>(editor_.data());
+    // Blanks, tabs and line ends around the text (a spreadsheet cell ends
+    // in one) are no part of it.
+    const QString pasted = text.trimmed();
+    if (!line || pasted.isEmpty())
+        return;
+    const QString before = line->text();
+    start = std::clamp(start, 0, static_cast<int>(before.size()));
+    const QString composed = before.left(start) + pasted + before.mid(start + std::max(length, 0));
+    QString whole = composed;
+    if (!OfferEditorText(whole, pasted) || !editor_)
+        return;
+    const QScopedValueRollback known(knownChange_, true);
+    line->setText(whole);
+    line->setCursorPosition(whole == composed ? start + static_cast<int>(pasted.size()) : static_cast<int>(whole.size()));
+}
+
+QString FlexGrid::PastedText() const
+{
+    return pastedText_;
 }
 
 QString FlexGrid::EditText() const
 {
     if (finishing_)
         return finishingText_;
-    if (pasting_)
-        return pasteTarget_;
     if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
         return line->text();
     if (auto* combo = qobject_cast<QComboBox*>(editor_.data()))
@@ -711,10 +805,6 @@ QString FlexGrid::EditText() const
 
 void FlexGrid::SetEditText(const QString& text)
 {
-    if (pasting_) {  // the editor is in the middle of the change
-        pasteTarget_ = text;
-        return;
-    }
     if (finishing_)
         finishingText_ = text;
     const QScopedValueRollback known(knownChange_, true);

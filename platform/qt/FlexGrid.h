@@ -43,8 +43,10 @@ namespace platform {
 //           AfterEdit. Escape closes the editor without Validate/AfterEdit.
 //           Enter gives KeyDownEdit first, so a handler that moves the
 //           current cell there finishes the edit before the move. Text that
-//           reaches a line editor past its keys (pasted by keys or menu,
-//           dropped, composed by an input method) gives PasteEdit first.
+//           reaches a line editor past its keys (pasted by keys, menu or
+//           middle button, dropped, committed by an input method), and any
+//           other change the editor makes by itself (cut, delete, undo),
+//           gives PasteEdit first.
 //
 // A command finishes every open edit before it works (FinishAllEdits), so
 // that it finds what the user typed stored, in the unit shown.
@@ -116,6 +118,8 @@ public:
     QString EditText() const;
     void SetEditText(const QString& text);
     QWidget* Editor() const { return editor_; }
+    // The text put into the editor, while PasteEdit runs.
+    QString PastedText() const;
     // Finishes the open edit of every grid as Enter does (ValidateEdit,
     // then AfterEdit).
     static void FinishAllEdits();
@@ -139,10 +143,13 @@ signals:
     void BeforeEdit(int row, int col, bool& cancel);
     void KeyDownEdit(int row, int col, int& key, Qt::KeyboardModifiers modifiers);
     void KeyPressEdit(int row, int col, QChar& key);
-    // Text about to go into the open line editor past its keys, at the
-    // cursor: cancel refuses it (the editor keeps its text); text may be
-    // changed. Meanwhile EditText() is the text it goes into (the editor's
-    // less a selection it replaces), and SetEditText() changes that.
+    // Text about to go into the open line editor past its keys: text is the
+    // whole text the editor would then hold (a paste in place of the
+    // selection, or at the cursor; a drop where it falls), which the
+    // handler may change; cancel refuses it (the editor keeps its text).
+    // Meanwhile EditText() is the editor's text before, and PastedText()
+    // the text put in (blanks and line ends around it dropped); for a
+    // change the editor made by itself, the whole text it leaves.
     void PasteEdit(int row, int col, QString& text, bool& cancel);
     void ValidateEdit(int row, int col, bool& cancel);
     void AfterEdit(int row, int col);
@@ -171,16 +178,25 @@ private:
     bool ShowCutTextTip(class QHelpEvent* event);
     friend class FlexGridDelegate;
     friend class FlexGridPasteGuard;
+    friend class FlexGridLineEdit;
     QTableWidgetItem* Item(int row, int col, bool create) const;
     void OpenEditor(int firstKey, const QString& firstText);
     Qt::Alignment Alignment(int col) const;
     // True when the editor passed the key on; false when it was dropped.
     bool FilterEditorKey(QKeyEvent* event);
     void FinishEdit(bool store);
-    // A change of the line editor's text: let through when the grid or a
-    // typed key made it; otherwise the inserted part is offered to
-    // PasteEdit, which may refuse it (Invalid undoes the change).
+    // A change of the line editor's text: let through when the grid, a
+    // typed key or PasteIntoEditor made it; otherwise the text it leaves is
+    // offered whole to PasteEdit, which may refuse it (Invalid undoes the
+    // change).
     QValidator::State ValidateEditorChange(QString& input, int& pos);
+    // Puts text into the open line editor in place of length characters
+    // from start, through PasteEdit (the editor's paste, drop and input
+    // method commit come here).
+    void PasteIntoEditor(const QString& text, int start, int length);
+    // PasteEdit for the whole text, with the text put in; false when
+    // refused (a control character in it is refused here).
+    bool OfferEditorText(QString& whole, const QString& pasted);
     void EditorCreated(QWidget* editor);
     void ApplyColWidths();
     void ApplySelectionPalette();
@@ -207,12 +223,11 @@ private:
     int editRow_ = -1, editCol_ = -1;
     bool finishing_ = false;
     QString finishingText_;
-    // The line editor's text as last let through; set while the grid or a
-    // typed key changes it; the text a paste goes into while PasteEdit runs.
+    // The line editor's text as last let through; set while the grid, a
+    // typed key or a paste changes it; the text put in while PasteEdit runs.
     QString editorText_;
     bool knownChange_ = false;
-    bool pasting_ = false;
-    QString pasteTarget_;
+    QString pastedText_;
 };
 
 } // namespace platform

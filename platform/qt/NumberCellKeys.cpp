@@ -15,4 +15,15 @@ bool FilterNumberKeys(FlexGrid* grid, bool& firstKey, const QString& keys, const
     return true;
 }
 
+NumberFault TakePastedNumber(const FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
+{
+    const std::string whole = (firstKey ? grid->PastedText() : text).toStdString();
+    const NumberFault fault = nFctTypedNumberFault(whole, rule);
+    if (fault != NumberFault::None)
+        return fault;
+    text = QString::fromStdString(sFctRoundToEnteredDigits(whole));
+    firstKey = false;
+    return NumberFault::None;
+}
+
 } // namespace platform

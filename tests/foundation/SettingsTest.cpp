@@ -192,6 +192,7 @@ TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)
     gbCreateBackup = 0;
     gdMaxTorqueFactor = 6.123456;  // display precision: 4 decimals below 10
     gdMaxInertiaWarning = 12.5;
+    gdMinInertiaFactor = 1.546e-5;  // four digits and a power of ten
     gdTravelRangeWarning = 90;
     glReportBackColor = 12632256;
     glReportTextColor = 255;
@@ -201,6 +202,7 @@ TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)
     const std::string text = ReadIni();
     EXPECT_NE(text.find("Max. Torque Factor=6.1235\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Max. Inertia Factor Warning=12.5\n"), std::string::npos);
+    EXPECT_NE(text.find("Min. Inertia Factor=1.546E-5\n"), std::string::npos);
     EXPECT_NE(text.find("[Extra]\nKept=yes\n"), std::string::npos);
     EXPECT_NE(text.find("My Own=1\n"), std::string::npos);
 
@@ -228,6 +230,7 @@ TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)
     EXPECT_EQ(gbCreateBackup, 0);
     EXPECT_DOUBLE_EQ(gdMaxTorqueFactor, 6.1235);
     EXPECT_EQ(gdMaxInertiaWarning, 12.5);
+    EXPECT_EQ(gdMinInertiaFactor, 1.546e-5);
     EXPECT_EQ(gdTravelRangeWarning, 90);
     EXPECT_EQ(gdMinTorqueFactor, 1);
     EXPECT_EQ(glReportBackColor, 12632256);

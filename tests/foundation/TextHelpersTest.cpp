@@ -71,7 +71,7 @@ void ExpectFormats(const char* separator, std::initializer_list<Formatted> cases
 TEST_F(TextHelpers, FormatsByMagnitudeWithTheLocaleSeparator)
 {
     ExpectFormats(",", {
-        {0.000123456, "0,000123"},  // 6 decimals below 1
+        {0.00123456, "0,001235"},   // 6 decimals below 1
         {3.14159, "3,1416"},        // 4 below 10
         {12.34567, "12,346"},       // 3 below 100
         {1234.5, "1234,5"},         // 2 below 10000, trailing zero dropped
@@ -92,7 +92,7 @@ TEST_F(TextHelpers, RoundsAcrossTheMagnitudeBounds)
         {0.9999999, "1"},     // six decimals: 1.000000
         {99999.96, "100000"}, // one decimal: 100000.0
         {9.99996, "10"},      // four decimals: 10.0000
-        {0.0000016, "0,000002"},
+        {0.00099996, "0,001"}, // four digits reach 0.001: six decimals there
     });
 }
 
@@ -102,15 +102,57 @@ TEST_F(TextHelpers, TinyZeroAndNonFiniteValuesShowZeroWithoutSign)
     ExpectFormats(",", {
         {0.0, "0"},
         {-0.0, "0"},
-        {5e-8, "0"},
-        {-5e-8, "0"},
-        {1e-7, "0"},        // 0.000000 after rounding
-        {-1e-7, "0"},       // never "-0"
-        {-4e-7, "0"},
+        {5e-10, "0"},       // below 1e-9
+        {-5e-10, "0"},      // never "-0"
+        {9.9999e-10, "0"},
         {std::nan(""), "0"},
         {inf, "0"},
         {-inf, "0"},
     });
+}
+
+// Below 0.001 six decimals would lose digits (an inertia of 1.546e-5 kg.m^2
+// showed 0.000015, 3 % low): four significant digits show, in plain
+// decimals where they fit into nine characters, else with a power of ten.
+TEST_F(TextHelpers, SmallValuesShowFourSignificantDigits)
+{
+    ExpectFormats(",", {
+        {0.0000003, "0,0000003"},    // 9 characters
+        {1.546e-5, "1,546E-5"},      // 0,00001546 would be 10
+        {-1.546e-5, "-1,546E-5"},
+        {2.5e-6, "0,0000025"},       // 0.025 kg.cm^2 in kg.m^2
+        {0.000123456, "0,0001235"},
+        {-0.000123456, "-1,235E-4"}, // -0,0001235 would be 10
+        {0.0009999, "0,0009999"},
+        {1.5e-5, "0,000015"},        // all its digits in 8 characters
+        {1.5e-7, "1,5E-7"},          // trailing zeros dropped
+        {5e-8, "5E-8"},
+        {1e-9, "1E-9"},
+        {-1.23456e-8, "-1,235E-8"},
+    });
+    ExpectFormats(".", {{1.546e-5, "1.546E-5"}, {0.0000003, "0.0000003"}});
+}
+
+// What the display writes reads back as the value it shows, and shows
+// again as the same text (the settings file keeps factors so), in nine
+// characters or less for every magnitude an entry may have; from 0.001 up
+// nothing changed, below it at least four significant digits show.
+TEST_F(TextHelpers, DisplayedNumbersReadBackAsShown)
+{
+    for (const char* separator : {",", "."}) {
+        gsDecimalSeparator = separator;
+        for (double magnitude = 1e-9; magnitude < 1e8; magnitude *= 1.37) {
+            for (double value : {magnitude, -magnitude}) {
+                const std::string text = sFctFormatNumber(value);
+                const double read = dFctTextToDouble(text);
+                EXPECT_LE(text.size(), 9u) << text;
+                EXPECT_EQ(sFctFormatNumber(read), text) << value;
+                const double allowed = std::fabs(value) < 0.001 ? 5e-4 * std::fabs(value) : 0.5e-6 * 1.0001;
+                if (std::fabs(value) < 1.0)
+                    EXPECT_LE(std::fabs(read - value), allowed) << value << " shows " << text;
+            }
+        }
+    }
 }
 
 TEST_F(TextHelpers, PointAndEmptySeparator)
@@ -195,7 +237,11 @@ TEST_F(TextHelpers, NumericKeyFilter)
         {"", "7", -1},
         {"12", "0", -1},
         {"", "a", 0},
-        {"", ".", 0},      // not the separator
+        {"", ".", -1},     // a point is a decimal mark in every locale
+        {"5,2", ".", 0},   // but one mark per number
+        {"5.2", ",", 0},
+        {"1", " ", 0},     // grouping marks are none
+        {"1", "'", 0},
         {"", "\b", 0},     // control keys are let through by the callers
     };
     for (const auto& k : cases)
@@ -227,7 +273,8 @@ TEST_F(TextHelpers, KeysGoIntoANumberCellByTheRulesOfTyping)
         {"goes after the text", positive, "1", false, ",25", "1,25"},
         {"minus where none may be", positive, "10", true, "-5", nullptr},
         {"exponent", positive, "", true, "1e308", nullptr},
-        {"point in a comma locale", positive, "", true, "0.5", nullptr},
+        {"point in a comma locale", positive, "", true, "0.5", "0.5"},
+        {"point and comma", positive, "", true, "1.234,5", nullptr},
         {"second separator", positive, "1,5", false, "2,5", nullptr},
         {"blank", positive, "", true, "5 ", nullptr},
         {"wide digit", positive, "", true, "\xef\xbc\x95", nullptr},
@@ -265,8 +312,11 @@ TEST_F(TextHelpers, OnlyNumbersTheDisplayShowsCanBeStored)
         {"1e308", false},
         {"1e-320", false},
         {"0.000001", true},
-        {"0.0000001", false},            // shows 0
-        {"-0.0000004", false},
+        {"0.0000003", true},             // 0.003 kg.cm^2 in kg.m^2
+        {"-0.0000004", true},
+        {"0.00001546", true},
+        {"0.000000001", true},           // shows 1E-9
+        {"0.0000000009", false},         // shows 0
         {"1234567.12345678", true},      // 15 significant digits
         {"1234567.123456789", false},    // 16
         {"0.0000012345678901234", true}, // leading zeros are not significant
@@ -276,7 +326,62 @@ TEST_F(TextHelpers, OnlyNumbersTheDisplayShowsCanBeStored)
         EXPECT_EQ(bFctIsStorableNumberText(text), storable ? -1 : 0) << "'" << text.substr(0, 30) << "'";
     gsDecimalSeparator = ",";
     EXPECT_EQ(bFctIsStorableNumberText("0,25"), -1);
+    EXPECT_EQ(bFctIsStorableNumberText("0.25"), -1);
     EXPECT_EQ(bFctIsStorableNumberText(std::string(9, '9') + ",5"), 0);
+}
+
+// Why a text is refused, and the text that says it in both languages.
+TEST_F(TextHelpers, RefusalsNameTheirFault)
+{
+    gsDecimalSeparator = ",";
+    const std::pair<std::string, NumberFault> stored[] = {
+        {"12,5", NumberFault::None},
+        {std::string(20, '9'), NumberFault::IntegerDigits},
+        {"1" + std::string(400, '0'), NumberFault::IntegerDigits},  // beyond the 64-bit range
+        {"0," + std::string(400, '0') + "1", NumberFault::TooSmall},
+        {"1,234567890123456", NumberFault::SignificantDigits},
+        {"0,0000000001", NumberFault::TooSmall},
+    };
+    for (const auto& [text, fault] : stored)
+        EXPECT_EQ(nFctNumberTextFault(text), fault) << text.substr(0, 30);
+    const NumberKeyRule positive;
+    const NumberKeyRule signedValue{true, true};
+    EXPECT_EQ(nFctTypedNumberFault("2,5", positive), NumberFault::None);
+    EXPECT_EQ(nFctTypedNumberFault("-5", positive), NumberFault::Negative);
+    EXPECT_EQ(nFctTypedNumberFault("-5", signedValue), NumberFault::None);
+    EXPECT_EQ(nFctTypedNumberFault("-4-", signedValue), NumberFault::NotANumber);
+    EXPECT_EQ(nFctTypedNumberFault("50 mm", positive), NumberFault::NotANumber);
+    EXPECT_EQ(nFctTypedNumberFault("--5", positive), NumberFault::NotANumber);
+
+    EXPECT_EQ(sFctNumberFaultText(NumberFault::None), "");
+    EXPECT_EQ(sFctNumberFaultText(NumberFault::IntegerDigits), "Not stored: more than 8 digits before the decimal mark");
+    EXPECT_EQ(sFctNumberFaultText(NumberFault::Negative), "Not pasted: no negative value here");
+    gnLanguageOffset = 1000;
+    EXPECT_EQ(sFctNumberFaultText(NumberFault::IntegerDigits),
+              "Nicht übernommen: mehr als 8 Stellen vor dem Dezimalzeichen");
+    for (NumberFault fault : {NumberFault::IntegerDigits, NumberFault::SignificantDigits, NumberFault::TooSmall,
+                              NumberFault::NotANumber, NumberFault::Negative})
+        EXPECT_NE(sFctNumberFaultText(fault).find("Nicht "), std::string::npos);
+}
+
+// A number copied from a calculator keeps its first 15 significant digits,
+// rounded half up, so that the value stored is the one the editor shows.
+TEST_F(TextHelpers, PastedNumbersAreRoundedToFifteenDigits)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"3.14159265358979323846", "3.14159265358979"},
+        {"2.718281828459045", "2.71828182845905"},    // 16th digit 5: up
+        {"-0.12345678901234549", "-0.123456789012345"},
+        {"0.9999999999999999", "1"},                  // the carry runs through
+        {"99999999999999999999", "100000000000000000000"},
+        {"12345678901234567", "12345678901234600"},
+        {"1234567890123456,7", "1234567890123460"},   // decimals and mark go
+        {"0,00012345678901234567", "0,000123456789012346"},
+        {"12.5", "12.5"},                             // few digits: unchanged
+        {"1.50000000000000000000", "1.50000000000000000000"},
+    };
+    for (const auto& [text, rounded] : cases)
+        EXPECT_EQ(sFctRoundToEnteredDigits(text), rounded) << text;
 }
 
 // ---- sFctShortenPath -------------------------------------------------------

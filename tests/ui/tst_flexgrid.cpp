@@ -5,6 +5,7 @@
 #include "platform/qt/ReferenceListAdapter.h"
 #include "shell/basWindowSlots.h"
 #include "tests/support/TestAppFolder.h"
+#include "tests/ui/support/EditorPaste.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 using platform::FlexGrid;
+
+Q_DECLARE_METATYPE(testing_support::PasteRoute)
 
 namespace {
 
@@ -56,10 +59,10 @@ public:
                 key = 'b';
         });
         QObject::connect(&grid, &FlexGrid::PasteEdit, [this](int, int, QString& text, bool& cancel) {
-            log << QString("PasteEdit %1 into %2").arg(text, grid.EditText());
+            log << QString("PasteEdit %1 gives %2").arg(grid.PastedText(), text);
             cancel = text.contains('x');
             if (pasteReplaces)
-                grid.SetEditText(QString());
+                text = grid.PastedText();
         });
         QObject::connect(&grid, &FlexGrid::ValidateEdit, [this](int row, int col, bool& cancel) {
             log << QString("ValidateEdit %1,%2 %3").arg(row).arg(col).arg(grid.EditText());
@@ -280,34 +283,56 @@ private slots:
         QVERIFY(w.log.filter("Validate").isEmpty());
     }
 
-    // Text that reaches the editor past its keys (a paste, a drop) is
-    // offered as a whole, with the text it goes into; a refusal leaves the
-    // editor as it was. Ctrl+V is no typed "v".
+    // Text that reaches the editor past its keys (by Ctrl+V, the context
+    // menu, a drop or an input method) is offered with the whole text the
+    // editor would then hold: a paste and a commit in place of the
+    // selection, a drop where it falls; blanks and a line end around it are
+    // dropped; a refusal leaves the editor as it was, and the handler may
+    // change what goes in. Ctrl+V is no typed "v".
+    void TextPastTheKeysGivesPasteEdit_data()
+    {
+        QTest::addColumn<testing_support::PasteRoute>("route");
+        for (auto route : {testing_support::PasteRoute::Keys, testing_support::PasteRoute::Menu,
+                           testing_support::PasteRoute::Drop, testing_support::PasteRoute::InputMethod})
+            QTest::newRow(testing_support::RouteName(route)) << route;
+    }
     void TextPastTheKeysGivesPasteEdit()
     {
+        QFETCH(testing_support::PasteRoute, route);
+        const bool drop = route == testing_support::PasteRoute::Drop;
         GridWindow& w = *window_;
         w.ClickCell(2, 2);
         QTest::keyClick(&w.grid, Qt::Key_F2);
         auto* line = qobject_cast<QLineEdit*>(w.grid.Editor());
         QVERIFY(line);
-        line->setSelection(1, 1);  // "0" of "20"
-        line->insert("57");
-        QCOMPARE(line->text(), QString("257"));
-        QCOMPARE(line->cursorPosition(), 3);
-        line->insert("1x");
-        QCOMPARE(line->text(), QString("257"));
+        line->setSelection(1, 1);  // "0" of "20"; a drop falls at the cursor after it
+        QVERIFY(testing_support::PutIntoEditor(line, "57\n", route));
+        const QString taken = drop ? "2057" : "257";
+        QCOMPARE(line->text(), taken);
+        QCOMPARE(line->cursorPosition(), drop ? 4 : 3);
+        line->setCursorPosition(1);
+        QVERIFY(testing_support::PutIntoEditor(line, "1x", route));
+        QCOMPARE(line->text(), taken);
         w.pasteReplaces = true;
-        QGuiApplication::clipboard()->setText("64");
-        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(testing_support::PutIntoEditor(line, " 64\t", route));
         QCOMPARE(line->text(), QString("64"));
-        QCOMPARE(w.log.filter("Paste"), QStringList({"PasteEdit 57 into 2", "PasteEdit 1x into 257",
-                                                     "PasteEdit 64 into 257"}));
+        QCOMPARE(line->cursorPosition(), 2);
+        const QString into1x = drop ? "21x057" : "21x57";
+        QCOMPARE(w.log.filter("Paste"), QStringList({"PasteEdit 57 gives " + taken, "PasteEdit 1x gives " + into1x,
+                                                     "PasteEdit 64 gives " + taken.left(1) + "64" + taken.mid(1)}));
         QVERIFY(w.log.filter("KeyPressEdit").isEmpty());
-        // Typed keys and the grid's own changes are no paste.
+        // Typed keys and the grid's own changes are no paste; an edit of
+        // the editor's own (here one by code) is offered as the whole text
+        // it leaves.
         w.log.clear();
+        w.pasteReplaces = false;
         QTest::keyClick(line, '3');
         w.grid.SetEditText("8");
         QVERIFY(w.log.filter("Paste").isEmpty());
+        line->insert("5");
+        QCOMPARE(w.log.filter("Paste"), QStringList({"PasteEdit 85 gives 85"}));
+        line->insert("x");
+        QCOMPARE(line->text(), QString("85"));
     }
 
     // FinishAllEdits ends an open edit as Enter does; with none open it does

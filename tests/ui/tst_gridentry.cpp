@@ -5,6 +5,7 @@
 // finished first, in the unit the user saw, and a click in the outline
 // takes the keyboard to the window it names.
 #include "design/frmAxisDesign.h"
+#include "foundation/basGlobalFunctions.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisData.h"
@@ -13,11 +14,14 @@
 #include "model/basMechanismChain.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/OutlineTree.h"
+#include "platform/core/ResourceStrings.h"
 #include "platform/qt/ReportPages.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
+#include "shell/MDIMain.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/EditorPaste.h"
 #include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
@@ -25,6 +29,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -162,28 +167,17 @@ enum class PasteBy { Keys, Menu };
 
 void Paste(FlexGrid* grid, const QString& text, PasteBy by)
 {
-    QGuiApplication::clipboard()->setText(text);
     auto* line = qobject_cast<QLineEdit*>(grid->Editor());
     QVERIFY(line);
-    if (by == PasteBy::Keys) {
-        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
-        return;
-    }
-    const std::unique_ptr<QMenu> menu(line->createStandardContextMenu());
-    // The entry that shows the paste shortcut.
-    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-    const QList<QAction*> entries = menu->actions();
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&shortcut](QAction* entry) { return entry->text().endsWith('\t' + shortcut); });
-    QAction* paste = found != entries.end() ? *found : nullptr;
-    QVERIFY(paste && paste->isEnabled());
-    paste->trigger();
+    using testing_support::PasteRoute;
+    QVERIFY(testing_support::PutIntoEditor(line, text, by == PasteBy::Keys ? PasteRoute::Keys : PasteRoute::Menu));
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Cell)
 Q_DECLARE_METATYPE(PasteBy)
+Q_DECLARE_METATYPE(testing_support::PasteRoute)
 
 class TestGridEntry : public QObject {
     Q_OBJECT
@@ -204,8 +198,7 @@ private slots:
         QTest::addColumn<bool>("taken");      // the paste went into the editor
         QTest::addColumn<QString>("shown");   // after Enter
         QTest::addColumn<double>("stored");
-        const QString twentyNines(20, '9');
-        const QString nines400(400, '9');
+        const QString nineNines(9, '9');  // more digits before the mark than the display has
         const auto keys = PasteBy::Keys;
         const auto menu = PasteBy::Menu;
         const auto row = [](const char* name, Cell cell, int gridRow, const char* old,
@@ -222,15 +215,14 @@ private slots:
         row("diameter -5 by the menu", mech, 1, "20") << "-5" << menu << false << "20" << 20.0;
         row("diameter 1e308", mech, 1, "20") << "1e308" << keys << false << "20" << 20.0;
         row("diameter 1e-320", mech, 1, "20") << "1e-320" << menu << false << "20" << 20.0;
-        row("diameter twenty nines", mech, 1, "20") << twentyNines << keys << true << "20" << 20.0;
-        row("diameter 400 nines", mech, 1, "20") << nines400 << keys << true << "20" << 20.0;
+        row("diameter nine nines", mech, 1, "20") << nineNines << keys << true << "20" << 20.0;
         row("diameter with its unit", mech, 1, "20") << "50.8 mm" << keys << false << "20" << 20.0;
         row("diameter on two lines", mech, 1, "20") << "5\n0" << keys << false << "20" << 20.0;
         // Solid cylinder and motor, row 1.
         row("load 12", Cell::Load, 1, "3") << "12" << menu << true << "12" << 12.0;
         row("load -5", Cell::Load, 1, "3") << "-5" << keys << false << "3" << 3.0;
         row("motor 3000", Cell::Motor, 1, "1500") << "3000" << keys << true << "3000" << 3000.0;
-        row("motor 0.0000001", Cell::Motor, 1, "1500") << "0.0000001" << keys << true << "1500" << 1500.0;
+        row("motor 0.0000000001", Cell::Motor, 1, "1500") << "0.0000000001" << keys << true << "1500" << 1500.0;
         // Quick setup: a minus sign starts a velocity (row 1) and nothing else.
         row("quick velocity -50", Cell::QuickSetup, 1, "60") << "-50" << keys << true << "-50" << -50.0;
         row("quick time -2", Cell::QuickSetup, 2, "1") << "-2" << menu << false << "1" << 1.0;
@@ -239,7 +231,7 @@ private slots:
         const int duration = SegmentRow(1, 2);
         row("segment duration -5", seg, duration, "2") << "-5" << keys << false << "2" << 2.0;
         row("segment duration 1e308", seg, duration, "2") << "1e308" << menu << false << "2" << 2.0;
-        row("segment duration twenty nines", seg, duration, "2") << twentyNines << keys << true << "2" << 2.0;
+        row("segment duration nine nines", seg, duration, "2") << nineNines << keys << true << "2" << 2.0;
         row("segment velocity -25", seg, SegmentRow(0, 1), "10") << "-25" << keys << true << "-25" << -25.0;
         row("segment acceleration -4-", seg, SegmentRow(1, 3), "1") << "-4-" << keys << false << "1" << 1.0;
         row("segment load flag yes", seg, SegmentRow(0, 5), "n") << "yes" << menu << true << "Yes" << 1.0;
@@ -337,6 +329,271 @@ private slots:
             QCOMPARE(Program::Entry(Cell::Segment, flagRow).Data, 1.0);
             QCOMPARE(table->TextMatrix(flagRow, 2), QStringLiteral("Yes"));
         }
+    }
+
+    // Text put into a value cell over a selection, or where none is, by each
+    // route a user has, lands as the editor then shows it: in a freshly
+    // opened cell it replaces the old value as a first key does; in a cell
+    // being edited it takes the place of the selection (a drop falls where
+    // it is let go). Text from a spreadsheet loses its blanks and line end;
+    // a number of more digits than a value holds keeps 15 of them.
+    void PastedTextLandsAsTheEditorShowsIt_data()
+    {
+        using testing_support::PasteRoute;
+        QTest::addColumn<Cell>("cell");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<QString>("typed");   // before the selection; empty: freshly opened
+        QTest::addColumn<int>("from");        // the selection: -1 all, else from ...
+        QTest::addColumn<int>("length");      // ... length characters (0: none, the cursor at the end)
+        QTest::addColumn<PasteRoute>("route");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("editor");  // the editor's text after the paste
+        QTest::addColumn<double>("stored");
+        const Cell mech = Cell::Mechanism;  // belt-pulley row 1: motor pulley diameter, 20 mm
+        const Cell seg = Cell::Segment;
+        const int velocity = SegmentRow(0, 1);  // final velocity of segment 1
+        const auto add = [](const char* what, PasteRoute route, Cell cell, int row, const char* old, const char* typed,
+                            int from, int length, const char* pasted, const char* editor, double stored) {
+            QTest::addRow("%s, %s", what, testing_support::RouteName(route))
+                << cell << row << QString(old) << QString(typed) << from << length << route << QString(pasted)
+                << QString(editor) << stored;
+        };
+        const PasteRoute all4[] = {PasteRoute::Keys, PasteRoute::Menu, PasteRoute::Drop, PasteRoute::InputMethod};
+        for (PasteRoute route : all4) {
+            add("fresh 20, all, 25", route, mech, 1, "20", "", -1, 0, "25", "25", 25.0);
+            add("fresh 20, all, 120", route, mech, 1, "20", "", -1, 0, "120", "120", 120.0);
+            add("fresh 20, all, 200", route, mech, 1, "20", "", -1, 0, "200", "200", 200.0);
+            add("fresh 20, part, 5", route, mech, 1, "20", "", 1, 1, "5", "5", 5.0);
+            add("fresh 20, none, 25", route, mech, 1, "20", "", 0, 0, "25", "25", 25.0);
+            add("editing 12, none, 5", route, mech, 1, "20", "12", 0, 0, "5", "125", 125.0);
+            add("fresh velocity -5, all, -7", route, seg, velocity, "-5", "", -1, 0, "-7", "-7", -7.0);
+            add("spreadsheet cell 12.5", route, mech, 1, "20", "", -1, 0, "12.5\n", "12.5", 12.5);
+        }
+        // A drop falls where it is let go (here at the cursor, which stands
+        // after the selection), the other routes replace the selection.
+        for (PasteRoute route : {PasteRoute::Keys, PasteRoute::Menu, PasteRoute::InputMethod}) {
+            add("editing 12, all, 25", route, mech, 1, "20", "12", -1, 0, "25", "25", 25.0);
+            add("editing 12, part, 50", route, mech, 1, "20", "12", 1, 1, "50", "150", 150.0);
+            add("editing velocity -5, part, 7", route, seg, velocity, "-5", "-5", 1, 1, "7", "-7", -7.0);
+            add("editing velocity -5, all, -7", route, seg, velocity, "-5", "-5", -1, 0, "-7", "-7", -7.0);
+        }
+        add("editing 12, all, 5", PasteRoute::Drop, mech, 1, "20", "12", -1, 0, "5", "125", 125.0);
+        add("editing 12, part, 5", PasteRoute::Drop, mech, 1, "20", "12", 0, 1, "5", "152", 152.0);
+        add("quick velocity 60, all, -50", PasteRoute::Keys, Cell::QuickSetup, 1, "60", "", -1, 0, "-50", "-50", -50.0);
+        add("spreadsheet cell with blanks and tabs", PasteRoute::Menu, mech, 1, "20", "", -1, 0, "\t 12.5 \r\n", "12.5",
+            12.5);
+        add("spreadsheet velocity", PasteRoute::Keys, seg, velocity, "-5", "", -1, 0, "-7\r\n", "-7", -7.0);
+        add("calculator pi", PasteRoute::Keys, mech, 1, "20", "", -1, 0, "3.14159265358979323846", "3.14159265358979",
+            3.14159265358979);
+        add("calculator 1/7 after 0", PasteRoute::Menu, mech, 1, "20", "0", 0, 0, ".142857142857142857", "0.142857142857143",
+            0.142857142857143);
+    }
+    void PastedTextLandsAsTheEditorShowsIt()
+    {
+        QFETCH(Cell, cell);
+        QFETCH(int, row);
+        QFETCH(QString, old);
+        QFETCH(QString, typed);
+        QFETCH(int, from);
+        QFETCH(int, length);
+        QFETCH(testing_support::PasteRoute, route);
+        QFETCH(QString, pasted);
+        QFETCH(QString, editor);
+        QFETCH(double, stored);
+        Program p;
+        QVERIFY(p.started);
+        p.Prepare(cell);
+        FlexGrid* grid = p.Grid(cell);
+        const int col = Program::ValueColumn(cell);
+        QVERIFY(TypeIntoCell(grid, row, col, old));
+        QTRY_COMPARE(Program::Entry(cell, row).Data, dFctTextToDouble(old.toStdString()));
+        ClickCell(grid, row, col);
+        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QVERIFY(line);
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text(), typed.isEmpty() ? old : typed);
+        if (from < 0)
+            line->selectAll();
+        else if (length > 0)
+            line->setSelection(from, length);
+        else
+            line->end(false);
+        QVERIFY(testing_support::PutIntoEditor(line, pasted, route));
+        QCOMPARE(line->text(), editor);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!grid->IsEditing());
+        QCOMPARE(Program::Entry(cell, row).Data, stored);
+        QCOMPARE(grid->TextMatrix(row, col), QString::fromStdString(sFctFormatNumber(stored)));
+    }
+
+    // Under a locale with a decimal comma a point is the decimal mark too:
+    // typed, pasted, or the decimal key of a keypad that writes a point.
+    // One mark per number, and a grouping mark is no part of one.
+    void PointIsADecimalMarkUnderACommaLocale()
+    {
+        Program p;
+        QVERIFY(p.started);
+        const std::string separator = gsDecimalSeparator;
+        gsDecimalSeparator.assign(1, ',');  // (an assignment of "," trips a false warning of GCC 12)
+        p.Prepare(Cell::Mechanism);
+        FlexGrid* grid = p.Grid(Cell::Mechanism);
+        const auto entered = [] { return Program::Entry(Cell::Mechanism, 1).Data; };
+        QVERIFY(TypeIntoCell(grid, 1, 2, "2.5"));
+        QTRY_COMPARE(entered(), 2.5);
+        QCOMPARE(grid->TextMatrix(1, 2), QStringLiteral("2,5"));
+        QVERIFY(TypeIntoCell(grid, 1, 2, "7,25"));
+        QTRY_COMPARE(entered(), 7.25);
+        ClickCell(grid, 1, 2);
+        QVERIFY(grid->IsEditing());
+        QTest::keyClick(grid->Editor(), Qt::Key_3);
+        QTest::keyClick(grid->Editor(), Qt::Key_Period, Qt::KeypadModifier);  // a US keypad's decimal key
+        QTest::keyClick(grid->Editor(), Qt::Key_5, Qt::KeypadModifier);
+        QTest::keyClick(grid->Editor(), Qt::Key_Period, Qt::KeypadModifier);  // a second mark is refused
+        QCOMPARE(grid->EditText(), QStringLiteral("3.5"));
+        QTest::keyClick(grid->Editor(), Qt::Key_Return);
+        QTRY_COMPARE(entered(), 3.5);
+        ClickCell(grid, 1, 2);
+        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QVERIFY(line);
+        QVERIFY(testing_support::PutIntoEditor(line, "12.75", testing_support::PasteRoute::Keys));
+        QVERIFY(testing_support::PutIntoEditor(line, "1.234,5", testing_support::PasteRoute::Keys));
+        QCOMPARE(line->text(), QStringLiteral("12.75"));
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(entered(), 12.75);
+        QCOMPARE(grid->TextMatrix(1, 2), QStringLiteral("12,75"));
+        gsDecimalSeparator = separator;
+    }
+
+    // A refused entry tells why in the main window's message bar, in the
+    // language of the program, with no message box; the cell keeps its
+    // value, and the next value stored takes the text away.
+    void RefusalSaysWhyInTheMessageBar_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<Cell>("cell");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("textId");
+        const auto add = [](const char* name, bool german, Cell cell, int row, const QString& text, bool pasted, int id) {
+            QTest::newRow(name) << german << cell << row << text << pasted << id;
+        };
+        const int velocity = SegmentRow(0, 1);
+        add("twenty nines typed", false, Cell::Mechanism, 1, QString(20, '9'), false, 62);
+        add("twenty nines pasted", false, Cell::Motor, 1, QString(20, '9'), true, 62);
+        add("sixteen digits typed", false, Cell::Segment, velocity, "1.234567890123456", false, 63);
+        add("0.0000000001 typed", false, Cell::Load, 1, "0.0000000001", false, 64);
+        add("-5 pasted", false, Cell::Mechanism, 1, "-5", true, 66);
+        add("a unit pasted", false, Cell::QuickSetup, 1, "50 rpm", true, 65);
+        add("twenty nines typed, German", true, Cell::Mechanism, 1, QString(20, '9'), false, 1062);
+        add("-5 pasted, German", true, Cell::Load, 1, "-5", true, 1066);
+    }
+    void RefusalSaysWhyInTheMessageBar()
+    {
+        QFETCH(bool, german);
+        QFETCH(Cell, cell);
+        QFETCH(int, row);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(int, textId);
+        Program p;
+        QVERIFY(p.started);
+        if (german)
+            p.run.Trigger("mnuLanguage_2");
+        QCOMPARE(gnLanguageOffset, int16_t(german ? 1000 : 0));
+        p.Prepare(cell);
+        FlexGrid* grid = p.Grid(cell);
+        const int col = Program::ValueColumn(cell);
+        QVERIFY(TypeIntoCell(grid, row, col, "3"));
+        QTRY_COMPARE(Program::Entry(cell, row).Data, 3.0);
+        QLabel* bar = p.run.Main()->lblMessage();
+        const size_t messages = testing_support::MessageNumbers(p.run.Messages()).size();
+        ClickCell(grid, row, col);
+        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QVERIFY(line);
+        if (pasted)
+            QVERIFY(testing_support::PutIntoEditor(line, text, testing_support::PasteRoute::Keys));
+        else
+            QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!grid->IsEditing());
+        const QString why = QString::fromStdString(sFctGetText(static_cast<int16_t>(textId - (german ? 1000 : 0))));
+        QCOMPARE(why, QString::fromUtf8(platform::FindResourceString(textId)));
+        QCOMPARE(bar->text(), why);
+        QCOMPARE(Program::Entry(cell, row).Data, 3.0);
+        QCOMPARE(grid->TextMatrix(row, col), QStringLiteral("3"));
+        QCOMPARE(testing_support::MessageNumbers(p.run.Messages()).size(), messages);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(TypeIntoCell(grid, row, col, "4"));
+        QTRY_COMPARE(Program::Entry(cell, row).Data, 4.0);
+        QCOMPARE(bar->text(), QString());
+    }
+
+    // Small inertias keep their digits: 0.0000003 kg.m^2 (0.003 kg.cm^2, a
+    // micro-motor's rotor) is taken, and 1.546e-5 kg.m^2 shows 1.546E-5
+    // in the grid, in a cell it fits, and in the report.
+    void SmallInertiasAreShownStoredAndPrinted_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0.0000003") << "0.0000003" << 3e-7 << "0.0000003";
+        QTest::newRow("0.00001546") << "0.00001546" << 1.546e-5 << "1.546E-5";
+    }
+    void SmallInertiasAreShownStoredAndPrinted()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        Program p;
+        QVERIFY(p.started);
+        testing_support::BuildDiskAxis(kAxis);  // an axis the report can calculate
+        p.Prepare(Cell::Motor);
+        p.Design()->mSubWriteMotorDataToTable();
+        FlexGrid* grid = p.Grid(Cell::Motor);
+        constexpr int kRotorInertiaRow = 4;  // motor entry 3
+        QCOMPARE(Program::Entry(Cell::Motor, kRotorInertiaRow).TextID, int16_t(220));
+        const QString kgm2 = QString::fromUtf8("kgm\u00b2");
+        QVERIFY(testing_support::PickFromCellList(grid, kRotorInertiaRow, 2, kgm2));
+        QTRY_COMPARE(QString::fromStdString(Program::Entry(Cell::Motor, kRotorInertiaRow).UnitText), kgm2);
+        QVERIFY(TypeIntoCell(grid, kRotorInertiaRow, 1, typed));
+        QTRY_COMPARE(Program::Entry(Cell::Motor, kRotorInertiaRow).Data, stored);
+        QCOMPARE(grid->TextMatrix(kRotorInertiaRow, 1), shown);
+        // The text fits into its cell as the grid draws it.
+        const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(kRotorInertiaRow), 1));
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(shown) < cell.width(),
+                 qPrintable(QString("%1 px in %2 px").arg(grid->fontMetrics().horizontalAdvance(shown)).arg(cell.width())));
+        // The report's motor data: the label, the value in its field, a
+        // blank and the unit.
+        p.Tool(p.Report(), "vseToolShow")->trigger();
+        const auto* preview = p.Report()->findChild<platform::ReportPreview*>("vsPrinter");
+        const QString report = QString::fromStdString(preview->Document().Text());
+        const QString label = QString::fromStdString(sFctGetText(220));
+        const QRegularExpression line(QRegularExpression::escape(label) + "\\s+(\\S+) +(\\S+)");
+        const QRegularExpressionMatch printed = line.match(report);
+        QVERIFY2(printed.hasMatch(), qPrintable(report.left(2000)));
+        QCOMPARE(printed.captured(1), shown);
+        QCOMPARE(printed.captured(2), kgm2);
+    }
+
+    // A small servo's rotor of 0.025 kg.cm^2 switched to kg.m^2 shows
+    // 0.0000025 (1 kg.cm^2 = 1e-4 kg.m^2), not 0.000003.
+    void SmallInertiaConvertedKeepsItsDigits()
+    {
+        Program p;
+        QVERIFY(p.started);
+        testing_support::BuildDiskAxis(kAxis);
+        p.Prepare(Cell::Motor);
+        p.Design()->mSubWriteMotorDataToTable();
+        FlexGrid* grid = p.Grid(Cell::Motor);
+        constexpr int kRotorInertiaRow = 4;
+        QCOMPARE(grid->TextMatrix(kRotorInertiaRow, 2), QString::fromUtf8("kgcm\u00b2"));
+        QVERIFY(TypeIntoCell(grid, kRotorInertiaRow, 1, "0.025"));
+        QTRY_COMPARE(Program::Entry(Cell::Motor, kRotorInertiaRow).Data, 0.025);
+        QVERIFY(testing_support::PickFromCellList(grid, kRotorInertiaRow, 2, QString::fromUtf8("kgm\u00b2")));
+        QTRY_COMPARE(grid->TextMatrix(kRotorInertiaRow, 1), QStringLiteral("0.0000025"));
+        QVERIFY(std::fabs(Program::Entry(Cell::Motor, kRotorInertiaRow).Data - 2.5e-6) <= 1e-15);
     }
 
 private:
