@@ -6,7 +6,9 @@
 
 #include "design/frmAxisDesignTools.h"
 #include "foundation/basMaterialLists.h"
+#include "foundation/basGlobalFunctions.h"
 #include "foundation/basUnitSystem.h"
+#include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReferenceListAdapter.h"
 
@@ -188,11 +190,14 @@ int16_t frmAxisDesign::mSubShowDataListBox(DesignGrid grid, int row, bool open)
     mSubPlaceListPanel(grid, row - parameters->TopRow() + 1, top, height);
     const QRect beside = vseLoad->geometry();
     vseListBox->setGeometry(beside.left(), top, beside.width(), height);
-    listGrid->SetTopRow(1);
     listGrid->show();
     vseListBox->show();
     vseListBox->raise();
     vseClose->raise();
+    // At its first row, whatever was picked from it last: scrolled once it
+    // is shown, when its scroll range is known.
+    listGrid->SetRowCol(1, 0);
+    listGrid->SetTopRow(1);
     listGrid->setFocus();
     return list;
 }
@@ -214,23 +219,26 @@ void frmAxisDesign::mSubPlaceListPanel(DesignGrid grid, int visibleRow, int& top
 }
 
 // A pick: the value of the list's current row, stored as if typed into the
-// value cell of the row the list was opened for, in that row's current unit.
+// value cell of the row the list was opened for. Coefficients and
+// efficiencies have no unit; a density is the figure of the session's unit
+// system, expressed in the unit the row shows.
 void frmAxisDesign::ListGrid_DblClick(FlexGrid* list, int16_t listKind)
 {
     const int row = list->Row();
     if (row < 1)
         return;
-    QString text;
-    if (listKind == kCoefficients)
-        text = list->TextMatrix(row, 1).mid(1, 4);
-    else if (listKind == kEfficiencies)
-        text = list->TextMatrix(row, 1).mid(1, 3);
-    else
-        text = list->TextMatrix(row, gnUnitSystem == 1 ? 1 : 2);
     if (mnListGrid == DesignGrid::Mechanism) {
         mnMechEditElement = mnListElement;
         mlMechEditRow = mlListRow;
     }
-    mSubStoreValueText(mnListGrid, mlListRow, text);
+    if (listKind == kDensities) {
+        const double density = dFctTextToDouble(list->TextMatrix(row, nFctDensityListColumn(gnUnitSystem)).toStdString());
+        ParamRec entry;
+        if (mbFctReadEditedEntry(mnListGrid, mlListRow, entry))
+            mSubStoreValue(mnListGrid, mlListRow, dFctValueInUnitOf(entry, density, nFctDensityListUnit(gnUnitSystem)));
+    } else {
+        const int length = listKind == kCoefficients ? 4 : 3;
+        mSubStoreValueText(mnListGrid, mlListRow, list->TextMatrix(row, 1).mid(1, length));
+    }
     mSubHideListPanel();
 }

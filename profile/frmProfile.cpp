@@ -33,6 +33,14 @@
 
 namespace {
 
+// A redrawn graph paints at once. Input waiting meanwhile stays queued: a
+// segment edit is often ended by a press elsewhere (a click in the outline),
+// whose release must reach its widget after the press, not inside it.
+void LetTheGraphsPaint()
+{
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 // Wide enough for the German field names and six-decimal values in the
 // segment table's fixed column fractions.
 constexpr int kTablePanelWidth = 470;
@@ -458,7 +466,7 @@ void frmProfile::mSubDisplayVelocityGraph(int16_t mode)
     data.decimalSeparator = QString::fromStdString(gsDecimalSeparator);
     if (mode >= 0 && mode <= 2)
         grpVelocity_->SetData(data);
-    QApplication::processEvents();
+    LetTheGraphsPaint();
 }
 
 void frmProfile::mSubDisplayTorqueGraph(int16_t mode)
@@ -480,5 +488,5 @@ void frmProfile::mSubDisplayTorqueGraph(int16_t mode)
     data.decimalSeparator = QString::fromStdString(gsDecimalSeparator);
     if (mode >= 0 && mode <= 2)
         grpTorque_->SetData(data);
-    QApplication::processEvents();
+    LetTheGraphsPaint();
 }

@@ -460,6 +460,82 @@ private slots:
         QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
     }
 
+    // A density picked into a cell shown in the other system's unit lands
+    // converted into that unit, from the list's figure for the session's
+    // system: 1 lb/in³ = 453.59237 g / 2.54³ cm³ = 27.6799047 g/cm³.
+    void PickedDensityLandsInTheUnitOfItsCell_data()
+    {
+        QTest::addColumn<int16_t>("system");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<double>("factor");  // from the list's unit into the cell's
+        const double gramsPerCubicCentimetrePerPoundPerCubicInch = 453.59237 / 16.387064;
+        // Steel 7.85 g/cm³ = 7.85 × 16.387064 / 453.59237 = 0.2835994 lb/in³.
+        QTest::newRow("metric session, lb/in³ cell") << int16_t(1) << "lb/in³"
+                                                     << 1.0 / gramsPerCubicCentimetrePerPoundPerCubicInch;
+        QTest::newRow("English session, g/cm³ cell") << int16_t(0) << "g/cm³"
+                                                     << gramsPerCubicCentimetrePerPoundPerCubicInch;
+    }
+    void PickedDensityLandsInTheUnitOfItsCell()
+    {
+        QFETCH(int16_t, system);
+        QFETCH(QString, unit);
+        QFETCH(double, factor);
+        gnUnitSystem = system;
+        QVERIFY(bFctCreateParameterControlTable());
+        SubUpdateAllWindowsToUnits();
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        d.ChooseUnit(load, 3, unit);
+        QTRY_COMPARE(load->TextMatrix(3, 3), unit);
+        d.ClickCell(load, 3, 0);
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        QVERIFY(list->isVisible());
+        int steel = 1;
+        while (steel < list->Rows() && list->TextMatrix(steel, 0) != "Steel")
+            ++steel;
+        QVERIFY(steel < list->Rows());
+        const double listed = list->TextMatrix(steel, system == 1 ? 1 : 2).toDouble();
+        d.ClickCell(list, steel, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(list->QtRow(steel), 0)).center());
+        ParamRec density;
+        nFctGetLoadParameter(kAxis, 2, density);
+        QCOMPARE(QString::fromStdString(density.UnitText), unit);
+        const double expected = listed * factor;
+        QVERIFY2(std::fabs(density.Data - expected) <= 1e-9 * expected, qPrintable(QString::number(density.Data, 'g', 17)));
+        QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
+        if (system == 1)
+            QCOMPARE(load->TextMatrix(3, 2), QString("0.283599"));
+    }
+
+    // A list opens at its first row, also after a pick far down in it.
+    void ListReopensAtItsFirstRow()
+    {
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        d.ClickCell(load, 3, 0);
+        QVERIFY(list->isVisible());
+        const int last = list->Rows() - 1;
+        QVERIFY(last > list->BottomRow());  // the list scrolls
+        d.ClickCell(list, last, 0);
+        QVERIFY(list->TopRow() > 1);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(list->QtRow(last), 0)).center());
+        QVERIFY(!list->isVisible());
+        d.ClickCell(load, 3, 2);
+        d.ClickCell(load, 3, 0);
+        QVERIFY(list->isVisible());
+        QApplication::processEvents();
+        QCOMPARE(list->TopRow(), 1);
+        // A key in the list starts from its first row, not from the last pick.
+        QTest::keyClick(list, Qt::Key_Down);
+        QApplication::processEvents();
+        QCOMPARE(list->TopRow(), 1);
+    }
+
     // A list left open while the load became None has no row to write to:
     // a pick shows no value in the empty load grid.
     void PickForALoadThatIsGoneShowsNothing()
