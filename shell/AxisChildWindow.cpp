@@ -28,7 +28,6 @@ int16_t AxisChildWindow::AxisId() const
 
 void AxisChildWindow::Form_Activate()
 {
-    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctUsedAxisPosition(axis) < 0)
         return;

@@ -95,7 +95,6 @@ std::string MDIMain::mSubRunFileDialog(bool save)
 
 void MDIMain::mnuFileFunction_Click(int index)
 {
-    platform::FlexGrid::FinishAllEdits();
     switch (index) {
     case 0:  // New
         if (mnFctUpdateDataToFile(-1) == 2)

@@ -46,8 +46,9 @@ namespace platform {
 //           reaches a line editor past its keys (pasted by keys or menu,
 //           dropped, composed by an input method) gives PasteEdit first.
 //
-// A command finishes every open edit before it works (FinishAllEdits), so
-// that it finds what the user typed stored, in the unit shown.
+// Every command finishes the open edits before it works (FinishAllEdits,
+// called for all of them by RunCommand, Commands.h), so that it finds what
+// the user typed stored, in the unit shown.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
