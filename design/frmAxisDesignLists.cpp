@@ -220,8 +220,9 @@ void frmAxisDesign::mSubPlaceListPanel(DesignGrid grid, int visibleRow, int& top
 
 // A pick: the value of the list's current row, stored as if typed into the
 // value cell of the row the list was opened for. Coefficients and
-// efficiencies have no unit; a density is the figure of the session's unit
-// system, expressed in the unit the row shows.
+// efficiencies have no unit; a density lands in the unit the row shows: the
+// list's figure in that unit, or the figure of the session's unit system
+// converted into it.
 void frmAxisDesign::ListGrid_DblClick(FlexGrid* list, int16_t listKind)
 {
     const int row = list->Row();
@@ -232,10 +233,15 @@ void frmAxisDesign::ListGrid_DblClick(FlexGrid* list, int16_t listKind)
         mlMechEditRow = mlListRow;
     }
     if (listKind == kDensities) {
-        const double density = dFctTextToDouble(list->TextMatrix(row, nFctDensityListColumn(gnUnitSystem)).toStdString());
         ParamRec entry;
-        if (mbFctReadEditedEntry(mnListGrid, mlListRow, entry))
-            mSubStoreValue(mnListGrid, mlListRow, dFctValueInUnitOf(entry, density, nFctDensityListUnit(gnUnitSystem)));
+        if (!mbFctReadEditedEntry(mnListGrid, mlListRow, entry))
+            return;
+        int16_t system = gnUnitSystem;
+        for (const int16_t listed : {int16_t(0), int16_t(1)})
+            if (nFctDensityListUnit(listed) == entry.UnitID)
+                system = listed;
+        const double density = dFctTextToDouble(list->TextMatrix(row, nFctDensityListColumn(system)).toStdString());
+        mSubStoreValue(mnListGrid, mlListRow, dFctValueInUnitOf(entry, density, nFctDensityListUnit(system)));
     } else {
         const int length = listKind == kCoefficients ? 4 : 3;
         mSubStoreValueText(mnListGrid, mlListRow, list->TextMatrix(row, 1).mid(1, length));

@@ -20,7 +20,7 @@ void RunCommand(const std::function<void()>& command);
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, const QObject* context, Handler handler)
 {
-    return QObject::connect(sender, signal, context, [handler](auto... arguments) -> void {
+    return QObject::connect(sender, signal, context, [handler](const auto&... arguments) -> void {
         RunCommand([&] {
             if constexpr (std::is_invocable_v<const Handler&, decltype(arguments)...>)
                 handler(arguments...);

@@ -461,25 +461,24 @@ private slots:
     }
 
     // A density picked into a cell shown in the other system's unit lands
-    // converted into that unit, from the list's figure for the session's
-    // system: 1 lb/in³ = 453.59237 g / 2.54³ cm³ = 27.6799047 g/cm³.
+    // in that unit: the list's own figure in it (Steel 7.85 g/cm³, 0.2836
+    // lb/in³, as 7.85 × 16.387064 / 453.59237 = 0.28360), not the figure of
+    // the session's system taken for a number in the cell's unit.
     void PickedDensityLandsInTheUnitOfItsCell_data()
     {
         QTest::addColumn<int16_t>("system");
         QTest::addColumn<QString>("unit");
-        QTest::addColumn<double>("factor");  // from the list's unit into the cell's
-        const double gramsPerCubicCentimetrePerPoundPerCubicInch = 453.59237 / 16.387064;
-        // Steel 7.85 g/cm³ = 7.85 × 16.387064 / 453.59237 = 0.2835994 lb/in³.
-        QTest::newRow("metric session, lb/in³ cell") << int16_t(1) << "lb/in³"
-                                                     << 1.0 / gramsPerCubicCentimetrePerPoundPerCubicInch;
-        QTest::newRow("English session, g/cm³ cell") << int16_t(0) << "g/cm³"
-                                                     << gramsPerCubicCentimetrePerPoundPerCubicInch;
+        QTest::addColumn<int>("column");  // of the list, in the cell's unit
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("metric session, lb/in³ cell") << int16_t(1) << "lb/in³" << 2 << "0.2836";
+        QTest::newRow("English session, g/cm³ cell") << int16_t(0) << "g/cm³" << 1 << "7.85";
     }
     void PickedDensityLandsInTheUnitOfItsCell()
     {
         QFETCH(int16_t, system);
         QFETCH(QString, unit);
-        QFETCH(double, factor);
+        QFETCH(int, column);
+        QFETCH(QString, shown);
         gnUnitSystem = system;
         QVERIFY(bFctCreateParameterControlTable());
         SubUpdateAllWindowsToUnits();
@@ -495,18 +494,18 @@ private slots:
         while (steel < list->Rows() && list->TextMatrix(steel, 0) != "Steel")
             ++steel;
         QVERIFY(steel < list->Rows());
-        const double listed = list->TextMatrix(steel, system == 1 ? 1 : 2).toDouble();
+        // The two figures of the row agree to the four decimals of lb/in³.
+        const double gramsPerCubicCentimetrePerPoundPerCubicInch = 453.59237 / 16.387064;
+        QVERIFY(std::fabs(list->TextMatrix(steel, 1).toDouble() / gramsPerCubicCentimetrePerPoundPerCubicInch -
+                          list->TextMatrix(steel, 2).toDouble()) < 0.5e-4);
         d.ClickCell(list, steel, 0);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                            list->visualRect(list->model()->index(list->QtRow(steel), 0)).center());
         ParamRec density;
         nFctGetLoadParameter(kAxis, 2, density);
         QCOMPARE(QString::fromStdString(density.UnitText), unit);
-        const double expected = listed * factor;
-        QVERIFY2(std::fabs(density.Data - expected) <= 1e-9 * expected, qPrintable(QString::number(density.Data, 'g', 17)));
-        QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
-        if (system == 1)
-            QCOMPARE(load->TextMatrix(3, 2), QString("0.283599"));
+        QCOMPARE(density.Data, list->TextMatrix(steel, column).toDouble());
+        QCOMPARE(load->TextMatrix(3, 2), shown);
     }
 
     // A list opens at its first row, also after a pick far down in it.
