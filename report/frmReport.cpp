@@ -12,7 +12,6 @@
 #include "platform/qt/BusyPointer.h"
 #include "platform/qt/Commands.h"
 #include "platform/qt/FixedPitchFont.h"
-#include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"

@@ -2,7 +2,6 @@
 
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
-#include "platform/qt/FlexGrid.h"
 #include "shell/basWindowSlots.h"
 
 

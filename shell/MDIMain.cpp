@@ -10,7 +10,6 @@
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basMechanismChain.h"
 #include "platform/qt/Commands.h"
-#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"

@@ -13,7 +13,6 @@
 #include "model/basChangeDetection.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
-#include "platform/qt/FlexGrid.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmOptions.h"

@@ -14,7 +14,6 @@
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/Commands.h"
-#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiArrange.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
