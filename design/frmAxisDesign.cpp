@@ -13,6 +13,7 @@
 #include "model/basAxisRequirements.h"
 #include "model/basMechanismChain.h"
 #include "model/basWindowStatus.h"
+#include "platform/qt/Commands.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ImageControl.h"
 #include "profile/frmProfile.h"
@@ -210,7 +211,7 @@ void frmAxisDesign::mSubBuildLayout()
     auto* mechanismColumn = new QVBoxLayout(vseMechanism);
     vseMechHelp = new QPushButton(Text(352), vseMechanism);
     vseMechHelp->setObjectName("vseMechHelp");
-    connect(vseMechHelp, &QPushButton::clicked, this, &frmAxisDesign::vseMechHelp_Click);
+    platform::ConnectCommand(vseMechHelp, &QPushButton::clicked, this, [this] { vseMechHelp_Click(); });
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch();
     helpRow->addWidget(vseMechHelp);
@@ -266,11 +267,11 @@ void frmAxisDesign::mSubInitToolbars()
     for (int16_t i = 0; i < static_cast<int16_t>(kLoadTypes.size()); ++i)
         cboLoad->addItem(Text(static_cast<int16_t>(kFirstLoadTextId + i)));
     cboLoad->setCurrentIndex(0);
-    connect(cboLoad, &QComboBox::currentIndexChanged, this, &frmAxisDesign::cboLoad_Click);
+    platform::ConnectCommand(cboLoad, &QComboBox::currentIndexChanged, this, [this] { cboLoad_Click(); });
 
     for (const TopTool& top : kTopTools)
         mFctAddTool(ActiveBar1, top.key, top.captionId);
-    connect(ActiveBar1, &QToolBar::actionTriggered, this, &frmAxisDesign::ActiveBar1_ToolClick);
+    platform::ConnectCommand(ActiveBar1, &QToolBar::actionTriggered, this, [this](QAction* tool) { ActiveBar1_ToolClick(tool); });
 
     QAction* title = mFctAddTool(ActiveBar2, "Title", 399);
     title->setEnabled(false);
@@ -279,7 +280,7 @@ void frmAxisDesign::mSubInitToolbars()
         tool->setCheckable(true);
         tool->setIcon(PaletteIcon(palette.key));
     }
-    connect(ActiveBar2, &QToolBar::actionTriggered, this, &frmAxisDesign::ActiveBar2_ToolClick);
+    platform::ConnectCommand(ActiveBar2, &QToolBar::actionTriggered, this, [this](QAction* tool) { ActiveBar2_ToolClick(tool); });
     // The tools that need a selected element or a buffered one start off.
     mSubEnableElementTools(false);
     Tool("Buffer")->setEnabled(false);
@@ -309,7 +310,6 @@ void frmAxisDesign::FirstActivationStep()
 
 void frmAxisDesign::ActiveBar1_ToolClick(QAction* tool)
 {
-    platform::FlexGrid::FinishAllEdits();
     const QString key = tool->objectName();
     if (key == "vseToolAnalyze" || key == "MotorReq") {
         gnAnalysisAxis = AxisId();
@@ -374,7 +374,6 @@ void frmAxisDesign::cboLoad_Click()
 {
     if (IsFirstActivation())
         return;
-    platform::FlexGrid::FinishAllEdits();
     const int index = cboLoad->currentIndex();
     if (index < 0 || index >= static_cast<int>(kLoadTypes.size()))
         return;

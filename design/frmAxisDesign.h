@@ -161,6 +161,7 @@ private:
     bool mbFctReadEditedEntry(DesignGrid kind, int row, struct ParamRec& entry) const;
     void mSubStoreConvertedEntry(DesignGrid kind, int row, struct ParamRec& entry, int16_t newUnit);
     void mSubStoreValueText(DesignGrid kind, int row, const QString& text);
+    void mSubStoreValue(DesignGrid kind, int row, double value);
     void mSubStoreInfoText(DesignGrid kind, int row, const QString& text);
     bool& FirstKeyFlag(DesignGrid kind);
     int16_t mnFctRowCount(DesignGrid kind) const;

@@ -61,7 +61,6 @@ void frmAxisDesign::mSubResetChainState()
 
 void frmAxisDesign::ActiveBar2_ToolClick(QAction* tool)
 {
-    platform::FlexGrid::FinishAllEdits();
     for (const axis_design::PaletteTool& palette : axis_design::kPaletteTools) {
         if (tool->objectName() == QLatin1String(palette.key)) {
             mSubResetToolButtons();

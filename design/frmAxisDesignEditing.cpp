@@ -378,7 +378,11 @@ void frmAxisDesign::Grid_AfterEdit(DesignGrid kind, int row, int col)
 // cell is rewritten only while the grid still shows that mechanism.
 void frmAxisDesign::mSubStoreValueText(DesignGrid kind, int row, const QString& text)
 {
-    const double value = dFctTextToDouble(text.toStdString());
+    mSubStoreValue(kind, row, dFctTextToDouble(text.toStdString()));
+}
+
+void frmAxisDesign::mSubStoreValue(DesignGrid kind, int row, double value)
+{
     const int16_t axis = AxisId();
     const auto index = static_cast<int16_t>(row - 1);
     switch (kind) {

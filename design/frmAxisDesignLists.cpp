@@ -6,7 +6,9 @@
 
 #include "design/frmAxisDesignTools.h"
 #include "foundation/basMaterialLists.h"
+#include "foundation/basGlobalFunctions.h"
 #include "foundation/basUnitSystem.h"
+#include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReferenceListAdapter.h"
 
@@ -188,11 +190,14 @@ int16_t frmAxisDesign::mSubShowDataListBox(DesignGrid grid, int row, bool open)
     mSubPlaceListPanel(grid, row - parameters->TopRow() + 1, top, height);
     const QRect beside = vseLoad->geometry();
     vseListBox->setGeometry(beside.left(), top, beside.width(), height);
-    listGrid->SetTopRow(1);
     listGrid->show();
     vseListBox->show();
     vseListBox->raise();
     vseClose->raise();
+    // At its first row, whatever was picked from it last: scrolled once it
+    // is shown, when its scroll range is known.
+    listGrid->SetRowCol(1, 0);
+    listGrid->SetTopRow(1);
     listGrid->setFocus();
     return list;
 }
@@ -214,23 +219,32 @@ void frmAxisDesign::mSubPlaceListPanel(DesignGrid grid, int visibleRow, int& top
 }
 
 // A pick: the value of the list's current row, stored as if typed into the
-// value cell of the row the list was opened for, in that row's current unit.
+// value cell of the row the list was opened for. Coefficients and
+// efficiencies have no unit; a density lands in the unit the row shows: the
+// list's figure in that unit, or the figure of the session's unit system
+// converted into it.
 void frmAxisDesign::ListGrid_DblClick(FlexGrid* list, int16_t listKind)
 {
     const int row = list->Row();
     if (row < 1)
         return;
-    QString text;
-    if (listKind == kCoefficients)
-        text = list->TextMatrix(row, 1).mid(1, 4);
-    else if (listKind == kEfficiencies)
-        text = list->TextMatrix(row, 1).mid(1, 3);
-    else
-        text = list->TextMatrix(row, gnUnitSystem == 1 ? 1 : 2);
     if (mnListGrid == DesignGrid::Mechanism) {
         mnMechEditElement = mnListElement;
         mlMechEditRow = mlListRow;
     }
-    mSubStoreValueText(mnListGrid, mlListRow, text);
+    if (listKind == kDensities) {
+        ParamRec entry;
+        if (!mbFctReadEditedEntry(mnListGrid, mlListRow, entry))
+            return;
+        int16_t system = gnUnitSystem;
+        for (const int16_t listed : {int16_t(0), int16_t(1)})
+            if (nFctDensityListUnit(listed) == entry.UnitID)
+                system = listed;
+        const double density = dFctTextToDouble(list->TextMatrix(row, nFctDensityListColumn(system)).toStdString());
+        mSubStoreValue(mnListGrid, mlListRow, dFctValueInUnitOf(entry, density, nFctDensityListUnit(system)));
+    } else {
+        const int length = listKind == kCoefficients ? 4 : 3;
+        mSubStoreValueText(mnListGrid, mlListRow, list->TextMatrix(row, 1).mid(1, length));
+    }
     mSubHideListPanel();
 }

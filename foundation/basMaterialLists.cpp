@@ -1,6 +1,7 @@
 #include "foundation/basMaterialLists.h"
 
 #include "foundation/basAppPaths.h"
+#include "foundation/basUnitSystem.h"
 #include "platform/core/Database.h"
 
 #include <initializer_list>
@@ -48,4 +49,16 @@ int16_t nFctFillDensityGrid(ReferenceListGrid& grid)
 int16_t nFctFillEfficiencyGrid(ReferenceListGrid& grid)
 {
     return FillGrid(grid, "SELECT * FROM Efficiency ORDER BY [Mechanism]", {"Mechanism", "Efficiency"});
+}
+
+int nFctDensityListColumn(int16_t unitSystem)
+{
+    return unitSystem != 0 ? 1 : 2;
+}
+
+int16_t nFctDensityListUnit(int16_t unitSystem)
+{
+    constexpr int16_t kDensityType = 14;
+    constexpr int16_t kDefaultUnit = -1;
+    return nFctFindUnit(kDensityType, kDefaultUnit, unitSystem != 0 ? "M" : "EE");
 }

@@ -31,3 +31,11 @@ public:
 int16_t nFctFillCoefficientGrid(ReferenceListGrid& grid);
 int16_t nFctFillDensityGrid(ReferenceListGrid& grid);
 int16_t nFctFillEfficiencyGrid(ReferenceListGrid& grid);
+
+// The density list's column of a unit system (non-zero = metric) and the
+// unit its figures are in: column 1 (MetricNumber) in the metric density
+// unit, column 2 (EENumber) in the English-engineering one, each the density
+// unit of its system flagged Default in the unit list (g/cm³, lb/in³); -1
+// when the unit list has none.
+int nFctDensityListColumn(int16_t unitSystem);
+int16_t nFctDensityListUnit(int16_t unitSystem);

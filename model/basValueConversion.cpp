@@ -110,6 +110,15 @@ void SubConvertValueToUnit(ParamRec& param, int16_t unitId)
     param.UnitText = sFctGetUnitText(unitId);
 }
 
+double dFctValueInUnitOf(const ParamRec& entry, double value, int16_t fromUnit)
+{
+    ParamRec given = entry;
+    given.Data = value;
+    given.UnitID = fromUnit;
+    SubConvertValueToUnit(given, entry.UnitID);
+    return given.Data;
+}
+
 double dFctRoundValue(double value)
 {
     if (value <= 1.0 - kSnapTolerance) return value;

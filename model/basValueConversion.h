@@ -13,6 +13,10 @@
 // of -1 becomes the unit's own type; Status, TextID and HelpID stay.
 void SubConvertValueToUnit(ParamRec& param, int16_t unitId);
 
+// A value given in fromUnit, expressed in the unit of entry as
+// SubConvertValueToUnit converts it; entry is not changed.
+double dFctValueInUnitOf(const ParamRec& entry, double value, int16_t fromUnit);
+
 // Snaps a value above 1 - 2.5e-05 that lies within 2.5e-05 of a whole number
 // onto it, but only while the decimal separator gsDecimalSeparator is ".";
 // otherwise returns the value unchanged.

@@ -12,6 +12,7 @@
 #include "model/basValueConversion.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/Commands.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/LineGraph.h"
@@ -32,6 +33,14 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// A redrawn graph paints at once. Input waiting meanwhile stays queued: a
+// segment edit is often ended by a press elsewhere (a click in the outline),
+// whose release must reach its widget after the press, not inside it.
+void LetTheGraphsPaint()
+{
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 // Wide enough for the German field names and six-decimal values in the
 // segment table's fixed column fractions.
@@ -111,7 +120,7 @@ void frmProfile::BuildControls()
         QAction* tool = ActiveBar1_->addAction(QString());
         tool->setObjectName(entry.key);
         const QString key = entry.key;
-        connect(tool, &QAction::triggered, this, [this, key] { ActiveBar1_ToolClick(key); });
+        platform::ConnectCommand(tool, &QAction::triggered, this, [this, key] { ActiveBar1_ToolClick(key); });
     }
     toolRotary_ = ActiveBar1_->findChild<QAction*>("vseVelocityRotary");
     toolLinear_ = ActiveBar1_->findChild<QAction*>("vseVelocityLinear");
@@ -161,10 +170,10 @@ void frmProfile::BuildControls()
     cboProfileMode_ = new QComboBox(vseQuickSetup_);
     cboProfileMode_->setObjectName("cboProfileMode");
     quickHead->addWidget(cboProfileMode_, 1);
-    connect(cboProfileMode_, &QComboBox::activated, this, [this] { cboProfileMode_Click(); });
+    platform::ConnectCommand(cboProfileMode_, &QComboBox::activated, this, [this] { cboProfileMode_Click(); });
     vseTransfer_ = new QPushButton(vseQuickSetup_);
     vseTransfer_->setObjectName("vseTransfer");
-    connect(vseTransfer_, &QPushButton::clicked, this, &frmProfile::vseTransfer_Click);
+    platform::ConnectCommand(vseTransfer_, &QPushButton::clicked, this, [this] { vseTransfer_Click(); });
     quickHead->addWidget(vseTransfer_);
     quick->addLayout(quickHead);
     vsfQuickSetup_ = new platform::FlexGrid(vseQuickSetup_);
@@ -191,7 +200,7 @@ void frmProfile::BuildControls()
         segmentHead->addWidget(optMotionMode_[k]);
         // Only a change of the selection is a click: the option already
         // shown selected, or one selected by code, starts no switch.
-        connect(optMotionMode_[k], &QRadioButton::toggled, this, [this, k](bool checked) {
+        platform::ConnectCommand(optMotionMode_[k], &QRadioButton::toggled, this, [this, k](bool checked) {
             if (checked && !mbSelectingMotionOption)
                 optMotionMode_Click(k);
         });
@@ -327,7 +336,6 @@ void frmProfile::mSubCheckMotionMode()
 
 void frmProfile::optMotionMode_Click(int16_t index)
 {
-    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctGetMotionMode(axis) == index)
         return;
@@ -366,7 +374,6 @@ void frmProfile::ConvertTablesForMotionSwitch()
 
 void frmProfile::ActiveBar1_ToolClick(const QString& key)
 {
-    platform::FlexGrid::FinishAllEdits();
     if (key == "vseVelocityClear") {
         mSubClearProfile();
     } else if (key == "vseVelocityRotary" || key == "vseVelocityLinear") {
@@ -458,7 +465,7 @@ void frmProfile::mSubDisplayVelocityGraph(int16_t mode)
     data.decimalSeparator = QString::fromStdString(gsDecimalSeparator);
     if (mode >= 0 && mode <= 2)
         grpVelocity_->SetData(data);
-    QApplication::processEvents();
+    LetTheGraphsPaint();
 }
 
 void frmProfile::mSubDisplayTorqueGraph(int16_t mode)
@@ -480,5 +487,5 @@ void frmProfile::mSubDisplayTorqueGraph(int16_t mode)
     data.decimalSeparator = QString::fromStdString(gsDecimalSeparator);
     if (mode >= 0 && mode <= 2)
         grpTorque_->SetData(data);
-    QApplication::processEvents();
+    LetTheGraphsPaint();
 }

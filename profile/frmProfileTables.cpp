@@ -78,7 +78,6 @@ void frmProfile::cboProfileMode_Click()
 {
     if (IsFirstActivation())
         return;
-    platform::FlexGrid::FinishAllEdits();
     SubSetQuickSetupMode(AxisId(), static_cast<int16_t>(cboProfileMode_->currentIndex()));
     mSubSetQuickSetupTable();
     mSubCalcQuickSetup(false);
@@ -86,7 +85,6 @@ void frmProfile::cboProfileMode_Click()
 
 void frmProfile::vseTransfer_Click()
 {
-    platform::FlexGrid::FinishAllEdits();
     if (!mSubCalcQuickSetup(true))
         return;
     nFctTransferQuickSetup(AxisId(), mdQuickSetupDerived, model::kTrue, model::kFalse);

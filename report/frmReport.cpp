@@ -10,8 +10,8 @@
 #include "model/basWindowStatus.h"
 #include "platform/core/CurrentError.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/Commands.h"
 #include "platform/qt/FixedPitchFont.h"
-#include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"
@@ -167,7 +167,7 @@ QAction* frmReport::AddTool(QToolBar* band, const QString& name, const QString& 
 {
     QAction* tool = band->addAction(caption);
     tool->setObjectName(name);
-    connect(tool, &QAction::triggered, this, [this, name] { ActiveBar1_ToolClick(name); });
+    platform::ConnectCommand(tool, &QAction::triggered, this, [this, name] { ActiveBar1_ToolClick(name); });
     tools_.insert(name, tool);
     return tool;
 }
@@ -207,7 +207,6 @@ void frmReport::mSubUpdateScreenToUnitClass()
 
 void frmReport::ActiveBar1_ToolClick(const QString& tool)
 {
-    platform::FlexGrid::FinishAllEdits();
     if (mbBuildingReport)
         return;
     static const QHash<QString, int16_t> kNavigation = {

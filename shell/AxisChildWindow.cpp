@@ -2,7 +2,6 @@
 
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
-#include "platform/qt/FlexGrid.h"
 #include "shell/basWindowSlots.h"
 
 
@@ -28,7 +27,6 @@ int16_t AxisChildWindow::AxisId() const
 
 void AxisChildWindow::Form_Activate()
 {
-    platform::FlexGrid::FinishAllEdits();
     const int16_t axis = AxisId();
     if (nFctUsedAxisPosition(axis) < 0)
         return;

@@ -9,7 +9,7 @@
 #include "foundation/basWinAPICalls.h"
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basMechanismChain.h"
-#include "platform/qt/FlexGrid.h"
+#include "platform/qt/Commands.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
@@ -140,9 +140,8 @@ MDIMain::MDIMain(QWidget* parent)
     setWindowTitle(QString::fromStdString(sFctGetText(31)));
     BuildPanels();
     BuildMenus();
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+    platform::ConnectCommand(qApp, &QGuiApplication::commitDataRequest, this, [this] {
         // The session ends: Yes or No only, the close cannot be refused.
-        platform::FlexGrid::FinishAllEdits();
         mnFctUpdateDataToFile(0);
         mSubCloseApplicationFile();
         sessionEnding_ = true;
@@ -184,7 +183,7 @@ void MDIMain::BuildPanels()
         if (index == 4)
             toolRow->addStretch(1);
         toolRow->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, index] { vseTopToolbar_Click(index); });
+        platform::ConnectCommand(button, &QToolButton::clicked, this, [this, index] { vseTopToolbar_Click(index); });
         vseTopToolbar_[static_cast<size_t>(index)] = button;
     }
     column->addWidget(picTopToolbar_);
@@ -205,7 +204,7 @@ void MDIMain::BuildPanels()
     treeBox->addWidget(outTree_);
     controlColumn->addWidget(vseControlBar);
     picControlBar_->setVisible(false);
-    connect(outTree_, &platform::OutlineTree::LineClicked, this, &MDIMain::outTree_Click);
+    platform::ConnectCommand(outTree_, &platform::OutlineTree::LineClicked, this, [this](int line) { outTree_Click(line); });
     connect(outTree_, &platform::OutlineTree::LinesChanged, this, &MDIMain::mSubFitSidePanel);
     middle->addWidget(picControlBar_);
 
@@ -362,7 +361,9 @@ void MDIMain::closeEvent(QCloseEvent* event)
         return;
     }
     const int unloadMode = sessionEnding_ ? 2 : unloadByProgram_ ? 1 : 0;
-    if (MDIForm_QueryUnload(unloadMode)) {
+    int16_t refused = 0;
+    platform::RunCommand([&] { refused = MDIForm_QueryUnload(unloadMode); });
+    if (refused) {
         unloadByProgram_ = false;
         event->ignore();
         return;
@@ -379,7 +380,6 @@ int16_t MDIMain::MDIForm_QueryUnload(int unloadMode)
         showNormal();
     if (mbBusy)
         return -1;
-    platform::FlexGrid::FinishAllEdits();
     if (mnFctUpdateDataToFile(-1) == 2)
         return -1;
     mSubCloseApplicationFile();

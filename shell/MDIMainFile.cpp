@@ -13,7 +13,6 @@
 #include "model/basChangeDetection.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
-#include "platform/qt/FlexGrid.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmOptions.h"
@@ -95,7 +94,6 @@ std::string MDIMain::mSubRunFileDialog(bool save)
 
 void MDIMain::mnuFileFunction_Click(int index)
 {
-    platform::FlexGrid::FinishAllEdits();
     switch (index) {
     case 0:  // New
         if (mnFctUpdateDataToFile(-1) == 2)

@@ -13,7 +13,7 @@
 #include "model/basAxisData.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
-#include "platform/qt/FlexGrid.h"
+#include "platform/qt/Commands.h"
 #include "platform/qt/MdiArrange.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
@@ -99,7 +99,7 @@ void MDIMain::BuildMenus()
             action->setObjectName("mnuFileFunction_6");
         } else {
             action = MenuEntry(mnuFile_, "mnuFileFunction", i);
-            connect(action, &QAction::triggered, this, [this, i] { mnuFileFunction_Click(i); });
+            platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuFileFunction_Click(i); });
         }
         mnuFileFunction_[static_cast<size_t>(i)] = action;
     }
@@ -114,7 +114,7 @@ void MDIMain::BuildMenus()
     for (int i = 0; i < 3; ++i) {
         QAction* action = MenuEntry(mnuLanguage_, "mnuLanguage", i);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, i] { mnuLanguage_Click(i); });
+        platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuLanguage_Click(i); });
         mnuLanguageEntry_[static_cast<size_t>(i)] = action;
     }
     mnuLanguageEntry_[1]->setEnabled(false);
@@ -125,7 +125,7 @@ void MDIMain::BuildMenus()
     for (int i : {0, 1, 2, 3, 4, 5}) {
         QAction* action = i == 4 ? MenuSeparator(mnuAxis_, "mnuAxisSub", i) : MenuEntry(mnuAxis_, "mnuAxisSub", i);
         if (i != 4)
-            connect(action, &QAction::triggered, this, [this, i] { mnuAxisSub_Click(i); });
+            platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuAxisSub_Click(i); });
         action->setEnabled(i == 0 || i == 4);
         mnuAxisSub_[static_cast<size_t>(i)] = action;
     }
@@ -137,7 +137,7 @@ void MDIMain::BuildMenus()
         QAction* action = i == 2 ? MenuSeparator(mnuUnits_, "mnuUnitsFunction", i)
                                  : MenuEntry(mnuUnits_, "mnuUnitsFunction", i);
         if (i != 2)
-            connect(action, &QAction::triggered, this, [this, i] { mnuUnitsFunction_Click(i); });
+            platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuUnitsFunction_Click(i); });
         mnuUnitsFunction_[static_cast<size_t>(i)] = action;
     }
     connect(mnuUnits_, &QMenu::aboutToShow, this, &MDIMain::mnuUnits_Click);
@@ -148,7 +148,7 @@ void MDIMain::BuildMenus()
     for (int i = 0; i < 4; ++i) {
         QAction* action = MenuEntry(mnuWindowList_, "mnuWindowsFunction", i);
         action->setEnabled(false);
-        connect(action, &QAction::triggered, this, [this, i] { mnuWindowsFunction_Click(i); });
+        platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuWindowsFunction_Click(i); });
         mnuWindowsFunction_[static_cast<size_t>(i)] = action;
     }
     connect(mnuWindowList_, &QMenu::aboutToShow, this, &MDIMain::mSubFillWindowList);
@@ -158,7 +158,7 @@ void MDIMain::BuildMenus()
     mnuHelp_->menuAction()->setObjectName("mnuHelp");
     for (int i = 0; i < 2; ++i) {
         QAction* action = MenuEntry(mnuHelp_, "mnuHelpFunction", i);
-        connect(action, &QAction::triggered, this, [this, i] { mnuHelpFunction_Click(i); });
+        platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuHelpFunction_Click(i); });
         mnuHelpFunction_[static_cast<size_t>(i)] = action;
     }
 
@@ -254,7 +254,6 @@ void MDIMain::vseTopToolbar_Click(int index)
 
 void MDIMain::mnuAxisSub_Click(int index)
 {
-    platform::FlexGrid::FinishAllEdits();
     if (index != 0) {
         // Open, Close, Delete, Set/Modify Title: the axis dialog in that mode.
         ShowAxisDialog(this, static_cast<int16_t>(index));
@@ -312,7 +311,6 @@ void MDIMain::mSubOpenAllAxes()
 
 void MDIMain::outTree_Click(int line)
 {
-    platform::FlexGrid::FinishAllEdits();
     if (line <= 0)
         return;
     std::vector<int16_t> ids;
@@ -367,7 +365,7 @@ void MDIMain::mSubFillWindowList()
         action->setObjectName(QStringLiteral("mnuWindowListChild_%1").arg(number));
         action->setCheckable(true);
         action->setChecked(window == mdiArea_->currentSubWindow());
-        connect(action, &QAction::triggered, this, [this, window] {
+        platform::ConnectCommand(action, &QAction::triggered, this, [this, window] {
             if (window->isMinimized())
                 window->showNormal();
             mdiArea_->setActiveSubWindow(window);
@@ -385,7 +383,6 @@ void MDIMain::mnuUnits_Click()
 
 void MDIMain::mnuUnitsFunction_Click(int index)
 {
-    platform::FlexGrid::FinishAllEdits();
     switch (index) {
     case 0:
     case 1:
@@ -420,7 +417,6 @@ void SubUpdateAllWindowsToUnits()
 
 void MDIMain::mnuLanguage_Click(int index)
 {
-    platform::FlexGrid::FinishAllEdits();
     if (index < 0 || index > 2)
         return;
     const int16_t offset = kLanguageOffsets[index];

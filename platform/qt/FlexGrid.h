@@ -48,8 +48,9 @@ namespace platform {
 //           other change the editor makes by itself (cut, delete, undo),
 //           gives PasteEdit first.
 //
-// A command finishes every open edit before it works (FinishAllEdits), so
-// that it finds what the user typed stored, in the unit shown.
+// Every command finishes the open edits before it works (FinishAllEdits,
+// called for all of them by RunCommand, Commands.h), so that it finds what
+// the user typed stored, in the unit shown.
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #include "platform/qt/MdiChildWindow.h"
 
+#include "platform/qt/Commands.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -98,7 +100,7 @@ public:
 
 void ConnectChildActivation(QMdiArea* area)
 {
-    QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* window) {
+    ConnectCommand(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow* window) {
         auto* child = qobject_cast<MdiChildWindow*>(window);
         if (child && !child->IsUnloading())
             MdiChildActivation::Activate(child);

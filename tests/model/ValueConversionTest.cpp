@@ -62,6 +62,15 @@ TEST_F(ValueConversion, ConversionsByFactorReciprocalPairAndPitchLeadRule)
     EXPECT_EQ(untyped.Factor, 1.0);
 }
 
+TEST_F(ValueConversion, AValueGivenInAnotherUnitIsExpressedInTheEntrysUnit)
+{
+    const ParamRec entry = Param(3, 3, kIn);
+    EXPECT_NEAR(dFctValueInUnitOf(entry, 127, kMm), 5, 1e-12);  // 127 mm = 5 in
+    EXPECT_EQ(dFctValueInUnitOf(entry, 2.5, kIn), 2.5);          // its own unit: as given
+    EXPECT_EQ(entry.Data, 3);                                    // the entry is not changed
+    EXPECT_EQ(entry.UnitID, kIn);
+}
+
 TEST_F(ValueConversion, NearlyWholeResultsSnapOnlyWithAPointSeparator)
 {
     struct Case { double value, withPoint; };

@@ -460,6 +460,81 @@ private slots:
         QCOMPARE(load->TextMatrix(3, 2), QString::fromStdString(sFctFormatNumber(expected)));
     }
 
+    // A density picked into a cell shown in the other system's unit lands
+    // in that unit: the list's own figure in it (Steel 7.85 g/cm³, 0.2836
+    // lb/in³, as 7.85 × 16.387064 / 453.59237 = 0.28360), not the figure of
+    // the session's system taken for a number in the cell's unit.
+    void PickedDensityLandsInTheUnitOfItsCell_data()
+    {
+        QTest::addColumn<int16_t>("system");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("column");  // of the list, in the cell's unit
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("metric session, lb/in³ cell") << int16_t(1) << "lb/in³" << 2 << "0.2836";
+        QTest::newRow("English session, g/cm³ cell") << int16_t(0) << "g/cm³" << 1 << "7.85";
+    }
+    void PickedDensityLandsInTheUnitOfItsCell()
+    {
+        QFETCH(int16_t, system);
+        QFETCH(QString, unit);
+        QFETCH(int, column);
+        QFETCH(QString, shown);
+        gnUnitSystem = system;
+        QVERIFY(bFctCreateParameterControlTable());
+        SubUpdateAllWindowsToUnits();
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        d.ChooseUnit(load, 3, unit);
+        QTRY_COMPARE(load->TextMatrix(3, 3), unit);
+        d.ClickCell(load, 3, 0);
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        QVERIFY(list->isVisible());
+        int steel = 1;
+        while (steel < list->Rows() && list->TextMatrix(steel, 0) != "Steel")
+            ++steel;
+        QVERIFY(steel < list->Rows());
+        // The two figures of the row agree to the four decimals of lb/in³.
+        const double gramsPerCubicCentimetrePerPoundPerCubicInch = 453.59237 / 16.387064;
+        QVERIFY(std::fabs(list->TextMatrix(steel, 1).toDouble() / gramsPerCubicCentimetrePerPoundPerCubicInch -
+                          list->TextMatrix(steel, 2).toDouble()) < 0.5e-4);
+        d.ClickCell(list, steel, 0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(list->QtRow(steel), 0)).center());
+        ParamRec density;
+        nFctGetLoadParameter(kAxis, 2, density);
+        QCOMPARE(QString::fromStdString(density.UnitText), unit);
+        QCOMPARE(density.Data, list->TextMatrix(steel, column).toDouble());
+        QCOMPARE(load->TextMatrix(3, 2), shown);
+    }
+
+    // A list opens at its first row, also after a pick far down in it.
+    void ListReopensAtItsFirstRow()
+    {
+        Design& d = *design_;
+        d.ChooseLoad(2);  // solid cylinder: density in row 3
+        FlexGrid* load = d.Grid("vsfLoad");
+        FlexGrid* list = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        d.ClickCell(load, 3, 0);
+        QVERIFY(list->isVisible());
+        const int last = list->Rows() - 1;
+        QVERIFY(last > list->BottomRow());  // the list scrolls
+        d.ClickCell(list, last, 0);
+        QVERIFY(list->TopRow() > 1);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(list->QtRow(last), 0)).center());
+        QVERIFY(!list->isVisible());
+        d.ClickCell(load, 3, 2);
+        d.ClickCell(load, 3, 0);
+        QVERIFY(list->isVisible());
+        QApplication::processEvents();
+        QCOMPARE(list->TopRow(), 1);
+        // A key in the list starts from its first row, not from the last pick.
+        QTest::keyClick(list, Qt::Key_Down);
+        QApplication::processEvents();
+        QCOMPARE(list->TopRow(), 1);
+    }
+
     // A list left open while the load became None has no row to write to:
     // a pick shows no value in the empty load grid.
     void PickForALoadThatIsGoneShowsNothing()
