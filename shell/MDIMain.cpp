@@ -10,6 +10,7 @@
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basMechanismChain.h"
 #include "platform/qt/Commands.h"
+#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
