@@ -173,6 +173,11 @@ void MDIMain::BuildPanels()
 
     mdiArea_ = new QMdiArea(middle);
     mdiArea_->setObjectName("mdiArea");
+    // A window larger than the area (a small screen, a large scale) is
+    // reached by scrolling; the area then also takes no minimum size from
+    // its windows, so the side panel's edge moves freely.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     platform::ConnectChildActivation(mdiArea_);
     middle->addWidget(mdiArea_);
     middle->setStretchFactor(1, 1);

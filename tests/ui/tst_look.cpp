@@ -1,7 +1,8 @@
-// What a user sees first, on a 1024 x 768 screen: the program's icon and
-// logo on its windows, dialogs in the middle of the screen, the help window
-// beside the dialog that asked for it, Qt's own texts in the program's
-// language and an outline that shows its lines whole.
+// What a user sees first, on a screen of 1600 x 1200 pixels at any scale:
+// the program's icon and logo on its windows, dialogs in the middle of the
+// screen, the help window beside the dialog that asked for it, Qt's own
+// texts in the program's language and an outline that shows its lines
+// whole.
 #include "design/frmAxisDesign.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basTextResources.h"
@@ -15,6 +16,7 @@
 #include "shell/frmOptions.h"
 #include "shell/frmUnits.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/OffscreenScreen.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QDialogButtonBox>
@@ -26,13 +28,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
-#include <QTemporaryFile>
 #include <QtTest>
 
 using dialog_tests::WhenModalShows;
 using testing_support::ProgramRun;
 
 namespace {
+
+constexpr QSize kScreenPixels(1600, 1200);
 
 QRect ScreenArea()
 {
@@ -104,7 +107,14 @@ private slots:
         run_.reset();
     }
 
-    void theScreenIs1024By768() { QCOMPARE(ScreenArea().size(), QSize(1024, 768)); }
+    // The screen chosen, in its own pixels; the windows lay out in the
+    // pixels of the scale (QT_SCALE_FACTOR, QT_FONT_DPI).
+    void theScreenIsTheOneChosen()
+    {
+        const QSizeF pixels = QSizeF(ScreenArea().size()) * QGuiApplication::primaryScreen()->devicePixelRatio();
+        QVERIFY(qAbs(pixels.width() - kScreenPixels.width()) <= 1);  // 1067 x 1.5
+        QVERIFY(qAbs(pixels.height() - kScreenPixels.height()) <= 1);
+    }
 
     // The program's own picture on the main window, its axis windows and
     // its dialogs; the logo on the dialogs that show one.
@@ -247,7 +257,9 @@ private slots:
         QCOMPARE(tree->LineText(0), QStringLiteral("Verpackungsmaschine_A.dat"));
         QApplication::processEvents();
 
-        const QImage picture = tree->viewport()->grab().toImage();
+        // The picture in the outline's pixels (a scaled screen paints more).
+        const QImage picture =
+            tree->viewport()->grab().toImage().scaled(tree->viewport()->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         for (int line = 0; line < tree->LineCount(); ++line) {
             QTreeWidgetItem* item = tree->LineItem(line);
             QFont font = item->font(0);
@@ -294,19 +306,10 @@ private:
     std::unique_ptr<QtMessageDisplay> display_;
 };
 
-// The tests run on an offscreen screen of 1024 x 768 pixels.
+// The tests run on an offscreen screen of 1600 x 1200 pixels.
 int main(int argc, char** argv)
 {
-    QTemporaryFile screens;
-    if (!screens.open())
-        return 1;
-    screens.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1024, "height": 768,
-                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toLocal8Bit());
-    QApplication app(argc, argv);
-    TestLook test;
-    return QTest::qExec(&test, argc, argv);
+    return testing_support::RunOnOffscreenScreen<TestLook>(kScreenPixels.width(), kScreenPixels.height(), argc, argv);
 }
 
 #include "tst_look.moc"
