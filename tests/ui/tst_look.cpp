@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -185,20 +186,30 @@ private slots:
         QVERIFY(seen);
     }
 
-    // F1 in a dialog: the help window beside it, usable while the dialog is
-    // open (Escape closes it), and gone with the dialog.
+    // F1 in a dialog: the help window whole on the screen, beside the dialog
+    // and clear of the main window's menu bar and outline, usable while the
+    // dialog is open (Escape closes it); it outlives the dialog with its
+    // history, a window of the main window's.
     void helpWindowBesideTheDialog()
     {
         platform::HelpViewer* viewer = nullptr;
+        const auto onScreen = [](QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+        MDIMain* main = run_->Main();
+        const QRect menuBar = onScreen(main->menuBar());
+        const QRect outline = onScreen(main->findChild<QWidget*>("picControlBar"));
         bool seen = false;
         WhenModalShows([&](QWidget* dialog) {
             QTest::keyClick(dialog, Qt::Key_F1);
-            viewer = run_->Main()->findChild<platform::HelpViewer*>();
+            viewer = main->findChild<platform::HelpViewer*>();
             QVERIFY(viewer && viewer->isVisible());
+            QVERIFY(viewer->isWindow());
             QVERIFY(viewer->CurrentPage().endsWith("/UnitsSetup.htm"));
-            QVERIFY(ScreenArea().contains(viewer->frameGeometry()));
+            const QRect frame = viewer->frameGeometry();
+            QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+            QVERIFY(!frame.intersects(menuBar));
+            QVERIFY(!frame.intersects(outline));
             for (const QRect& button : ButtonsOnScreen(dialog))
-                QVERIFY(!viewer->frameGeometry().intersects(button));
+                QVERIFY(!frame.intersects(button));
 
             // Typed into the help window as the window system delivers it.
             QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
@@ -211,7 +222,17 @@ private slots:
         });
         Open(*run_, Shown::Units);
         QVERIFY(seen);
-        QVERIFY(viewer && !viewer->isVisible());
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->parentWidget(), static_cast<QWidget*>(main));
+
+        // Help > Contents in the same window; Back returns to the dialog's page.
+        run_->Trigger("mnuHelpFunction_0");
+        QCOMPARE(main->findChildren<platform::HelpViewer*>().size(), qsizetype(1));
+        QVERIFY(viewer->CurrentPage().endsWith("/Welcome.htm"));
+        QAction* back = viewer->findChild<QAction*>("helpBack");
+        QVERIFY(back->isEnabled());
+        back->trigger();
+        QVERIFY(viewer->CurrentPage().endsWith("/UnitsSetup.htm"));
     }
 
     // The file dialog, the overwrite question and the child windows' system
