@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -179,6 +180,18 @@ void frmAxisControl::mSubFillAxisList()
     lstAxes_->clear();
     for (size_t k = 0; k < axisIds_.size(); ++k)
         lstAxes_->addItem(ListEntry(axisIds_[k], workingTitles_[k]));
+    fitToTexts();
+}
+
+void frmAxisControl::fitToTexts()
+{
+    // The list as wide as its widest entry (and a scroll bar, should the
+    // entries outnumber its rows); the dialog as wide as its caption with
+    // the title bar's icon and buttons, each about as wide as the bar is high.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAxes_);
+    lstAxes_->setMinimumWidth(lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar);
+    const int titleBarButtons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtons);
 }
 
 int frmAxisControl::selectedRow() const

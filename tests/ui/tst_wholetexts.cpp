@@ -8,13 +8,16 @@
 #include "foundation/basTextResources.h"
 #include "foundation/basWinAPICalls.h"
 #include "foundation/ui/frmMessageDisplay.h"
+#include "model/basAxisAccessors.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -131,6 +134,47 @@ private slots:
         gMsg->nFctDisplay();
         platform::InstallMessageDisplay(nullptr);
         platform::InstallPlatformServices(nullptr);
+        QVERIFY(seen);
+    }
+
+    // The axis dialogs show every axis title whole, without scrolling
+    // sideways, and their captions whole.
+    void axisDialogsShowTheTitlesWhole_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("open") << int(kAxisDialogOpen);
+        QTest::newRow("close") << int(kAxisDialogClose);
+        QTest::newRow("delete") << int(kAxisDialogDelete);
+        QTest::newRow("titles") << int(kAxisDialogSetModifyTitle);
+    }
+
+    void axisDialogsShowTheTitlesWhole()
+    {
+        QFETCH(int, mode);
+        testing_support::ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger("mnuAxisSub_0");
+        SubSetAxisTitle(1, "Infeed conveyor of the first folding station");
+        SubSetAxisTitle(2, "Rewind surface winder of the second line");
+        bool seen = false;
+        WhenModalShows([&seen, mode](QWidget* dialog) {
+            const QString folder = qEnvironmentVariable("DIALOG_SCREENSHOT_DIR");
+            if (!folder.isEmpty())
+                dialog->grab().save(QStringLiteral("%1/axis_dialog_%2.png").arg(folder).arg(mode));
+            auto* list = dialog->findChild<QListWidget*>("lstAxes");
+            QCOMPARE(list->count(), 2);
+            for (int k = 0; k < list->count(); ++k) {
+                const QString entry = list->item(k)->text();
+                QVERIFY2(list->visualItemRect(list->item(k)).left() + list->fontMetrics().horizontalAdvance(entry) <=
+                             list->viewport()->width(),
+                         qPrintable(entry));
+            }
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            QVERIFY2(dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) < dialog->width(),
+                     qPrintable(dialog->windowTitle()));
+            seen = true;
+        });
+        ShowAxisDialog(run.Main(), static_cast<int16_t>(mode));
         QVERIFY(seen);
     }
 
