@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString Text(int16_t id)
@@ -189,9 +191,15 @@ void frmAxisControl::fitToTexts()
     // entries outnumber its rows); the dialog as wide as its caption with
     // the title bar's icon and buttons, each about as wide as the bar is high.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAxes_);
-    lstAxes_->setMinimumWidth(lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar);
+    const int listWidth = lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar;
+    lstAxes_->setMinimumWidth(listWidth);
+    int buttonsWidth = 0;
+    for (QPushButton* button : vseCommand_)
+        buttonsWidth = std::max(buttonsWidth, button->sizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    const int contents = margins.left() + listWidth + layout()->spacing() + buttonsWidth + margins.right();
     const int titleBarButtons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtons);
+    setMinimumWidth(std::max(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtons, contents));
 }
 
 int frmAxisControl::selectedRow() const

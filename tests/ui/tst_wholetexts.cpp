@@ -16,8 +16,10 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
@@ -158,6 +160,7 @@ private slots:
         SubSetAxisTitle(2, "Rewind surface winder of the second line");
         bool seen = false;
         WhenModalShows([&seen, mode](QWidget* dialog) {
+            QApplication::processEvents();  // the layout as it is painted
             const QString folder = qEnvironmentVariable("DIALOG_SCREENSHOT_DIR");
             if (!folder.isEmpty())
                 dialog->grab().save(QStringLiteral("%1/axis_dialog_%2.png").arg(folder).arg(mode));
@@ -170,6 +173,10 @@ private slots:
                          qPrintable(entry));
             }
             QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+            const QRect listPlace(list->mapTo(dialog, QPoint(0, 0)), list->size());
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                QVERIFY2(!button->isVisible() || !listPlace.intersects(QRect(button->mapTo(dialog, QPoint(0, 0)), button->size())),
+                         qPrintable(button->text()));
             QVERIFY2(dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) < dialog->width(),
                      qPrintable(dialog->windowTitle()));
             seen = true;
