@@ -300,6 +300,12 @@ void frmProfile::mSubSetToolbarRotary()
     toolLinear_->setChecked(false);
 }
 
+void frmProfile::mSubEnableLinearMotion(bool enable)
+{
+    optMotionMode_[1]->setEnabled(enable);
+    toolLinear_->setEnabled(enable);
+}
+
 void frmProfile::mSubCheckMotionMode()
 {
     const int16_t axis = AxisId();
@@ -315,10 +321,10 @@ void frmProfile::mSubCheckMotionMode()
             SelectMotionOption(MotionMode::Rotary);
             mSubSetToolbarRotary();
         }
-        optMotionMode_[1]->setEnabled(false);
+        mSubEnableLinearMotion(false);
         return;
     }
-    optMotionMode_[1]->setEnabled(true);
+    mSubEnableLinearMotion(true);
     if (nFctGetMotionMode(axis) == MotionMode::Linear) {
         SelectMotionOption(MotionMode::Linear);
         mSubSetToolbarLinear();
