@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -71,6 +72,13 @@ bool OutlineTree::SetPictureType(int line, int pictureType)
     QFont font = item->font(0);
     font.setBold(marked);
     item->setFont(0, font);
+    // One highlight: the marked line is the selected one, so no line
+    // clicked earlier stays highlighted beside the mark.
+    if (marked && currentItem() != item) {
+        const QSignalBlocker quiet(this);
+        setCurrentItem(item);
+        viewport()->update();
+    }
     return true;
 }
 

@@ -7,7 +7,8 @@ namespace platform {
 
 // An outline: numbered lines (0, 1, 2, ...) each with a text, an indent
 // (0 the root; a line hangs below the nearest earlier line of a smaller
-// indent) and a picture type (0 plain, 2 marked). Every line stays
+// indent) and a picture type (0 plain, 2 marked; the marked line is also
+// the selected one). Every line stays
 // expanded: a collapse is undone at once, and no line shows an expand
 // arrow. A line wider than the outline scrolls, it is never cut short.
 class OutlineTree : public QTreeWidget {

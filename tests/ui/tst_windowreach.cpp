@@ -83,6 +83,9 @@ class TestWindowReach : public QObject {
         for (int line = 0; line < tree->LineCount(); ++line)
             QVERIFY2((tree->PictureType(line) == platform::OutlineTree::kPictureMarked) == (line == LineOf(active)),
                      qPrintable(QStringLiteral("%1: line %2").arg(after).arg(line)));
+        // One highlight: no other line stays selected beside the mark.
+        for (QTreeWidgetItem* selected : tree->selectedItems())
+            QVERIFY2(selected == tree->LineItem(LineOf(active)), qPrintable(QStringLiteral("%1: %2 selected").arg(after, selected->text(0))));
     }
 
     // The axis dialog in its mode, acting on the list entry of that row.
@@ -125,6 +128,11 @@ private slots:
         Area()->activeSubWindow()->close();
         CheckReachable("close box");
         QVERIFY(Area()->activeSubWindow()->isMaximized());
+        // A window line clicked in the outline, then another axis opened.
+        platform::OutlineTree* tree = run->Main()->OutTree();
+        QTreeWidgetItem* reportLine = tree->LineItem(4);  // axis 1's report window
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(reportLine).center());
+        CheckReachable("outline click");
         AxisCommand(kAxisDialogOpen, 1);
         CheckReachable("Open Axis 2");
         AxisCommand(kAxisDialogClose, 0);
