@@ -6,6 +6,7 @@
 #include "design/frmAxisDesign.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basTextResources.h"
+#include "model/basAxisAccessors.h"
 #include "foundation/ui/frmMessageDisplay.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/OutlineTree.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QtTest>
 
@@ -298,6 +300,36 @@ private slots:
         }
     }
 
+    // A long axis title takes no room from the windows: the side panel
+    // keeps its width, the line ends in "..." with the whole title in its
+    // tip, and the panel's edge still moves either way.
+    void longTitleKeepsTheOutlineWidth()
+    {
+        MDIMain* main = run_->Main();
+        QWidget* panel = main->findChild<QWidget*>("picControlBar");
+        const int panelWidth = panel->width();
+        const int areaWidth = main->MdiArea()->width();
+        const std::string title(70, 'W');
+        SubSetAxisTitle(1, title);
+        SubRefreshAxisTree();
+        QApplication::processEvents();
+        QCOMPARE(panel->width(), panelWidth);
+        QCOMPARE(main->MdiArea()->width(), areaWidth);
+        platform::OutlineTree* tree = main->OutTree();
+        QTreeWidgetItem* line = tree->LineItem(1);
+        QCOMPARE(line->text(0), QString::fromStdString(title));
+        QCOMPARE(line->toolTip(0), QString::fromStdString(title));
+        QVERIFY(QFontMetrics(line->font(0)).horizontalAdvance(line->text(0)) > tree->viewport()->width());
+        QCOMPARE(tree->horizontalScrollBar()->maximum(), 0);
+
+        auto* splitter = main->findChild<QSplitter*>("sideSplitter");
+        for (int by : {-40, 40}) {
+            const int before = panel->width();
+            DragEdge(splitter, by);
+            QTRY_COMPARE(panel->width(), before + by);
+        }
+    }
+
     // The user can widen the side panel by dragging its edge.
     void sidePanelWidens()
     {
@@ -305,17 +337,24 @@ private slots:
         QVERIFY(splitter);
         QWidget* panel = run_->Main()->findChild<QWidget*>("picControlBar");
         const int before = panel->width();
-        QSplitterHandle* handle = splitter->handle(1);
-        const QPoint grip = handle->rect().center();
-        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
-        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(80, 0), handle->mapToGlobal(grip + QPoint(80, 0)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(handle, &drag);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(80, 0));
+        DragEdge(splitter, 80);
         QTRY_COMPARE(panel->width(), before + 80);
     }
 
 private:
+    // Drags the edge between the side panel and the windows by that many
+    // pixels, as the user's mouse does.
+    static void DragEdge(QSplitter* splitter, int by)
+    {
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(by, 0), handle->mapToGlobal(grip + QPoint(by, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &drag);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(by, 0));
+    }
+
     // The program's own message dialog in place of the recording one.
     void UseMessageDialog()
     {
