@@ -321,6 +321,9 @@ private slots:
         QCOMPARE(line->toolTip(0), QString::fromStdString(title));
         QVERIFY(QFontMetrics(line->font(0)).horizontalAdvance(line->text(0)) > tree->viewport()->width());
         QCOMPARE(tree->horizontalScrollBar()->maximum(), 0);
+        const QString folder = qEnvironmentVariable("DIALOG_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            main->grab().save(folder + "/main_long_title.png");
 
         auto* splitter = main->findChild<QSplitter*>("sideSplitter");
         for (int by : {-40, 40}) {
