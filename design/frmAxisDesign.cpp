@@ -238,6 +238,9 @@ void frmAxisDesign::mSubBuildLayout()
 
     for (QFrame* panel : {picAxisDesign, vseMechanism, vseMotor, vseLoad})
         panel->installEventFilter(this);
+    // Each parameter grid's rows are refitted whenever its height changes.
+    for (platform::FlexGrid* grid : {vsfMechanism, vsfMotor, vsfLoad})
+        grid->installEventFilter(this);
 
     // The refusal mark lies on the window, over the picture row's right end.
     imgCancel = new platform::ImageControl(content);
@@ -420,25 +423,24 @@ void frmAxisDesign::keyPressEvent(QKeyEvent* event)
     AxisChildWindow::keyPressEvent(event);
 }
 
-void frmAxisDesign::mSubRefitGridRows()
+void frmAxisDesign::mSubRefitGridRows(QObject* grid)
 {
-    SubSetGridScrollBars(vsfMechanism, mnMechanismDataRows);
-    SubSetGridScrollBars(vsfMotor, mnMotorDataRows);
-    SubSetGridScrollBars(vsfLoad, mnLoadDataRows);
-}
-
-void frmAxisDesign::resizeEvent(QResizeEvent* event)
-{
-    AxisChildWindow::resizeEvent(event);
-    // The panels follow the window's height; their grids' rows are refitted.
-    if (!isMinimized())
-        mSubRefitGridRows();
+    if (grid == vsfMechanism)
+        SubSetGridScrollBars(vsfMechanism, mnMechanismDataRows);
+    else if (grid == vsfMotor)
+        SubSetGridScrollBars(vsfMotor, mnMotorDataRows);
+    else if (grid == vsfLoad)
+        SubSetGridScrollBars(vsfLoad, mnLoadDataRows);
 }
 
 bool frmAxisDesign::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picAxisDesign && imgCancel && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         mSubPlaceRefusalMark();
+    // The panels follow the window's height, whenever it changes (also
+    // when a restored or maximised window lays out later).
+    if (event->type() == QEvent::Resize && !isMinimized())
+        mSubRefitGridRows(watched);
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == vseLoad) {
             vsfLoad->setFocus();

@@ -68,7 +68,6 @@ signals:
 protected:
     void FirstActivationStep() override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     // A click on a panel outside its grids gives the focus to its grid; the
     // refusal mark follows the picture row's right end.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,7 +84,8 @@ private:
     void cboLoad_Click();
     void vseMechHelp_Click();
     void vseClose_Click();
-    void mSubRefitGridRows();
+    // Sizes a parameter grid's rows for the height it has now.
+    void mSubRefitGridRows(QObject* grid);
     // The profile window of the axis, nullptr when it is not loaded.
     class frmProfile* ProfileForm() const;
     // The tool of that key on the top toolbar or the palette.

@@ -309,6 +309,12 @@ void frmProfile::mSubSetToolbarRotary()
     toolLinear_->setChecked(false);
 }
 
+void frmProfile::mSubEnableLinearMotion(bool enable)
+{
+    optMotionMode_[1]->setEnabled(enable);
+    toolLinear_->setEnabled(enable);
+}
+
 void frmProfile::mSubCheckMotionMode()
 {
     const int16_t axis = AxisId();
@@ -324,10 +330,10 @@ void frmProfile::mSubCheckMotionMode()
             SelectMotionOption(MotionMode::Rotary);
             mSubSetToolbarRotary();
         }
-        optMotionMode_[1]->setEnabled(false);
+        mSubEnableLinearMotion(false);
         return;
     }
-    optMotionMode_[1]->setEnabled(true);
+    mSubEnableLinearMotion(true);
     if (nFctGetMotionMode(axis) == MotionMode::Linear) {
         SelectMotionOption(MotionMode::Linear);
         mSubSetToolbarLinear();

@@ -76,6 +76,8 @@ private:
     void SelectMotionOption(int16_t index);
     void mSubSetToolbarLinear();
     void mSubSetToolbarRotary();
+    // The linear motion option and its tool, enabled together.
+    void mSubEnableLinearMotion(bool enable);
     void mSubClearProfile();
     void mSubInitProfile();
     void mSubShowProfileHelp();

@@ -51,10 +51,13 @@ QString PicturePath(const char* name)
     return QString::fromStdString(gsImagePath + name);
 }
 
-// The side panel is at least this wide, and takes at most this much of the
-// window for the lines of the outline; the user can widen it further.
+// The side panel starts at least this wide.
 constexpr int kSideNarrowest = 150;
-constexpr double kSideWidestShare = 0.4;
+// The outline's lines that set the side panel's starting width: the file
+// line (at most 25 characters) and the window lines; an axis title longer
+// than those ends in "..." with the whole title in its tip.
+constexpr int kFileLineIndent = 0;
+constexpr int kWindowLineIndent = 2;
 
 QFrame* Panel(QWidget* parent, const char* name)
 {
@@ -207,10 +210,16 @@ void MDIMain::BuildPanels()
     picControlBar_->setVisible(false);
     platform::ConnectCommand(outTree_, &platform::OutlineTree::LineClicked, this, [this](int line) { outTree_Click(line); });
     connect(outTree_, &platform::OutlineTree::LinesChanged, this, &MDIMain::mSubFitSidePanel);
+    connect(middle, &QSplitter::splitterMoved, this, [this] { sidePanelSizedByUser_ = true; });
     middle->addWidget(picControlBar_);
 
     mdiArea_ = new QMdiArea(middle);
     mdiArea_->setObjectName("mdiArea");
+    // A window larger than the area (a small screen, a large scale) is
+    // reached by scrolling; the area then also takes no minimum size from
+    // its windows, so the side panel's edge moves freely.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     platform::ConnectChildActivation(mdiArea_);
     middle->addWidget(mdiArea_);
     middle->setStretchFactor(1, 1);
@@ -246,15 +255,17 @@ void MDIMain::MDIForm_Resize()
 
 void MDIMain::mSubFitSidePanel()
 {
+    // Once the user has dragged the panel's edge, the width is the user's.
+    if (sidePanelSizedByUser_)
+        return;
     auto* splitter = static_cast<QSplitter*>(picControlBar_->parentWidget());
     const QMargins margins = picControlBar_->layout()->contentsMargins();
-    const int widest = std::max(kSideNarrowest, static_cast<int>(width() * kSideWidestShare));
-    const int needed = std::clamp(outTree_->NeededWidth() + margins.left() + margins.right(), kSideNarrowest, widest);
-    picControlBar_->setMinimumWidth(needed);
+    const int lines = std::max(outTree_->NeededWidth(kFileLineIndent), outTree_->NeededWidth(kWindowLineIndent));
+    const int starting = std::max(kSideNarrowest, lines + margins.left() + margins.right());
     QList<int> sizes = splitter->sizes();
-    if (sizes.size() == 2 && sizes[0] < needed) {
-        sizes[1] -= needed - sizes[0];
-        sizes[0] = needed;
+    if (sizes.size() == 2 && sizes[0] < starting) {
+        sizes[1] -= starting - sizes[0];
+        sizes[0] = starting;
         splitter->setSizes(sizes);
     }
 }

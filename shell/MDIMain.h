@@ -113,8 +113,8 @@ private:
     void mSubEnableMainMenus(bool enable);
     void mSubEnableFileFunctions();
     void mSubSetColorScheme();
-    // The side panel at least as wide as the outline's lines need (within
-    // a share of the window; a longer line scrolls).
+    // The side panel at its starting width: as wide as the outline's file
+    // and window lines need, until the user drags its edge.
     void mSubFitSidePanel();
     void mSubTickLanguage(int16_t offset);
     void mSubSyncToolbar();
@@ -169,6 +169,7 @@ private:
     FileDialogRunner fileDialog_;
     bool mbFirstActivation = false;
     bool mbBusy = false;
+    bool sidePanelSizedByUser_ = false;
     bool mainMenusEnabled_ = true;
     bool unloadByProgram_ = false;
     bool sessionEnding_ = false;

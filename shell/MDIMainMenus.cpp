@@ -340,7 +340,7 @@ void MDIMain::mnuHelpFunction_Click(int index)
 void MDIMain::mnuWindowsFunction_Click(int index)
 {
     switch (index) {
-    case 0: mdiArea_->cascadeSubWindows(); break;
+    case 0: platform::Cascade(mdiArea_); break;
     case 1: platform::TileHorizontally(mdiArea_); break;
     case 2: platform::TileVertically(mdiArea_); break;
     case 3: platform::ArrangeIcons(mdiArea_); break;

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QMdiArea>
 
+#include <algorithm>
+
 std::vector<QPointer<frmAxisDesign>> gfrmAxisDesign(1);
 std::vector<QPointer<frmProfile>> gfrmProfile(1);
 std::vector<QPointer<frmReport>> gfrmReport(1);
@@ -384,7 +386,9 @@ void SubSetGridScrollBars(platform::FlexGrid* grid, int32_t nRows)
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         grid->SetRows(nRows + 1);
     } else {
+        // Empty rows fill the grid to its bottom: 50, or as many as a taller
+        // grid shows (its last one perhaps in part).
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grid->SetRows(50);
+        grid->SetRows(std::max(50, visible + 2));
     }
 }

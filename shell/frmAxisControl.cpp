@@ -23,8 +23,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -179,6 +182,24 @@ void frmAxisControl::mSubFillAxisList()
     lstAxes_->clear();
     for (size_t k = 0; k < axisIds_.size(); ++k)
         lstAxes_->addItem(ListEntry(axisIds_[k], workingTitles_[k]));
+    fitToTexts();
+}
+
+void frmAxisControl::fitToTexts()
+{
+    // The list as wide as its widest entry (and a scroll bar, should the
+    // entries outnumber its rows); the dialog as wide as its caption with
+    // the title bar's icon and buttons, each about as wide as the bar is high.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAxes_);
+    const int listWidth = lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar;
+    lstAxes_->setMinimumWidth(listWidth);
+    int buttonsWidth = 0;
+    for (QPushButton* button : vseCommand_)
+        buttonsWidth = std::max(buttonsWidth, button->sizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    const int contents = margins.left() + listWidth + layout()->spacing() + buttonsWidth + margins.right();
+    const int titleBarButtons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    setMinimumWidth(std::max(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtons, contents));
 }
 
 int frmAxisControl::selectedRow() const

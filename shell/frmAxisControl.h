@@ -45,6 +45,8 @@ private:
     void mSubSetColorScheme();
     void mSubLoadAxisTitles();
     void mSubFillAxisList();
+    // Wide enough for the list's entries and the caption.
+    void fitToTexts();
     // The list position of the selected entry, -1 when none.
     int selectedRow() const;
     void lstAxes_Click();

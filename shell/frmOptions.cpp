@@ -175,6 +175,9 @@ QWidget* frmOptions::buildFactorPage()
         lblData_[k] = Named(new QLabel(page), QStringLiteral("lblData_%1").arg(k));
         txtData_[k] = Named(new QLineEdit(page), QStringLiteral("txtData_%1").arg(k));
         txtData_[k]->installEventFilter(this);
+        // Room for a factor as the display writes it (four decimals below
+        // 10), and for whatever the user types.
+        platform::KeepTextWhole(txtData_[k], QStringLiteral("999.9999"));
         layout->addWidget(lblData_[k], k, 0);
         layout->addWidget(txtData_[k], k, 1);
     }

@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -86,6 +89,7 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
     imgMessage_->setPixmap(IconPicture(message.icon, style()));
     lblMessage_->setTextFormat(Qt::PlainText);
     lblMessage_->setText(DisplayLines(message.text));
+    fitTextPanel();
 
     for (int k = 0; k < 3; ++k) {
         QPushButton* button = vseCommand_[k];
@@ -122,7 +126,8 @@ void frmMessageDisplay::placeControls()
     lblMsgContainer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblMsgContainer_->setWidgetResizable(true);
     lblMsgContainer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lblMessage_->setContentsMargins(Px(210 - 120), Px(1470 - 1380), Px(90), 0);
+    // As much room below the last line as above the first.
+    lblMessage_->setContentsMargins(Px(210 - 120), Px(1470 - 1380), Px(90), Px(1470 - 1380));
     lblMessage_->setWordWrap(true);
     lblMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMsgContainer_->setWidget(lblMessage_);
@@ -131,6 +136,21 @@ void frmMessageDisplay::placeControls()
         vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(3090), Px(1395), Px(390));
         vseCommand_[k]->setAutoDefault(true);
     }
+}
+
+void frmMessageDisplay::fitTextPanel()
+{
+    const int frame = 2 * lblMsgContainer_->frameWidth();
+    const int needed = lblMessage_->heightForWidth(lblMsgContainer_->width() - frame);
+    int grow = needed - (lblMsgContainer_->height() - frame);
+    if (const QScreen* shown = screen())
+        grow = std::min(grow, shown->availableGeometry().height() - height());
+    if (grow <= 0)
+        return;
+    lblMsgContainer_->resize(lblMsgContainer_->width(), lblMsgContainer_->height() + grow);
+    for (QPushButton* button : vseCommand_)
+        button->move(button->x(), button->y() + grow);
+    setFixedSize(width(), height() + grow);
 }
 
 void frmMessageDisplay::applyColorScheme()

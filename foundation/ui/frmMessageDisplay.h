@@ -28,6 +28,9 @@ protected:
 
 private:
     void placeControls();
+    // A text taller than the text panel makes the panel, and with it the
+    // dialog, taller (within the screen; beyond, the panel scrolls).
+    void fitTextPanel();
     void applyColorScheme();
     void pressButton(int index);
 

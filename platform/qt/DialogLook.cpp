@@ -7,9 +7,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QBoxLayout>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -27,7 +32,29 @@ void SetRole(QWidget* widget, QPalette::ColorRole role, const QColor& color)
     widget->setPalette(palette);
 }
 
+// The width a line edit takes to show text whole: the text, the margins the
+// line edit keeps around it (two pixels a side and the cursor) and its frame.
+int WidthShowing(const QLineEdit* field, const QString& text)
+{
+    constexpr int kTextMargins = 2 * 2 + 1;
+    const QMargins margins = field->textMargins() + field->contentsMargins();
+    const int contents = field->fontMetrics().horizontalAdvance(text) + kTextMargins + margins.left() + margins.right();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field) : 0;
+    return field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(contents, field->height()), field).width();
+}
+
 } // namespace
+
+void KeepTextWhole(QLineEdit* field, const QString& sample)
+{
+    const auto fit = [field, sample] {
+        field->setMinimumWidth(std::max(WidthShowing(field, field->text()), WidthShowing(field, sample)));
+    };
+    fit();
+    QObject::connect(field, &QLineEdit::textChanged, field, fit);
+}
 
 void PaintBackground(QWidget* widget, const QColor& color)
 {

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include <QColor>
+#include <QString>
 
 #include <functional>
 #include <span>
@@ -9,6 +10,7 @@
 class QAbstractButton;
 class QBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -41,6 +43,11 @@ void TakeMainWindowLook(QWidget* dialog, QWidget* mainWindow, QLabel* logo);
 // button k is clicked; none of them is pressed by Enter on its own.
 void AddCommandButtons(QWidget* dialog, QBoxLayout* layout, std::span<QPushButton*> buttons,
                        const std::function<void(int)>& onClick);
+
+// The field is never narrower than its text, or than sample where that is
+// wider, at its own font: its smallest width follows every change of its
+// text, so a layout gives way to it instead of cutting the number short.
+void KeepTextWhole(QLineEdit* field, const QString& sample);
 
 // A colour as the settings store it, and back.
 QColor ColorFromRgbLong(int32_t value);

@@ -373,10 +373,16 @@ void FlexGrid::SetRowCol(int row, int col)
         FinishEdit(true);
     lastCol_ = std::clamp(col, 0, std::max(columnCount() - 1, 0));
     const int qtRow = QtRow(row);
+    // The cell made current by the program does not scroll the grid (the
+    // program scrolls with SetTopRow): a click that gives the grid the
+    // focus, whose handlers move the current cell, lands where it aimed.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
     if (qtRow < 0 || qtRow >= rowCount() || columnCount() == 0)
         setCurrentIndex(QModelIndex());
     else
         setCurrentIndex(model()->index(qtRow, lastCol_));
+    setAutoScroll(scrolls);
 }
 
 int FlexGrid::TopRow() const

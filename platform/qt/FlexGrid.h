@@ -87,7 +87,7 @@ public:
     int Cols() const { return columnCount(); }
 
     // The current cell; -1 for no current row. Setting the row or column
-    // while an edit is open finishes the edit first.
+    // while an edit is open finishes the edit first; it does not scroll.
     int Row() const;
     int Col() const;
     void SetRow(int row);

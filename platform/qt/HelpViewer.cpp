@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
@@ -128,8 +130,14 @@ bool HelpViewer::ShowPage(const QString& pageFile)
     browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()), QTextDocument::HtmlResource);
     ShowTitle();
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog && dialog != this)
+    if (dialog == this)
+        dialog = nullptr;
+    if (dialog)
         AttachTo(dialog);
+    // Where the user has put the open window it stays, unless a dialog asks
+    // for it.
+    if (!isVisible() || dialog)
+        PlaceAt(Placement(dialog));
     show();
     raise();
     activateWindow();
@@ -154,17 +162,43 @@ void HelpViewer::AttachTo(QWidget* dialog)
     create();
     if (QWindow* window = windowHandle())
         window->setTransientParent(dialog->windowHandle());
-    QScreen* screen = dialog->screen();
+}
+
+QRect HelpViewer::Placement(QWidget* dialog) const
+{
+    QWidget* owner = parentWidget();
+    const QWidget* near = dialog ? dialog : owner;
+    QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();
     if (!screen)
+        return QRect();
+    const QRect available = screen->availableGeometry();
+    // The owner's area of child windows, on the screen, when it has room.
+    QRect room = available;
+    if (const QMdiArea* area = owner ? owner->findChild<QMdiArea*>() : nullptr; area && area->isVisible()) {
+        const QRect areaRect = QRect(area->mapToGlobal(QPoint(0, 0)), area->size()) & available;
+        if (areaRect.width() >= kSmallestSize.width() && areaRect.height() >= kSmallestSize.height())
+            room = areaRect;
+    }
+    QRect place;
+    if (dialog) {
+        place = PlaceBeside(room, dialog->frameGeometry(), kPreferredSize, kSmallestSize);
+        if (!place.isValid())
+            place = PlaceBeside(room, ButtonsOf(dialog), kPreferredSize, kSmallestSize);
+    }
+    if (!place.isValid()) {
+        place = QRect(QPoint(), kPreferredSize.boundedTo(room.size()));
+        place.moveCenter(room.center());
+    }
+    return place;
+}
+
+void HelpViewer::PlaceAt(const QRect& frame)
+{
+    if (!frame.isValid())
         return;
-    QRect place = PlaceBeside(screen->availableGeometry(), dialog->frameGeometry(), kPreferredSize, kSmallestSize);
-    if (!place.isValid())
-        place = PlaceBeside(screen->availableGeometry(), ButtonsOf(dialog), kPreferredSize, kSmallestSize);
-    if (!place.isValid())
-        return;
-    const QSize frame = frameGeometry().size() - size();
-    resize(place.size() - frame);
-    move(place.topLeft());
+    const QSize border = frameGeometry().size() - size();
+    resize(frame.size() - border);
+    move(frame.topLeft());
 }
 
 QString HelpViewer::CurrentPage() const
@@ -183,11 +217,10 @@ void HelpViewer::keyPressEvent(QKeyEvent* event)
 
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event)
 {
-    // The page was about the dialog: it goes when the dialog goes.
+    // The dialog goes; the window stays with its owner, the main window.
     if (watched == dialog_ && event->type() == QEvent::Hide) {
         dialog_->removeEventFilter(this);
         dialog_ = nullptr;
-        close();
         if (QWindow* window = windowHandle())
             window->setTransientParent(parentWidget() ? parentWidget()->windowHandle() : nullptr);
     }

@@ -10,9 +10,11 @@ namespace platform {
 
 // The program's help window: a browser of the HTML pages in the help folder
 // of the application folder, with Back and Forward, closed with Escape. A
-// separate window owned by the main window; a page asked for from a modal
-// dialog stays usable while that dialog is open, is placed beside it and
-// closes with it.
+// separate window owned by the main window, which keeps it and its history
+// until the main window goes. It opens whole on the screen over the main
+// window's area of child windows (clear of its menu bar and side panel)
+// where that has room; a page asked for from a modal dialog stays usable
+// while that dialog is open, opens beside it and outlives it.
 class HelpViewer : public QWidget {
     Q_OBJECT
 public:
@@ -33,8 +35,11 @@ protected:
 private:
     void SetTexts();
     void ShowTitle();
-    // Over the dialog: usable while it is open, and placed beside it.
+    // Over the dialog: usable while it is open.
     void AttachTo(QWidget* dialog);
+    // Where the window opens: its frame rectangle (empty: where it is).
+    QRect Placement(QWidget* dialog) const;
+    void PlaceAt(const QRect& frame);
 
     QTextBrowser* browser_;
     QAction* back_;

@@ -2,7 +2,9 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -39,6 +41,7 @@ void Tile(QMdiArea* area, bool stacked)
             window->setGeometry(start, 0, end - start, space.height());
         start = end;
     }
+    KeepWindowsReachable(area);
 }
 
 } // namespace
@@ -66,6 +69,33 @@ void ArrangeIcons(QMdiArea* area)
         }
         window->move(x, space.height() - (row + 1) * size.height());
         x += size.width();
+    }
+    KeepWindowsReachable(area);
+}
+
+void Cascade(QMdiArea* area)
+{
+    area->cascadeSubWindows();
+    KeepWindowsReachable(area);
+}
+
+void KeepWindowsReachable(QMdiArea* area)
+{
+    // Scrolling moves the children; from the origin their places are the
+    // area's own.
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+    const QRect space = area->viewport()->rect();
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        if (!window->isVisible() || window->isMaximized())
+            continue;
+        QRect frame = window->geometry();
+        if (!window->isMinimized())
+            frame.setSize(frame.size().boundedTo(space.size()).expandedTo(window->minimumSize()));
+        frame.moveTo(std::clamp(frame.x(), 0, std::max(space.width() - frame.width(), 0)),
+                     std::clamp(frame.y(), 0, std::max(space.height() - frame.height(), 0)));
+        if (frame != window->geometry())
+            window->setGeometry(frame);
     }
 }
 

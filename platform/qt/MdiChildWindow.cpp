@@ -1,12 +1,44 @@
 #include "platform/qt/MdiChildWindow.h"
 
 #include "platform/qt/Commands.h"
+#include "platform/qt/MdiArrange.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 
 namespace platform {
+
+namespace {
+
+// The window activated last of those shown (not minimised), but except;
+// nullptr when there is none.
+QMdiSubWindow* LastShownWindow(QMdiArea* area, const QMdiSubWindow* except)
+{
+    const QList<QMdiSubWindow*> history = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it)
+        if (*it != except && (*it)->isVisible() && !(*it)->isMinimized())
+            return *it;
+    return nullptr;
+}
+
+// After a window was minimised or removed, the window shown that was active
+// last takes its place as the active one, maximised when the window that
+// went was (the others stay as they are); then every window is kept
+// reachable.
+void PassOnActivation(QMdiArea* area, QMdiSubWindow* gone, bool maximised)
+{
+    QMdiSubWindow* active = area->activeSubWindow();
+    if (!active || active == gone || active->isMinimized())
+        if (QMdiSubWindow* next = LastShownWindow(area, gone)) {
+            area->setActiveSubWindow(next);
+            if (maximised)
+                next->showMaximized();
+        }
+    KeepWindowsReachable(area);
+}
+
+} // namespace
 
 MdiChildWindow::MdiChildWindow(QWidget* parent)
     : QMdiSubWindow(parent)
@@ -33,12 +65,15 @@ void MdiChildWindow::SetWindowState(int16_t state)
     // so the window really ends in the state asked for.
     QMdiArea* area = mdiArea();
     const bool suspended = area && !area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    const bool wasMaximised = isMaximized();
     if (suspended)
         area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     if (state == 1)
         showMinimized();
     else
         showNormal();
+    if (area)
+        PassOnActivation(area, state == 1 ? this : nullptr, state == 1 && wasMaximised);
     if (suspended)
         area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
 }
@@ -61,9 +96,13 @@ void MdiChildWindow::Unload()
         return;
     unloading_ = true;
     RunUnloadStepOnce();
+    QMdiArea* area = mdiArea();
+    const bool wasMaximised = isMaximized();
     hide();
-    if (QMdiArea* area = mdiArea())
+    if (area) {
         area->removeSubWindow(this);
+        PassOnActivation(area, this, wasMaximised);
+    }
     deleteLater();
 }
 

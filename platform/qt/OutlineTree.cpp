@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -16,8 +17,9 @@ OutlineTree::OutlineTree(QWidget* parent)
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
     setRootIsDecorated(false);
-    setTextElideMode(Qt::ElideNone);
+    setTextElideMode(Qt::ElideRight);
     header()->setStretchLastSection(true);
+    header()->setMinimumSectionSize(1);
     connect(this, &QTreeWidget::itemCollapsed, this, [](QTreeWidgetItem* item) { item->setExpanded(true); });
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
         const int line = LineOfItem(item);
@@ -30,7 +32,7 @@ void OutlineTree::Clear()
 {
     lines_.clear();
     clear();
-    LinesEdited();
+    emit LinesChanged();
 }
 
 int OutlineTree::AddLine(const QString& text, int indent)
@@ -44,8 +46,9 @@ int OutlineTree::AddLine(const QString& text, int indent)
     }
     auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
     item->setText(0, text);
+    item->setToolTip(0, text);
     lines_.push_back({item, indent, 0});
-    LinesEdited();
+    emit LinesChanged();
     return LineCount() - 1;
 }
 
@@ -71,6 +74,13 @@ bool OutlineTree::SetPictureType(int line, int pictureType)
     QFont font = item->font(0);
     font.setBold(marked);
     item->setFont(0, font);
+    // One highlight: the marked line is the selected one, so no line
+    // clicked earlier stays highlighted beside the mark.
+    if (marked && currentItem() != item) {
+        const QSignalBlocker quiet(this);
+        setCurrentItem(item);
+        viewport()->update();
+    }
     return true;
 }
 
@@ -97,7 +107,7 @@ QTreeWidgetItem* OutlineTree::LineItem(int line) const
     return lines_[static_cast<size_t>(line)].item;
 }
 
-int OutlineTree::WidestLine() const
+int OutlineTree::WidestLine(int indent) const
 {
     QFont bold = font();
     bold.setBold(true);
@@ -106,6 +116,8 @@ int OutlineTree::WidestLine() const
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 4;
     int widest = 0;
     for (const Line& line : lines_) {
+        if (line.indent != indent)
+            continue;
         int depth = 0;
         for (const QTreeWidgetItem* up = line.item->parent(); up; up = up->parent())
             ++depth;
@@ -115,18 +127,10 @@ int OutlineTree::WidestLine() const
     return widest;
 }
 
-int OutlineTree::NeededWidth() const
+int OutlineTree::NeededWidth(int indent) const
 {
     const int scrollBar = verticalScrollBar()->isVisible() ? verticalScrollBar()->sizeHint().width() : 0;
-    return WidestLine() + 2 * frameWidth() + scrollBar;
-}
-
-void OutlineTree::LinesEdited()
-{
-    // A line wider than the outline makes the column wider than the view,
-    // which then scrolls.
-    header()->setMinimumSectionSize(std::max(WidestLine(), 1));
-    emit LinesChanged();
+    return WidestLine(indent) + 2 * frameWidth() + scrollBar;
 }
 
 int OutlineTree::LineOfItem(const QTreeWidgetItem* item) const

@@ -7,9 +7,11 @@ namespace platform {
 
 // An outline: numbered lines (0, 1, 2, ...) each with a text, an indent
 // (0 the root; a line hangs below the nearest earlier line of a smaller
-// indent) and a picture type (0 plain, 2 marked). Every line stays
+// indent) and a picture type (0 plain, 2 marked; the marked line is also
+// the selected one). Every line stays
 // expanded: a collapse is undone at once, and no line shows an expand
-// arrow. A line wider than the outline scrolls, it is never cut short.
+// arrow. A line wider than the outline ends in "..." and shows whole in its
+// tip.
 class OutlineTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -31,9 +33,9 @@ public:
     int ListIndex() const;
     // The item of a line (nullptr when there is none), e.g. to click it.
     QTreeWidgetItem* LineItem(int line) const;
-    // The width that shows every line whole, marked or not, frame and
-    // scroll bar included.
-    int NeededWidth() const;
+    // The width that shows every line of that indent whole, marked or not,
+    // frame and scroll bar included.
+    int NeededWidth(int indent) const;
 
 signals:
     // A line was clicked.
@@ -52,9 +54,8 @@ private:
         int picture;
     };
     int LineOfItem(const QTreeWidgetItem* item) const;
-    // The width of the widest line's item, marked.
-    int WidestLine() const;
-    void LinesEdited();
+    // The width of the widest item of the lines of that indent, marked.
+    int WidestLine(int indent) const;
 
     std::vector<Line> lines_;
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QMdiArea>
 #include <QtTest>
 
 #include <algorithm>
@@ -153,9 +154,13 @@ private slots:
         auto* load = design.Window()->findChild<QComboBox*>("cboLoad");
         QCOMPARE(load->count(), 5);
         QCOMPARE(load->itemText(4), QString("Solid Rectangular"));
-        // Restored, the window shows its content at its normal size.
+        // Restored, the window shows its content at its normal size, within
+        // the area of the axis windows.
         design.Window()->SetWindowState(0);
-        QVERIFY(design.Window()->width() >= 700 && design.Window()->height() >= 500);
+        const QSize room = design.Window()->mdiArea()->viewport()->size();
+        QVERIFY(design.Window()->width() >= std::min(700, room.width()));
+        QVERIFY(design.Window()->height() >= std::min(500, room.height()));
+        QVERIFY(design.Window()->width() <= std::max(room.width(), 200));
         // Dragged smaller than 200 x 367 pixels, it keeps that size.
         design.Window()->resize(100, 100);
         QCOMPARE(design.Window()->size(), QSize(200, 367));

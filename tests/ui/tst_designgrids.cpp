@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <cmath>
@@ -196,6 +197,36 @@ private slots:
         ParamRec weight;
         nFctGetLoadParameter(kAxis, 0, weight);
         QCOMPARE(weight.Data, 40.0);
+    }
+
+    // Restored small, then maximised: the mechanism grid fills its new
+    // height, with rows drawn to its bottom and no scroll bar left over
+    // from the small size when its parameters fit.
+    void GridFillsItsSpaceAfterRestoreAndMaximise()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        int parameters = 0;
+        while (!grid->TextMatrix(parameters + 1, 1).isEmpty())
+            ++parameters;
+        QVERIFY(parameters > 3);
+        d.Window()->resize(d.Window()->minimumSize());
+        QApplication::processEvents();
+        QVERIFY(grid->verticalScrollBar()->isVisible());  // small: the parameters scroll
+        for (int16_t state : {int16_t(2), int16_t(0), int16_t(2)}) {
+            d.Window()->SetWindowState(state);
+            QApplication::processEvents();
+        }
+        const int rowHeight = grid->RowHeightPixels();
+        if (parameters * rowHeight > grid->viewport()->height()) {  // a small screen at a large scale
+            QVERIFY(grid->verticalScrollBar()->isVisible());
+            QCOMPARE(grid->Rows(), parameters + 1);
+            return;
+        }
+        QVERIFY(!grid->verticalScrollBar()->isVisible());
+        QVERIFY2((grid->Rows() - 1) * rowHeight >= grid->viewport()->height(),
+                 qPrintable(QStringLiteral("%1 rows in %2 px").arg(grid->Rows()).arg(grid->viewport()->height())));
     }
 
     void NameCellsAndRowsBelowTheParametersDoNotOpen()

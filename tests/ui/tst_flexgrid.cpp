@@ -434,6 +434,23 @@ private slots:
         QCOMPARE(w.grid.TextMatrix(0, 2), QString());
     }
 
+    // A cell made current by the program stays where the grid is scrolled
+    // to, so a click that brings the focus lands on the cell aimed at, also
+    // when the window moves the current cell as the grid gets the focus.
+    void ProgramSetCellDoesNotScroll()
+    {
+        GridWindow& w = *window_;
+        w.grid.SetRows(40);
+        w.grid.SetRowCol(1, 1);
+        w.grid.SetTopRow(20);
+        w.grid.SetCol(2);
+        QCOMPARE(w.grid.TopRow(), 20);
+        QObject::connect(&w.grid, &FlexGrid::GotFocus, [&w] { w.grid.SetCol(3); });
+        w.ClickCell(22, 2);
+        QCOMPARE(w.grid.TopRow(), 20);
+        QCOMPARE(w.grid.Row(), 22);
+    }
+
     void MaterialListsFillTheGrid()
     {
         testing_support::TestAppFolder folder;

@@ -26,6 +26,7 @@
 #include "tests/ui/support/EditorPaste.h"
 #include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/PdfReport.h"
+#include "tests/ui/support/OffscreenScreen.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 #include "tests/ui/support/WindowSystemInput.h"
@@ -798,5 +799,10 @@ const std::vector<TestGridEntry::CommandCase>& TestGridEntry::Commands()
     return cases;
 }
 
-QTEST_MAIN(TestGridEntry)
+// A screen of 1600 x 1200 pixels: above the 640 x 480 that hides the side
+// panel with the outline, also at twice the scale.
+int main(int argc, char** argv)
+{
+    return testing_support::RunOnOffscreenScreen<TestGridEntry>(1600, 1200, argc, argv);
+}
 #include "tst_gridentry.moc"

@@ -1,10 +1,12 @@
-// What a user sees first, on a 1024 x 768 screen: the program's icon and
-// logo on its windows, dialogs in the middle of the screen, the help window
-// beside the dialog that asked for it, Qt's own texts in the program's
-// language and an outline that shows its lines whole.
+// What a user sees first, on a screen of 1600 x 1200 pixels at any scale:
+// the program's icon and logo on its windows, dialogs in the middle of the
+// screen, the help window beside the dialog that asked for it, Qt's own
+// texts in the program's language and an outline that shows its lines
+// whole.
 #include "design/frmAxisDesign.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basTextResources.h"
+#include "model/basAxisAccessors.h"
 #include "foundation/ui/frmMessageDisplay.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/OutlineTree.h"
@@ -15,6 +17,7 @@
 #include "shell/frmOptions.h"
 #include "shell/frmUnits.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/OffscreenScreen.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QDialogButtonBox>
@@ -23,16 +26,19 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
-#include <QTemporaryFile>
 #include <QtTest>
 
 using dialog_tests::WhenModalShows;
 using testing_support::ProgramRun;
 
 namespace {
+
+constexpr QSize kScreenPixels(1600, 1200);
 
 QRect ScreenArea()
 {
@@ -104,7 +110,14 @@ private slots:
         run_.reset();
     }
 
-    void theScreenIs1024By768() { QCOMPARE(ScreenArea().size(), QSize(1024, 768)); }
+    // The screen chosen, in its own pixels; the windows lay out in the
+    // pixels of the scale (QT_SCALE_FACTOR, QT_FONT_DPI).
+    void theScreenIsTheOneChosen()
+    {
+        const QSizeF pixels = QSizeF(ScreenArea().size()) * QGuiApplication::primaryScreen()->devicePixelRatio();
+        QVERIFY(qAbs(pixels.width() - kScreenPixels.width()) <= 1);  // 1067 x 1.5
+        QVERIFY(qAbs(pixels.height() - kScreenPixels.height()) <= 1);
+    }
 
     // The program's own picture on the main window, its axis windows and
     // its dialogs; the logo on the dialogs that show one.
@@ -175,20 +188,30 @@ private slots:
         QVERIFY(seen);
     }
 
-    // F1 in a dialog: the help window beside it, usable while the dialog is
-    // open (Escape closes it), and gone with the dialog.
+    // F1 in a dialog: the help window whole on the screen, beside the dialog
+    // and clear of the main window's menu bar and outline, usable while the
+    // dialog is open (Escape closes it); it outlives the dialog with its
+    // history, a window of the main window's.
     void helpWindowBesideTheDialog()
     {
         platform::HelpViewer* viewer = nullptr;
+        const auto onScreen = [](QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); };
+        MDIMain* main = run_->Main();
+        const QRect menuBar = onScreen(main->menuBar());
+        const QRect outline = onScreen(main->findChild<QWidget*>("picControlBar"));
         bool seen = false;
         WhenModalShows([&](QWidget* dialog) {
             QTest::keyClick(dialog, Qt::Key_F1);
-            viewer = run_->Main()->findChild<platform::HelpViewer*>();
+            viewer = main->findChild<platform::HelpViewer*>();
             QVERIFY(viewer && viewer->isVisible());
+            QVERIFY(viewer->isWindow());
             QVERIFY(viewer->CurrentPage().endsWith("/UnitsSetup.htm"));
-            QVERIFY(ScreenArea().contains(viewer->frameGeometry()));
+            const QRect frame = viewer->frameGeometry();
+            QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+            QVERIFY(!frame.intersects(menuBar));
+            QVERIFY(!frame.intersects(outline));
             for (const QRect& button : ButtonsOnScreen(dialog))
-                QVERIFY(!viewer->frameGeometry().intersects(button));
+                QVERIFY(!frame.intersects(button));
 
             // Typed into the help window as the window system delivers it.
             QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
@@ -201,7 +224,17 @@ private slots:
         });
         Open(*run_, Shown::Units);
         QVERIFY(seen);
-        QVERIFY(viewer && !viewer->isVisible());
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->parentWidget(), static_cast<QWidget*>(main));
+
+        // Help > Contents in the same window; Back returns to the dialog's page.
+        run_->Trigger("mnuHelpFunction_0");
+        QCOMPARE(main->findChildren<platform::HelpViewer*>().size(), qsizetype(1));
+        QVERIFY(viewer->CurrentPage().endsWith("/Welcome.htm"));
+        QAction* back = viewer->findChild<QAction*>("helpBack");
+        QVERIFY(back->isEnabled());
+        back->trigger();
+        QVERIFY(viewer->CurrentPage().endsWith("/UnitsSetup.htm"));
     }
 
     // The file dialog, the overwrite question and the child windows' system
@@ -247,7 +280,9 @@ private slots:
         QCOMPARE(tree->LineText(0), QStringLiteral("Verpackungsmaschine_A.dat"));
         QApplication::processEvents();
 
-        const QImage picture = tree->viewport()->grab().toImage();
+        // The picture in the outline's pixels (a scaled screen paints more).
+        const QImage picture =
+            tree->viewport()->grab().toImage().scaled(tree->viewport()->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         for (int line = 0; line < tree->LineCount(); ++line) {
             QTreeWidgetItem* item = tree->LineItem(line);
             QFont font = item->font(0);
@@ -265,6 +300,39 @@ private slots:
         }
     }
 
+    // A long axis title takes no room from the windows: the side panel
+    // keeps its width, the line ends in "..." with the whole title in its
+    // tip, and the panel's edge still moves either way.
+    void longTitleKeepsTheOutlineWidth()
+    {
+        MDIMain* main = run_->Main();
+        QWidget* panel = main->findChild<QWidget*>("picControlBar");
+        const int panelWidth = panel->width();
+        const int areaWidth = main->MdiArea()->width();
+        const std::string title(70, 'W');
+        SubSetAxisTitle(1, title);
+        SubRefreshAxisTree();
+        QApplication::processEvents();
+        QCOMPARE(panel->width(), panelWidth);
+        QCOMPARE(main->MdiArea()->width(), areaWidth);
+        platform::OutlineTree* tree = main->OutTree();
+        QTreeWidgetItem* line = tree->LineItem(1);
+        QCOMPARE(line->text(0), QString::fromStdString(title));
+        QCOMPARE(line->toolTip(0), QString::fromStdString(title));
+        QVERIFY(QFontMetrics(line->font(0)).horizontalAdvance(line->text(0)) > tree->viewport()->width());
+        QCOMPARE(tree->horizontalScrollBar()->maximum(), 0);
+        const QString folder = qEnvironmentVariable("DIALOG_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            main->grab().save(folder + "/main_long_title.png");
+
+        auto* splitter = main->findChild<QSplitter*>("sideSplitter");
+        for (int by : {-40, 40}) {
+            const int before = panel->width();
+            DragEdge(splitter, by);
+            QTRY_COMPARE(panel->width(), before + by);
+        }
+    }
+
     // The user can widen the side panel by dragging its edge.
     void sidePanelWidens()
     {
@@ -272,17 +340,24 @@ private slots:
         QVERIFY(splitter);
         QWidget* panel = run_->Main()->findChild<QWidget*>("picControlBar");
         const int before = panel->width();
-        QSplitterHandle* handle = splitter->handle(1);
-        const QPoint grip = handle->rect().center();
-        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
-        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(80, 0), handle->mapToGlobal(grip + QPoint(80, 0)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(handle, &drag);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(80, 0));
+        DragEdge(splitter, 80);
         QTRY_COMPARE(panel->width(), before + 80);
     }
 
 private:
+    // Drags the edge between the side panel and the windows by that many
+    // pixels, as the user's mouse does.
+    static void DragEdge(QSplitter* splitter, int by)
+    {
+        QSplitterHandle* handle = splitter->handle(1);
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QMouseEvent drag(QEvent::MouseMove, grip + QPoint(by, 0), handle->mapToGlobal(grip + QPoint(by, 0)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &drag);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(by, 0));
+    }
+
     // The program's own message dialog in place of the recording one.
     void UseMessageDialog()
     {
@@ -294,19 +369,10 @@ private:
     std::unique_ptr<QtMessageDisplay> display_;
 };
 
-// The tests run on an offscreen screen of 1024 x 768 pixels.
+// The tests run on an offscreen screen of 1600 x 1200 pixels.
 int main(int argc, char** argv)
 {
-    QTemporaryFile screens;
-    if (!screens.open())
-        return 1;
-    screens.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1024, "height": 768,
-                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.flush();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toLocal8Bit());
-    QApplication app(argc, argv);
-    TestLook test;
-    return QTest::qExec(&test, argc, argv);
+    return testing_support::RunOnOffscreenScreen<TestLook>(kScreenPixels.width(), kScreenPixels.height(), argc, argv);
 }
 
 #include "tst_look.moc"

@@ -4,7 +4,6 @@
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "shell/frmOptions.h"
-#include "platform/qt/OutlineTree.h"
 #include "shell/MDIMain.h"
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
@@ -13,6 +12,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -63,16 +63,21 @@ QStringList TabCaptions(QWidget* dialog)
 class TestOptions : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<frmOptions> dialog;
+    // The dialog open now; one opened over a main window goes with that
+    // window when a failed check ends the test early.
+    QPointer<frmOptions> dialog;
+
+    void CloseDialog() { delete dialog.data(); }
 
     // The dialog over the main window, when given, shown and active.
     frmOptions* Open(QWidget* mainWindow = nullptr)
     {
-        dialog = std::make_unique<frmOptions>(mainWindow);
+        CloseDialog();
+        dialog = new frmOptions(mainWindow);
         dialog->show();
-        if (!QTest::qWaitForWindowActive(dialog.get()))
+        if (!QTest::qWaitForWindowActive(dialog))
             qFatal("the options dialog did not become active");
-        return dialog.get();
+        return dialog;
     }
 
 private slots:
@@ -95,7 +100,7 @@ private slots:
 
     void cleanup()
     {
-        dialog.reset();
+        CloseDialog();
         gsDecimalSeparator = ".";
     }
 
@@ -210,7 +215,7 @@ private slots:
         QCOMPARE(gbPromptDeleteAxis, int16_t(0));
         QCOMPARE(gbShowTaskbar, int16_t(-1));
         QCOMPARE(gnReportFontSize, int16_t(8));
-        dialog.reset();
+        CloseDialog();
 
         // The program writes the settings when it ends; read them back.
         QVERIFY(run.CloseByUser());
@@ -246,15 +251,17 @@ private slots:
         QVERIFY(run.Start());
         MDIMain* main = run.Main();
         QVERIFY(main->picTopToolbar()->isVisible());
-        const int treeHeight = main->OutTree()->height();
+        // The area of the axis windows beside the side panel (which a screen
+        // of 640 x 480 or less does not show).
+        const int middleHeight = main->MdiArea()->height();
         frmOptions* d = Open(main);
         d->findChild<QCheckBox*>("chkOptions_0")->click();
         QTest::mouseClick(Command(d, 0), Qt::LeftButton);
         QCOMPARE(gbShowTaskbar, int16_t(0));
         QVERIFY(!main->picTopToolbar()->isVisible());
         QVERIFY(main->picStatusBar()->isVisible());
-        // The side panel takes the room of the hidden bar.
-        QTRY_VERIFY(main->OutTree()->height() > treeHeight);
+        // The side panel and the axis windows take the room of the hidden bar.
+        QTRY_VERIFY(main->MdiArea()->height() > middleHeight);
 
         d = Open(main);
         QVERIFY(!d->findChild<QCheckBox*>("chkOptions_0")->isChecked());
@@ -264,7 +271,7 @@ private slots:
         QVERIFY(main->picTopToolbar()->isVisible());
         QVERIFY(!main->picStatusBar()->isVisible());
         QCOMPARE(gbShowMessageBar, int16_t(0));
-        dialog.reset();
+        CloseDialog();
     }
 
     void cancelAndEscapeChangeNothing()

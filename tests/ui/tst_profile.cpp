@@ -626,6 +626,7 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     p.Activate();
     QVERIFY(p.Option(0)->isChecked());
     QVERIFY(!p.Option(1)->isEnabled());
+    QVERIFY(!p.Tool("vseVelocityLinear")->isEnabled());  // the tool as its option
     QVERIFY(p.Tool("vseVelocityRotary")->isChecked());
     QCOMPARE(nFctGetMotionMode(kAxis), int16_t(MotionMode::Linear));
     // It comes back with the end.
@@ -633,6 +634,13 @@ void ProfileWindowTest::activationFollowsTheChainsEnd()
     p.Activate();
     QVERIFY(p.Option(1)->isChecked());
     QVERIFY(p.Tool("vseVelocityLinear")->isChecked());
+    QVERIFY(p.Tool("vseVelocityLinear")->isEnabled());
+    // A rotary table at the end: neither the option nor the tool.
+    SubDeleteMechanism(kAxis, 0);
+    SubAppendMechanism(kAxis, MechanismType::RotaryTable);
+    p.Activate();
+    QVERIFY(!p.Option(1)->isEnabled());
+    QVERIFY(!p.Tool("vseVelocityLinear")->isEnabled());
 }
 
 // A stored linear mode on a chain without a linear end shows Rotary: a
@@ -880,8 +888,8 @@ void ProfileWindowTest::paintsATrapezoidalMoveAtBothSizes()
     for (const auto& [size, file] : sizes) {
         p.profile->resize(size);
         QTest::qWait(20);
+        QCOMPARE(p.profile->size(), size);
         const QImage picture = p.profile->grab().toImage();
-        QCOMPARE(picture.size(), size);
         // The velocity line is drawn in its own colour.
         const QImage graph = p.Graph("grpVelocity")->grab().toImage();
         bool lineDrawn = false;

@@ -53,13 +53,17 @@ bool SameTimes(const std::vector<double>& actual, const std::vector<double>& exp
 // in the row just below its plot: the ticks of the time axis.
 std::set<int> TickColumns(platform::LineGraph* graph, QWidget* in)
 {
+    // The picture has the screen's pixels, which a scaled screen makes
+    // more than the widget's.
     const QImage picture = graph->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
     const QRect plot = graph->PlotArea();
     const int row = plot.bottom() + 3;
+    const int pictureRow = static_cast<int>(row * ratio);
     std::set<int> columns;
-    for (int x = plot.left() - 2; x <= plot.right() + 2; ++x)
-        if (qGray(picture.pixel(x, row)) < 250)
-            columns.insert(graph->mapTo(in, QPoint(x, row)).x());
+    for (int x = static_cast<int>((plot.left() - 2) * ratio); x <= static_cast<int>((plot.right() + 2) * ratio); ++x)
+        if (qGray(picture.pixel(x, pictureRow)) < 250)
+            columns.insert(graph->mapTo(in, QPoint(static_cast<int>(x / ratio), row)).x());
     return columns;
 }
 

@@ -100,8 +100,13 @@ class TestReport : public QObject {
         QAction* action = Tool(tool);
         auto* band = qobject_cast<QToolBar*>(action->parent());
         QWidget* button = band->widgetForAction(action);
-        QVERIFY(button && button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(button);
+        // A window too narrow for all its tools (a large scale) keeps the
+        // last ones behind the band's extension, whose list triggers them.
+        if (button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            action->trigger();
     }
     // The page indicator and the enabled preview tools as they stand, and
     // as they stand for page of pages.
@@ -316,7 +321,10 @@ private slots:
             Click("vseToolZoomOut");
         QCOMPARE(PageTools(), PageToolsFor(Preview()->Page(), 4));
         Click("LastPage");
-        QCOMPARE(PageTools(), PageToolsFor(4, 4));
+        QCOMPARE(PageTools(), PageToolsFor(Preview()->Page(), 4));
+        // The preview is at its end; which page counts as shown with
+        // several in view depends on the window's size (the scale).
+        QCOMPARE(bar->value(), bar->maximum());
     }
 
     void toolbarIsLockedWhileAReportIsBuilt()

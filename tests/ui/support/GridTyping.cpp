@@ -11,7 +11,10 @@ void ClickCell(platform::FlexGrid* grid, int row, int col)
 {
     const QModelIndex index = grid->model()->index(grid->QtRow(row), col);
     grid->scrollTo(index);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
+    // On the part of the cell in sight: a small grid (a large scale) may
+    // show the cell scrolled to only in part.
+    const QRect inSight = grid->visualRect(index) & grid->viewport()->rect();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, inSight.center());
 }
 
 bool TypeIntoCell(platform::FlexGrid* grid, int row, int col, const QString& keys)
