@@ -500,7 +500,6 @@ private slots:
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         const QString pdf = folder.filePath(place);
         printing->pdfFile = pdf;
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         Click("vseToolPrint");
 
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
