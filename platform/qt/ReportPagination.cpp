@@ -52,12 +52,14 @@ QStringList BreakAtIndent(const QString& line, int columns)
     qsizetype indentSize = 0;
     while (indentSize < line.size() && line[indentSize] == ' ')
         ++indentSize;
-    // An indent that leaves no room for a word is no indent.
-    if (indentSize >= columns)
+    QString rest = line;
+    // An indent that leaves no room for a word is dropped.
+    if (indentSize >= columns) {
+        rest.remove(0, indentSize);
         indentSize = 0;
+    }
     const QString indent(indentSize, ' ');
     QStringList pieces;
-    QString rest = line;
     while (rest.size() > columns) {
         // The last blank after the indent at which the piece fits.
         const qsizetype blank = rest.lastIndexOf(' ', columns);
