@@ -2,6 +2,7 @@
 
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basAppPaths.h"
+#include "foundation/basIniFileControl.h"
 #include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basWinAPICalls.h"
@@ -21,6 +22,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QKeyEvent>
@@ -265,6 +268,7 @@ void frmReport::mSubPrintReport()
     // The dialog chooses on the preview's own printer: a range counts the
     // pages shown, and another paper lays the preview out anew for it.
     QPrinter& printer = vsPrinter_->PreviewPrinter();
+    vsPrinter_->OfferPrint(OfferedPdfFile());
     if (!printing.ConfirmPrint(printer, this))
         return;
     bool printed = false;
@@ -283,6 +287,22 @@ void frmReport::mSubPrintReport()
     ShowPageTools();
     if (!printed)
         mSubShowPrintingFailure(printer);
+}
+
+QString frmReport::OfferedPdfFile() const
+{
+    // The label "Axis :" less its colon names the axis in the language of
+    // the moment.
+    QString axis = Text(184).trimmed();
+    if (axis.endsWith(':'))
+        axis.chop(1);
+    const QString name = axis.trimmed() + " " + Tag().trimmed();
+    if (gsCurrentFile.empty()) {
+        const QString folder = gsLastUsedPath.empty() ? QDir::homePath() : QString::fromStdString(gsLastUsedPath);
+        return QDir(folder).filePath("Untitled - " + name + ".pdf");
+    }
+    const QFileInfo file(QString::fromStdString(gsCurrentFile));
+    return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");
 }
 
 void frmReport::mSubShowPrintingFailure(const QPrinter& printer)

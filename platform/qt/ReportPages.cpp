@@ -3,6 +3,7 @@
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPagination.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPaintEngine>
@@ -309,6 +310,16 @@ int ReportPreview::ZoomPercent() const
 void ReportPreview::SetZoomPercent(int percent)
 {
     setZoomFactor(percent / 100.0);
+}
+
+void ReportPreview::OfferPrint(const QString& pdfFile)
+{
+    printer_->setPrintRange(QPrinter::AllPages);
+    printer_->setPageRanges(QPageRanges());
+    printer_->setDocName(QFileInfo(pdfFile).completeBaseName());
+    // A printer device chosen before stays chosen.
+    if (printer_->outputFormat() == QPrinter::PdfFormat || printer_->printerName().isEmpty())
+        printer_->setOutputFileName(pdfFile);
 }
 
 void ReportPreview::SetPage(int page)

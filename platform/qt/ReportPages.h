@@ -89,6 +89,12 @@ public:
     void ShowDocument(const ReportDocument& document);
     const ReportDocument& Document() const { return document_; }
 
+    // Readies the preview's printer for the print dialog: every page chosen
+    // and the job named after the PDF file; that file offered where the
+    // printer prints into a file (a printer device chosen before stays, as
+    // does the paper).
+    void OfferPrint(const QString& pdfFile);
+
     int ZoomPercent() const;
     void SetZoomPercent(int percent);
     int Page() const { return currentPage(); }

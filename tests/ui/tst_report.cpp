@@ -27,7 +27,9 @@
 #include <QGraphicsView>
 #include <QPageRanges>
 #include <QPageSize>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -722,6 +724,53 @@ private slots:
         QCOMPARE(printing->dialogs, 1);
         QVERIFY(Preview()->Document().lines.empty());
         QVERIFY(!Tool("vsePage")->isVisible());
+    }
+
+    // The Qt print dialog: the PDF file offered is named after the
+    // application file and the axis, in the file's folder ("Untitled" before
+    // a first save, in the last folder used); each Print starts with all
+    // pages chosen, on the paper chosen before.
+    void thePrintDialogOffersTheFileAndAllPages()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        gsLastUsedPath = folder.path().toStdString();
+        UsePaperHeight(6);
+        QString offered;
+        bool allPages = false;
+        QPageSize paper;
+        auto readDialog = [&](QWidget* dialog) {
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            offered = file ? file->text() : QString();
+            auto* all = dialog->findChild<QRadioButton*>("printAll");
+            allPages = all && all->isChecked();
+            paper = Preview()->PreviewPrinter().pageLayout().pageSize();
+        };
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(offered, folder.filePath("Untitled - Axis 1.pdf"));
+
+        gsCurrentFile = folder.filePath("machine.mdb").toStdString();
+        const auto unsaved = qScopeGuard([] { gsCurrentFile.clear(); });
+        // Pages 2 to 3 chosen by an earlier print.
+        Preview()->PreviewPrinter().setPrintRange(QPrinter::PageRange);
+        Preview()->PreviewPrinter().setPageRanges(QPageRanges::fromString("2-3"));
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        Click("vseToolPrint");
+        const QString pdf = folder.filePath("machine - Axis 1.pdf");
+        QCOMPARE(offered, pdf);
+        QVERIFY(allPages);
+        QVERIFY(paper.isEquivalentTo(QPageSize(QSizeF(8.5, 6), QPageSize::Inch)));
+        const int pages = Preview()->PageCount();
+        QVERIFY(pages >= 4);
+        QCOMPARE(testing_support::PdfText(pdf).count('\f'), pages);
     }
 
     void theQtPrintDialogComesUp()
