@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QPageRanges>
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -299,6 +301,10 @@ void ReportPreview::ShowDocument(const ReportDocument& document)
 {
     document_ = document;
     updatePreview();
+    // The view keeps its place in the new pages (the middle of the first
+    // after a zoom): it opens at the top of page 1, its header in view.
+    if (auto* view = findChild<QGraphicsView*>())
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
     SetPage(1);
 }
 

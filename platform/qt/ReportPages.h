@@ -85,7 +85,7 @@ public:
     ~ReportPreview() override;
 
     void SetPageSetup(const ReportPageSetup& setup) { setup_ = setup; }
-    // Replaces the document and shows its first page.
+    // Replaces the document and shows its first page from its top.
     void ShowDocument(const ReportDocument& document);
     const ReportDocument& Document() const { return document_; }
 

@@ -266,6 +266,25 @@ private slots:
         QCOMPARE(Preview()->ZoomPercent(), 95);
     }
 
+    // Show opens the preview at the top of page 1, its running header in
+    // view, at every zoom; so does the next Show after scrolling.
+    void thePreviewOpensAtTheTopOfPageOne()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        Window()->BringToFront();
+        Click("vseToolShow");
+        auto* view = Preview()->findChild<QGraphicsView*>();
+        QVERIFY(view && view->isVisible());
+        QScrollBar* bar = view->verticalScrollBar();
+        QVERIFY(bar->maximum() > bar->minimum());
+        QCOMPARE(bar->value(), bar->minimum());
+        bar->setValue(bar->maximum() / 2);
+        Click("vseToolZoomIn");
+        Click("vseToolShow");
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(Preview()->Page(), 1);
+    }
+
     void pageActionsOnOneAndThreePages()
     {
         testing_support::BuildDiskAxis(1);
