@@ -11,6 +11,7 @@
 #include "model/basWindowStatus.h"
 #include "platform/core/CurrentError.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/DialogLook.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/FlexGrid.h"
 #include "platform/qt/ReportPages.h"
@@ -153,6 +154,7 @@ void frmReport::BuildControls()
     vsPrinter_ = new platform::ReportPreview;
     vsPrinter_->setObjectName("vsPrinter");
     connect(vsPrinter_, &platform::ReportPreview::ShownChanged, this, &frmReport::FollowPageShown);
+    vsPrinter_->SetBackColor(platform::ColorFromRgbLong(glReportBackColor));
     txtReport_ = new QTextEdit;
     txtReport_->setObjectName("txtReport");
     txtReport_->setReadOnly(true);
@@ -375,8 +377,10 @@ void frmReport::SetTools(const QStringList& names, bool enabled)
 
 void frmReport::mSubReportOptions()
 {
-    // The new colours and font size take effect at the next Show.
+    // The new text colour and font size take effect at the next Show; the
+    // back colour at once.
     ShowOptionsDialog(MainWindow(), OptionsPage::Report);
+    vsPrinter_->SetBackColor(platform::ColorFromRgbLong(glReportBackColor));
 }
 
 void frmReport::mSubShowReportHelp()

@@ -1,5 +1,6 @@
 #include "platform/qt/ReportPages.h"
 
+#include "platform/qt/DialogLook.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPagination.h"
 
@@ -38,11 +39,6 @@ QFont ReportFont(int pointSize, bool bold = false, bool italic = false, bool und
     font.setItalic(italic);
     font.setUnderline(underline);
     return font;
-}
-
-QColor ReportColor(int32_t color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
 // A piece of a report line as the pager places it: its text, face, colour
@@ -98,7 +94,7 @@ public:
             font.setPointSizeF(font.pointSizeF() * scale_);
             const QFontMetricsF metrics(font, &device);
             for (const QString& text : BreakAtIndent(QString::fromStdString(line.text), document.columns))
-                pieces_.push_back({text, font, ReportColor(line.color), metrics.ascent(), metrics.lineSpacing()});
+                pieces_.push_back({text, font, ColorFromRgbLong(line.color), metrics.ascent(), metrics.lineSpacing()});
         }
         firstPieceOfLine.push_back(pieces_.size());
         std::vector<KeptLines> runs;
@@ -302,9 +298,11 @@ void ReportPreview::ShowDocument(const ReportDocument& document)
     document_ = document;
     updatePreview();
     // The view keeps its place in the new pages (the middle of the first
-    // after a zoom): it opens at the top of page 1, its header in view.
-    if (auto* view = findChild<QGraphicsView*>())
+    // after a zoom): it opens at the top left of page 1, its header in view.
+    if (auto* view = findChild<QGraphicsView*>()) {
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+    }
     SetPage(1);
 }
 
@@ -326,6 +324,12 @@ void ReportPreview::OfferPrint(const QString& pdfFile)
     // A printer device chosen before stays chosen.
     if (printer_->outputFormat() == QPrinter::PdfFormat || printer_->printerName().isEmpty())
         printer_->setOutputFileName(pdfFile);
+}
+
+void ReportPreview::SetBackColor(const QColor& color)
+{
+    if (auto* view = findChild<QGraphicsView*>())
+        view->setBackgroundBrush(color);
 }
 
 void ReportPreview::SetPage(int page)

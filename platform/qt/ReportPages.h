@@ -95,6 +95,9 @@ public:
     // does the paper).
     void OfferPrint(const QString& pdfFile);
 
+    // The colour around the pages (the pages stay white, as paper is).
+    void SetBackColor(const QColor& color);
+
     int ZoomPercent() const;
     void SetZoomPercent(int percent);
     int Page() const { return currentPage(); }

@@ -27,7 +27,9 @@
 #include <QGraphicsView>
 #include <QPageRanges>
 #include <QPageSize>
+#include <QColorDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -840,6 +842,34 @@ private slots:
         QCOMPARE(Tool("vseToolShow")->text(), QStringLiteral("Show Report"));
         QVERIFY(QString::fromStdString(Preview()->Document().Text()).contains("    Gewählter Motor :\n"));
         gnLanguageOffset = 0;
+    }
+
+    // The Report Back Color chosen in the options colours the preview
+    // around the pages at once; the pages stay white.
+    void theBackColorChosenSurroundsThePages()
+    {
+        testing_support::BuildDiskAxis(1);
+        Window()->BringToFront();
+        Click("vseToolShow");
+        const QColor chosen(0, 128, 64);
+        WhenModalShows([&](QWidget* options) {
+            WhenModalShows([&](QWidget* colours) {
+                auto* chooser = qobject_cast<QColorDialog*>(colours);
+                chooser->setCurrentColor(chosen);
+                chooser->accept();
+            });
+            QTest::mouseClick(options->findChild<QPushButton*>("vseReport_0"), Qt::LeftButton);
+            QTest::mouseClick(options->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+        });
+        Click("vseToolOptions");
+        QCOMPARE(glReportBackColor, 64 * 65536 + 128 * 256);
+        auto* view = Preview()->findChild<QGraphicsView*>();
+        const QImage shown = view->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), chosen);
+        // The middle of page 1 (zoom 70 % of a page wider than the view's
+        // half) is paper.
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() - 3), QColor(Qt::white));
+        glReportBackColor = 16777215;
     }
 
     void optionsOpenOnTheReportPageAndF1GivesTheHelp()
