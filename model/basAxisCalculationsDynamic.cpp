@@ -2,6 +2,7 @@
 // profile (the constant torque and the inertia reflected through the chain,
 // the motor's own inertia and the acceleration), the peak torque and the
 // motor speed at which it occurs.
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisData.h"
 #include "model/basAxisRequirements.h"
 #include "report/frmReportLineWriter.h"
