@@ -5,8 +5,10 @@
 #include "platform/qt/ReportPagination.h"
 
 #include <QFileInfo>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QPageRanges>
 #include <QPaintEngine>
 #include <QPainter>
@@ -14,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QScrollBar>
 
@@ -215,6 +218,62 @@ private:
     bool sheetUsed_ = false;
 };
 
+// Qt's print dialog with its Pages field ("2-3, 5") open also for a PDF
+// file. Qt hands that field to the print server and keeps it closed for a
+// PDF file, where there is none; the report chooses its pages itself
+// (ReportPager), so for a PDF file the field's pages become the range
+// chosen on the printer.
+class ReportPrintDialog : public QPrintDialog {
+public:
+    ReportPrintDialog(QPrinter& printer, QWidget* parent)
+        : QPrintDialog(&printer, parent),
+          printer_(printer),
+          pagesChoice_(findChild<QRadioButton*>("pagesRadioButton")),
+          pagesText_(findChild<QLineEdit*>("pagesLineEdit")),
+          allChoice_(findChild<QRadioButton*>("printAll"))
+    {
+        if (pagesChoice_ && pagesText_ && allChoice_)
+            pagesChoice_->installEventFilter(this);
+    }
+
+    void accept() override
+    {
+        if (!pagesChoice_ || !pagesText_ || !allChoice_ || !pagesChoice_->isChecked() ||
+            printer_.outputFormat() != QPrinter::PdfFormat) {
+            QPrintDialog::accept();
+            return;
+        }
+        const QPageRanges ranges = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
+        if (ranges.isEmpty())
+            return;  // the field keeps what was typed, to be mended
+        // Qt's own handling of the field is the print server's: it is given
+        // all pages, and the range follows.
+        allChoice_->setChecked(true);
+        QPrintDialog::accept();
+        if (result() != QDialog::Accepted)
+            return;
+        printer_.setPrintRange(QPrinter::PageRange);
+        printer_.setPageRanges(ranges);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The dialog closes the field whenever a PDF file is chosen: open it
+        // again once the dialog is done with it.
+        if (watched == pagesChoice_ && event->type() == QEvent::EnabledChange && !pagesChoice_->isEnabled())
+            QMetaObject::invokeMethod(pagesChoice_, [choice = pagesChoice_] { choice->setEnabled(true); },
+                                      Qt::QueuedConnection);
+        return QPrintDialog::eventFilter(watched, event);
+    }
+
+private:
+    QPrinter& printer_;
+    QRadioButton* pagesChoice_;
+    QLineEdit* pagesText_;
+    QRadioButton* allChoice_;
+};
+
 class QtReportPrinting : public ReportPrinting {
 public:
     QString PrinterDeviceName() const override
@@ -228,7 +287,7 @@ public:
     }
     bool ConfirmPrint(QPrinter& printer, QWidget* parent) override
     {
-        QPrintDialog dialog(&printer, parent);
+        ReportPrintDialog dialog(printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 };

@@ -749,15 +749,16 @@ private slots:
 
     // The Qt print dialog: the PDF file offered is named after the
     // application file and the axis, in the file's folder ("Untitled" before
-    // a first save, in the last folder used); each Print starts with all
-    // pages chosen, on the paper chosen before.
+    // a first save, in the last folder used); pages typed into its Pages
+    // field are the pages printed; each Print starts with all pages chosen,
+    // on the paper chosen before.
     void thePrintDialogOffersTheFileAndAllPages()
     {
         testing_support::BuildDiskAxis(1, 7);
         printing.reset();
         const QDir folder(QString::fromStdString(run->Folder().file("")));
         gsLastUsedPath = folder.path().toStdString();
-        UsePaperHeight(6);
+        Preview()->PreviewPrinter().setPageSize(QPageSize(QPageSize::A5));
         QString offered;
         bool allPages = false;
         QPageSize paper;
@@ -777,20 +778,41 @@ private slots:
 
         gsCurrentFile = folder.filePath("machine.mdb").toStdString();
         const auto unsaved = qScopeGuard([] { gsCurrentFile.clear(); });
-        // Pages 2 to 3 chosen by an earlier print.
-        Preview()->PreviewPrinter().setPrintRange(QPrinter::PageRange);
-        Preview()->PreviewPrinter().setPageRanges(QPageRanges::fromString("2-3"));
+        // "2-3" typed into the Pages field: those two pages printed.
+        bool pagesOpen = false;
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            auto* choice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+            auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
+            QTest::qWait(20);  // the dialog settles its printer first
+            pagesOpen = choice && text && choice->isEnabled();
+            if (!pagesOpen)
+                return;
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+            text->clear();
+            QTest::keyClicks(text, "2-3");
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        Click("vseToolPrint");
+        QVERIFY(pagesOpen);
+        const QString pdf = folder.filePath("machine - Axis 1.pdf");
+        QCOMPARE(offered, pdf);
+        QVERIFY(allPages);
+        const int pages = Preview()->PageCount();
+        QVERIFY(pages >= 4);
+        const QStringList printed = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), 2);
+        QVERIFY(printed[0].contains("Page 2") && printed[1].contains("Page 3"));
+
+        // The next Print: all pages chosen again, on the paper kept.
         WhenModalShows([&](QWidget* dialog) {
             readDialog(dialog);
             static_cast<QDialog*>(dialog)->accept();
         });
         Click("vseToolPrint");
-        const QString pdf = folder.filePath("machine - Axis 1.pdf");
         QCOMPARE(offered, pdf);
         QVERIFY(allPages);
-        QVERIFY(paper.isEquivalentTo(QPageSize(QSizeF(8.5, 6), QPageSize::Inch)));
-        const int pages = Preview()->PageCount();
-        QVERIFY(pages >= 4);
+        QVERIFY(paper.isEquivalentTo(QPageSize(QPageSize::A5)));
         QCOMPARE(testing_support::PdfText(pdf).count('\f'), pages);
     }
 
