@@ -4,8 +4,8 @@
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPagination.h"
 
-#include <QFileInfo>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGraphicsView>
 #include <QLineEdit>
