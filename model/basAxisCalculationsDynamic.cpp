@@ -3,6 +3,7 @@
 // the motor's own inertia and the acceleration), the peak torque and the
 // motor speed at which it occurs. A segment at rest holds the loads that act
 // at standstill (gravity on an inclined axis, web tension), not friction.
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 
 #include <algorithm>

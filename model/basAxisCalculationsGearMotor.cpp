@@ -1,9 +1,9 @@
-// A motor and its gear: the speeds, torques, currents and inertias of a gear
-// motor carried between the motor's side of the gear and the drive shaft.
-#include "model/basAxisRequirements.h"
+#include "model/basAxisCalculationsGearMotor.h"
 
 #include <limits>
+
 #include "model/basAxisCalculationsInternal.h"
+#include "model/basAxisRequirements.h"
 
 namespace calc {
 

@@ -1,6 +1,7 @@
 // The check of the motor the user entered against the axis requirements,
 // with the safety factors of the options, its advice text, and the read
 // accessors of the motor block and the mechanism texts.
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 
 #include <algorithm>

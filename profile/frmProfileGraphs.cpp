@@ -28,12 +28,16 @@ platform::GraphData Frame(const QString& valueTitle, const QString& timeTitle, d
 double dFctTimeAxisSpacing(double totalTime)
 {
     if (totalTime > 0.0 && totalTime < 1.0) {
-        // A label every 0.2 s once that gives five of them (0 included),
-        // else every 0.1 s. A step of 0.5 s would give two at most here.
-        constexpr double kCoarse = 0.2, kFine = 0.1;
+        // The widest step of 1, 2 or 5 x 10^k that labels at least five
+        // ticks from 0 to the end of the move (0 included).
         constexpr int kLabelsWanted = 5;
-        const int coarseLabels = static_cast<int>(std::floor(totalTime / kCoarse + 1e-9)) + 1;
-        return coarseLabels >= kLabelsWanted ? kCoarse : kFine;
+        constexpr double kMantissas[] = {5.0, 2.0, 1.0};
+        for (double decade = 0.1;; decade /= 10.0)
+            for (double mantissa : kMantissas) {
+                const double step = mantissa * decade;
+                if (std::floor(totalTime / step + 1e-9) + 1 >= kLabelsWanted)
+                    return step;
+            }
     }
     if (totalTime <= 20.0)
         return 1.0;

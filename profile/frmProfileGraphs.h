@@ -16,8 +16,9 @@ struct ProfileGraphSegment {
 };
 
 // Spacing of the time axis's ticks and labels for a move of totalTime. Under
-// 1 s: 0.2 from 0.8 s on and 0.1 below, so that a move from 0.4 s on shows
-// five to eight labelled ticks over the axis that spans it. From 1 s on: 1 up
+// 1 s: the widest step of 1, 2 or 5 x 10^k that labels at least five ticks
+// over the axis that spans the move (0.2 from 0.8 s on, 0.1 from 0.4 s, 0.05
+// from 0.2 s, 0.02 from 0.08 s and so on down). From 1 s on: 1 up
 // to 20, above that the whole part of a tenth of the time, so that about ten
 // ticks appear whatever the length of the move. A move without time (0 or
 // less) gets 1.

@@ -2,6 +2,7 @@
 
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basAppPaths.h"
+#include "foundation/basIniFileControl.h"
 #include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basWinAPICalls.h"
@@ -11,6 +12,7 @@
 #include "platform/core/CurrentError.h"
 #include "platform/qt/BusyPointer.h"
 #include "platform/qt/Commands.h"
+#include "platform/qt/DialogLook.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPages.h"
 #include "report/frmReportContent.h"
@@ -21,6 +23,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
 #include <QKeyEvent>
@@ -150,6 +154,7 @@ void frmReport::BuildControls()
     vsPrinter_ = new platform::ReportPreview;
     vsPrinter_->setObjectName("vsPrinter");
     connect(vsPrinter_, &platform::ReportPreview::ShownChanged, this, &frmReport::FollowPageShown);
+    vsPrinter_->SetBackColor(platform::ColorFromRgbLong(glReportBackColor));
     txtReport_ = new QTextEdit;
     txtReport_->setObjectName("txtReport");
     txtReport_->setReadOnly(true);
@@ -264,6 +269,7 @@ void frmReport::mSubPrintReport()
     // The dialog chooses on the preview's own printer: a range counts the
     // pages shown, and another paper lays the preview out anew for it.
     QPrinter& printer = vsPrinter_->PreviewPrinter();
+    vsPrinter_->OfferPrint(OfferedPdfFile());
     if (!printing.ConfirmPrint(printer, this))
         return;
     bool printed = false;
@@ -282,6 +288,22 @@ void frmReport::mSubPrintReport()
     ShowPageTools();
     if (!printed)
         mSubShowPrintingFailure(printer);
+}
+
+QString frmReport::OfferedPdfFile() const
+{
+    // The label "Axis :" less its colon names the axis in the language of
+    // the moment.
+    QString axis = Text(184).trimmed();
+    if (axis.endsWith(':'))
+        axis.chop(1);
+    const QString name = axis.trimmed() + " " + Tag().trimmed();
+    if (gsCurrentFile.empty()) {
+        const QString folder = gsLastUsedPath.empty() ? QDir::homePath() : QString::fromStdString(gsLastUsedPath);
+        return QDir(folder).filePath("Untitled - " + name + ".pdf");
+    }
+    const QFileInfo file(QString::fromStdString(gsCurrentFile));
+    return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");
 }
 
 void frmReport::mSubShowPrintingFailure(const QPrinter& printer)
@@ -354,8 +376,10 @@ void frmReport::SetTools(const QStringList& names, bool enabled)
 
 void frmReport::mSubReportOptions()
 {
-    // The new colours and font size take effect at the next Show.
+    // The new text colour and font size take effect at the next Show; the
+    // back colour at once.
     ShowOptionsDialog(MainWindow(), OptionsPage::Report);
+    vsPrinter_->SetBackColor(platform::ColorFromRgbLong(glReportBackColor));
 }
 
 void frmReport::mSubShowReportHelp()

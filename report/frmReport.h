@@ -73,6 +73,10 @@ private:
     // The same after every change of the page shown while the preview
     // shows a report.
     void FollowPageShown();
+    // The PDF file the print dialog offers: "<application file> - Axis
+    // <n>.pdf" in the application file's folder, "Untitled - Axis <n>.pdf"
+    // in the last folder used before a first save.
+    QString OfferedPdfFile() const;
     // Message 2009 with the reason: the PDF file or the printer.
     void mSubShowPrintingFailure(const QPrinter& printer);
     void SetPreviewToolsEnabled(bool enabled);

@@ -87,17 +87,30 @@ std::string UnitSystemTag()
     return gnUnitSystem == 1 ? "M" : "EE";
 }
 
+calc::MotorAndGear MotorAndGearOf(int16_t axis)
+{
+    MotorRec motor;
+    nFctGetMotorRecord(axis, motor);
+    return calc::MotorAndGear(motor.MotorData);
+}
+
+// A mechanism's heading stands on a page with at least this many of its
+// parameter rows.
+constexpr int16_t kParameterRowsWithHeading = 3;
+
 } // namespace
 
 ReportContent::ReportContent(int16_t axisId, std::string tag, std::string currentFile,
                              std::string date)
-    : axis_(axisId), tag_(std::move(tag)), currentFile_(std::move(currentFile)), date_(std::move(date))
+    : axis_(axisId), tag_(std::move(tag)), currentFile_(std::move(currentFile)), date_(std::move(date)),
+      motor_(MotorAndGearOf(axisId))
 {
 }
 
 void ReportContent::mSubWriteReport()
 {
     unitSystem_ = UnitSystemTag();
+    writer_.SetColumns(static_cast<int>(ReportWidth()));
     writer_.mSubReportLine(0, "", 0, ReportLineWriter::ClearLine);
     mSubPrintPageHeader();
 
@@ -177,9 +190,6 @@ void ReportContent::mSubReportMotorPerformance()
 
 void ReportContent::mSubReportGearMotor()
 {
-    MotorRec motor;
-    nFctGetMotorRecord(axis_, motor);
-    motor_ = calc::MotorAndGear(motor.MotorData);
     nFctGetMotorRequirements(axis_, model::kFalse);
     if (!motor_.HasGear())
         return;
@@ -275,6 +285,10 @@ void ReportContent::mSubReportMechanism(int16_t index)
     writer_.BlankLine();
     MechRec mech;
     nFctGetMechanism(axis_, index, mech);
+    // The whole block on one page where it fits on one; where it does not,
+    // its heading with its first parameter rows, its parameters and its
+    // results each.
+    ReportLineWriter::KeepTogether block(writer_);
     ReportLineWriter::KeepTogether heading(writer_);
     writer_.mbLineBold = true;
     writer_.Emit(kHeadingColumn, sFctGetText(Text::MechanismNo) + " " + std::to_string(index + 1) +
@@ -290,13 +304,15 @@ void ReportContent::mSubReportMechanism(int16_t index)
     const std::string productKey = sFctGetMechanismProductKey(axis_, index);
     TextRow(Text::Manufacturer, manufacturer.empty() ? "-" : manufacturer);
     TextRow(Text::ProductKey, productKey.empty() ? "-" : productKey);
-    heading.End();
     writer_.BlankLine();
     ReportLineWriter::KeepTogether parameters(writer_);
     for (int16_t j = 0; j < mech.DataNumber; ++j) {
         const ParamRec& entry = mech.MechanismData[static_cast<size_t>(j)];
         PlainRow(entry.TextID, entry.Data, entry.UnitText);
+        if (j + 1 == kParameterRowsWithHeading)
+            heading.End();
     }
+    heading.End();
     parameters.End();
     writer_.BlankLine();
 
@@ -451,9 +467,14 @@ void ReportContent::mSubReportVelocityProfile()
     }
 }
 
+size_t ReportContent::ReportWidth()
+{
+    return gnReportFontSize <= 10 ? 80 : 65;
+}
+
 std::vector<std::string> ReportContent::WrapToReportWidth(const std::string& text)
 {
-    const size_t width = gnReportFontSize <= 10 ? 80 : 65;
+    const size_t width = ReportWidth();
     std::vector<std::string> lines;
     std::u32string rest = DecodeUtf8(text);
     while (rest.size() > width) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisData.h"
 #include "model/basAxisRequirements.h"
 #include "report/frmReportLineWriter.h"
@@ -16,7 +17,8 @@
 // headings, 10 labels, 41 values, 51 unit texts. Values are shown in the
 // user's selected units of the current unit system; a value that cannot be
 // computed shows "-". Each section (its heading with its rows), each
-// mechanism's heading, parameter and result blocks, each profile segment
+// mechanism's block (and in it its heading with its first parameter rows, its
+// parameters and its results), each profile segment
 // (the profile's heading with the first) and each wrapped paragraph is
 // marked to be kept on one page. Runs the calculation passes of the model
 // on the way and changes nothing else in the axis.
@@ -32,9 +34,10 @@ public:
 
     const platform::ReportDocument& Document() const { return writer_.Document(); }
 
-    // The text wrapped at the report's width (80 characters up to font size
-    // 10, else 65) into lines, at the last blank before the width; a word
-    // longer than the width is cut.
+    // The report's width in characters: 80 up to font size 10, else 65.
+    static size_t ReportWidth();
+    // The text wrapped at the report's width into lines, at the last blank
+    // before the width; a word longer than the width is cut.
     static std::vector<std::string> WrapToReportWidth(const std::string& text);
 
 private:
@@ -72,6 +75,6 @@ private:
     const std::string date_;
     std::string unitSystem_;  // "M" or "EE"
     ReportLineWriter writer_;
-    // The motor and its gear, read with the gear-motor block.
-    calc::MotorAndGear motor_;
+    // The motor and its gear, read once before the sections that use them.
+    const calc::MotorAndGear motor_;
 };

@@ -42,6 +42,8 @@ public:
     bool mbLineUnderline = false;
 
     const platform::ReportDocument& Document() const { return document_; }
+    // The report's width in characters, which the pages fit to the paper.
+    void SetColumns(int columns) { document_.columns = columns; }
 
     // The lines emitted from its making to its end (End or its destruction)
     // stand on one page whenever they fit on one: a heading with what

@@ -29,6 +29,11 @@ struct ReportKeepTogether {
 // keeps together. Page breaks are the pager's.
 struct ReportDocument {
     std::vector<ReportLine> lines;
+    // The report's width in characters: the pager fits this many into the
+    // printable width of any paper (the face made smaller where they would
+    // not fit in its own size) and goes on with a longer line in the next,
+    // at the line's indent.
+    int columns = 80;
     std::vector<ReportKeepTogether> keepTogether;
 
     // The texts of all lines, each followed by "\n".

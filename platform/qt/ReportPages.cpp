@@ -1,15 +1,24 @@
 #include "platform/qt/ReportPages.h"
 
+#include "platform/qt/DialogLook.h"
 #include "platform/qt/FixedPitchFont.h"
+#include "platform/qt/ReportPagination.h"
 
-#include <QFile>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGraphicsView>
+#include <QLineEdit>
 #include <QPageRanges>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -35,27 +44,6 @@ QFont ReportFont(int pointSize, bool bold = false, bool italic = false, bool und
     return font;
 }
 
-QColor ReportColor(int32_t color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-// The pieces of a line that fit into maxChars characters each, broken at
-// the last blank that fits (or cut where none does).
-QStringList BreakToWidth(const QString& text, int maxChars)
-{
-    QStringList pieces;
-    QString rest = text;
-    while (maxChars > 0 && rest.size() > maxChars) {
-        const int blank = rest.lastIndexOf(' ', maxChars);
-        const int cut = blank > 0 ? blank : maxChars;
-        pieces << rest.left(cut);
-        rest = rest.mid(blank > 0 ? cut + 1 : cut);
-    }
-    pieces << rest;
-    return pieces;
-}
-
 // A piece of a report line as the pager places it: its text, face, colour
 // and the height it takes (device pixels).
 struct Piece {
@@ -66,61 +54,11 @@ struct Piece {
     double height = 0.0;
 };
 
-// Pieces first to last kept on one page when they fit on one, and the
-// height they take.
-struct KeptRun {
-    std::size_t first = 0;
-    std::size_t last = 0;
-    double height = 0.0;
-};
-
-// A position measured against the page's height passes for fitting within
-// half a device pixel.
-constexpr double kFitTolerance = 0.5;
-
-// The first piece of each page. A page takes the pieces that fit; when the
-// next piece does not fit, the break goes back to the latest place that
-// parts the fewest lines kept together: a break inside a run costs the
-// height of the largest run it parts that fits on a page (runs longer than
-// a page part where they must). A page takes at least one piece.
-std::vector<std::size_t> PageStarts(const std::vector<Piece>& pieces, const std::vector<KeptRun>& runs,
-                                    double pageHeight)
-{
-    auto cost = [&](std::size_t breakBefore) {
-        double parted = 0.0;
-        for (const KeptRun& run : runs)
-            if (run.first < breakBefore && breakBefore <= run.last && run.height <= pageHeight + kFitTolerance)
-                parted = std::max(parted, run.height);
-        return parted;
-    };
-    std::vector<std::size_t> starts;
-    for (std::size_t start = 0; start < pieces.size();) {
-        starts.push_back(start);
-        std::size_t end = start + 1;
-        double y = pieces[start].height;
-        while (end < pieces.size() && y + pieces[end].height <= pageHeight + kFitTolerance)
-            y += pieces[end++].height;
-        if (end == pieces.size())
-            break;
-        std::size_t chosen = end;
-        double chosenCost = cost(end);
-        for (std::size_t candidate = end - 1; candidate > start && chosenCost > 0.0; --candidate) {
-            const double candidateCost = cost(candidate);
-            if (candidateCost < chosenCost) {
-                chosen = candidate;
-                chosenCost = candidateCost;
-            }
-        }
-        start = chosen;
-    }
-    return starts;
-}
-
-// Where the pages of a printer put their texts (device pixels).
+// Where the pages of a paper put their texts (device pixels at dpi).
 struct PageGeometry {
-    explicit PageGeometry(const QPrinter& printer)
-        : dpi(printer.resolution()),
-          paper(printer.pageLayout().fullRectPixels(printer.resolution())),
+    PageGeometry(const QPageLayout& layout, double dotsPerInch)
+        : dpi(dotsPerInch),
+          paper(layout.fullRectPixels(static_cast<int>(dotsPerInch))),
           body(paper.left() + kSideMargin * dpi, paper.top() + kTopMargin * dpi,
                paper.width() - 2 * kSideMargin * dpi, paper.height() - (kTopMargin + kBottomMargin) * dpi)
     {
@@ -130,36 +68,56 @@ struct PageGeometry {
     const QRectF body;
 };
 
-// The document laid out on the pages of a printer.
+// The share of its own size the report's face takes on a page: 1 where the
+// report's columns fit the body's width in the largest face of the report,
+// less where they do not, so that they just fit.
+double FaceScale(const ReportDocument& document, QPaintDevice& device, double bodyWidth)
+{
+    int largest = 0;
+    for (const ReportLine& line : document.lines)
+        largest = std::max<int>(largest, line.fontSize);
+    const double advance = QFontMetricsF(ReportFont(largest), &device).horizontalAdvance(QLatin1Char('M'));
+    const double width = advance * std::max(document.columns, 1);
+    // A hair below the exact fit, so that rounding never loses a column.
+    constexpr double kFitMargin = 0.999;
+    return width > bodyWidth ? bodyWidth / width * kFitMargin : 1.0;
+}
+
+// The document laid out on the pages of a device: every line in the face
+// scaled to the paper, broken at the report's width.
 class PageLayout {
 public:
-    PageLayout(const ReportDocument& document, QPrinter& printer, const QRectF& body)
+    PageLayout(const ReportDocument& document, QPaintDevice& device, const QRectF& body)
+        : scale_(FaceScale(document, device, body.width()))
     {
         std::vector<std::size_t> firstPieceOfLine;
         for (const ReportLine& line : document.lines) {
             firstPieceOfLine.push_back(pieces_.size());
-            const QFont font = ReportFont(line.fontSize, line.bold, line.italic, line.underline);
-            const QFontMetricsF metrics(font, &printer);
-            const int maxChars = static_cast<int>(body.width() / metrics.horizontalAdvance(QLatin1Char('M')));
-            for (const QString& text : BreakToWidth(QString::fromStdString(line.text), maxChars))
-                pieces_.push_back({text, font, ReportColor(line.color), metrics.ascent(), metrics.lineSpacing()});
+            QFont font = ReportFont(line.fontSize, line.bold, line.italic, line.underline);
+            font.setPointSizeF(font.pointSizeF() * scale_);
+            const QFontMetricsF metrics(font, &device);
+            for (const QString& text : BreakAtIndent(QString::fromStdString(line.text), document.columns))
+                pieces_.push_back({text, font, ColorFromRgbLong(line.color), metrics.ascent(), metrics.lineSpacing()});
         }
         firstPieceOfLine.push_back(pieces_.size());
-        std::vector<KeptRun> runs;
+        std::vector<KeptLines> runs;
         for (const ReportKeepTogether& keep : document.keepTogether) {
             if (keep.first >= keep.last || keep.last >= document.lines.size())
                 continue;
-            KeptRun run{firstPieceOfLine[keep.first], firstPieceOfLine[keep.last + 1] - 1};
-            for (std::size_t k = run.first; k <= run.last; ++k)
-                run.height += pieces_[k].height;
-            runs.push_back(run);
+            runs.push_back({firstPieceOfLine[keep.first], firstPieceOfLine[keep.last + 1] - 1});
         }
-        starts_ = PageStarts(pieces_, runs, body.height());
+        std::vector<double> heights;
+        for (const Piece& piece : pieces_)
+            heights.push_back(piece.height);
+        starts_ = PageStarts(heights, runs, body.height());
         if (starts_.empty())
             starts_.push_back(0);  // an empty report is one empty page
     }
 
     int PageCount() const { return static_cast<int>(starts_.size()); }
+    // The share of its own size the face takes; the first page's picture
+    // takes the same.
+    double Scale() const { return scale_; }
 
     // The pieces of the page (1-based), in order.
     std::pair<std::size_t, std::size_t> PiecesOfPage(int page) const
@@ -170,6 +128,7 @@ public:
     const Piece& At(std::size_t k) const { return pieces_[k]; }
 
 private:
+    double scale_;
     std::vector<Piece> pieces_;
     std::vector<std::size_t> starts_;
 };
@@ -178,23 +137,34 @@ private:
 // texts; the first page carries the picture.
 class PagePainter {
 public:
-    PagePainter(QPrinter& printer, const ReportPageSetup& setup, const PageGeometry& geometry)
-        : printer_(printer), setup_(setup), geometry_(geometry)
+    PagePainter(QPagedPaintDevice& device, const ReportPageSetup& setup, const PageGeometry& geometry)
+        : device_(device), setup_(setup), geometry_(geometry)
     {
     }
 
-    // False when the printer cannot be painted on.
-    bool Begin() { return painter_.begin(&printer_); }
+    // False when the device cannot be painted on.
+    bool Begin()
+    {
+        if (!painter_.begin(&device_))
+            return false;
+        // A painter hands a pen, brush or font on to the device's engine only
+        // when it differs from the one the painter holds, and a new painter
+        // holds the defaults (a black pen). A printer's engine outlives its
+        // jobs and keeps what the last job left (the red of its closing
+        // notice): each job hands its whole state on before it paints.
+        painter_.paintEngine()->setDirty(QPaintEngine::AllDirty);
+        return true;
+    }
     bool End() { return painter_.end(); }
 
     bool PaintPage(const PageLayout& layout, int page)
     {
-        if (sheetUsed_ && !printer_.newPage())
+        if (sheetUsed_ && !device_.newPage())
             return false;
         sheetUsed_ = true;
         PaintRunningTexts(page);
         if (page == 1)
-            PaintPicture();
+            PaintPicture(layout.Scale());
         double y = geometry_.body.top();
         const auto [first, end] = layout.PiecesOfPage(page);
         for (std::size_t k = first; k < end; ++k) {
@@ -214,7 +184,7 @@ private:
         painter_.setFont(ReportFont(kRunningTextSize));
         painter_.setPen(Qt::black);
         const double inset = kRunningTextInset * geometry_.dpi;
-        const double lineHeight = QFontMetricsF(painter_.font(), &printer_).lineSpacing();
+        const double lineHeight = QFontMetricsF(painter_.font(), &device_).lineSpacing();
         PaintRunningText(setup_.headerText, page, geometry_.paper.top() + inset, lineHeight);
         PaintRunningText(setup_.footerText, page, geometry_.paper.bottom() - inset - lineHeight, lineHeight);
         painter_.restore();
@@ -229,22 +199,79 @@ private:
             painter_.drawText(band, alignments[k] | Qt::AlignVCenter, parts[k]);
     }
 
-    void PaintPicture()
+    // In its own size, or as much smaller as the report's face is.
+    void PaintPicture(double scale)
     {
         if (setup_.firstPagePicture.isNull())
             return;
-        const QSizeF size = QSizeF(setup_.firstPagePicture.size()) * (geometry_.dpi / kPicturePixelsPerInch);
+        const QSizeF size = QSizeF(setup_.firstPagePicture.size()) * (scale * geometry_.dpi / kPicturePixelsPerInch);
         painter_.save();
         painter_.setRenderHint(QPainter::SmoothPixmapTransform);
         painter_.drawImage(QRectF(geometry_.body.topLeft(), size), setup_.firstPagePicture);
         painter_.restore();
     }
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     const ReportPageSetup& setup_;
     const PageGeometry& geometry_;
     QPainter painter_;
     bool sheetUsed_ = false;
+};
+
+// Qt's print dialog with its Pages field ("2-3, 5") open also for a PDF
+// file. Qt hands that field to the print server and keeps it closed for a
+// PDF file, where there is none; the report chooses its pages itself
+// (ReportPager), so for a PDF file the field's pages become the range
+// chosen on the printer.
+class ReportPrintDialog : public QPrintDialog {
+public:
+    ReportPrintDialog(QPrinter& printer, QWidget* parent)
+        : QPrintDialog(&printer, parent),
+          printer_(printer),
+          pagesChoice_(findChild<QRadioButton*>("pagesRadioButton")),
+          pagesText_(findChild<QLineEdit*>("pagesLineEdit")),
+          allChoice_(findChild<QRadioButton*>("printAll"))
+    {
+        if (pagesChoice_ && pagesText_ && allChoice_)
+            pagesChoice_->installEventFilter(this);
+    }
+
+    void accept() override
+    {
+        if (!pagesChoice_ || !pagesText_ || !allChoice_ || !pagesChoice_->isChecked() ||
+            printer_.outputFormat() != QPrinter::PdfFormat) {
+            QPrintDialog::accept();
+            return;
+        }
+        const QPageRanges ranges = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
+        if (ranges.isEmpty())
+            return;  // the field keeps what was typed, to be mended
+        // Qt's own handling of the field is the print server's: it is given
+        // all pages, and the range follows.
+        allChoice_->setChecked(true);
+        QPrintDialog::accept();
+        if (result() != QDialog::Accepted)
+            return;
+        printer_.setPrintRange(QPrinter::PageRange);
+        printer_.setPageRanges(ranges);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The dialog closes the field whenever a PDF file is chosen: open it
+        // again once the dialog is done with it.
+        if (watched == pagesChoice_ && event->type() == QEvent::EnabledChange && !pagesChoice_->isEnabled())
+            QMetaObject::invokeMethod(pagesChoice_, [choice = pagesChoice_] { choice->setEnabled(true); },
+                                      Qt::QueuedConnection);
+        return QPrintDialog::eventFilter(watched, event);
+    }
+
+private:
+    QPrinter& printer_;
+    QRadioButton* pagesChoice_;
+    QLineEdit* pagesText_;
+    QRadioButton* allChoice_;
 };
 
 class QtReportPrinting : public ReportPrinting {
@@ -260,7 +287,7 @@ public:
     }
     bool ConfirmPrint(QPrinter& printer, QWidget* parent) override
     {
-        QPrintDialog dialog(&printer, parent);
+        ReportPrintDialog dialog(printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 };
@@ -278,12 +305,17 @@ ReportPager::ReportPager(const ReportDocument& document, const ReportPageSetup& 
 int ReportPager::Paint(QPrinter& printer, ReportPageChoice pages) const
 {
     printer.setFullPage(true);
-    const PageGeometry geometry(printer);
-    const PageLayout layout(document_, printer, geometry.body);
     const QPageRanges chosen = pages == ReportPageChoice::ChosenOnPrinter && printer.printRange() == QPrinter::PageRange
                                    ? printer.pageRanges()
                                    : QPageRanges();
-    PagePainter painter(printer, setup_, geometry);
+    return Paint(printer, printer.resolution(), chosen);
+}
+
+int ReportPager::Paint(QPagedPaintDevice& device, int dpi, const QPageRanges& chosen) const
+{
+    const PageGeometry geometry(device.pageLayout(), dpi);
+    const PageLayout layout(document_, device, geometry.body);
+    PagePainter painter(device, setup_, geometry);
     if (!painter.Begin())
         return 0;
     for (int page = 1; page <= layout.PageCount(); ++page)
@@ -324,6 +356,12 @@ void ReportPreview::ShowDocument(const ReportDocument& document)
 {
     document_ = document;
     updatePreview();
+    // The view keeps its place in the new pages (the middle of the first
+    // after a zoom): it opens at the top left of page 1, its header in view.
+    if (auto* view = findChild<QGraphicsView*>()) {
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+    }
     SetPage(1);
 }
 
@@ -337,6 +375,22 @@ void ReportPreview::SetZoomPercent(int percent)
     setZoomFactor(percent / 100.0);
 }
 
+void ReportPreview::OfferPrint(const QString& pdfFile)
+{
+    printer_->setPrintRange(QPrinter::AllPages);
+    printer_->setPageRanges(QPageRanges());
+    printer_->setDocName(QFileInfo(pdfFile).completeBaseName());
+    // A printer device chosen before stays chosen.
+    if (printer_->outputFormat() == QPrinter::PdfFormat || printer_->printerName().isEmpty())
+        printer_->setOutputFileName(pdfFile);
+}
+
+void ReportPreview::SetBackColor(const QColor& color)
+{
+    if (auto* view = findChild<QGraphicsView*>())
+        view->setBackgroundBrush(color);
+}
+
 void ReportPreview::SetPage(int page)
 {
     setCurrentPage(page);
@@ -345,14 +399,28 @@ void ReportPreview::SetPage(int page)
 
 bool ReportPreview::PrintDocument(QPrinter& printer) const
 {
-    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-    const bool fileExisted = !file.isEmpty() && QFileInfo::exists(file);
-    if (ReportPager(document_, setup_).Paint(printer) > 0)
-        return true;
-    // A file this print began is no report.
-    if (!file.isEmpty() && !fileExisted && QFileInfo(file).isFile())
-        QFile::remove(file);
-    return false;
+    const ReportPager pager(document_, setup_);
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return pager.Paint(printer) > 0;
+    // Into a new file beside the one named, which takes its place only once
+    // every byte of the print is written: a print that fails (a full disk)
+    // leaves a file of that name as it was.
+    QSaveFile file(printer.outputFileName());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    bool painted = false;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(printer.resolution());
+        QPageLayout paper = printer.pageLayout();
+        paper.setMode(QPageLayout::FullPageMode);
+        pdf.setPageLayout(paper);
+        pdf.setTitle(printer.docName());
+        pdf.setCreator(printer.creator());
+        const QPageRanges chosen = printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+        painted = pager.Paint(pdf, printer.resolution(), chosen) > 0;
+    }
+    return painted && file.commit();
 }
 
 } // namespace platform

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QPagedPaintDevice;
+class QPageRanges;
 class QPrinter;
 
 namespace platform {
@@ -28,14 +30,15 @@ enum class ReportPageChoice {
 };
 
 // The one paginator of the report: lays the lines out in the program's
-// fixed-pitch face (FixedPitchFont) on the printer's pages,
-// between margins of 0.5 inch at the sides and 1 inch above and below, and
-// paints them. A line wider than the page continues on the next line,
-// broken at a blank. A line that no longer fits begins the next page; the
-// break goes back to the start of a run of lines kept together when the run
-// fits on a page, so a heading never ends a page without what follows it
-// and a short block is never split. The preview and the printer both paint
-// through it, so they show the same pages.
+// fixed-pitch face (FixedPitchFont) on the printer's pages, between margins
+// of 0.5 inch at the sides and 1 inch above and below, and paints them. The
+// report's columns fit the printable width of every paper: where they would
+// not in the face's own size, the face and the first page's picture are
+// made smaller alike. A line longer than the report's width goes on in the
+// next line at its indent, broken at a blank. The pages break where
+// PageStarts puts them, so a heading never ends a page without what
+// follows it and a block that fits on a page is never split. The preview
+// and the printer both paint through it, so they show the same pages.
 class ReportPager {
 public:
     ReportPager(const ReportDocument& document, const ReportPageSetup& setup);
@@ -44,6 +47,9 @@ public:
     // whole report, 0 when the printer could not be painted on (nothing
     // printed).
     int Paint(QPrinter& printer, ReportPageChoice pages = ReportPageChoice::ChosenOnPrinter) const;
+    // The same on a paged device in full-page mode at dpi, the pages of
+    // chosen only (all when it is empty).
+    int Paint(QPagedPaintDevice& device, int dpi, const QPageRanges& chosen) const;
 
 private:
     const ReportDocument& document_;
@@ -79,9 +85,18 @@ public:
     ~ReportPreview() override;
 
     void SetPageSetup(const ReportPageSetup& setup) { setup_ = setup; }
-    // Replaces the document and shows its first page.
+    // Replaces the document and shows its first page from its top.
     void ShowDocument(const ReportDocument& document);
     const ReportDocument& Document() const { return document_; }
+
+    // Readies the preview's printer for the print dialog: every page chosen
+    // and the job named after the PDF file; that file offered where the
+    // printer prints into a file (a printer device chosen before stays, as
+    // does the paper).
+    void OfferPrint(const QString& pdfFile);
+
+    // The colour around the pages (the pages stay white, as paper is).
+    void SetBackColor(const QColor& color);
 
     int ZoomPercent() const;
     void SetZoomPercent(int percent);
@@ -90,8 +105,9 @@ public:
     int PageCount() const { return pageCount(); }
 
     // Prints the document shown on the printer, the pages of the range
-    // chosen on it only; false when the printer could not be painted on:
-    // nothing is printed and no PDF file is left behind.
+    // chosen on it only; false when the printer could not be painted on or
+    // the PDF file not written completely: nothing is printed, and a PDF
+    // file of that name is left as it was (none where there was none).
     bool PrintDocument(QPrinter& printer) const;
 
     // The printer whose pages the preview shows and on which the report is

@@ -1,5 +1,6 @@
 // The motor check: every result code, the advice text with its layout and
 // safety factors, and the read accessors of the motor block.
+#include "model/basAxisCalculationsGearMotor.h"
 #include "tests/model/SizingTestSupport.h"
 #include "tests/support/GearMotorAxis.h"
 

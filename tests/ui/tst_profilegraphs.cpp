@@ -87,9 +87,15 @@ void ProfileGraphsTest::timeAxisSpacing_data()
 {
     QTest::addColumn<double>("totalTime");
     QTest::addColumn<double>("spacing");
-    // Under 1 s: 0.2 once it gives five labels (0 included), else 0.1.
-    QTest::newRow("0.3 s") << 0.3 << 0.1;
+    // Under 1 s: the widest of 1, 2, 5 x 10^k that gives five labels (0
+    // included): 0.05 s gives 0, 0.01, ..., 0.05 (0.02 would give three).
+    QTest::newRow("0.05 s") << 0.05 << 0.01;
+    QTest::newRow("0.15 s: 0.05 would give four") << 0.15 << 0.02;
+    QTest::newRow("0.2 s") << 0.2 << 0.05;
+    QTest::newRow("0.3 s") << 0.3 << 0.05;
+    QTest::newRow("0.39 s: 0.1 would give four") << 0.39 << 0.05;
     QTest::newRow("0.4 s") << 0.4 << 0.1;
+    QTest::newRow("8 ms") << 0.008 << 0.002;
     QTest::newRow("0.79 s: 0.2 would give four") << 0.79 << 0.1;
     QTest::newRow("0.8 s") << 0.8 << 0.2;
     QTest::newRow("0.95 s") << 0.95 << 0.2;
@@ -127,6 +133,20 @@ void ProfileGraphsTest::timeAxisTicksOfAShortAndALongMove()
     const platform::GraphData shortTorque = TorqueGraphData({2, 0, -2}, {0.1, 0.2, 0.1}, 3, "Nm", "s");
     QCOMPARE(platform::TimeAxisEnd(shortTorque), 0.4);
     QVERIFY(SameTimes(TickTimes(shortTorque, true), {0, 0.1, 0.2, 0.3, 0.4}));
+
+    // Servo index moves of 50, 150 and 300 ms: at least five labelled
+    // ticks each.
+    const struct {
+        double duration;
+        std::vector<double> labels;
+    } indexMoves[] = {{0.05, {0, 0.01, 0.02, 0.03, 0.04, 0.05}},
+                      {0.15, {0, 0.02, 0.04, 0.06, 0.08, 0.1, 0.12, 0.14}},
+                      {0.3, {0, 0.05, 0.1, 0.15, 0.2, 0.25, 0.3}}};
+    for (const auto& move : indexMoves) {
+        const double ramp = move.duration / 2;
+        const platform::GraphData data = VelocityGraphData({{0, 100, ramp}, {100, 0, ramp}}, "rpm", "s");
+        QVERIFY2(SameTimes(TickTimes(data, true), move.labels), qPrintable(QString::number(move.duration)));
+    }
 
     // 25 s (5 up, 15 steady, 5 down): Int(25 / 10) = 2, labelled ticks at
     // 0, 2, ..., 24, the axis ending at 25.

@@ -6,6 +6,7 @@
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
+#include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/HelpViewer.h"
 #include "platform/qt/QtPlatformServices.h"
@@ -26,13 +27,21 @@
 #include <QGraphicsView>
 #include <QPageRanges>
 #include <QPageSize>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cmath>
 #include <memory>
 
@@ -81,6 +90,28 @@ public:
     mutable int deviceQueries = 0;
     int dialogs = 0;
 };
+
+// The body lines of all sheets in order, blanks simplified, empty lines
+// left out: what the report says, whatever its pages.
+QStringList BodyLines(const QStringList& sheets)
+{
+    QStringList lines;
+    for (const QString& sheet : sheets)
+        lines += testing_support::SheetBody(sheet);
+    lines.removeAll(QString());
+    return lines;
+}
+
+// The disk axis on a motor whose peak torque (0.3 N.m) is below the 0.62
+// N.m the move asks for: the motor check warns of it.
+void BuildDiskAxisOnAWeakMotor()
+{
+    testing_support::BuildDiskAxis(1);
+    MotorRec motor;
+    nFctGetMotorRecord(1, motor);
+    motor.MotorData[2].Data = 0.3;
+    nFctSetAxisMotor(1, motor, model::kFalse);
+}
 
 } // namespace
 
@@ -240,6 +271,25 @@ private slots:
         gbScreenAbove800x600 = -1;
         Click("vseToolZoomDefault");
         QCOMPARE(Preview()->ZoomPercent(), 95);
+    }
+
+    // Show opens the preview at the top of page 1, its running header in
+    // view, at every zoom; so does the next Show after scrolling.
+    void thePreviewOpensAtTheTopOfPageOne()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        Window()->BringToFront();
+        Click("vseToolShow");
+        auto* view = Preview()->findChild<QGraphicsView*>();
+        QVERIFY(view && view->isVisible());
+        QScrollBar* bar = view->verticalScrollBar();
+        QVERIFY(bar->maximum() > bar->minimum());
+        QCOMPARE(bar->value(), bar->minimum());
+        bar->setValue(bar->maximum() / 2);
+        Click("vseToolZoomIn");
+        Click("vseToolShow");
+        QCOMPARE(bar->value(), bar->minimum());
+        QCOMPARE(Preview()->Page(), 1);
     }
 
     void pageActionsOnOneAndThreePages()
@@ -438,6 +488,122 @@ private slots:
         QVERIFY(lines[valueLine("RMS Torque", system)].contains("0.439309"));
     }
 
+    // Two prints in a row from one report window: the second has the
+    // colours of the first, black with the closing notice red, header and
+    // footer included.
+    void everyPrintHasThePreviewsColours()
+    {
+        testing_support::BuildDiskAxis(1);
+        QList<QList<QImage>> prints;
+        for (const QString name : {"first.pdf", "second.pdf"}) {
+            printing->pdfFile = QString::fromStdString(run->Folder().file(name.toStdString()));
+            Click("vseToolPrint");
+            const int pages = Preview()->PageCount();
+            QVERIFY(pages >= 2);
+            QList<QImage> images;
+            for (int page = 1; page <= pages; ++page)
+                images << testing_support::PdfPageImage(printing->pdfFile, page);
+            prints << images;
+        }
+        // The running header (in the paper's top inch) black; the motor
+        // check's warnings on page 1 and the closing notice red.
+        const QImage& page1 = prints[0].first();
+        const int inch = static_cast<int>(page1.height() / Preview()->PreviewPrinter().pageLayout().fullRect(QPageLayout::Inch).height());
+        const testing_support::InkCount header = testing_support::CountInk(page1.copy(0, 0, page1.width(), inch));
+        QVERIFY(header.dark > 20 && header.red == 0);
+        QVERIFY(testing_support::CountInk(page1).red > 100);
+        QVERIFY(testing_support::CountInk(prints[0].last()).red > 100);  // the closing notice
+        QCOMPARE(prints[1].size(), prints[0].size());
+        for (int page = 0; page < prints[0].size(); ++page) {
+            QVERIFY(!prints[0][page].isNull());
+            QVERIFY2(prints[1][page] == prints[0][page], qPrintable(QStringLiteral("page %1").arg(page + 1)));
+        }
+    }
+
+    // On A5 the report's 80 columns fit as they do on A4: every line reads
+    // word for word as on A4 (the German report, with its long labels and
+    // its motor warning).
+    void aNarrowerPaperKeepsEveryLineWhole()
+    {
+        BuildDiskAxisOnAWeakMotor();
+        gnLanguageOffset = 1000;
+        const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+        Click("vseToolShow");
+        QStringList a4, a5;
+        testing_support::PaintIntoPdf(Preview()->Document(), a4, QPageSize(QPageSize::A4));
+        testing_support::PaintIntoPdf(Preview()->Document(), a5, QPageSize(QPageSize::A5));
+        const QStringList a4Lines = BodyLines(a4);
+        QVERIFY(a4Lines.size() > 60);
+        QCOMPARE(BodyLines(a5), a4Lines);
+    }
+
+    // The German peak-torque check is 88 characters with its indent: it
+    // goes on at its indent, its last words under its first.
+    void aLongLineWrapsAtItsIndent()
+    {
+        BuildDiskAxisOnAWeakMotor();
+        gnLanguageOffset = 1000;
+        const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+        Click("vseToolShow");
+        QStringList sheets;
+        testing_support::PaintIntoPdf(Preview()->Document(), sheets, QPageSize(QPageSize::A4));
+        const QStringList lines = sheets.join('\n').split('\n');
+        const int first = testing_support::PrintedLineOf(lines, QString::fromUtf8("Der gewählte Motor erfüllt die Anforderungen an das max."));
+        QVERIFY(first > 0);
+        QCOMPARE(lines[first].trimmed(), QString::fromUtf8("Der gewählte Motor erfüllt die Anforderungen an das max."));
+        QCOMPARE(lines[first + 1].trimmed(), QStringLiteral("(Spitzen-)Drehmoment nicht."));
+        const auto indent = [](const QString& line) { return line.size() - QString(line).remove(QRegularExpression("^ +")).size(); };
+        QCOMPARE(indent(lines[first + 1]), indent(lines[first]));
+        const int date = testing_support::PrintedLineOf(lines, "Date :");
+        QVERIFY(date >= 0);
+        QVERIFY(indent(lines[first]) > indent(lines[date]));
+    }
+
+    // A print into an existing PDF file on a disk that fills up during the
+    // print (the file size limit of the process stands in for it): message
+    // 2009, and the file stays byte for byte as it was; no file is left
+    // beside it. Without the limit the next print puts the new report in
+    // its place.
+    void aFailedPrintLeavesTheExistingFileAsItWas()
+    {
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        const QString pdf = folder.filePath("report.pdf");
+        QByteArray old(8 * 1024, 'x');
+        old.prepend("%PDF-1.4 an earlier report\n");
+        {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(old), old.size());
+        }
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        printing->pdfFile = pdf;
+        {
+            // Writing a file past 4 KiB fails as on a full disk.
+            const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit previous{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+            rlimit limited = previous;
+            limited.rlim_cur = 4096;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            Click("vseToolPrint");
+            setrlimit(RLIMIT_FSIZE, &previous);
+            std::signal(SIGXFSZ, previousSignal);
+        }
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        QVERIFY(QString::fromStdString(run->Messages().messages[0].text).startsWith("75 - Path/File access error: " + pdf));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        file.close();
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+
+        Click("vseToolPrint");
+        QCOMPARE(run->Messages().messages.size(), std::size_t(1));
+        QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    }
+
     // The print dialog is offered the preview's paper; the user picks
     // another (A5) and pages "2-3": the report is laid out on A5 in the
     // preview, and the two sheets printed are its pages 2 and 3.
@@ -508,7 +674,6 @@ private slots:
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         const QString pdf = folder.filePath(place);
         printing->pdfFile = pdf;
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         Click("vseToolPrint");
 
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
@@ -545,6 +710,7 @@ private slots:
         const std::pair<QString, QString> blocks[] = {{"Selected Motor :", "Weight"},
                                                       {"Motor Load Data :", "Load Inertia"},
                                                       {"System Data (incl. Motor Inertia) :", "Max. Power"},
+                                                      {"Mechanism No. 1 : Disk", "Peak Torque"},
                                                       {"Calculation Results :", "Peak Torque"},
                                                       {"Velocity Profile :", "System Power"},
                                                       {"Segment No.", "System Power"}};
@@ -587,6 +753,75 @@ private slots:
         QCOMPARE(printing->dialogs, 1);
         QVERIFY(Preview()->Document().lines.empty());
         QVERIFY(!Tool("vsePage")->isVisible());
+    }
+
+    // The Qt print dialog: the PDF file offered is named after the
+    // application file and the axis, in the file's folder ("Untitled" before
+    // a first save, in the last folder used); pages typed into its Pages
+    // field are the pages printed; each Print starts with all pages chosen,
+    // on the paper chosen before.
+    void thePrintDialogOffersTheFileAndAllPages()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        gsLastUsedPath = folder.path().toStdString();
+        Preview()->PreviewPrinter().setPageSize(QPageSize(QPageSize::A5));
+        QString offered;
+        bool allPages = false;
+        QPageSize paper;
+        auto readDialog = [&](QWidget* dialog) {
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            offered = file ? file->text() : QString();
+            auto* all = dialog->findChild<QRadioButton*>("printAll");
+            allPages = all && all->isChecked();
+            paper = Preview()->PreviewPrinter().pageLayout().pageSize();
+        };
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(offered, folder.filePath("Untitled - Axis 1.pdf"));
+
+        gsCurrentFile = folder.filePath("machine.mdb").toStdString();
+        const auto unsaved = qScopeGuard([] { gsCurrentFile.clear(); });
+        // "2-3" typed into the Pages field: those two pages printed.
+        bool pagesOpen = false;
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            auto* choice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+            auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
+            QTest::qWait(20);  // the dialog settles its printer first
+            pagesOpen = choice && text && choice->isEnabled();
+            if (!pagesOpen)
+                return;
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+            text->clear();
+            QTest::keyClicks(text, "2-3");
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        Click("vseToolPrint");
+        QVERIFY(pagesOpen);
+        const QString pdf = folder.filePath("machine - Axis 1.pdf");
+        QCOMPARE(offered, pdf);
+        QVERIFY(allPages);
+        const int pages = Preview()->PageCount();
+        QVERIFY(pages >= 4);
+        const QStringList printed = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), 2);
+        QVERIFY(printed[0].contains("Page 2") && printed[1].contains("Page 3"));
+
+        // The next Print: all pages chosen again, on the paper kept.
+        WhenModalShows([&](QWidget* dialog) {
+            readDialog(dialog);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(offered, pdf);
+        QVERIFY(allPages);
+        QVERIFY(paper.isEquivalentTo(QPageSize(QPageSize::A5)));
+        QCOMPARE(testing_support::PdfText(pdf).count('\f'), pages);
     }
 
     void theQtPrintDialogComesUp()
@@ -637,6 +872,34 @@ private slots:
         QCOMPARE(Tool("vseToolShow")->text(), QStringLiteral("Show Report"));
         QVERIFY(QString::fromStdString(Preview()->Document().Text()).contains("    Gewählter Motor :\n"));
         gnLanguageOffset = 0;
+    }
+
+    // The Report Back Color chosen in the options colours the preview
+    // around the pages at once; the pages stay white.
+    void theBackColorChosenSurroundsThePages()
+    {
+        testing_support::BuildDiskAxis(1);
+        Window()->BringToFront();
+        Click("vseToolShow");
+        const QColor chosen(0, 128, 64);
+        WhenModalShows([&](QWidget* options) {
+            WhenModalShows([&](QWidget* colours) {
+                auto* chooser = qobject_cast<QColorDialog*>(colours);
+                chooser->setCurrentColor(chosen);
+                chooser->accept();
+            });
+            QTest::mouseClick(options->findChild<QPushButton*>("vseReport_0"), Qt::LeftButton);
+            QTest::mouseClick(options->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+        });
+        Click("vseToolOptions");
+        QCOMPARE(glReportBackColor, 64 * 65536 + 128 * 256);
+        auto* view = Preview()->findChild<QGraphicsView*>();
+        const QImage shown = view->viewport()->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), chosen);
+        // The middle of page 1 (zoom 70 % of a page wider than the view's
+        // half) is paper.
+        QCOMPARE(shown.pixelColor(shown.width() / 2, shown.height() - 3), QColor(Qt::white));
+        glReportBackColor = 16777215;
     }
 
     void optionsOpenOnTheReportPageAndF1GivesTheHelp()

@@ -5,7 +5,10 @@
 #include "platform/qt/ReportPages.h"
 #include "tests/ui/support/PdfReport.h"
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -77,6 +80,39 @@ private slots:
         const QString rest = last.mid(start, last.indexOf("last") - start).simplified();
         QCOMPARE(rest, QString::fromStdString(wide));
         QVERIFY(last.mid(start, last.indexOf("last") - start).trimmed().contains('\n'));
+    }
+
+    // A printer's engine outlives its jobs: a second job on the same printer
+    // paints each line in its own colour, as the first did, however the
+    // first ended (here on a red line).
+    void everyJobOnOnePrinterPaintsItsOwnColours()
+    {
+        platform::ReportDocument document;
+        document.lines.push_back({"black line black line black line"});
+        document.lines.push_back({"red line red line red line", false, false, false, 255});
+        platform::ReportPageSetup setup;
+        setup.headerText = "Report||Page %d";
+        setup.footerText = "Footer";
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        QList<QImage> pages;
+        for (const QString name : {"first.pdf", "second.pdf", "third.pdf"}) {
+            printer.setOutputFileName(folder.filePath(name));
+            QCOMPARE(platform::ReportPager(document, setup).Paint(printer), 1);
+            pages << testing_support::PdfPageImage(folder.filePath(name), 1);
+            QVERIFY(!pages.last().isNull());
+        }
+        const testing_support::InkCount ink = testing_support::CountInk(pages[0]);
+        QVERIFY2(ink.dark > 50 && ink.red > 50, qPrintable(QStringLiteral("%1 dark, %2 red").arg(ink.dark).arg(ink.red)));
+        // The running header (in the top inch of the 11) is black.
+        const testing_support::InkCount header =
+            testing_support::CountInk(pages[0].copy(0, 0, pages[0].width(), pages[0].height() / 11));
+        QVERIFY(header.dark > 0 && header.red == 0);
+        QCOMPARE(testing_support::CountInk(pages[1]).red, ink.red);
+        QVERIFY(pages[1] == pages[0]);
+        QVERIFY(pages[2] == pages[0]);
     }
 
     // Pages 1 and 3 chosen in the print dialog: two sheets, each with the

@@ -40,6 +40,32 @@ QString PdfText(const QString& file)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+QImage PdfPageImage(const QString& file, int page, int dpi)
+{
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath("page");
+    QProcess pdftoppm;
+    pdftoppm.start("pdftoppm", {"-png", "-singlefile", "-r", QString::number(dpi), "-f", QString::number(page), "-l",
+                                QString::number(page), file, prefix});
+    if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0)
+        return QImage();
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+InkCount CountInk(const QImage& image)
+{
+    InkCount count;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.red() < 110 && pixel.green() < 110 && pixel.blue() < 110)
+                ++count.dark;
+            else if (pixel.red() > 160 && pixel.green() < 110 && pixel.blue() < 110)
+                ++count.red;
+        }
+    return count;
+}
+
 int PaintIntoPdf(const platform::ReportDocument& document, QStringList& sheets, const QPageSize& paper,
                  const QString& ranges)
 {

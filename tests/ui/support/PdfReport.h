@@ -4,6 +4,7 @@
 // painted by the pager alone.
 #include "platform/qt/ReportPages.h"
 
+#include <QImage>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,17 @@ private:
 // The text of a PDF file, columns kept and one form feed after each page;
 // empty when pdftotext did not finish.
 QString PdfText(const QString& file);
+
+// A page (1-based) of a PDF file rendered at that resolution; a null image
+// when pdftoppm did not finish.
+QImage PdfPageImage(const QString& file, int page, int dpi = 72);
+
+// The pixels of an image that carry ink: dark (near black) and red ones.
+struct InkCount {
+    int dark = 0;
+    int red = 0;
+};
+InkCount CountInk(const QImage& image);
 
 // The document painted by the pager into a PDF file on that paper, under
 // the running texts "Report||Page %d" and "Footer", the pages of ranges
