@@ -43,6 +43,8 @@ constexpr int kZoomStep = 5;
 constexpr int kZoomMaximum = 195;
 constexpr int kZoomMinimum = 5;
 
+// The name of an application not saved yet, in the offered PDF file name.
+constexpr int16_t kUntitledText = 61;
 constexpr int16_t kMessagePrintingFailed = 2009;
 // Error numbers of the printing failure's error line.
 constexpr int32_t kPathFileAccessError = 75;  // the PDF file cannot be written
@@ -300,7 +302,7 @@ QString frmReport::OfferedPdfFile() const
     const QString name = axis.trimmed() + " " + Tag().trimmed();
     if (gsCurrentFile.empty()) {
         const QString folder = gsLastUsedPath.empty() ? QDir::homePath() : QString::fromStdString(gsLastUsedPath);
-        return QDir(folder).filePath("Untitled - " + name + ".pdf");
+        return QDir(folder).filePath(Text(kUntitledText) + " - " + name + ".pdf");
     }
     const QFileInfo file(QString::fromStdString(gsCurrentFile));
     return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");

@@ -783,6 +783,16 @@ private slots:
         });
         Click("vseToolPrint");
         QCOMPARE(offered, folder.filePath("Untitled - Axis 1.pdf"));
+        {  // the name in the language of the moment
+            gnLanguageOffset = 1000;
+            const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+            WhenModalShows([&](QWidget* dialog) {
+                readDialog(dialog);
+                static_cast<QDialog*>(dialog)->reject();
+            });
+            Click("vseToolPrint");
+            QCOMPARE(offered, folder.filePath("Unbenannt - Achse 1.pdf"));
+        }
 
         gsCurrentFile = folder.filePath("machine.mdb").toStdString();
         const auto unsaved = qScopeGuard([] { gsCurrentFile.clear(); });
