@@ -16,19 +16,16 @@
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 
-#include <QAction>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolBar>
 #include <QtTest>
 
-#include <cmath>
 #include <memory>
 
 using namespace testing_support::gear_motor_axis;
 using testing_support::PrintedLineOf;
-using testing_support::PrintedRowOf;
+using testing_support::ExpectPrintedValue;
 
 class TestGearMotor : public QObject {
     Q_OBJECT
@@ -36,50 +33,29 @@ class TestGearMotor : public QObject {
     std::unique_ptr<testing_support::ProgramRun> run;
     double savedInertiaWarning = 0;
 
-    // Prints the report of axis 1 into a PDF file with the report window's
-    // Print button and gives the file's lines.
+    // The lines of the report of axis 1 printed into that file of the run's folder.
     QStringList PrintedLines(const QString& name)
     {
-        const QString pdf = QString::fromStdString(run->Folder().file(name.toStdString()));
-        testing_support::PdfPrinting printing(pdf);
-        QAction* print = ReportWindow(1)->findChild<QAction*>("vseToolPrint");
-        QWidget* button = qobject_cast<QToolBar*>(print->parent())->widgetForAction(print);
-        if (!button || !button->isVisible())
-            return {};
-        QTest::mouseClick(button, Qt::LeftButton);
-        return testing_support::PdfText(pdf).split('\n');
-    }
-    // The row of that label after line `from` shows the hand value at the
-    // precision printed, in that unit ("" for none).
-    static void ExpectPrinted(const QStringList& lines, const QString& label, int from, double hand,
-                              const QString& unit)
-    {
-        const testing_support::PrintedRow row = PrintedRowOf(lines, label, from);
-        const QByteArray where = (label + " after line " + QString::number(from) + ": " + row.line).toUtf8();
-        bool isNumber = false;
-        const double value = row.number.toDouble(&isNumber);
-        QVERIFY2(isNumber, where.constData());
-        QVERIFY2(std::fabs(value - hand) <= testing_support::PrintedHalfStep(hand) * 1.001, where.constData());
-        QVERIFY2(row.unit == unit, where.constData());
+        return testing_support::PrintedReportLines(1, QString::fromStdString(run->Folder().file(name.toStdString())));
     }
     // System data and the segments' rows with the motor.
     static void ExpectWithMotor(const QStringList& lines, const WithMotor& e)
     {
         const int system = PrintedLineOf(lines, "System Data (incl. Motor Inertia) :");
         QVERIFY(system > 0);
-        ExpectPrinted(lines, "RMS Torque", system, e.rmsTorque, "Nm");
-        ExpectPrinted(lines, "Peak Torque", system, e.peakTorque, "Nm");
-        ExpectPrinted(lines, "Total Inertia", system, e.totalInertiaKgCm2, "kgcm²");
-        ExpectPrinted(lines, "RMS Current", system, e.rmsCurrent, "A");
-        ExpectPrinted(lines, "Peak Current", system, e.peakCurrent, "A");
+        ExpectPrintedValue(lines, "RMS Torque", system, e.rmsTorque, "Nm");
+        ExpectPrintedValue(lines, "Peak Torque", system, e.peakTorque, "Nm");
+        ExpectPrintedValue(lines, "Total Inertia", system, e.totalInertiaKgCm2, "kgcm²");
+        ExpectPrintedValue(lines, "RMS Current", system, e.rmsCurrent, "A");
+        ExpectPrintedValue(lines, "Peak Current", system, e.peakCurrent, "A");
         const int profile = PrintedLineOf(lines, "Velocity Profile :", system);
         QVERIFY(profile > 0);
         for (int s = 0; s < 4; ++s) {
             const int segment = PrintedLineOf(lines, QStringLiteral("Segment No. %1").arg(s + 1), profile);
             QVERIFY2(segment > 0, qPrintable(QString::number(s + 1)));
-            ExpectPrinted(lines, "System (Total) Torque", segment, e.segmentTorques[s], "Nm");
-            ExpectPrinted(lines, "Max. Velocity at Motor Shaft", segment, s < 3 ? e.motorRpm : 0, "rpm");
-            ExpectPrinted(lines, "System Current", segment, e.segmentCurrents[s], "A");
+            ExpectPrintedValue(lines, "System (Total) Torque", segment, e.segmentTorques[s], "Nm");
+            ExpectPrintedValue(lines, "Max. Velocity at Motor Shaft", segment, s < 3 ? e.motorRpm : 0, "rpm");
+            ExpectPrintedValue(lines, "System Current", segment, e.segmentCurrents[s], "A");
         }
     }
     // The text the axis analysis window shows when it opens.
@@ -127,11 +103,11 @@ private slots:
         QCOMPARE(lines[performance + 1].trimmed(), QStringLiteral("Selected motor meets all requirements."));
         const int gear = PrintedLineOf(lines, "Gear Motor Calculations :", performance);
         QVERIFY(gear > 0);
-        ExpectPrinted(lines, "Refl. Motor Inertia At Shaft", gear, kReflMotorInertiaKgCm2, "kgcm²");
-        ExpectPrinted(lines, "Total Motor Inertia At Shaft", gear, kTotalMotorInertiaKgCm2, "kgcm²");
-        ExpectPrinted(lines, "Refl. Load Inertia At Motor", gear, kReflLoadInertiaKgCm2, "kgcm²");
-        ExpectPrinted(lines, "Total Load Inertia At Motor", gear, kTotalLoadInertiaKgCm2, "kgcm²");
-        ExpectPrinted(lines, "Ratio Load/Motor Inertia", gear, kInertiaRatio, "");
+        ExpectPrintedValue(lines, "Refl. Motor Inertia At Shaft", gear, kReflMotorInertiaKgCm2, "kgcm²");
+        ExpectPrintedValue(lines, "Total Motor Inertia At Shaft", gear, kTotalMotorInertiaKgCm2, "kgcm²");
+        ExpectPrintedValue(lines, "Refl. Load Inertia At Motor", gear, kReflLoadInertiaKgCm2, "kgcm²");
+        ExpectPrintedValue(lines, "Total Load Inertia At Motor", gear, kTotalLoadInertiaKgCm2, "kgcm²");
+        ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", gear, kInertiaRatio, "");
         ExpectWithMotor(lines, kWithGear);
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
@@ -140,7 +116,7 @@ private slots:
         QCOMPARE(PrintedLineOf(lines, "Gear Motor Calculations :"), -1);
         QCOMPARE(lines[PrintedLineOf(lines, "Motor Performance :") + 1].trimmed(),
                  QStringLiteral("The selected motor does not meet the inertia requirements."));
-        ExpectPrinted(lines, "Ratio Load/Motor Inertia", PrintedLineOf(lines, "Motor Load Data :"),
+        ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", PrintedLineOf(lines, "Motor Load Data :"),
                       kInertiaRatioNoGear, "");
         ExpectWithMotor(lines, kWithoutGear);
     }

@@ -17,8 +17,6 @@
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
 
-#include <QAction>
-#include <QToolBar>
 #include <QtTest>
 
 #include <cmath>
@@ -26,7 +24,7 @@
 
 using namespace testing_support::vertical_leadscrew_axis;
 using testing_support::PrintedLineOf;
-using testing_support::PrintedRowOf;
+using testing_support::ExpectPrintedValue;
 using testing_support::TypeIntoCell;
 
 class TestHoldingTorque : public QObject {
@@ -34,32 +32,10 @@ class TestHoldingTorque : public QObject {
 
     std::unique_ptr<testing_support::ProgramRun> run;
 
-    // Prints the report of axis 1 into a PDF file with the report window's
-    // Print button and gives the file's lines.
+    // The lines of the report of axis 1 printed into that file of the run's folder.
     QStringList PrintedLines(const QString& name)
     {
-        const QString pdf = QString::fromStdString(run->Folder().file(name.toStdString()));
-        testing_support::PdfPrinting printing(pdf);
-        ReportWindow(1)->BringToFront();
-        QAction* print = ReportWindow(1)->findChild<QAction*>("vseToolPrint");
-        QWidget* button = qobject_cast<QToolBar*>(print->parent())->widgetForAction(print);
-        if (!button || !button->isVisible())
-            return {};
-        QTest::mouseClick(button, Qt::LeftButton);
-        return testing_support::PdfText(pdf).split('\n');
-    }
-    // The row of that label after line `from` shows the hand value at the
-    // precision printed, in that unit.
-    static void ExpectPrinted(const QStringList& lines, const QString& label, int from, double hand,
-                              const QString& unit)
-    {
-        const testing_support::PrintedRow row = PrintedRowOf(lines, label, from);
-        const QByteArray where = (label + " after line " + QString::number(from) + ": " + row.line).toUtf8();
-        bool isNumber = false;
-        const double value = row.number.toDouble(&isNumber);
-        QVERIFY2(isNumber, where.constData());
-        QVERIFY2(std::fabs(value - hand) <= testing_support::PrintedHalfStep(hand) * 1.001, where.constData());
-        QVERIFY2(row.unit == unit, where.constData());
+        return testing_support::PrintedReportLines(1, QString::fromStdString(run->Folder().file(name.toStdString())));
     }
 
 private slots:
@@ -92,28 +68,28 @@ private slots:
 
         const int loadData = PrintedLineOf(lines, "Motor Load Data :", performance);
         QVERIFY(loadData > 0);
-        ExpectPrinted(lines, "RMS Torque", loadData, kAxisRmsTorque, "Nm");
-        ExpectPrinted(lines, "Peak Torque", loadData, kAxisPeakTorque, "Nm");
+        ExpectPrintedValue(lines, "RMS Torque", loadData, kAxisRmsTorque, "Nm");
+        ExpectPrintedValue(lines, "Peak Torque", loadData, kAxisPeakTorque, "Nm");
         const int system = PrintedLineOf(lines, "System Data (incl. Motor Inertia) :", loadData);
         QVERIFY(system > 0);
-        ExpectPrinted(lines, "RMS Torque", system, kRmsTorque, "Nm");
-        ExpectPrinted(lines, "Peak Torque", system, kPeakTorque, "Nm");
-        ExpectPrinted(lines, "RMS Current", system, kRmsCurrent, "A");
-        ExpectPrinted(lines, "Peak Current", system, kPeakCurrent, "A");
+        ExpectPrintedValue(lines, "RMS Torque", system, kRmsTorque, "Nm");
+        ExpectPrintedValue(lines, "Peak Torque", system, kPeakTorque, "Nm");
+        ExpectPrintedValue(lines, "RMS Current", system, kRmsCurrent, "A");
+        ExpectPrintedValue(lines, "Peak Current", system, kPeakCurrent, "A");
 
         const int profile = PrintedLineOf(lines, "Velocity Profile :", system);
         QVERIFY(profile > 0);
         for (int s = 0; s < kSegments; ++s) {
             const int segment = PrintedLineOf(lines, QStringLiteral("Segment No. %1").arg(s + 1), profile);
             QVERIFY2(segment > 0, qPrintable(QString::number(s + 1)));
-            ExpectPrinted(lines, "System (Total) Torque", segment, kSegmentTorques[s], "Nm");
-            ExpectPrinted(lines, "System Current", segment, kSegmentCurrents[s], "A");
-            ExpectPrinted(lines, "Max. Velocity at Motor Shaft", segment, kSegmentMotorRpm[s], "rpm");
+            ExpectPrintedValue(lines, "System (Total) Torque", segment, kSegmentTorques[s], "Nm");
+            ExpectPrintedValue(lines, "System Current", segment, kSegmentCurrents[s], "A");
+            ExpectPrintedValue(lines, "Max. Velocity at Motor Shaft", segment, kSegmentMotorRpm[s], "rpm");
         }
         // Holding does no work: no power at rest, and none of the motoring or
         // generating suffixes.
         const int rest = PrintedLineOf(lines, QStringLiteral("Segment No. %1").arg(kRestSegment + 1), profile);
-        ExpectPrinted(lines, "System Power", rest, 0, "kW");
+        ExpectPrintedValue(lines, "System Power", rest, 0, "kW");
     }
 
     // The move typed into the segment table of the profile window, which

@@ -1,12 +1,17 @@
 #include "tests/ui/support/PdfReport.h"
 
 #include "platform/qt/FixedPitchFont.h"
+#include "report/frmReport.h"
+#include "shell/basWindowSlots.h"
 
+#include <QAction>
 #include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
 
 #include <algorithm>
 #include <cmath>
@@ -147,6 +152,30 @@ double PrintedHalfStep(double value)
                          : magnitude < 10000 ? 2
                                              : 1;
     return 0.5 * std::pow(10.0, -decimals);
+}
+
+void ExpectPrintedValue(const QStringList& lines, const QString& label, int from, double hand, const QString& unit)
+{
+    const PrintedRow row = PrintedRowOf(lines, label, from);
+    const QByteArray where = (label + " after line " + QString::number(from) + ": " + row.line).toUtf8();
+    bool isNumber = false;
+    const double value = row.number.toDouble(&isNumber);
+    QVERIFY2(isNumber, where.constData());
+    QVERIFY2(std::fabs(value - hand) <= PrintedHalfStep(hand) * 1.001, where.constData());
+    QVERIFY2(row.unit == unit, where.constData());
+}
+
+QStringList PrintedReportLines(int16_t axis, const QString& pdf)
+{
+    PdfPrinting printing(pdf);
+    frmReport* report = ReportWindow(axis);
+    report->BringToFront();
+    QAction* print = report->findChild<QAction*>("vseToolPrint");
+    QWidget* button = qobject_cast<QToolBar*>(print->parent())->widgetForAction(print);
+    if (!button || !button->isVisible())
+        return {};
+    QTest::mouseClick(button, Qt::LeftButton);
+    return PdfText(pdf).split('\n');
 }
 
 } // namespace testing_support

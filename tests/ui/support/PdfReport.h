@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 namespace testing_support {
 
 // The report printer as a user's print dialog would set it: a PDF file.
@@ -73,5 +75,13 @@ int PrintedLineOf(const QStringList& lines, const QString& text, int from = 0);
 PrintedRow PrintedRowOf(const QStringList& lines, const QString& label, int from = 0);
 // Half a unit of the last decimal the report prints for a value of that size.
 double PrintedHalfStep(double value);
+// Checks (QVERIFY) that the row of that label after line `from` shows the
+// hand value at the precision printed, in that unit ("" for none).
+void ExpectPrintedValue(const QStringList& lines, const QString& label, int from, double hand, const QString& unit);
+
+// Prints the report of an axis into that PDF file with the report window's
+// Print button, as a user does, and gives the file's lines; empty when the
+// button is not there to click.
+QStringList PrintedReportLines(int16_t axis, const QString& pdf);
 
 } // namespace testing_support
