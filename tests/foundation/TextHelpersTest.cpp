@@ -148,8 +148,9 @@ TEST_F(TextHelpers, DisplayedNumbersReadBackAsShown)
                 EXPECT_LE(text.size(), 9u) << text;
                 EXPECT_EQ(sFctFormatNumber(read), text) << value;
                 const double allowed = std::fabs(value) < 0.001 ? 5e-4 * std::fabs(value) : 0.5e-6 * 1.0001;
-                if (std::fabs(value) < 1.0)
+                if (std::fabs(value) < 1.0) {
                     EXPECT_LE(std::fabs(read - value), allowed) << value << " shows " << text;
+                }
             }
         }
     }

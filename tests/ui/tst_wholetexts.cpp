@@ -70,7 +70,7 @@ private slots:
         run.WriteSettings(QStringLiteral("[System Settings]\nLanguage=%1\n").arg(language).toStdString());
         QVERIFY(run.Start());
         QCOMPARE(gnLanguageOffset, int16_t(language));
-        gsDecimalSeparator = ".";
+        gsDecimalSeparator.assign(1, '.');  // (an assignment of "." trips a false warning of GCC 12)
         gdMinTorqueFactor = 1.2345;
         gdMaxTorqueFactor = 2.755;
         gdMinInertiaFactor = 0.8765;
