@@ -754,10 +754,12 @@ QValidator::State FlexGrid::ValidateEditorChange(QString& input, int& pos)
         return QValidator::Acceptable;
     }
     // An edit of the editor's own (cut, delete, undo, or text put in by
-    // code): the text it leaves is offered whole.
+    // code): the text it leaves is offered whole. The cursor stays where
+    // the edit left it, unless the window changed the text.
+    const QString offered = input;
     if (!OfferEditorText(input, input))
         return QValidator::Invalid;
-    if (input != editorText_)
+    if (input != offered)
         pos = static_cast<int>(input.size());
     editorText_ = input;
     return QValidator::Acceptable;

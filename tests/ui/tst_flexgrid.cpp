@@ -335,6 +335,30 @@ private slots:
         QCOMPARE(line->text(), QString("85"));
     }
 
+    // An edit of the editor's own that the window takes as it is (Delete,
+    // Cut, Undo) leaves the cursor where the edit put it, so the next key
+    // goes in there.
+    void EditorsOwnEditKeepsTheCursor()
+    {
+        GridWindow& w = *window_;
+        w.grid.SetTextMatrix(2, 2, "12345");
+        w.ClickCell(2, 2);
+        QTest::keyClick(&w.grid, Qt::Key_F2);
+        auto* line = qobject_cast<QLineEdit*>(w.grid.Editor());
+        QVERIFY(line);
+        line->setCursorPosition(2);
+        QTest::keyClick(line, Qt::Key_Delete);
+        QCOMPARE(line->text(), QString("1245"));
+        QCOMPARE(line->cursorPosition(), 2);
+        line->setSelection(1, 1);
+        QTest::keySequence(line, QKeySequence::Cut);
+        QCOMPARE(line->text(), QString("145"));
+        QCOMPARE(line->cursorPosition(), 1);
+        QTest::keyClick(line, '7');
+        QCOMPARE(line->text(), QString("1745"));
+        QCOMPARE(w.log.filter("PasteEdit"), QStringList({"PasteEdit 1245 gives 1245", "PasteEdit 145 gives 145"}));
+    }
+
     // FinishAllEdits ends an open edit as Enter does; with none open it does
     // nothing.
     void FinishAllEditsStoresTheOpenEdit()
