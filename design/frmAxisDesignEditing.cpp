@@ -253,22 +253,23 @@ void frmAxisDesign::mSubWalkToNextRow(DesignGrid kind, bool inEditor)
             passTo(vsfMotor, 1);
         return;
     case DesignGrid::Motor:
-        if (row >= count)
+        if (row >= count) {
             passTo(vsfMotorInfo, 0);
-        else
-            grid->SetRowCol(std::max(row + 1, 1), col);
-        return;
+            return;
+        }
+        break;
     default:
         if (row >= count) {
             grid->SetTopRow(1);
             grid->SetRowCol(1, col);
             return;
         }
-        const int next = std::max(row + 1, 1);
-        if (next >= grid->BottomRow())
-            grid->SetTopRow(grid->TopRow() + 1);
-        grid->SetRowCol(next, col);
     }
+    // The next row, scrolled into view.
+    const int next = std::max(row + 1, 1);
+    if (next >= grid->BottomRow())
+        grid->SetTopRow(grid->TopRow() + 1);
+    grid->SetRowCol(next, col);
 }
 
 // ---- Mouse and focus -------------------------------------------------------------------

@@ -229,6 +229,29 @@ private slots:
                  qPrintable(QStringLiteral("%1 rows in %2 px").arg(grid->Rows()).arg(grid->viewport()->height())));
     }
 
+    // In a mechanism grid too small for its parameters, Enter walks down
+    // with the current row kept in sight (the grid scrolls as it goes; a
+    // cell made current by the program alone does not scroll it).
+    void EnterKeepsTheCurrentRowInSight()
+    {
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        d.Window()->resize(d.Window()->minimumSize());
+        QApplication::processEvents();
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        QVERIFY(grid->verticalScrollBar()->isVisible());
+        d.ClickCell(grid, 1, 2);
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+        int row = 1;
+        for (; !grid->TextMatrix(row + 1, 1).isEmpty(); ++row) {
+            QTest::keyClick(Focused(), Qt::Key_Return);
+            QCOMPARE(grid->Row(), row + 1);
+            const QRect cell = grid->visualRect(grid->model()->index(grid->QtRow(row + 1), 2));
+            QVERIFY2(grid->viewport()->rect().contains(cell), qPrintable(QStringLiteral("row %1 out of sight").arg(row + 1)));
+        }
+        QVERIFY(row > 3);
+    }
+
     void NameCellsAndRowsBelowTheParametersDoNotOpen()
     {
         Design& d = *design_;
