@@ -199,10 +199,11 @@ void frmProfile::BuildControls()
         motionModes->addButton(optMotionMode_[k], k);
         segmentHead->addWidget(optMotionMode_[k]);
         // Only a change of the selection is a click: the option already
-        // shown selected, or one selected by code, starts no switch.
-        platform::ConnectCommand(optMotionMode_[k], &QRadioButton::toggled, this, [this, k](bool checked) {
+        // shown selected, or one selected by code, starts no switch (and
+        // finishes no edit).
+        connect(optMotionMode_[k], &QRadioButton::toggled, this, [this, k](bool checked) {
             if (checked && !mbSelectingMotionOption)
-                optMotionMode_Click(k);
+                platform::RunCommand([this, k] { optMotionMode_Click(k); });
         });
     }
     SelectMotionOption(MotionMode::Rotary);
