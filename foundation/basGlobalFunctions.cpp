@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 int16_t gbWaitDone = 0;
 int16_t gnAnalysisAxis = 0;
@@ -81,6 +82,28 @@ bool ReadLeadingNumber(const std::string& text, double& value)
     if (error == std::errc())
         value = sign * read;
     return true;
+}
+
+// Whether the text (with "." as decimal mark) is one number and nothing
+// more, blanks around it aside; an empty text, a lone sign or a lone mark
+// count as one (they store 0). What is left of a shown "1.546E-5" after a
+// key took a character of its power of ten ("1.546E-", "1.546-5") is none.
+bool IsWholeNumberText(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return true;
+    const auto last = text.find_last_not_of(" \t");
+    std::string_view number(text.data() + first, last - first + 1);
+    if (number.front() == '-' || number.front() == '+')
+        number.remove_prefix(1);
+    if (number.empty() || number == ".")
+        return true;
+    double read = 0.0;
+    const auto [next, error] = std::from_chars(number.data(), number.data() + number.size(), read,
+                                               std::chars_format::general);
+    return (error == std::errc() || error == std::errc::result_out_of_range)
+           && next == number.data() + number.size();
 }
 
 // A decimal mark of a typed number: the locale's, or "." in any locale.
@@ -315,6 +338,8 @@ NumberFault nFctNumberTextFault(const std::string& text)
         const auto firstDigit = pointed.find_first_of("123456789");
         return firstDigit < pointed.find('.') ? NumberFault::IntegerDigits : NumberFault::TooSmall;
     }
+    if (!IsWholeNumberText(pointed))
+        return NumberFault::NotANumber;
     const std::string shown = sFctFormatNumber(value);
     if (IntegerDigits(shown) > kMostEnteredIntegerDigits)
         return NumberFault::IntegerDigits;

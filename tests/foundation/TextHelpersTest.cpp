@@ -342,6 +342,14 @@ TEST_F(TextHelpers, RefusalsNameTheirFault)
         {"0," + std::string(400, '0') + "1", NumberFault::TooSmall},
         {"1,234567890123456", NumberFault::SignificantDigits},
         {"0,0000000001", NumberFault::TooSmall},
+        // What keys leave of a shown power of ten is no number: "1,546E-"
+        // would otherwise store 1.546 for 1.546E-5.
+        {"1,546E-5", NumberFault::None},
+        {"1,546E-", NumberFault::NotANumber},
+        {"1,546E", NumberFault::NotANumber},
+        {"1,546-5", NumberFault::NotANumber},
+        {"", NumberFault::None},
+        {"-", NumberFault::None},
     };
     for (const auto& [text, fault] : stored)
         EXPECT_EQ(nFctNumberTextFault(text), fault) << text.substr(0, 30);
