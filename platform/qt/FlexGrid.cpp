@@ -43,7 +43,7 @@ protected:
     {
         if (event->matches(QKeySequence::Paste)) {
             event->accept();
-            PasteOverSelection(QClipboard::Clipboard);
+            PasteOverSelection();
             return;
         }
         QLineEdit::keyPressEvent(event);
@@ -57,7 +57,7 @@ protected:
         for (QAction* entry : menu->actions()) {
             // (QLineEdit wires it by the signal's and slot's names.)
             if (disconnect(entry, SIGNAL(triggered()), this, SLOT(paste())))
-                connect(entry, &QAction::triggered, this, [this] { PasteOverSelection(QClipboard::Clipboard); });
+                connect(entry, &QAction::triggered, this, [this] { PasteOverSelection(); });
         }
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(event->globalPos());
@@ -104,11 +104,11 @@ protected:
     }
 
 private:
-    void PasteOverSelection(QClipboard::Mode mode)
+    void PasteOverSelection()
     {
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
         const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
-        grid_->PasteIntoEditor(QGuiApplication::clipboard()->text(mode), start, length);
+        grid_->PasteIntoEditor(QGuiApplication::clipboard()->text(), start, length);
     }
 
     FlexGrid* grid_;

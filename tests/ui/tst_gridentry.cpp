@@ -439,6 +439,38 @@ private slots:
         QCOMPARE(grid->TextMatrix(row, col), QString::fromStdString(sFctFormatNumber(stored)));
     }
 
+    // The middle button of X11 pastes the selection through the same rule:
+    // into a freshly opened cell it replaces the old value; a negative
+    // value where none may stand is refused, the old one kept, and the
+    // message bar says why. (Only a window system with a selection has it.)
+    void MiddleButtonPastesTheSelectionByTheRules()
+    {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("no X11 selection on this platform");
+        Program p;
+        QVERIFY(p.started);
+        p.Prepare(Cell::Mechanism);
+        FlexGrid* grid = p.Grid(Cell::Mechanism);
+        QVERIFY(TypeIntoCell(grid, 1, 2, "20"));
+        QTRY_COMPARE(Program::Entry(Cell::Mechanism, 1).Data, 20.0);
+        const auto middleClick = [&](const QString& selection, const QString& editorAfter) {
+            QGuiApplication::clipboard()->setText(selection, QClipboard::Selection);
+            QTRY_COMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), selection);
+            ClickCell(grid, 1, 2);
+            auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+            QVERIFY(line);
+            QTest::mouseClick(line, Qt::MiddleButton, {}, QPoint(line->width() - 4, line->height() / 2));
+            QCOMPARE(line->text(), editorAfter);
+            QTest::keyClick(line, Qt::Key_Return);
+            QTRY_VERIFY(!grid->IsEditing());
+        };
+        middleClick("25\n", "25");
+        QCOMPARE(Program::Entry(Cell::Mechanism, 1).Data, 25.0);
+        middleClick("-5", "25");
+        QCOMPARE(Program::Entry(Cell::Mechanism, 1).Data, 25.0);
+        QCOMPARE(p.run.Main()->lblMessage()->text(), QString::fromStdString(sFctNumberFaultText(NumberFault::Negative)));
+    }
+
     // Under a locale with a decimal comma a point is the decimal mark too:
     // typed, pasted, or the decimal key of a keypad that writes a point.
     // One mark per number, and a grouping mark is no part of one.
