@@ -134,7 +134,7 @@ QFrame* NewPanel(const char* name, QWidget* parent)
 } // namespace
 
 frmAxisDesign::frmAxisDesign(QWidget* parent)
-    : AxisChildWindow(WindowKind::AxisDesign, 35, QSize(200, 367), QSize(780, 560), parent)
+    : AxisChildWindow(WindowKind::AxisDesign, 35, QSize(200, 367), kNormalSize, parent)
 {
     setObjectName("frmAxisDesign");
     mSubResetChainState();

@@ -47,6 +47,9 @@ struct SelectedTool {
 class frmAxisDesign : public AxisChildWindow {
     Q_OBJECT
 public:
+    // The size the window opens at, where the area has the room.
+    static constexpr QSize kNormalSize{780, 560};
+
     // Caption text 35.
     explicit frmAxisDesign(QWidget* parent = nullptr);
 

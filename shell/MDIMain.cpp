@@ -1,5 +1,6 @@
 #include "shell/MDIMain.h"
 
+#include "design/frmAxisDesign.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basGlobalFunctions.h"
@@ -25,6 +26,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
+#include <QScreen>
 #include <QSessionManager>
 #include <QSplitter>
 #include <QTimer>
@@ -247,6 +249,18 @@ void MDIMain::BuildPanels()
     setCentralWidget(central);
 }
 
+void MDIMain::mSubSizeForAxisWindows()
+{
+    // As large as its bars, the side panel and an axis design window at
+    // its normal size need (the size it also returns to from maximised),
+    // within the screen.
+    auto* splitter = static_cast<QSplitter*>(picControlBar_->parentWidget());
+    const QSize bars(0, centralWidget()->sizeHint().height() - mdiArea_->sizeHint().height());
+    const QSize side(picControlBar_->sizeHint().width() + splitter->handleWidth(), 0);
+    const QSize wanted = bars + side + frmAxisDesign::kNormalSize + QSize(2, 2) * mdiArea_->frameWidth();
+    resize(wanted.boundedTo(screen()->availableGeometry().size()));
+}
+
 void MDIMain::MDIForm_Resize()
 {
     if (centralWidget() && centralWidget()->layout())
@@ -275,6 +289,8 @@ void MDIMain::MDIForm_Load(frmStartup* startup)
     mbFirstActivation = true;
     SubWaitForTimer(5000);
 
+    // Room for the axis windows, unless the settings place the window.
+    mSubSizeForAxisWindows();
     switch (gnMainWindowState) {
     case 0:
         setWindowState(Qt::WindowNoState);

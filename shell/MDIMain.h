@@ -116,6 +116,8 @@ private:
     // The side panel at its starting width: as wide as the outline's file
     // and window lines need, until the user drags its edge.
     void mSubFitSidePanel();
+    // Gives the window room for an axis design window at its normal size.
+    void mSubSizeForAxisWindows();
     void mSubTickLanguage(int16_t offset);
     void mSubSyncToolbar();
     void mSubFillWindowList();

@@ -303,6 +303,25 @@ private slots:
     // A long axis title takes no room from the windows: the side panel
     // keeps its width, the line ends in "..." with the whole title in its
     // tip, and the panel's edge still moves either way.
+    // Restored from maximised (its state at a first start), the main window
+    // shows its axis design window whole, as wide as its normal size and
+    // with no scroll bar in the area of the windows, where the screen is
+    // large enough for it.
+    void restoredMainWindowShowsTheDesignWindowWhole()
+    {
+        MDIMain* main = run_->Main();
+        main->showNormal();
+        QApplication::processEvents();
+        const QSize normal = frmAxisDesign::kNormalSize;
+        const QSize screen = main->screen()->availableGeometry().size();
+        if (screen.width() < normal.width() * 3 / 2 || screen.height() < normal.height() * 3 / 2)
+            QSKIP("the screen is too small for the design window beside the bars");
+        QMdiArea* area = main->MdiArea();
+        QVERIFY2(area->viewport()->width() >= normal.width(), qPrintable(QString::number(area->viewport()->width())));
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+
     void longTitleKeepsTheOutlineWidth()
     {
         MDIMain* main = run_->Main();
