@@ -16,7 +16,6 @@
 #include "model/basMechanismChain.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
-#include "platform/qt/NumberCellKeys.h"
 #include "shell/MDIMain.h"
 
 #include <QApplication>
@@ -196,13 +195,14 @@ void frmAxisDesign::Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& can
 
 // ---- Keys ----------------------------------------------------------------------------------
 
-// Keys typed into a value cell: digits and one decimal mark; the first of
-// them replaces the old text (Backspace, let through by the caller, edits
-// it); everything else, the minus sign included, is refused, so no value
-// entered here is negative. Other cells take any key.
+// Keys typed into a value cell: those of a number text; the first of them
+// replaces the old text (Backspace, let through by the caller, edits it);
+// a minus sign of the value is refused, so no value entered here is
+// negative (that of a power of ten is no such sign). Other cells take any
+// key.
 bool frmAxisDesign::mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys)
 {
-    return col != ValueColumn(kind) || platform::FilterNumberKeys(GridOf(kind), FirstKeyFlag(kind), keys, {});
+    return col != ValueColumn(kind) || bFctTakesTypedKey(GridOf(kind), FirstKeyFlag(kind), keys, {});
 }
 
 // Text pasted into a value cell (text: the whole text the editor would

@@ -13,7 +13,6 @@
 #include "model/basAxisCalculations.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
-#include "platform/qt/NumberCellKeys.h"
 #include "shell/MDIMain.h"
 #include "shell/Main.h"
 #include "profile/frmProfileLayout.h"
@@ -216,7 +215,7 @@ bool frmProfile::vsfVelProfile_BeforeEdit(int row, int col)
 // caller): true when they go in.
 bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, const QString& keys)
 {
-    return platform::FilterNumberKeys(vsfQuickSetup_, mbQuickSetupFirstKey, keys, QuickSetupKeyRule(row));
+    return bFctTakesTypedKey(vsfQuickSetup_, mbQuickSetupFirstKey, keys, QuickSetupKeyRule(row));
 }
 
 // Text pasted into a Data Entry cell: text is the whole text the editor
@@ -245,7 +244,7 @@ bool frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
         mSubShowLoadFlagOf(row, typed);
         return true;
     }
-    return backspace || platform::FilterNumberKeys(vsfVelProfile_, mbSegmentFirstKey, keys, SegmentKeyRule(field));
+    return backspace || bFctTakesTypedKey(vsfVelProfile_, mbSegmentFirstKey, keys, SegmentKeyRule(field));
 }
 
 // Text pasted into a segment cell: text is the whole text the editor would

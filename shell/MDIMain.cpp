@@ -87,9 +87,9 @@ MDIMain* MainWindow()
 
 namespace {
 
-// Tells why an entry was not stored; None takes such a text away again and
+// Tells what was not taken and why; None takes such a text away again and
 // leaves any other.
-void SubShowEntryFault(NumberFault fault)
+void SubShowEntryFault(NumberEntry entry, NumberFault fault, const QString& key = {})
 {
     MDIMain* main = MainWindow();
     if (!main)
@@ -97,7 +97,7 @@ void SubShowEntryFault(NumberFault fault)
     static QString shownFault;  // the last fault text put into the bar
     QLabel* bar = main->lblMessage();
     if (fault != NumberFault::None) {
-        shownFault = QString::fromStdString(sFctNumberFaultText(fault));
+        shownFault = QString::fromStdString(sFctNumberFaultText(entry, fault, key.toStdString()));
         bar->setText(shownFault);
     } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
         bar->clear();
@@ -111,14 +111,23 @@ bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col)
     const QString edited = grid->EditText();
     const NumberFault fault = nFctNumberTextFault(edited.toStdString());
     if (fault != NumberFault::None || edited != grid->TextMatrix(row, col))
-        SubShowEntryFault(fault);
+        SubShowEntryFault(NumberEntry::Stored, fault);
     return fault == NumberFault::None;
 }
 
 bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
 {
-    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule);
-    SubShowEntryFault(fault);
+    NumberEntry entry = NumberEntry::Pasted;
+    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule, entry);
+    SubShowEntryFault(entry, fault);
+    return fault == NumberFault::None;
+}
+
+bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule)
+{
+    const NumberFault fault = platform::FilterNumberKey(grid, firstKey, key, rule);
+    if (fault != NumberFault::None)
+        SubShowEntryFault(NumberEntry::Typed, fault, key);
     return fault == NumberFault::None;
 }
 

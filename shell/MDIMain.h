@@ -189,10 +189,15 @@ MDIMain* MainWindow();
 // value other than the cell's takes an earlier such text away.
 bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col);
 
-// Text pasted into the editor of a number cell (inside PasteEdit), held to
-// the cell's rule as platform::TakePastedNumber says; a refusal says why in
-// the message bar.
+// Text pasted into the editor of a number cell, or an edit the editor made
+// by itself (inside PasteEdit), held to the cell's rule as
+// platform::TakePastedNumber says; a refusal says why in the message bar.
 bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule);
+
+// A key typed into the editor of a number cell (inside KeyPressEdit), held
+// to the cell's rule as platform::FilterNumberKey says; a refused key is
+// told at once in the message bar.
+bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule);
 
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.

@@ -195,6 +195,18 @@ namespace {
 
 QColor Black() { return QColor(0, 0, 0); }
 
+// Ends the line editor's current undo step, so that the next edit is undone
+// on its own: the editor starts a new step when its cursor moves, so the
+// cursor steps aside and back (the selection goes).
+void EndUndoStep(QLineEdit* line)
+{
+    const int cursor = line->cursorPosition();
+    if (line->text().isEmpty())
+        return;
+    line->setCursorPosition(cursor > 0 ? cursor - 1 : cursor + 1);
+    line->setCursorPosition(cursor);
+}
+
 // Every grid of the program, for FinishAllEdits.
 std::vector<FlexGrid*>& AllGrids()
 {
@@ -788,11 +800,44 @@ void FlexGrid::PasteIntoEditor(const QString& text, int start, int length)
     start = std::clamp(start, 0, static_cast<int>(before.size()));
     const QString composed = before.left(start) + pasted + before.mid(start + std::max(length, 0));
     QString whole = composed;
-    if (!OfferEditorText(whole, pasted) || !editor_)
-        return;
+    {
+        const QScopedValueRollback pasting(pasting_, true);
+        if (!OfferEditorText(whole, pasted) || !editor_)
+            return;
+    }
+    // Put in as the editor's own insert, an undo step of its own as the
+    // editor's paste is: the pasted text over the range it replaces, or the
+    // whole text where the window changed it. The cursor ends after what
+    // went in.
     const QScopedValueRollback known(knownChange_, true);
-    line->setText(whole);
-    line->setCursorPosition(whole == composed ? start + static_cast<int>(pasted.size()) : static_cast<int>(whole.size()));
+    EndUndoStep(line);
+    if (whole == composed) {
+        if (length > 0) {
+            line->setSelection(start, length);
+        } else {
+            line->deselect();
+            line->setCursorPosition(start);
+        }
+        line->insert(pasted);
+    } else {
+        line->selectAll();
+        line->insert(whole);
+    }
+    EndUndoStep(line);
+}
+
+void FlexGrid::EditTextAroundCursor(QString& before, QString& after) const
+{
+    before.clear();
+    after.clear();
+    auto* line = qobject_cast<QLineEdit*>(editor_.data());
+    if (!line)
+        return;
+    const QString text = line->text();
+    const int start = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    const int end = line->hasSelectedText() ? line->selectionEnd() : start;
+    before = text.left(start);
+    after = text.mid(end);
 }
 
 QString FlexGrid::PastedText() const

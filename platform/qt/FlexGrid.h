@@ -121,6 +121,12 @@ public:
     QWidget* Editor() const { return editor_; }
     // The text put into the editor, while PasteEdit runs.
     QString PastedText() const;
+    // While PasteEdit runs: true for text put in from outside (a paste, a
+    // drop, an input method), false for an edit the editor made by itself.
+    bool PastingText() const { return pasting_; }
+    // The line editor's text before and after its cursor, its selection
+    // taken out: where a typed key goes in.
+    void EditTextAroundCursor(QString& before, QString& after) const;
     // Finishes the open edit of every grid as Enter does (ValidateEdit,
     // then AfterEdit).
     static void FinishAllEdits();
@@ -229,6 +235,7 @@ private:
     QString editorText_;
     bool knownChange_ = false;
     QString pastedText_;
+    bool pasting_ = false;
 };
 
 } // namespace platform

@@ -4,24 +4,32 @@
 
 namespace platform {
 
-bool FilterNumberKeys(FlexGrid* grid, bool& firstKey, const QString& keys, const NumberKeyRule& rule)
+NumberFault FilterNumberKey(FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule)
 {
-    std::string text = grid->EditText().toStdString();
-    const bool replacing = firstKey;
-    if (!bFctTypeNumberKeys(text, firstKey, keys.toStdString(), rule))
-        return false;
-    if (replacing && !firstKey)
-        grid->SetEditText(QString());
-    return true;
-}
-
-NumberFault TakePastedNumber(const FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
-{
-    const std::string whole = (firstKey ? grid->PastedText() : text).toStdString();
-    const NumberFault fault = nFctTypedNumberFault(whole, rule);
+    QString before;
+    QString after;
+    grid->EditTextAroundCursor(before, after);
+    const NumberFault fault =
+        nFctNumberKeyFault(before.toStdString(), key.toStdString(), after.toStdString(), firstKey, rule);
     if (fault != NumberFault::None)
         return fault;
-    text = QString::fromStdString(sFctRoundToEnteredDigits(whole));
+    if (firstKey) {
+        grid->SetEditText(QString());
+        firstKey = false;
+    }
+    return NumberFault::None;
+}
+
+NumberFault TakePastedNumber(const FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule,
+                             NumberEntry& entry)
+{
+    const bool pasting = grid->PastingText();
+    entry = pasting ? NumberEntry::Pasted : NumberEntry::Typed;
+    const std::string whole = (pasting && firstKey ? grid->PastedText() : text).toStdString();
+    const NumberFault fault = pasting ? nFctPastedNumberFault(whole, rule) : nFctEditedNumberFault(whole);
+    if (fault != NumberFault::None)
+        return fault;
+    text = QString::fromStdString(pasting ? sFctRoundToEnteredDigits(whole) : whole);
     firstKey = false;
     return NumberFault::None;
 }

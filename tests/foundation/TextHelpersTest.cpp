@@ -146,6 +146,11 @@ TEST_F(TextHelpers, DisplayedNumbersReadBackAsShown)
                 const std::string text = sFctFormatNumber(value);
                 const double read = dFctTextToDouble(text);
                 EXPECT_LE(text.size(), 9u) << text;
+                // What the display writes is a number text that can be
+                // typed, pasted and stored back.
+                EXPECT_EQ(nFctNumberTextForm(text), NumberTextForm::Whole) << text;
+                EXPECT_EQ(nFctPastedNumberFault(text, NumberKeyRule{true, true}), NumberFault::None) << text;
+                EXPECT_EQ(nFctNumberTextFault(text), NumberFault::None) << text;
                 EXPECT_EQ(sFctFormatNumber(read), text) << value;
                 const double allowed = std::fabs(value) < 0.001 ? 5e-4 * std::fabs(value) : 0.5e-6 * 1.0001;
                 if (std::fabs(value) < 1.0) {
@@ -220,79 +225,108 @@ TEST_F(TextHelpers, ParsesTheLeadingNumber)
     ExpectParses("", {{"1.5", 1.5}, {"1,5", 1.0}});
 }
 
-// ---- bFctIsNumericKeyAllowed -----------------------------------------------
+// ---- the grammar of a number text -----------------------------------------
 
-TEST_F(TextHelpers, NumericKeyFilter)
+TEST_F(TextHelpers, NumberTextsFollowOneGrammar)
 {
-    struct Key {
-        const char* current;
-        const char* typed;
-        int16_t allowed;
+    using F = NumberTextForm;
+    const std::pair<const char*, F> comma[] = {
+        {"", F::Whole}, {"-", F::Whole}, {",", F::Whole}, {"-,", F::Whole},  // read 0
+        {"12", F::Whole}, {"12,5", F::Whole}, {",5", F::Whole}, {"5,", F::Whole}, {"-0,25", F::Whole},
+        {"1.5", F::Whole},                        // "." is a decimal mark in every locale
+        {"1e-7", F::Whole}, {"1,546E-5", F::Whole}, {"2.5E3", F::Whole}, {"1.546E-05", F::Whole},
+        {"1,5e+4", F::Whole}, {"5,e2", F::Whole},
+        {"1e", F::Unfinished}, {"1,546E-", F::Unfinished}, {"-3E+", F::Unfinished},
+        {"1,2,3", F::Broken}, {"1.234,5", F::Broken}, {"1,546-5", F::Broken}, {"e5", F::Broken},
+        {",e5", F::Broken}, {"1e5,5", F::Broken}, {"1e--5", F::Broken}, {"1ee5", F::Broken},
+        {"+5", F::Broken}, {"--5", F::Broken}, {"5-", F::Broken}, {" 5", F::Broken}, {"50 mm", F::Broken},
+        {"inf", F::Broken}, {"0x1p3", F::Broken}, {"\xef\xbc\x95", F::Broken},  // a wide digit
     };
     gsDecimalSeparator = ",";
-    const Key cases[] = {
-        {"", "-", -1},     // minus in an empty cell only
-        {"5", "-", 0},
-        {"5", ",", -1},
-        {"5,2", ",", 0},   // no second separator
-        {"", "7", -1},
-        {"12", "0", -1},
-        {"", "a", 0},
-        {"", ".", -1},     // a point is a decimal mark in every locale
-        {"5,2", ".", 0},   // but one mark per number
-        {"5.2", ",", 0},
-        {"1", " ", 0},     // grouping marks are none
-        {"1", "'", 0},
-        {"", "\b", 0},     // control keys are let through by the callers
-    };
-    for (const auto& k : cases)
-        EXPECT_EQ(bFctIsNumericKeyAllowed(k.current, k.typed), k.allowed) << "'" << k.current << "' + '" << k.typed << "'";
-    gsDecimalSeparator.clear();
-    EXPECT_EQ(bFctIsNumericKeyAllowed("", ""), 0);
-    EXPECT_EQ(bFctIsNumericKeyAllowed("", "3"), -1);
+    for (const auto& [text, form] : comma)
+        EXPECT_EQ(nFctNumberTextForm(text), form) << "'" << text << "'";
+    gsDecimalSeparator = ".";
+    EXPECT_EQ(nFctNumberTextForm("1,5"), F::Broken);  // a grouping mark is none
+    EXPECT_EQ(nFctNumberTextForm("1.5e-4"), F::Whole);
 }
 
-// ---- bFctTypeNumberKeys ----------------------------------------------------
-
-TEST_F(TextHelpers, KeysGoIntoANumberCellByTheRulesOfTyping)
+// A key goes in where the text it makes can still become a number; a
+// refusal names its reason.
+TEST_F(TextHelpers, KeysAreHeldToTheGrammarAndTheirCellsRule)
 {
-    const NumberKeyRule positive;                   // the design window's grids
-    const NumberKeyRule startsValue{true, false};   // the quick setup's velocity
-    const NumberKeyRule signedValue{true, true};    // a segment's velocity
-    struct Keys {
-        const char* what;
+    const NumberKeyRule positive;                  // the design window's grids
+    const NumberKeyRule startsValue{true, false};  // the quick setup's velocity
+    const NumberKeyRule signedValue{true, true};   // a segment's velocity
+    struct Key {
+        const char* before;
+        const char* key;
+        const char* after;
+        bool replacing;
         NumberKeyRule rule;
-        const char* text;
-        bool firstKey;
-        const char* keys;
-        const char* result;  // nullptr: refused
+        NumberFault fault;
     };
+    using N = NumberFault;
     gsDecimalSeparator = ",";
-    const Keys cases[] = {
-        {"replaces the old value", positive, "10", true, "5", "5"},
-        {"separator first", positive, "12", true, ",5", ",5"},
-        {"goes after the text", positive, "1", false, ",25", "1,25"},
-        {"minus where none may be", positive, "10", true, "-5", nullptr},
-        {"exponent", positive, "", true, "1e308", nullptr},
-        {"point in a comma locale", positive, "", true, "0.5", "0.5"},
-        {"point and comma", positive, "", true, "1.234,5", nullptr},
-        {"second separator", positive, "1,5", false, "2,5", nullptr},
-        {"blank", positive, "", true, "5 ", nullptr},
-        {"wide digit", positive, "", true, "\xef\xbc\x95", nullptr},
-        {"minus starts a value", startsValue, "10", true, "-50", "-50"},
-        {"minus after the first key", startsValue, "5", false, "-", nullptr},
-        {"minus into an empty text", signedValue, "", false, "-3", "-3"},
-        {"minus after a digit", signedValue, "4", false, "-3", nullptr},
-        {"minus inside the keys", signedValue, "", true, "3-", nullptr},
+    const Key cases[] = {
+        {"10", "5", "", true, positive, N::None},       // replaces the old value
+        {"12", ",", "", true, positive, N::None},       // a mark first
+        {"1", ",", "", false, positive, N::None},
+        {"1", ".", "", false, positive, N::None},       // the point in a comma locale
+        {"1,5", ",", "", false, positive, N::SecondDecimalMark},
+        {"1,5", ".", "", false, positive, N::SecondDecimalMark},
+        {"1", "e", "", false, positive, N::None},       // a power of ten
+        {"1e", "-", "", false, positive, N::None},      // its sign is no minus of the value
+        {"1e-", "7", "", false, positive, N::None},
+        {"3,457", "E", "", false, positive, N::None},
+        {"1e5", ",", "", false, positive, N::MisplacedKey},
+        {"1e", "e", "", false, positive, N::MisplacedKey},
+        {"10", "e", "", true, positive, N::MisplacedKey},  // a first key starts a mantissa
+        {"", "+", "", false, positive, N::MisplacedKey},
+        {"", "-", "", false, positive, N::Negative},
+        {"10", "-", "", true, positive, N::Negative},
+        {"5", "-", "", false, positive, N::Negative},
+        {"1", "x", "", false, positive, N::ForeignKey},
+        {"1", " ", "", false, positive, N::ForeignKey},
+        {"1", "'", "", false, positive, N::ForeignKey},
+        {"", "\xef\xbc\x95", "", false, positive, N::ForeignKey},
+        {"10", "-", "", true, startsValue, N::None},    // minus starts a value
+        {"", "-", "5", false, startsValue, N::Negative},  // but goes into no text
+        {"5", "-", "", false, startsValue, N::MisplacedKey},
+        {"", "-", "", false, signedValue, N::None},
+        {"", "-", "3", false, signedValue, N::None},    // before the digits at the cursor
+        {"4", "-", "", false, signedValue, N::MisplacedKey},
+        {"1", "e", "5", false, positive, N::None},      // at the cursor, not at the end
+        {"1", "e", ",5", false, positive, N::MisplacedKey},
     };
-    for (const Keys& k : cases) {
-        std::string text = k.text;
-        bool firstKey = k.firstKey;
-        const bool taken = bFctTypeNumberKeys(text, firstKey, k.keys, k.rule);
-        EXPECT_EQ(taken, k.result != nullptr) << k.what;
-        EXPECT_EQ(text, k.result ? k.result : k.text) << k.what;
-        EXPECT_EQ(firstKey, k.result ? false : k.firstKey) << k.what;
-    }
+    for (const Key& k : cases)
+        EXPECT_EQ(nFctNumberKeyFault(k.before, k.key, k.after, k.replacing, k.rule), k.fault)
+            << "'" << k.before << "' + '" << k.key << "' + '" << k.after << "'";
+    gsDecimalSeparator = ".";
+    EXPECT_EQ(nFctNumberKeyFault("1", ",", "", false, positive), N::GroupingMark);
+    EXPECT_EQ(nFctNumberKeyFault("1.5", ".", "", false, positive), N::SecondDecimalMark);
+}
+
+// A paste leaves a number text or none; an edit of the editor's own may
+// leave one still unfinished.
+TEST_F(TextHelpers, PastesAndEditsAreHeldToTheGrammar)
+{
+    const NumberKeyRule positive;
+    const NumberKeyRule startsValue{true, false};
+    gsDecimalSeparator = ",";
+    const std::pair<const char*, NumberFault> pasted[] = {
+        {"2,5", NumberFault::None},         {"1,546E-5", NumberFault::None},  {"1.546E-05", NumberFault::None},
+        {"1.546e-5", NumberFault::None},    {"2.5E3", NumberFault::None},     {"-5", NumberFault::Negative},
+        {"1,546E-", NumberFault::NotANumber}, {"-4-", NumberFault::NotANumber}, {"50 mm", NumberFault::NotANumber},
+        {"--5", NumberFault::NotANumber},
+    };
+    for (const auto& [text, fault] : pasted)
+        EXPECT_EQ(nFctPastedNumberFault(text, positive), fault) << text;
+    EXPECT_EQ(nFctPastedNumberFault("-5", startsValue), NumberFault::None);
+    EXPECT_EQ(nFctPastedNumberFault("-1,5E-3", startsValue), NumberFault::None);
+
+    EXPECT_EQ(nFctEditedNumberFault("1,546E-"), NumberFault::None);  // its last digit deleted
+    EXPECT_EQ(nFctEditedNumberFault(""), NumberFault::None);
+    EXPECT_EQ(nFctEditedNumberFault("1,546-5"), NumberFault::NotANumber);  // its "E" deleted
 }
 
 // ---- bFctIsStorableNumberText ---------------------------------------------
@@ -348,29 +382,43 @@ TEST_F(TextHelpers, RefusalsNameTheirFault)
         {"1,546E-", NumberFault::NotANumber},
         {"1,546E", NumberFault::NotANumber},
         {"1,546-5", NumberFault::NotANumber},
+        // A power of ten typed: its value is held to the limits.
+        {"1e-7", NumberFault::None},
+        {"2,5E3", NumberFault::None},
+        {"1e8", NumberFault::IntegerDigits},
+        {"1e-10", NumberFault::TooSmall},
+        {"1e400", NumberFault::IntegerDigits},
+        {"1" + std::string(400, '0') + "e-395", NumberFault::None},  // 1e5
+        {"1" + std::string(400, '0') + "e-10", NumberFault::IntegerDigits},
+        {"0," + std::string(400, '0') + "1e380", NumberFault::TooSmall},
+        {"1e-99999999999999999999999", NumberFault::TooSmall},
+        {"1,23456789012345E-5", NumberFault::None},   // 15 digits in the mantissa
+        {"1,234567890123456E-5", NumberFault::SignificantDigits},
+        {"5 ", NumberFault::None},                    // blanks around it aside
         {"", NumberFault::None},
         {"-", NumberFault::None},
     };
     for (const auto& [text, fault] : stored)
         EXPECT_EQ(nFctNumberTextFault(text), fault) << text.substr(0, 30);
-    const NumberKeyRule positive;
-    const NumberKeyRule signedValue{true, true};
-    EXPECT_EQ(nFctTypedNumberFault("2,5", positive), NumberFault::None);
-    EXPECT_EQ(nFctTypedNumberFault("-5", positive), NumberFault::Negative);
-    EXPECT_EQ(nFctTypedNumberFault("-5", signedValue), NumberFault::None);
-    EXPECT_EQ(nFctTypedNumberFault("-4-", signedValue), NumberFault::NotANumber);
-    EXPECT_EQ(nFctTypedNumberFault("50 mm", positive), NumberFault::NotANumber);
-    EXPECT_EQ(nFctTypedNumberFault("--5", positive), NumberFault::NotANumber);
-
-    EXPECT_EQ(sFctNumberFaultText(NumberFault::None), "");
-    EXPECT_EQ(sFctNumberFaultText(NumberFault::IntegerDigits), "Not stored: more than 8 digits before the decimal mark");
-    EXPECT_EQ(sFctNumberFaultText(NumberFault::Negative), "Not pasted: no negative value here");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::None), "");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::IntegerDigits),
+              "Not stored: more than 8 digits before the decimal mark");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Pasted, NumberFault::NotANumber), "Not pasted: the text is not a number");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::NotANumber), "Not stored: the text is not a number");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::Negative), "Not taken: this value cannot be negative");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::ForeignKey, "x"), "Not taken: \"x\" is no part of a number");
     gnLanguageOffset = 1000;
-    EXPECT_EQ(sFctNumberFaultText(NumberFault::IntegerDigits),
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::IntegerDigits),
               "Nicht übernommen: mehr als 8 Stellen vor dem Dezimalzeichen");
-    for (NumberFault fault : {NumberFault::IntegerDigits, NumberFault::SignificantDigits, NumberFault::TooSmall,
-                              NumberFault::NotANumber, NumberFault::Negative})
-        EXPECT_NE(sFctNumberFaultText(fault).find("Nicht "), std::string::npos);
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::MisplacedKey, "e"),
+              "Nicht angenommen: „e“ kann in einer Zahl dort nicht stehen");
+    for (NumberEntry entry : {NumberEntry::Typed, NumberEntry::Pasted, NumberEntry::Stored})
+        for (int fault = 1; fault <= static_cast<int>(NumberFault::ForeignKey); ++fault) {
+            const std::string text = sFctNumberFaultText(entry, static_cast<NumberFault>(fault), "x");
+            EXPECT_EQ(text.rfind("Nicht ", 0), 0u) << text;
+            EXPECT_EQ(text.find("%1"), std::string::npos) << text;
+            EXPECT_EQ(text.find("???"), std::string::npos) << text;
+        }
 }
 
 // A number copied from a calculator keeps its first 15 significant digits,
@@ -388,6 +436,8 @@ TEST_F(TextHelpers, PastedNumbersAreRoundedToFifteenDigits)
         {"0,00012345678901234567", "0,000123456789012346"},
         {"12.5", "12.5"},                             // few digits: unchanged
         {"1.50000000000000000000", "1.50000000000000000000"},
+        {"3.14159265358979323846E-5", "3.14159265358979E-5"},  // the power of ten stays
+        {"1.2345678901234567e+12", "1.23456789012346e+12"},
     };
     for (const auto& [text, rounded] : cases)
         EXPECT_EQ(sFctRoundToEnteredDigits(text), rounded) << text;

@@ -316,6 +316,10 @@ private slots:
         QTRY_VERIFY(Field(d, 1)->hasFocus());
         QVERIFY(d->isVisible());
         QCOMPARE(messages.beeps, 0);
+        // A power of ten typed is the number it names.
+        TypeInto(Field(d, 1), "2,5E1");
+        QTest::keyClick(Field(d, 1), Qt::Key_Return);
+        QCOMPARE(Field(d, 1)->text(), QStringLiteral("25"));
 
         Field(d, 6)->setFocus();
         QTest::keyClick(Field(d, 6), Qt::Key_Return);
