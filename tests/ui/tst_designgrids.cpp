@@ -562,6 +562,50 @@ private slots:
         QCOMPARE(load->TextMatrix(3, 2), shown);
     }
 
+    // Under a decimal comma the lists show their figures with the comma, as
+    // every other number on the screen, and a pick still stores the figure
+    // (Aluminium on aluminium 1.40, steel 7.85 g/cm³ or 0.2836 lb/in³).
+    void ListsShowTheSessionsDecimalMark()
+    {
+        gsDecimalSeparator.assign(1, ',');
+        Design& d = *design_;
+        d.Append("Leadscrew");
+        FlexGrid* grid = d.Grid("vsfMechanism");
+        const auto rowOf = [](FlexGrid* list, const QString& name) {
+            int row = 1;
+            while (row < list->Rows() && list->TextMatrix(row, 0) != name)
+                ++row;
+            return row;
+        };
+        const auto pick = [&d](FlexGrid* list, int row) {
+            d.ClickCell(list, row, 0);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualRect(list->model()->index(list->QtRow(row), 0)).center());
+        };
+        d.ClickCell(grid, 6, 0);  // friction coefficient (entry 5)
+        FlexGrid* coefficients = d.Window()->findChild<FlexGrid*>("vsfCoefficient");
+        QVERIFY(coefficients->isVisible());
+        for (int row = 1; row < coefficients->Rows(); ++row)
+            QVERIFY2(!coefficients->TextMatrix(row, 1).contains('.'), qPrintable(coefficients->TextMatrix(row, 1)));
+        const int aluminium = rowOf(coefficients, "Aluminium - Aluminium (dry)");
+        QVERIFY(aluminium < coefficients->Rows());
+        QCOMPARE(coefficients->TextMatrix(aluminium, 1), QStringLiteral(" 1,40"));
+        pick(coefficients, aluminium);
+        QCOMPARE(d.Mechanism(0).MechanismData[5].Data, 1.4);
+        QCOMPARE(grid->TextMatrix(6, 2), QStringLiteral("1,4"));
+
+        d.ClickCell(grid, 3, 0);  // density (entry 2)
+        FlexGrid* densities = d.Window()->findChild<FlexGrid*>("vsfDensity");
+        QVERIFY(densities->isVisible());
+        const int steel = rowOf(densities, "Steel");
+        QVERIFY(steel < densities->Rows());
+        QCOMPARE(densities->TextMatrix(steel, 1), QStringLiteral("7,85"));
+        QCOMPARE(densities->TextMatrix(steel, 2), QStringLiteral("0,2836"));
+        pick(densities, steel);
+        QCOMPARE(d.Mechanism(0).MechanismData[2].Data, 7.85);  // metric: g/cm³
+        QCOMPARE(grid->TextMatrix(3, 2), QStringLiteral("7,85"));
+    }
+
     // A list opens at its first row, also after a pick far down in it.
     void ListReopensAtItsFirstRow()
     {
