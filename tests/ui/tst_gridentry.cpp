@@ -162,6 +162,25 @@ public:
         return grid->IsEditing();
     }
 
+    // Stores 3 in the value cell, opens it again and puts the text in,
+    // typed or pasted by Ctrl+V, without Enter: the open editor, or nullptr.
+    QLineEdit* EnterAfterThree(Cell cell, int row, const QString& text, bool pasted) const
+    {
+        FlexGrid* grid = Grid(cell);
+        const int col = ValueColumn(cell);
+        if (!TypeIntoCell(grid, row, col, "3") || !QTest::qWaitFor([&] { return Entry(cell, row).Data == 3.0; }))
+            return nullptr;
+        ClickCell(grid, row, col);
+        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        if (!line)
+            return nullptr;
+        if (!pasted)
+            QTest::keyClicks(line, text);
+        else if (!testing_support::PutIntoEditor(line, text, testing_support::PasteRoute::Keys))
+            return nullptr;
+        return line;
+    }
+
     ProgramRun run;
     bool started = false;
 };
@@ -558,17 +577,10 @@ private slots:
         p.Prepare(cell);
         FlexGrid* grid = p.Grid(cell);
         const int col = Program::ValueColumn(cell);
-        QVERIFY(TypeIntoCell(grid, row, col, "3"));
-        QTRY_COMPARE(Program::Entry(cell, row).Data, 3.0);
         QLabel* bar = p.run.Main()->lblMessage();
         const size_t messages = testing_support::MessageNumbers(p.run.Messages()).size();
-        ClickCell(grid, row, col);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.EnterAfterThree(cell, row, text, pasted);
         QVERIFY(line);
-        if (pasted)
-            QVERIFY(testing_support::PutIntoEditor(line, text, testing_support::PasteRoute::Keys));
-        else
-            QTest::keyClicks(line, text);
         QTest::keyClick(line, Qt::Key_Return);
         QTRY_VERIFY(!grid->IsEditing());
         QCOMPARE(bar->text(), why);
@@ -629,16 +641,8 @@ private slots:
         gsDecimalSeparator.assign(1, comma ? ',' : '.');
         p.Prepare(cell);
         FlexGrid* grid = p.Grid(cell);
-        const int col = Program::ValueColumn(cell);
-        QVERIFY(TypeIntoCell(grid, row, col, "3"));
-        QTRY_COMPARE(Program::Entry(cell, row).Data, 3.0);
-        ClickCell(grid, row, col);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.EnterAfterThree(cell, row, text, pasted);
         QVERIFY(line);
-        if (pasted)
-            QVERIFY(testing_support::PutIntoEditor(line, text, testing_support::PasteRoute::Keys));
-        else
-            QTest::keyClicks(line, text);
         QCOMPARE(line->text(), text);
         QTest::keyClick(line, Qt::Key_Return);
         QTRY_VERIFY(!grid->IsEditing());
@@ -731,16 +735,10 @@ private slots:
         p.Prepare(cell);
         FlexGrid* grid = p.Grid(cell);
         const int row = cell == Cell::QuickSetup ? 2 : cell == Cell::Segment ? SegmentRow(1, 2) : 1;
-        const int col = Program::ValueColumn(cell);
-        QVERIFY(TypeIntoCell(grid, row, col, "3"));
-        QTRY_COMPARE(Program::Entry(cell, row).Data, 3.0);
         QLabel* bar = p.run.Main()->lblMessage();
-        QCOMPARE(bar->text(), QString());
         const size_t messages = testing_support::MessageNumbers(p.run.Messages()).size();
-        ClickCell(grid, row, col);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.EnterAfterThree(cell, row, keys, false);
         QVERIFY(line);
-        QTest::keyClicks(line, keys);
         QCOMPARE(line->text(), editor);
         QCOMPARE(bar->text(), why);
         QVERIFY(grid->IsEditing());
