@@ -359,7 +359,7 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
         {NumberFault::GroupingMark, 72},      {NumberFault::MisplacedKey, 73},      {NumberFault::ForeignKey, 74},
     };
     // "Not taken:", "Not pasted:", "Not stored:"
-    constexpr int16_t kEntryTexts[] = {58, 59, 60};
+    constexpr int16_t kEntryTexts[] = {75, 76, 80};
     for (const FaultText& row : kFaultTexts) {
         if (row.fault != fault)
             continue;
