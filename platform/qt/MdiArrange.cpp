@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <vector>
@@ -11,37 +12,214 @@ namespace platform {
 
 namespace {
 
-std::vector<QMdiSubWindow*> Children(QMdiArea* area, bool minimised)
+using Windows = std::vector<QMdiSubWindow*>;
+
+Windows Children(QMdiArea* area, bool minimised)
 {
-    std::vector<QMdiSubWindow*> result;
+    Windows result;
     for (QMdiSubWindow* window : area->subWindowList(QMdiArea::CreationOrder))
         if (window->isVisible() && window->isMinimized() == minimised)
             result.push_back(window);
     return result;
 }
 
-// Splits the viewport into equal bands along one direction.
-void Tile(QMdiArea* area, bool stacked)
+// Scrolling moves the children; from the origin their places are the
+// area's own.
+void ScrollToOrigin(QMdiArea* area)
 {
-    std::vector<QMdiSubWindow*> windows = Children(area, false);
-    if (windows.empty())
-        return;
-    const QRect space = area->viewport()->rect();
-    const int count = static_cast<int>(windows.size());
-    const int extent = stacked ? space.height() : space.width();
-    int start = 0;
-    for (int i = 0; i < count; ++i) {
-        const int end = extent * (i + 1) / count;
-        QMdiSubWindow* window = windows[static_cast<size_t>(i)];
+    area->horizontalScrollBar()->setValue(0);
+    area->verticalScrollBar()->setValue(0);
+}
+
+QSize SmallestSize(const QMdiSubWindow* window)
+{
+    return window->minimumSize().expandedTo(window->minimumSizeHint());
+}
+
+// A maximised window goes back to the normal state first, and the area
+// maximises none of the others meanwhile.
+void RestoreMaximised(QMdiArea* area, const Windows& windows)
+{
+    const bool suspended = !area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    if (suspended)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    for (QMdiSubWindow* window : windows)
         if (window->isMaximized())
             window->showNormal();
-        if (stacked)
-            window->setGeometry(0, start, space.width(), end - start);
-        else
-            window->setGeometry(start, 0, end - start, space.height());
-        start = end;
+    if (suspended)
+        area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, false);
+}
+
+// The places of the minimised windows in rows of the given width, the
+// first row at the bottom: frames relative to the top of the rows, and the
+// height they take together.
+struct IconRows {
+    std::vector<QRect> frames;
+    int height = 0;
+};
+
+IconRows PlaceIcons(const Windows& icons, int width)
+{
+    IconRows rows;
+    if (icons.empty())
+        return rows;
+    const int rowHeight = icons.front()->height();
+    std::vector<QPoint> places;  // x and row number
+    int x = 0;
+    int row = 0;
+    for (QMdiSubWindow* icon : icons) {
+        if (x > 0 && x + icon->width() > width) {
+            x = 0;
+            ++row;
+        }
+        places.emplace_back(x, row);
+        x += icon->width();
     }
-    KeepWindowsReachable(area);
+    rows.height = (row + 1) * rowHeight;
+    for (size_t k = 0; k < icons.size(); ++k)
+        rows.frames.emplace_back(QPoint(places[k].x(), (row - places[k].y()) * rowHeight), icons[k]->size());
+    return rows;
+}
+
+// The room the viewport gives the windows: its size without scroll bars,
+// less the bars that windows of this extent bring, less the icons' rows.
+QSize Room(QMdiArea* area, const QSize& extent, int iconHeight)
+{
+    QSize room = area->maximumViewportSize();
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    const bool tall = extent.height() > room.height() - iconHeight;
+    const bool wide = extent.width() > room.width();
+    if (tall && area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room.rwidth() -= bar;
+    if (wide && area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room.rheight() -= bar;
+    room.rheight() -= iconHeight;
+    return room;
+}
+
+// Frames for the windows and the extent they take together.
+struct Layout {
+    std::vector<QRect> frames;
+    QSize extent;
+
+    bool FitsIn(const QSize& room) const
+    {
+        return extent.width() <= room.width() && extent.height() <= room.height();
+    }
+    // How much of the extent lies outside the room.
+    long long Spill(const QSize& room) const
+    {
+        const long long all = 1LL * extent.width() * extent.height();
+        return all - 1LL * std::min(extent.width(), room.width()) * std::min(extent.height(), room.height());
+    }
+};
+
+// The share k of a length split into count parts.
+int Share(int length, int k, int count)
+{
+    return length * (k + 1) / count - length * k / count;
+}
+
+// Where a window that would reach into the icons' rows (from the room's
+// bottom, iconHeight high) starts instead: below them.
+int ClearOfIcons(int top, int length, const QSize& room, int iconHeight)
+{
+    return iconHeight > 0 && top < room.height() + iconHeight && top + length > room.height()
+               ? room.height() + iconHeight
+               : top;
+}
+
+// The windows in that many lines (rows when stacked, else columns), in
+// order, the later lines taking one window more where they do not divide
+// evenly. Each line and each window in it takes its share of the room, but
+// no less than its windows' smallest sizes: then the lines spill over,
+// past the icons' rows.
+Layout InLines(const Windows& windows, int lines, const QSize& room, int iconHeight, bool stacked)
+{
+    Layout layout;
+    const int count = static_cast<int>(windows.size());
+    const int roomAcross = stacked ? room.height() : room.width();
+    const int roomAlong = stacked ? room.width() : room.height();
+    int next = 0;
+    int across = 0;
+    for (int line = 0; line < lines; ++line) {
+        const int inLine = count / lines + (line >= lines - count % lines ? 1 : 0);
+        int thickness = Share(roomAcross, line, lines);
+        for (int k = 0; k < inLine; ++k) {
+            const QSize smallest = SmallestSize(windows[static_cast<size_t>(next + k)]);
+            thickness = std::max(thickness, stacked ? smallest.height() : smallest.width());
+        }
+        if (stacked)
+            across = ClearOfIcons(across, thickness, room, iconHeight);
+        int along = 0;
+        for (int k = 0; k < inLine; ++k) {
+            const QSize smallest = SmallestSize(windows[static_cast<size_t>(next + k)]);
+            const int length = std::max(Share(roomAlong, k, inLine), stacked ? smallest.width() : smallest.height());
+            if (!stacked)
+                along = ClearOfIcons(along, length, room, iconHeight);
+            const QRect frame = stacked ? QRect(along, across, length, thickness) : QRect(across, along, thickness, length);
+            layout.frames.push_back(frame);
+            layout.extent = layout.extent.expandedTo(QSize(frame.right() + 1, frame.bottom() + 1));
+            along += length;
+        }
+        next += inLine;
+        across += thickness;
+    }
+    return layout;
+}
+
+// The layout with the most lines that fits the room; when none fits, the
+// one that spills least.
+Layout BestLines(const Windows& windows, const QSize& room, int iconHeight, bool stacked)
+{
+    Layout fitting;
+    Layout spilling;
+    for (int lines = 1; lines <= static_cast<int>(windows.size()); ++lines) {
+        Layout layout = InLines(windows, lines, room, iconHeight, stacked);
+        if (layout.FitsIn(room))
+            fitting = layout;
+        else if (spilling.frames.empty() || layout.Spill(room) < spilling.Spill(room))
+            spilling = layout;
+    }
+    return fitting.frames.empty() ? spilling : fitting;
+}
+
+// Lays the windows out with the arrangement, in the room that is left once
+// the scroll bars its extent brings are there, and the icons below them.
+template <typename Arrangement>
+void Arrange(QMdiArea* area, const Windows& windows, Arrangement arrange)
+{
+    ScrollToOrigin(area);
+    const Windows icons = Children(area, true);
+    const IconRows iconRows = PlaceIcons(icons, area->maximumViewportSize().width());
+    QSize room = Room(area, QSize(), iconRows.height);
+    Layout layout;
+    if (!windows.empty()) {
+        // Scroll bars take room, which can need more scroll bars: twice
+        // settles it.
+        for (int pass = 0; pass < 3; ++pass) {
+            layout = arrange(room, iconRows.height);
+            const QSize next = Room(area, layout.extent, iconRows.height);
+            if (next == room)
+                break;
+            room = next;
+        }
+        for (size_t k = 0; k < windows.size(); ++k)
+            windows[k]->setGeometry(layout.frames[k]);
+    }
+    // The icons along the bottom edge of the viewport, where the area
+    // itself puts them again whenever the viewport changes size.
+    for (size_t k = 0; k < icons.size(); ++k)
+        icons[k]->setGeometry(iconRows.frames[k].translated(0, room.height()));
+}
+
+void Tile(QMdiArea* area, bool stacked)
+{
+    const Windows windows = Children(area, false);
+    if (windows.empty())
+        return;
+    RestoreMaximised(area, windows);
+    Arrange(area, windows, [&](const QSize& room, int iconHeight) { return BestLines(windows, room, iconHeight, stacked); });
 }
 
 } // namespace
@@ -58,33 +236,49 @@ void TileVertically(QMdiArea* area)
 
 void ArrangeIcons(QMdiArea* area)
 {
-    const QRect space = area->viewport()->rect();
-    int x = 0;
-    int row = 0;
-    for (QMdiSubWindow* window : Children(area, true)) {
-        const QSize size = window->size();
-        if (x > 0 && x + size.width() > space.width()) {
-            x = 0;
-            ++row;
-        }
-        window->move(x, space.height() - (row + 1) * size.height());
-        x += size.width();
-    }
+    ScrollToOrigin(area);
+    const IconRows rows = PlaceIcons(Children(area, true), area->viewport()->width());
+    const Windows icons = Children(area, true);
+    for (size_t k = 0; k < icons.size(); ++k)
+        icons[k]->move(rows.frames[k].translated(0, area->viewport()->height() - rows.height).topLeft());
     KeepWindowsReachable(area);
 }
 
 void Cascade(QMdiArea* area)
 {
-    area->cascadeSubWindows();
-    KeepWindowsReachable(area);
+    Windows windows = Children(area, false);
+    if (windows.empty())
+        return;
+    // The active window last, in front.
+    QMdiSubWindow* active = area->activeSubWindow();
+    if (auto it = std::find(windows.begin(), windows.end(), active); it != windows.end())
+        std::rotate(it, it + 1, windows.end());
+    RestoreMaximised(area, windows);
+    // One step: a whole title bar with the frame above it.
+    int step = 1;
+    QSize smallest;
+    for (QMdiSubWindow* window : windows) {
+        step = std::max(step, window->contentsRect().top());
+        smallest = smallest.expandedTo(SmallestSize(window));
+    }
+    const int count = static_cast<int>(windows.size());
+    const int offset = (count - 1) * step;
+    Arrange(area, windows, [&](const QSize& room, int) {
+        const QSize size = QSize(room.width() - offset, room.height() - offset).expandedTo(smallest);
+        Layout layout;
+        for (int k = 0; k < count; ++k)
+            layout.frames.emplace_back(QPoint(k * step, k * step), size);
+        layout.extent = size + QSize(offset, offset);
+        return layout;
+    });
+    for (QMdiSubWindow* window : windows)
+        window->raise();
+    area->setActiveSubWindow(windows.back());
 }
 
 void KeepWindowsReachable(QMdiArea* area)
 {
-    // Scrolling moves the children; from the origin their places are the
-    // area's own.
-    area->horizontalScrollBar()->setValue(0);
-    area->verticalScrollBar()->setValue(0);
+    ScrollToOrigin(area);
     const QRect space = area->viewport()->rect();
     for (QMdiSubWindow* window : area->subWindowList()) {
         if (!window->isVisible() || window->isMaximized())
