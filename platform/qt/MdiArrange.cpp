@@ -120,6 +120,33 @@ int Share(int length, int k, int count)
     return length * (k + 1) / count - length * k / count;
 }
 
+// Lengths for parts with these smallest lengths that fill the room: as
+// equal as their smallest lengths allow, none below its smallest (they
+// then take more than the room).
+std::vector<int> Spread(int room, const std::vector<int>& smallest)
+{
+    const int count = static_cast<int>(smallest.size());
+    std::vector<int> lengths(smallest.size(), -1);
+    int left = room;
+    int open = count;
+    for (bool settled = false; !settled && open > 0;) {
+        settled = true;
+        for (int k = 0; k < count; ++k) {
+            if (lengths[static_cast<size_t>(k)] < 0 && smallest[static_cast<size_t>(k)] > left / open) {
+                lengths[static_cast<size_t>(k)] = smallest[static_cast<size_t>(k)];
+                left -= smallest[static_cast<size_t>(k)];
+                --open;
+                settled = false;
+                break;
+            }
+        }
+    }
+    for (int k = 0, share = 0; k < count; ++k)
+        if (lengths[static_cast<size_t>(k)] < 0)
+            lengths[static_cast<size_t>(k)] = Share(left, share++, open);
+    return lengths;
+}
+
 // Where a window that would reach into the icons' rows (from the room's
 // bottom, iconHeight high) starts instead: below them.
 int ClearOfIcons(int top, int length, const QSize& room, int iconHeight)
@@ -131,39 +158,46 @@ int ClearOfIcons(int top, int length, const QSize& room, int iconHeight)
 
 // The windows in that many lines (rows when stacked, else columns), in
 // order, the later lines taking one window more where they do not divide
-// evenly. Each line and each window in it takes its share of the room, but
-// no less than its windows' smallest sizes: then the lines spill over,
-// past the icons' rows.
+// evenly. The lines share the room, and the windows of a line share its
+// length, as equally as their smallest sizes allow: where those do not fit,
+// the lines spill over, past the icons' rows.
 Layout InLines(const Windows& windows, int lines, const QSize& room, int iconHeight, bool stacked)
 {
-    Layout layout;
+    const auto across = [stacked](const QSize& size) { return stacked ? size.height() : size.width(); };
+    const auto along = [stacked](const QSize& size) { return stacked ? size.width() : size.height(); };
     const int count = static_cast<int>(windows.size());
-    const int roomAcross = stacked ? room.height() : room.width();
-    const int roomAlong = stacked ? room.width() : room.height();
-    int next = 0;
-    int across = 0;
-    for (int line = 0; line < lines; ++line) {
+    std::vector<Windows> members(static_cast<size_t>(lines));
+    std::vector<int> thickest(static_cast<size_t>(lines), 0);
+    for (int line = 0, next = 0; line < lines; ++line) {
         const int inLine = count / lines + (line >= lines - count % lines ? 1 : 0);
-        int thickness = Share(roomAcross, line, lines);
-        for (int k = 0; k < inLine; ++k) {
-            const QSize smallest = SmallestSize(windows[static_cast<size_t>(next + k)]);
-            thickness = std::max(thickness, stacked ? smallest.height() : smallest.width());
+        for (int k = 0; k < inLine; ++k, ++next) {
+            QMdiSubWindow* window = windows[static_cast<size_t>(next)];
+            members[static_cast<size_t>(line)].push_back(window);
+            thickest[static_cast<size_t>(line)] = std::max(thickest[static_cast<size_t>(line)], across(SmallestSize(window)));
         }
+    }
+    Layout layout;
+    const std::vector<int> thickness = Spread(across(room), thickest);
+    int offset = 0;
+    for (int line = 0; line < lines; ++line) {
+        const Windows& inLine = members[static_cast<size_t>(line)];
+        std::vector<int> smallest;
+        for (QMdiSubWindow* window : inLine)
+            smallest.push_back(along(SmallestSize(window)));
+        const std::vector<int> lengths = Spread(along(room), smallest);
+        const int thick = thickness[static_cast<size_t>(line)];
         if (stacked)
-            across = ClearOfIcons(across, thickness, room, iconHeight);
-        int along = 0;
-        for (int k = 0; k < inLine; ++k) {
-            const QSize smallest = SmallestSize(windows[static_cast<size_t>(next + k)]);
-            const int length = std::max(Share(roomAlong, k, inLine), stacked ? smallest.width() : smallest.height());
+            offset = ClearOfIcons(offset, thick, room, iconHeight);
+        int position = 0;
+        for (size_t k = 0; k < inLine.size(); ++k) {
             if (!stacked)
-                along = ClearOfIcons(along, length, room, iconHeight);
-            const QRect frame = stacked ? QRect(along, across, length, thickness) : QRect(across, along, thickness, length);
+                position = ClearOfIcons(position, lengths[k], room, iconHeight);
+            const QRect frame = stacked ? QRect(position, offset, lengths[k], thick) : QRect(offset, position, thick, lengths[k]);
             layout.frames.push_back(frame);
             layout.extent = layout.extent.expandedTo(QSize(frame.right() + 1, frame.bottom() + 1));
-            along += length;
+            position += lengths[k];
         }
-        next += inLine;
-        across += thickness;
+        offset += thick;
     }
     return layout;
 }
