@@ -281,6 +281,7 @@ private slots:
         QVERIFY(run.Start());
         QMdiArea* area = run.Main()->MdiArea();
         // How tiles and cascades lay the windows out: tst_windowarrange.
+        run.Trigger("mnuWindowsFunction_1");
         const QList<QMdiSubWindow*> windows = area->subWindowList(QMdiArea::CreationOrder);
         QCOMPARE(windows.size(), 3);
         windows[0]->showMinimized();
