@@ -59,6 +59,15 @@ bool UnderWindowManager()
     return !RootWindows("_NET_SUPPORTING_WM_CHECK").empty();
 }
 
+const char* WithoutWindowManager()
+{
+    if (!XConnection())
+        return "runs on the xcb platform";
+    if (!UnderWindowManager())
+        return "runs under a window manager";
+    return "";
+}
+
 std::vector<uint32_t> StackingOrder()
 {
     return RootWindows("_NET_CLIENT_LIST_STACKING");

@@ -13,6 +13,10 @@ namespace testing_support {
 // True when a window manager manages the screen (_NET_SUPPORTING_WM_CHECK).
 bool UnderWindowManager();
 
+// Why a suite that needs the xcb platform under a window manager cannot
+// run here; empty when it can.
+const char* WithoutWindowManager();
+
 // The managed windows from the bottom of the stack to its top.
 std::vector<uint32_t> StackingOrder();
 
