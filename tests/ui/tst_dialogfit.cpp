@@ -5,6 +5,8 @@
 // and the Window menu cuts it the same way. At its first size the Set /
 // Modify Title dialog shows its whole caption and hint, in English and
 // German.
+#include "foundation/basIniFileControl.h"
+#include "foundation/ui/frmMessageDisplay.h"
 #include "model/basAxisAccessors.h"
 #include "model/basWindowStatus.h"
 #include "shell/AxisChildWindow.h"
@@ -80,6 +82,7 @@ private slots:
         run->Trigger("mnuAxisSub_0");
         const QString title = TitleWiderThan(Available().width(), run->Main()->font());
         SubSetAxisTitle(2, title.toStdString());
+        gbPromptDeleteAxis = -1;
         for (int16_t kind : {WindowKind::AxisDesign, WindowKind::Profile, WindowKind::Report})
             static_cast<AxisChildWindow*>(AxisWindow(2, kind))->mSubSetFormCaption();
         for (int16_t mode : {kAxisDialogOpen, kAxisDialogClose, kAxisDialogDelete, kAxisDialogSetModifyTitle}) {
@@ -94,6 +97,11 @@ private slots:
                 QVERIFY2(entry->text() != whole && entry->text().endsWith(QChar(0x2026)), qPrintable(what));
                 QCOMPARE(entry->toolTip(), whole);
                 QCOMPARE(list->item(0)->toolTip(), QString());
+                if (mode == kAxisDialogDelete) {
+                    // The question names the entry whole.
+                    list->setCurrentRow(1);
+                    QTest::mouseClick(dialog->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+                }
                 if (mode == kAxisDialogSetModifyTitle) {
                     // The whole title to edit, in a field that stays on the
                     // screen.
@@ -108,6 +116,16 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
         }
+
+        // The delete question with the whole entry in its text.
+        QVERIFY(!run->Messages().messages.empty());
+        const MessageComposition question = run->Messages().messages.back();
+        QVERIFY(QString::fromStdString(question.text).contains(title));
+        frmMessageDisplay box(question, nullptr, run->Main());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        CheckOnScreen(&box, "the delete question");
+        box.close();
 
         // The Window menu: the captions with the title cut short, whole in
         // the tips; the menu within the screen.
