@@ -81,20 +81,34 @@ IconRows PlaceIcons(const Windows& icons, int width)
     return rows;
 }
 
-// The room the viewport gives the windows: its size without scroll bars,
-// less the bars that windows of this extent bring, less the icons' rows.
-QSize Room(QMdiArea* area, const QSize& extent, int iconHeight)
+// The scroll bars of the area: those windows of an extent bring, or those
+// assumed.
+struct Bars {
+    bool wide = false;  // the horizontal bar
+    bool tall = false;  // the vertical bar
+    bool operator==(const Bars&) const = default;
+};
+
+Bars BarsFor(QMdiArea* area, const QSize& extent)
 {
-    QSize room = area->maximumViewportSize();
+    const QSize most = area->maximumViewportSize();
     const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
-    const bool tall = extent.height() > room.height() - iconHeight;
-    const bool wide = extent.width() > room.width();
-    if (tall && area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
-        room.rwidth() -= bar;
-    if (wide && area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
-        room.rheight() -= bar;
-    room.rheight() -= iconHeight;
-    return room;
+    Bars bars;
+    // Each bar takes room from the other direction: twice settles it.
+    for (int pass = 0; pass < 2; ++pass) {
+        bars.tall = area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && extent.height() > most.height() - (bars.wide ? bar : 0);
+        bars.wide = area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && extent.width() > most.width() - (bars.tall ? bar : 0);
+    }
+    return bars;
+}
+
+// The room the viewport gives the windows with those bars, less the icons'
+// rows along its bottom.
+QSize Room(QMdiArea* area, const Bars& bars, int iconHeight)
+{
+    const QSize most = area->maximumViewportSize();
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    return QSize(most.width() - (bars.tall ? bar : 0), most.height() - (bars.wide ? bar : 0) - iconHeight);
 }
 
 // Frames for the windows and the extent they take together.
@@ -226,25 +240,27 @@ void Arrange(QMdiArea* area, const Windows& windows, Arrangement arrange)
     ScrollToOrigin(area);
     const Windows icons = Children(area, true);
     const IconRows iconRows = PlaceIcons(icons, area->maximumViewportSize().width());
-    QSize room = Room(area, QSize(), iconRows.height);
+    // The layout that brings the very scroll bars it was laid out for,
+    // with as few as may be: the icons' row follows the viewport's bottom
+    // edge, wherever the bars leave it.
+    QSize room = Room(area, Bars(), iconRows.height);
     Layout layout;
     if (!windows.empty()) {
-        // Scroll bars take room, which can need more scroll bars: twice
-        // settles it.
-        for (int pass = 0; pass < 3; ++pass) {
+        for (const Bars assumed : {Bars{false, false}, Bars{false, true}, Bars{true, false}, Bars{true, true}}) {
+            room = Room(area, assumed, iconRows.height);
             layout = arrange(room, iconRows.height);
-            const QSize next = Room(area, layout.extent, iconRows.height);
-            if (next == room)
+            if (BarsFor(area, layout.extent) == assumed)
                 break;
-            room = next;
         }
         for (size_t k = 0; k < windows.size(); ++k)
             windows[k]->setGeometry(layout.frames[k]);
     }
-    // The icons along the bottom edge of the viewport, where the area
-    // itself puts them again whenever the viewport changes size.
+    // The icons along the bottom edge of the viewport, in rows as wide as
+    // it is, where the area itself puts them again whenever the viewport
+    // changes size.
+    const IconRows placed = PlaceIcons(icons, room.width());
     for (size_t k = 0; k < icons.size(); ++k)
-        icons[k]->setGeometry(iconRows.frames[k].translated(0, room.height()));
+        icons[k]->setGeometry(placed.frames[k].translated(0, room.height() + iconRows.height - placed.height));
 }
 
 void Tile(QMdiArea* area, bool stacked)
