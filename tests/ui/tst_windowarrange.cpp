@@ -14,6 +14,7 @@
 #include "tests/ui/support/WindowSystemInput.h"
 
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
@@ -154,6 +155,15 @@ class TestWindowArrange : public QObject {
         }
     }
 
+    // The outline marks that window's line alone.
+    void CheckMarked(const QMdiSubWindow* window)
+    {
+        platform::OutlineTree* tree = run->Main()->OutTree();
+        for (int line = 0; line < tree->LineCount(); ++line)
+            QVERIFY2((tree->PictureType(line) == platform::OutlineTree::kPictureMarked) == (line == LineOf(window)),
+                     qPrintable(QStringLiteral("line %1").arg(line)));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -235,10 +245,38 @@ private slots:
 
         QCOMPARE(Area()->activeSubWindow(), before);
         QVERIFY(!before->isMinimized());
-        platform::OutlineTree* tree = run->Main()->OutTree();
-        for (int line = 0; line < tree->LineCount(); ++line)
-            QVERIFY2((tree->PictureType(line) == platform::OutlineTree::kPictureMarked) == (line == LineOf(before)),
-                     qPrintable(QStringLiteral("line %1").arg(line)));
+        CheckMarked(before);
+    }
+
+    // A maximised window shows its buttons in the main window's menu bar:
+    // minimised there, the window active before it takes its place,
+    // maximised as it was.
+    void minimisingAMaximisedWindowByItsButtonMaximisesTheWindowBefore()
+    {
+        const QList<QMdiSubWindow*> windows = Area()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        QMdiSubWindow* design = windows[2];
+        QCOMPARE(Area()->activeSubWindow(), design);
+        QVERIFY(design->isMaximized());
+        // Activated before the design window: the report, then the profile.
+        const QList<QMdiSubWindow*> history = Area()->subWindowList(QMdiArea::ActivationHistoryOrder);
+        QCOMPARE(history.size(), 3);
+        QMdiSubWindow* before = history[1];
+
+        QWidget* controls = run->Main()->menuBar()->cornerWidget(Qt::TopRightCorner);
+        QVERIFY(controls && controls->isVisible());
+        QStyleOptionComplex option;
+        option.initFrom(controls);
+        option.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+        const QRect button = controls->style()->subControlRect(QStyle::CC_MdiControls, &option, QStyle::SC_MdiMinButton, controls);
+        QVERIFY(button.isValid());
+        QVERIFY(testing_support::ClickThroughXServer(controls, button.center()));
+        QTRY_VERIFY(design->isMinimized());
+        QApplication::processEvents();
+
+        QCOMPARE(Area()->activeSubWindow(), before);
+        QVERIFY(before->isMaximized());
+        CheckMarked(before);
     }
 };
 
