@@ -14,6 +14,7 @@
 #include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/WindowManagerSuite.h"
 #include "tests/ui/support/WindowManagerState.h"
 #include "tests/ui/support/WindowSystemInput.h"
 
@@ -48,10 +49,8 @@ QString Describe(const QRect& r)
 
 } // namespace
 
-class TestDialogFit : public QObject {
+class TestDialogFit : public testing_support::WindowManagerSuite {
     Q_OBJECT
-
-    std::unique_ptr<ProgramRun> run;
 
     QRect Available() const { return run->Main()->screen()->availableGeometry(); }
 
@@ -64,19 +63,6 @@ class TestDialogFit : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(*testing_support::WithoutWindowManager() == 0, testing_support::WithoutWindowManager());
-    }
-
-    void init()
-    {
-        run = std::make_unique<ProgramRun>();
-        QVERIFY(run->Start());
-    }
-
-    void cleanup() { run.reset(); }
-
     void aLongTitleKeepsEveryDialogOnTheScreen()
     {
         run->Trigger("mnuAxisSub_0");

@@ -8,6 +8,7 @@
 #include "shell/frmOptions.h"
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/WindowManagerSuite.h"
 #include "tests/ui/support/WindowManagerState.h"
 #include "tests/ui/support/WindowSystemInput.h"
 
@@ -22,10 +23,8 @@ using dialog_tests::WhenModalShows;
 using testing_support::ProgramRun;
 using testing_support::StackingPlace;
 
-class TestHelpFront : public QObject {
+class TestHelpFront : public testing_support::WindowManagerSuite {
     Q_OBJECT
-
-    std::unique_ptr<ProgramRun> run;
 
     platform::HelpViewer* Viewer() const { return run->Main()->findChild<platform::HelpViewer*>(); }
 
@@ -63,23 +62,15 @@ class TestHelpFront : public QObject {
         QVERIFY2(help > frame, qPrintable(QStringLiteral("%1: help at %2, main window at %3").arg(after).arg(help).arg(frame)));
     }
 
-private slots:
-    void initTestCase()
+    // The main window maximised.
+    void AfterStart() override
     {
-        QVERIFY2(*testing_support::WithoutWindowManager() == 0, testing_support::WithoutWindowManager());
-    }
-
-    void init()
-    {
-        run = std::make_unique<ProgramRun>();
-        QVERIFY(run->Start());
         run->Main()->showMaximized();
         QTRY_VERIFY(run->Main()->isMaximized());
         testing_support::LetWindowManagerSettle();
     }
 
-    void cleanup() { run.reset(); }
-
+private slots:
     void helpFromTheReportOptionsStaysAboveTheMainWindow()
     {
         HelpFromDialog([this] { ShowOptionsDialog(run->Main(), OptionsPage::Report); }, "vseCommand_1",

@@ -10,6 +10,7 @@
 #include "platform/qt/OutlineTree.h"
 #include "shell/basWindowSlots.h"
 #include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/WindowManagerSuite.h"
 #include "tests/ui/support/WindowManagerState.h"
 #include "tests/ui/support/WindowSystemInput.h"
 
@@ -58,10 +59,8 @@ int LineOf(const QMdiSubWindow* window)
 
 } // namespace
 
-class TestWindowArrange : public QObject {
+class TestWindowArrange : public testing_support::WindowManagerSuite {
     Q_OBJECT
-
-    std::unique_ptr<ProgramRun> run;
 
     QMdiArea* Area() const { return run->Main()->MdiArea(); }
 
@@ -165,19 +164,6 @@ class TestWindowArrange : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(*testing_support::WithoutWindowManager() == 0, testing_support::WithoutWindowManager());
-    }
-
-    void init()
-    {
-        run = std::make_unique<ProgramRun>();
-        QVERIFY(run->Start());
-    }
-
-    void cleanup() { run.reset(); }
-
     void tilesAndCascadesCoverNoWindow()
     {
         for (int axes = 1; axes <= 3; ++axes) {
