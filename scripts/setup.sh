@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
           libgl-dev libxkbcommon-dev libsqlite3-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core poppler-utils xvfb xauth libxcb-xtest0-dev)
+          fonts-dejavu-core poppler-utils xvfb xauth libxcb-xtest0-dev
+          openbox x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

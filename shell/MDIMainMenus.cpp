@@ -14,6 +14,7 @@
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/Commands.h"
+#include "platform/qt/LongText.h"
 #include "platform/qt/MdiArrange.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
@@ -151,6 +152,7 @@ void MDIMain::BuildMenus()
         platform::ConnectCommand(action, &QAction::triggered, this, [this, i] { mnuWindowsFunction_Click(i); });
         mnuWindowsFunction_[static_cast<size_t>(i)] = action;
     }
+    mnuWindowList_->setToolTipsVisible(true);
     connect(mnuWindowList_, &QMenu::aboutToShow, this, &MDIMain::mSubFillWindowList);
 
     mnuHelp_ = bar->addMenu(QString());
@@ -361,7 +363,12 @@ void MDIMain::mSubFillWindowList()
     windowListEntries_.append(mnuWindowList_->addSeparator());
     int number = 0;
     for (QMdiSubWindow* window : windows) {
-        QAction* action = mnuWindowList_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(window->windowTitle()));
+        // A long caption is cut short, whole in the entry's tip.
+        const QString caption = window->windowTitle();
+        const QString shown = platform::ElidedLongText(caption, mnuWindowList_->font());
+        QAction* action = mnuWindowList_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(shown));
+        if (shown != caption)
+            action->setToolTip(caption);
         action->setObjectName(QStringLiteral("mnuWindowListChild_%1").arg(number));
         action->setCheckable(true);
         action->setChecked(window == mdiArea_->currentSubWindow());

@@ -11,6 +11,7 @@
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/DialogLook.h"
+#include "platform/qt/LongText.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "profile/frmProfile.h"
 #include "report/frmReport.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -115,6 +117,8 @@ void frmAxisControl::buildControls()
     buttons->addStretch();
     buttons->addWidget(imgLogo_);
     vseCommand_[kAction]->setEnabled(false);
+    // Return runs the action, whatever has the focus but another button.
+    vseCommand_[kAction]->setDefault(true);
     vseCommand_[kDone]->hide();
     vseCommand_[kDone]->setEnabled(false);
 
@@ -162,6 +166,11 @@ void frmAxisControl::showEvent(QShowEvent* event)
     }
     mSubLoadAxisTitles();
     mSubFillAxisList();
+    // The first entry current and picked, the keys in the list: Down and Up
+    // move the pick, Return acts on it.
+    if (lstAxes_->count() > 0)
+        lstAxes_->setCurrentRow(0);
+    lstAxes_->setFocus(Qt::OtherFocusReason);
     firstActivation_ = false;
     QApplication::restoreOverrideCursor();
 }
@@ -180,26 +189,28 @@ void frmAxisControl::mSubFillAxisList()
 {
     const QSignalBlocker quiet(lstAxes_);
     lstAxes_->clear();
-    for (size_t k = 0; k < axisIds_.size(); ++k)
-        lstAxes_->addItem(ListEntry(axisIds_[k], workingTitles_[k]));
+    for (size_t k = 0; k < axisIds_.size(); ++k) {
+        const QString entry = ListEntry(axisIds_[k], workingTitles_[k]);
+        auto* item = new QListWidgetItem(platform::ElidedLongText(entry, lstAxes_->font()), lstAxes_);
+        if (item->text() != entry)
+            item->setToolTip(entry);
+    }
     fitToTexts();
 }
 
 void frmAxisControl::fitToTexts()
 {
-    // The list as wide as its widest entry (and a scroll bar, should the
-    // entries outnumber its rows); the dialog as wide as its caption with
-    // the title bar's icon and buttons, each about as wide as the bar is high.
+    // The list as wide as its widest entry (long titles are cut short) and
+    // a scroll bar, should the entries outnumber its rows; the dialog as wide
+    // as its controls and its caption in the title bar need, within the
+    // screen.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lstAxes_);
-    const int listWidth = lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar;
-    lstAxes_->setMinimumWidth(listWidth);
-    int buttonsWidth = 0;
-    for (QPushButton* button : vseCommand_)
-        buttonsWidth = std::max(buttonsWidth, button->sizeHint().width());
-    const QMargins margins = layout()->contentsMargins();
-    const int contents = margins.left() + listWidth + layout()->spacing() + buttonsWidth + margins.right();
-    const int titleBarButtons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    setMinimumWidth(std::max(fontMetrics().horizontalAdvance(windowTitle()) + titleBarButtons, contents));
+    lstAxes_->setMinimumWidth(lstAxes_->sizeHintForColumn(0) + 2 * lstAxes_->frameWidth() + scrollBar);
+    layout()->activate();
+    int wanted = std::max(layout()->totalMinimumSize().width(), platform::CaptionWidth(this));
+    if (const QScreen* shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width() - (frameGeometry().width() - width()));
+    setMinimumWidth(wanted);
 }
 
 int frmAxisControl::selectedRow() const
@@ -324,7 +335,7 @@ void frmAxisControl::deleteAxis(int row)
     const int16_t axis = axisIds_[static_cast<size_t>(row)];
     if (gbPromptDeleteAxis) {
         SubPrepareCatalogueMessage(*gMsg, kDeleteQuestion);
-        gMsg->sExtraText = lstAxes_->item(row)->text().toStdString();
+        gMsg->sExtraText = ListEntry(axis, workingTitles_[static_cast<size_t>(row)]).toStdString();
         if (gMsg->nFctDisplay() != kResultYes)
             return;
     }

@@ -83,6 +83,17 @@ void TakeMainWindowLook(QWidget* dialog, QWidget* mainWindow, QLabel* logo)
         logo->setPixmap(mainLogo->pixmap());
 }
 
+int CaptionWidth(const QWidget* window)
+{
+    QFont bold = window->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The icon, three buttons and the margins, each about a square of the
+    // bar's height.
+    const int bar = std::max(window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window), 3 * metrics.height() / 2);
+    return metrics.horizontalAdvance(window->windowTitle()) + 5 * bar;
+}
+
 QColor ColorFromRgbLong(int32_t value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);

@@ -49,6 +49,11 @@ void AddCommandButtons(QWidget* dialog, QBoxLayout* layout, std::span<QPushButto
 // text, so a layout gives way to it instead of cutting the number short.
 void KeepTextWhole(QLineEdit* field, const QString& sample);
 
+// The width a window needs to show its caption whole in the title bar a
+// window manager gives it: the caption in the bold face of the window's
+// font, with room for the bar's icon and buttons.
+int CaptionWidth(const QWidget* window);
+
 // A colour as the settings store it, and back.
 QColor ColorFromRgbLong(int32_t value);
 int32_t RgbLongFromColor(const QColor& color);

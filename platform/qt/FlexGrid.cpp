@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -146,7 +148,57 @@ public:
     void setEditorData(QWidget*, const QModelIndex&) const override {}
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
+    // A text too wide for its cell shows that it is cut: a number as
+    // "###" (or as many of those marks as fit: a part of a number would
+    // read as another number), any other text cut short with "..."; where
+    // the cell is too narrow even for that inside its margins, the mark is
+    // drawn over the margins, clipped to the cell. Never an empty cell.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const int room = option.rect.width() - 2 * margin;
+        const QFontMetrics metrics(shown.font);
+        const QString text = shown.text;
+        if (text.isEmpty() || metrics.horizontalAdvance(text) <= room) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QString mark;
+        if (IsNumberText(text)) {
+            mark = QStringLiteral("###");
+            while (mark.size() > 1 && metrics.horizontalAdvance(mark) > room)
+                mark.chop(1);
+        } else {
+            mark = metrics.elidedText(text, Qt::ElideRight, room);
+            if (mark.isEmpty())
+                mark = QString(QChar(0x2026));
+        }
+        shown.text = QString();
+        style->drawControl(QStyle::CE_ItemViewItem, &shown, painter, view);
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setFont(shown.font);
+        const QPalette::ColorGroup group = option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        painter->setPen(shown.palette.color(group, option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        const bool fits = metrics.horizontalAdvance(mark) <= room;
+        const QRect textRect = fits ? option.rect.adjusted(margin, 0, -margin, 0) : option.rect;
+        painter->drawText(textRect, static_cast<int>(shown.displayAlignment) | Qt::TextSingleLine, mark);
+        painter->restore();
+    }
+
 protected:
+    // A number as the grid shows one: digits with a sign, separators and a
+    // power of ten.
+    static bool IsNumberText(const QString& text)
+    {
+        static const QRegularExpression number(QStringLiteral("^[-+]?[0-9.,]+([eE][-+]?[0-9]+)?$"));
+        return number.match(text.trimmed()).hasMatch();
+    }
+
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);

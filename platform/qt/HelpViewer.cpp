@@ -80,7 +80,7 @@ QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& pref
 }
 
 HelpViewer::HelpViewer(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : QWidget(owner, Qt::Tool)
     , browser_(new QTextBrowser(this))
     , back_(new QAction(this))
     , forward_(new QAction(this))
@@ -159,9 +159,29 @@ void HelpViewer::AttachTo(QWidget* dialog)
         dialog->installEventFilter(this);
     }
     // A window stacked over the dialog is not blocked by it.
+    SetOwnerWindow(dialog);
+}
+
+void HelpViewer::SetOwnerWindow(QWidget* owner)
+{
     create();
-    if (QWindow* window = windowHandle())
-        window->setTransientParent(dialog->windowHandle());
+    QWindow* window = windowHandle();
+    QWindow* ownerWindow = owner ? owner->windowHandle() : nullptr;
+    if (!window || window->transientParent() == ownerWindow)
+        return;
+    window->setTransientParent(ownerWindow);
+    // The window system learns of the new owner when the window is shown:
+    // an open window is shown again where it is, leaving the activation
+    // where it is.
+    if (isVisible()) {
+        const QRect frame = geometry();
+        const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
+        setAttribute(Qt::WA_ShowWithoutActivating, true);
+        hide();
+        setGeometry(frame);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    }
 }
 
 QRect HelpViewer::Placement(QWidget* dialog) const
@@ -221,8 +241,7 @@ bool HelpViewer::eventFilter(QObject* watched, QEvent* event)
     if (watched == dialog_ && event->type() == QEvent::Hide) {
         dialog_->removeEventFilter(this);
         dialog_ = nullptr;
-        if (QWindow* window = windowHandle())
-            window->setTransientParent(parentWidget() ? parentWidget()->windowHandle() : nullptr);
+        SetOwnerWindow(parentWidget() ? parentWidget()->window() : nullptr);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -10,8 +10,10 @@ namespace platform {
 
 // The program's help window: a browser of the HTML pages in the help folder
 // of the application folder, with Back and Forward, closed with Escape. A
-// separate window owned by the main window, which keeps it and its history
-// until the main window goes. It opens whole on the screen over the main
+// tool window of its own owned by the main window, which keeps it and its
+// history until the main window goes; the window system keeps it above its
+// owner (the main window, or the dialog it was asked for from while that
+// is open). It opens whole on the screen over the main
 // window's area of child windows (clear of its menu bar and side panel)
 // where that has room; a page asked for from a modal dialog stays usable
 // while that dialog is open, opens beside it and outlives it.
@@ -37,6 +39,8 @@ private:
     void ShowTitle();
     // Over the dialog: usable while it is open.
     void AttachTo(QWidget* dialog);
+    // The window it stays above.
+    void SetOwnerWindow(QWidget* owner);
     // Where the window opens: its frame rectangle (empty: where it is).
     QRect Placement(QWidget* dialog) const;
     void PlaceAt(const QRect& frame);

@@ -5,17 +5,24 @@ class QMdiArea;
 namespace platform {
 
 // The arrangements of an MDI area's children that the area itself lacks.
-// Each takes the visible children that are not minimised, in the area's
-// creation order, and fills the area's viewport with them.
+// Each lays out the visible children that are not minimised, in the area's
+// creation order, over the area from its origin, above a row of the
+// minimised ones along the bottom edge (the icons keep their own row, no
+// window covers them). Where the windows do not fit at their smallest
+// sizes they keep those sizes and the area scrolls: no window covers
+// another's title bar.
 
-// One above the other, each the full width.
+// One above the other: as many rows as fit, each row's windows side by side
+// across the full width.
 void TileHorizontally(QMdiArea* area);
-// Side by side, each the full height.
+// Side by side: as many columns as fit, each column's windows one above the
+// other over the full height.
 void TileVertically(QMdiArea* area);
 // The minimised children in a row along the bottom edge, from the left,
 // wrapping upwards when the row is full.
 void ArrangeIcons(QMdiArea* area);
-// The frame's own cascade, kept reachable.
+// The windows one title bar below and right of the one before, all of one
+// size, the active one in front: every title bar shows whole.
 void Cascade(QMdiArea* area);
 
 // Keeps every visible child reachable, as each arrangement above leaves

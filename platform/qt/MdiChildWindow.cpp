@@ -68,10 +68,12 @@ void MdiChildWindow::SetWindowState(int16_t state)
     const bool wasMaximised = isMaximized();
     if (suspended)
         area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    settingState_ = true;
     if (state == 1)
         showMinimized();
     else
         showNormal();
+    settingState_ = false;
     if (area)
         PassOnActivation(area, state == 1 ? this : nullptr, state == 1 && wasMaximised);
     if (suspended)
@@ -128,8 +130,15 @@ void MdiChildWindow::closeEvent(QCloseEvent* event)
 void MdiChildWindow::changeEvent(QEvent* event)
 {
     QMdiSubWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !unloading_)
-        WindowStateStep();
+    if (event->type() != QEvent::WindowStateChange || unloading_)
+        return;
+    // Minimised by its own title-bar button (or the window system) rather
+    // than through SetWindowState: the activation passes on just the same.
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+    if (!settingState_ && isMinimized() && !(before & Qt::WindowMinimized))
+        if (QMdiArea* area = mdiArea())
+            PassOnActivation(area, this, before & Qt::WindowMaximized);
+    WindowStateStep();
 }
 
 class MdiChildActivation {

@@ -6,7 +6,8 @@
 namespace platform {
 
 // A child window of the main window's MDI area that the user can only
-// minimise: its close box minimises it. The program removes it with
+// minimise: its close box minimises it. However it is minimised, the window
+// shown that was active before it takes its place as the active one. The program removes it with
 // Unload(). It carries a free text (Tag) and reports its activations and
 // its changes of window state.
 class MdiChildWindow : public QMdiSubWindow {
@@ -46,6 +47,7 @@ protected:
 private:
     QString tag_;
     bool unloading_ = false;
+    bool settingState_ = false;  // inside SetWindowState
     bool unloadStepDone_ = false;
     friend class MdiChildActivation;
 };

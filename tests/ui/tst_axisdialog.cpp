@@ -327,7 +327,6 @@ private slots:
         QVERIFY(WithAxisDialog(run->Main(), kAxisDialogClose, [](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Close Axis"));
             QCOMPARE(Command(dialog, 0)->text(), QStringLiteral("&Close"));
-            QVERIFY(!Command(dialog, 0)->isEnabled());  // until an axis is picked
             ClickEntry(dialog, 1);
             QTest::mouseClick(Command(dialog, 0), Qt::LeftButton);
         }));
@@ -347,6 +346,64 @@ private slots:
         }));
         for (int16_t kind : {WindowKind::AxisDesign, WindowKind::Profile, WindowKind::Report})
             QCOMPARE(AxisWindow(2, kind)->WindowState(), WindowState::Normal);
+    }
+
+    // In every mode the first entry starts current and picked, Down and Up
+    // move the pick, and Return runs the action on the entry picked.
+    void keysPickAndActInEveryMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("open") << int(kAxisDialogOpen);
+        QTest::newRow("close") << int(kAxisDialogClose);
+        QTest::newRow("delete") << int(kAxisDialogDelete);
+        QTest::newRow("title") << int(kAxisDialogSetModifyTitle);
+    }
+
+    void keysPickAndActInEveryMode()
+    {
+        QFETCH(int, mode);
+        gbPromptDeleteAxis = 0;
+        SubSetAxisTitle(2, "Feeder");
+        AxisWindow(2, WindowKind::Report)->SetWindowState(WindowState::Minimised);
+        QString fieldText;
+        QVERIFY(WithAxisDialog(run->Main(), static_cast<int16_t>(mode), [&](QWidget* dialog) {
+            QListWidget* list = Axes(dialog);
+            QCOMPARE(QApplication::focusWidget(), list);
+            QCOMPARE(list->currentRow(), 0);
+            QVERIFY(list->item(0)->isSelected());
+            QVERIFY(Command(dialog, 0)->isEnabled());
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), 2);
+            QTest::keyClick(list, Qt::Key_Up);
+            QCOMPARE(list->currentRow(), 1);
+            QVERIFY(list->item(1)->isSelected());
+            QTest::keyClick(list, Qt::Key_Return);
+            if (mode == kAxisDialogSetModifyTitle) {
+                // Modify: the title of the entry picked, to be edited.
+                QVERIFY(dialog->isVisible());
+                QVERIFY(TitleField(dialog)->isEnabled());
+                fieldText = TitleField(dialog)->text();
+            } else {
+                QVERIFY(!dialog->isVisible());
+            }
+        }));
+        switch (mode) {
+        case kAxisDialogOpen:
+            QCOMPARE(AxisWindow(2, WindowKind::Report)->WindowState(), WindowState::Normal);
+            break;
+        case kAxisDialogClose:
+            QCOMPARE(AxisWindow(2, WindowKind::AxisDesign)->WindowState(), WindowState::Minimised);
+            QVERIFY(AxisWindow(1, WindowKind::AxisDesign)->WindowState() != WindowState::Minimised);
+            break;
+        case kAxisDialogDelete:
+            QCOMPARE(nFctUsedAxisPosition(2), int16_t(-1));
+            QCOMPARE(nFctGetUsedAxisCount(), int16_t(2));
+            break;
+        default:
+            QCOMPARE(fieldText, QStringLiteral("Feeder"));
+            break;
+        }
     }
 
     void f1OpensTheTopicOfTheMode_data()

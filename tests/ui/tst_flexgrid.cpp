@@ -179,6 +179,27 @@ private slots:
         QCOMPARE(tipAt(2), QString());
     }
 
+    // A number in a column too narrow for it still shows that the cell
+    // holds something (cut short, or "###"), at every width down to a few
+    // pixels; never an empty cell.
+    void ANumberTooNarrowShowsItIsCut()
+    {
+        FlexGrid& grid = window_->grid;
+        const QString number = "123456.789";
+        const QModelIndex cell = grid.model()->index(grid.QtRow(1), 2);
+        const auto picture = [&grid, &cell](const QString& text) {
+            grid.SetTextMatrix(1, 2, text);
+            return grid.viewport()->grab(grid.visualRect(cell).adjusted(1, 1, -1, -1)).toImage();
+        };
+        const int whole = grid.fontMetrics().horizontalAdvance(number);
+        for (int width = 6; width <= whole + 10; ++width) {
+            grid.setColumnWidth(2, width);
+            QApplication::processEvents();
+            QCOMPARE(grid.columnWidth(2), width);
+            QVERIFY2(picture(number) != picture(QString()), qPrintable(QStringLiteral("empty at %1 px").arg(width)));
+        }
+    }
+
     void ScrollBarsFollowTheRowsThatFit()
     {
         // 108 pixels are 6 rows of 18: the header and 5 data rows.

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+class QFont;
+
+namespace platform {
+
+// How a text of any length (an axis title) shows in a list entry or a menu
+// entry: whole when it is at most LongTextWidth wide, else cut to that width
+// with "..." at its end; the entry then carries the whole text in its tip.
+// So a long title widens no list, dialog or menu past the screen.
+
+// About 60 average characters of the font.
+int LongTextWidth(const QFont& font);
+QString ElidedLongText(const QString& text, const QFont& font);
+
+} // namespace platform

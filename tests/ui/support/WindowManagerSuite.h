@@ -1,0 +1,26 @@
+#pragma once
+// What the suites of the running program under a window manager share: they
+// refuse to run without one (or off the xcb platform), and each test starts
+// the program afresh in run.
+#include "tests/ui/support/ProgramRun.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace testing_support {
+
+class WindowManagerSuite : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<ProgramRun> run;
+    // Before each test, once the program has started.
+    virtual void AfterStart() {}
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+};
+
+} // namespace testing_support

@@ -1,0 +1,270 @@
+// The Window menu's arrangements under a window manager, on main windows
+// sized for two screens and with one to three axes in every mix of normal
+// and minimised windows: after Tile Horizontally and Tile Vertically no
+// window covers another, after Cascade every title bar shows whole one step
+// below the one before, and no window covers the row of minimised ones.
+// Minimising the active window with its own title-bar button hands the
+// activation (and the outline's mark) to the window active before it.
+#include "model/basWindowStatus.h"
+#include "platform/qt/MdiChildWindow.h"
+#include "platform/qt/OutlineTree.h"
+#include "shell/basWindowSlots.h"
+#include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/WindowManagerSuite.h"
+#include "tests/ui/support/WindowManagerState.h"
+#include "tests/ui/support/WindowSystemInput.h"
+
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionTitleBar>
+#include <QtTest>
+
+#include <vector>
+
+using testing_support::ProgramRun;
+
+namespace {
+
+using Windows = std::vector<QMdiSubWindow*>;
+
+// The window's title bar with its frame: the part of its frame above its
+// contents, in the area's coordinates.
+QRect TitleBar(const QMdiSubWindow* window)
+{
+    return QRect(window->geometry().topLeft(), QSize(window->width(), window->widget()->geometry().top()));
+}
+
+QString Describe(const QMdiSubWindow* window)
+{
+    const QRect r = window->geometry();
+    return QStringLiteral("'%1' at %2,%3 %4x%5").arg(window->windowTitle()).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The main window's frame sizes the test lays the windows out in: as large
+// as two screens' available areas would allow.
+const QSize kScreens[] = {QSize(1024, 768), QSize(1280, 1024)};
+
+// The outline line of a window: 4p + 2 + its kind.
+int LineOf(const QMdiSubWindow* window)
+{
+    for (int16_t axis = 1; axis <= 3; ++axis)
+        for (int16_t kind : {WindowKind::AxisDesign, WindowKind::Profile, WindowKind::Report})
+            if (static_cast<const QMdiSubWindow*>(AxisWindow(axis, kind)) == window)
+                return 4 * nFctUsedAxisPosition(axis) + 2 + kind;
+    return -1;
+}
+
+} // namespace
+
+class TestWindowArrange : public testing_support::WindowManagerSuite {
+    Q_OBJECT
+
+    QMdiArea* Area() const { return run->Main()->MdiArea(); }
+
+    Windows Shown(bool minimised) const
+    {
+        Windows result;
+        for (QMdiSubWindow* window : Area()->subWindowList(QMdiArea::StackingOrder))
+            if (window->isVisible() && window->isMinimized() == minimised)
+                result.push_back(window);
+        return result;
+    }
+
+    // The part of the area the scroll bars reach, in the area's coordinates.
+    QRect Reachable() const
+    {
+        const QScrollBar* h = Area()->horizontalScrollBar();
+        const QScrollBar* v = Area()->verticalScrollBar();
+        const QSize viewport = Area()->viewport()->size();
+        return QRect(QPoint(h->minimum() - h->value(), v->minimum() - v->value()),
+                     QSize(viewport.width() + h->maximum() - h->minimum(), viewport.height() + v->maximum() - v->minimum()));
+    }
+
+    // The main window in the normal state with the frame of that size, on
+    // the screen's top left corner.
+    bool SizeMainWindow(QSize frame)
+    {
+        MDIMain* main = run->Main();
+        main->showNormal();
+        testing_support::LetWindowManagerSettle(100);
+        const QSize border = main->frameGeometry().size() - main->size();
+        const QRect available = main->screen()->availableGeometry();
+        main->resize(frame.boundedTo(available.size()) - border);
+        main->move(available.topLeft());
+        for (int k = 0; k < 100 && main->frameGeometry().size() != frame.boundedTo(available.size()); ++k)
+            QTest::qWait(20);
+        return main->frameGeometry().size() == frame.boundedTo(available.size());
+    }
+
+    // Minimised windows: the bits of mask, over the windows in creation order.
+    void SetStates(unsigned mask)
+    {
+        const QList<QMdiSubWindow*> windows = Area()->subWindowList(QMdiArea::CreationOrder);
+        for (int k = 0; k < windows.size(); ++k)
+            static_cast<platform::MdiChildWindow*>(windows[k])->SetWindowState((mask >> k) & 1u ? 1 : 0);
+        QApplication::processEvents();
+    }
+
+    // No normal window covers another or a minimised one; every title bar
+    // lies where the scroll bars reach.
+    void CheckNoneCovered(const QString& after)
+    {
+        const Windows normal = Shown(false);
+        const Windows icons = Shown(true);
+        const QRect reach = Reachable();
+        for (size_t i = 0; i < normal.size(); ++i) {
+            QVERIFY2(reach.contains(TitleBar(normal[i])), qPrintable(after + ": title bar out of reach: " + Describe(normal[i])));
+            for (size_t j = i + 1; j < normal.size(); ++j)
+                QVERIFY2(!normal[i]->geometry().intersects(normal[j]->geometry()),
+                         qPrintable(after + ": " + Describe(normal[i]) + " and " + Describe(normal[j])));
+            for (QMdiSubWindow* icon : icons)
+                QVERIFY2(!normal[i]->geometry().intersects(icon->geometry()),
+                         qPrintable(after + ": " + Describe(normal[i]) + " covers the icon " + Describe(icon)));
+        }
+        for (QMdiSubWindow* icon : icons)
+            QVERIFY2(reach.contains(icon->geometry()), qPrintable(after + ": icon out of reach: " + Describe(icon)));
+    }
+
+    // In stacking order: each window of the same size, its title bar one
+    // step below and right of the one under it, and no window above it
+    // covers that title bar; no normal window covers an icon.
+    void CheckCascade(const QString& after)
+    {
+        const Windows normal = Shown(false);
+        const QRect reach = Reachable();
+        for (size_t i = 0; i < normal.size(); ++i) {
+            const QRect bar = TitleBar(normal[i]);
+            QVERIFY2(reach.contains(bar), qPrintable(after + ": title bar out of reach: " + Describe(normal[i])));
+            QCOMPARE(normal[i]->size(), normal.front()->size());
+            for (size_t above = i + 1; above < normal.size(); ++above)
+                QVERIFY2(!normal[above]->geometry().intersects(bar),
+                         qPrintable(after + ": " + Describe(normal[above]) + " covers the title bar of " + Describe(normal[i])));
+            if (i > 0) {
+                const QPoint step = normal[i]->pos() - normal[i - 1]->pos();
+                QVERIFY2(step.y() >= TitleBar(normal[i - 1]).height() && step.x() > 0,
+                         qPrintable(after + ": " + Describe(normal[i]) + " after " + Describe(normal[i - 1])));
+                QCOMPARE(step, normal[1]->pos() - normal[0]->pos());
+            }
+            for (QMdiSubWindow* icon : Shown(true))
+                QVERIFY2(!normal[i]->geometry().intersects(icon->geometry()),
+                         qPrintable(after + ": " + Describe(normal[i]) + " covers the icon " + Describe(icon)));
+        }
+    }
+
+    // The outline marks that window's line alone.
+    void CheckMarked(const QMdiSubWindow* window)
+    {
+        platform::OutlineTree* tree = run->Main()->OutTree();
+        for (int line = 0; line < tree->LineCount(); ++line)
+            QVERIFY2((tree->PictureType(line) == platform::OutlineTree::kPictureMarked) == (line == LineOf(window)),
+                     qPrintable(QStringLiteral("line %1").arg(line)));
+    }
+
+private slots:
+    void tilesAndCascadesCoverNoWindow()
+    {
+        for (int axes = 1; axes <= 3; ++axes) {
+            if (axes > 1)
+                run->Trigger("mnuAxisSub_0");
+            const unsigned windows = 3u * static_cast<unsigned>(axes);
+            QCOMPARE(Area()->subWindowList().size(), static_cast<qsizetype>(windows));
+            for (const QSize& screen : kScreens) {
+                QVERIFY(SizeMainWindow(screen));
+                // Every mix for one and two axes; for three, every mix with
+                // one, two or all but one or two windows minimised.
+                for (unsigned mask = 0; mask < (1u << windows) - 1; ++mask) {
+                    const int minimised = qPopulationCount(mask);
+                    if (axes == 3 && minimised > 2 && minimised < 7)
+                        continue;
+                    SetStates(mask);
+                    for (const char* entry : {"mnuWindowsFunction_1", "mnuWindowsFunction_2", "mnuWindowsFunction_0"}) {
+                        run->Trigger(entry);
+                        QApplication::processEvents();
+                        const QString after = QStringLiteral("%1 axes, %2x%3, minimised %4, %5")
+                                                  .arg(axes).arg(screen.width()).arg(screen.height())
+                                                  .arg(mask, 0, 2).arg(entry);
+                        if (QByteArray(entry) == "mnuWindowsFunction_0")
+                            CheckCascade(after);
+                        else
+                            CheckNoneCovered(after);
+                        if (QTest::currentTestFailed())
+                            return;
+                    }
+                }
+            }
+        }
+    }
+
+    void minimisingByTheTitleBarButtonActivatesTheWindowBefore()
+    {
+        QVERIFY(SizeMainWindow(kScreens[1]));
+        SetStates(0);
+        run->Trigger("mnuWindowsFunction_1");
+        QApplication::processEvents();
+        const QList<QMdiSubWindow*> windows = Area()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        // The report window, then the profile window activated.
+        for (QMdiSubWindow* window : {windows[0], windows[1]}) {
+            Area()->setActiveSubWindow(window);
+            QApplication::processEvents();
+        }
+        QMdiSubWindow* before = windows[0];
+        QMdiSubWindow* active = Area()->activeSubWindow();
+        QCOMPARE(active, windows[1]);
+
+        // The minimise button of the active window's title bar, clicked
+        // through the X server.
+        QStyleOptionTitleBar option;
+        option.initFrom(active);
+        option.titleBarFlags = active->windowFlags();
+        option.titleBarState = active->windowState();
+        option.subControls = QStyle::SC_All;
+        option.rect = QRect(0, 0, active->width(), active->widget()->geometry().top());
+        const QRect button = active->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarMinButton, active);
+        QVERIFY(button.isValid());
+        QVERIFY(testing_support::ClickThroughXServer(active, button.center()));
+        QTRY_VERIFY(active->isMinimized());
+        QApplication::processEvents();
+
+        QCOMPARE(Area()->activeSubWindow(), before);
+        QVERIFY(!before->isMinimized());
+        CheckMarked(before);
+    }
+
+    // A maximised window shows its buttons in the main window's menu bar:
+    // minimised there, the window active before it takes its place,
+    // maximised as it was.
+    void minimisingAMaximisedWindowByItsButtonMaximisesTheWindowBefore()
+    {
+        const QList<QMdiSubWindow*> windows = Area()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 3);
+        QMdiSubWindow* design = windows[2];
+        QCOMPARE(Area()->activeSubWindow(), design);
+        QVERIFY(design->isMaximized());
+        // Activated before the design window: the report, then the profile.
+        const QList<QMdiSubWindow*> history = Area()->subWindowList(QMdiArea::ActivationHistoryOrder);
+        QCOMPARE(history.size(), 3);
+        QMdiSubWindow* before = history[1];
+
+        QWidget* controls = run->Main()->menuBar()->cornerWidget(Qt::TopRightCorner);
+        QVERIFY(controls && controls->isVisible());
+        QStyleOptionComplex option;
+        option.initFrom(controls);
+        option.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+        const QRect button = controls->style()->subControlRect(QStyle::CC_MdiControls, &option, QStyle::SC_MdiMinButton, controls);
+        QVERIFY(button.isValid());
+        QVERIFY(testing_support::ClickThroughXServer(controls, button.center()));
+        QTRY_VERIFY(design->isMinimized());
+        QApplication::processEvents();
+
+        QCOMPARE(Area()->activeSubWindow(), before);
+        QVERIFY(before->isMaximized());
+        CheckMarked(before);
+    }
+};
+
+QTEST_MAIN(TestWindowArrange)
+#include "tst_windowarrange.moc"
