@@ -6,6 +6,8 @@
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
+#include "model/basAxisCalculations.h"
+#include "model/basMechanismChain.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/HelpViewer.h"
@@ -110,6 +112,32 @@ void BuildDiskAxisOnAWeakMotor()
     MotorRec motor;
     nFctGetMotorRecord(1, motor);
     motor.MotorData[2].Data = 0.3;
+    nFctSetAxisMotor(1, motor, model::kFalse);
+}
+
+// A gearbox 5:1 before a centre-driven winder: a paper roll 400 mm on a
+// 76 mm core, 500 mm wide, density 0.9, web tension 200 N; the roll turns
+// at 60 rpm at its full diameter (0.5 s up, 1 s steady, 0.5 s down),
+// driven by a servo motor rated 10 N.m.
+void BuildCentreWinderAxis()
+{
+    testing_support::PrepareAxisProfile(1);
+    SubAppendMechanism(1, MechanismType::Gearbox);
+    SubSetMechanismParameterValue(1, 0, 0, 100);  // efficiency, %
+    SubSetMechanismParameterValue(1, 0, 2, 5);    // ratio
+    SubAppendMechanism(1, MechanismType::WinderCenter);
+    const std::pair<int16_t, double> roll[] = {{0, 400}, {1, 76}, {2, 500}, {3, 0.9}, {9, 200}};
+    for (const auto& [entry, value] : roll)
+        SubSetMechanismParameterValue(1, 1, entry, value);
+    const double segments[3][3] = {{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}};
+    for (int16_t k = 0; k < 3; ++k)
+        for (int16_t p = 0; p < 3; ++p)
+            nFctSetProfileSegmentValue(1, k, p, segments[k][p]);
+    MotorRec motor;
+    SubInitMotorRecord(motor, MotorType::AcServo);
+    const double values[] = {3000, 10, 20, 5, 0.5};
+    for (int k = 0; k < 5; ++k)
+        motor.MotorData[static_cast<size_t>(k)].Data = values[k];
     nFctSetAxisMotor(1, motor, model::kFalse);
 }
 
@@ -426,6 +454,7 @@ private slots:
         QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
         // The same pages as the preview: one form feed between pages.
         QCOMPARE(text.count('\f'), pages);
+        QVERIFY(!text.contains("(core)") && !text.contains("(full roll)"));
         const QStringList headings = {"Orvamis Kestravo Report Generator", "Page 1",
                                       "Copyright (c) 2004 Orvamis.", "Axis :", "1 - Flywheel",
                                       "Selected Motor :", "Motor Performance :", "Motor Load Data :",
@@ -744,6 +773,77 @@ private slots:
                 }
         }
         QVERIFY(breaks > 60);
+    }
+
+    // A centre-driven winder's report names the roll diameter of every
+    // speed after its label, in the preview and in print, in English and
+    // German: the motor's speed is the core's, the mechanisms' and the
+    // segments' the full roll's. By hand: 60 rpm of the roll at its full
+    // diameter is 5 x 60 = 300 rpm at the motor; at the 76 mm core of the
+    // 400 mm roll the motor turns 400 / 76 times faster, 1578.95 rpm.
+    void aCentreWindersSpeedsNameTheirRollDiameter()
+    {
+        BuildCentreWinderAxis();
+        const double fullRoll = 5 * 60.0, core = fullRoll * 400 / 76;
+        struct Language {
+            int16_t offset;
+            QString motorSpeed, inputSpeed, segmentSpeed, mechanism, segment;
+        } languages[] = {
+            {0, "Max. Velocity (core)", "Max. Input Velocity (full roll)", "Max. Velocity at Motor Shaft (full roll)",
+             "Mechanism No.", "Segment No."},
+            {1000, "Max. Geschwindigkeit (Kern)", "Max. Eingangsgeschwindigkeit (volle Rolle)",
+             "Max. Drehzahl der Motorwelle (volle Rolle)", "Mechanik Nr.", "Segment Nr."},
+        };
+        const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+        for (const Language& language : languages) {
+            gnLanguageOffset = language.offset;
+            printing->pdfFile = QString::fromStdString(run->Folder().file("winder" + std::to_string(language.offset) + ".pdf"));
+            Click("vseToolPrint");
+            QVERIFY(run->Messages().messages.empty());
+            const QStringList lines = testing_support::PdfText(printing->pdfFile).split('\n');
+            QVERIFY(lines.size() > 60);
+            // A label that reaches the value's column has its value and unit
+            // in the next line, in their columns.
+            const auto expectSpeed = [&lines](const QString& label, int from, double hand) {
+                const int k = testing_support::PrintedLineOf(lines, label, from);
+                QVERIFY2(k >= 0, qPrintable(label));
+                QStringList row = lines[k].trimmed().mid(label.size()).split(' ', Qt::SkipEmptyParts);
+                if (row.isEmpty() && k + 1 < lines.size())
+                    row = lines[k + 1].split(' ', Qt::SkipEmptyParts);
+                QVERIFY2(row.size() == 2 && row[1] == "rpm", qPrintable(lines[k]));
+                QVERIFY2(std::fabs(row[0].toDouble() - hand) <= testing_support::PrintedHalfStep(hand) * 1.001,
+                         qPrintable(label + " " + row[0]));
+            };
+            expectSpeed(language.motorSpeed, 0, core);
+            const int first = testing_support::PrintedLineOf(lines, language.mechanism + " 1");
+            const int second = testing_support::PrintedLineOf(lines, language.mechanism + " 2");
+            QVERIFY(first > 0 && second > first);
+            expectSpeed(language.inputSpeed, first, fullRoll);
+            expectSpeed(language.inputSpeed, second, 60);
+            for (int k = 1; k <= 3; ++k) {
+                const int segment = testing_support::PrintedLineOf(lines, language.segment + " " + QString::number(k));
+                QVERIFY(segment > second);
+                expectSpeed(language.segmentSpeed, segment, fullRoll);
+            }
+            // Every speed row qualified; the preview holds the same rows.
+            const QString shown = QString::fromStdString(Preview()->Document().Text());
+            const QString labels[] = {language.motorSpeed, language.inputSpeed, language.segmentSpeed};
+            const int counts[] = {1, 2, 3};
+            for (int k = 0; k < 3; ++k) {
+                const QString bare = labels[k].left(labels[k].indexOf(" ("));
+                QCOMPARE(lines.filter(QRegularExpression("^\\s*" + QRegularExpression::escape(bare) + "\\s+[-0-9]")).size(), 0);
+                QCOMPARE(lines.filter(labels[k]).size(), counts[k]);
+                QCOMPARE(shown.count(labels[k]), counts[k]);
+            }
+        }
+
+        // Without a core diameter every speed is the full roll's.
+        gnLanguageOffset = 0;
+        SubSetMechanismParameterValue(1, 1, 1, 0);
+        Click("vseToolShow");
+        const QString shown = QString::fromStdString(Preview()->Document().Text());
+        QVERIFY(!shown.contains("(core)"));
+        QVERIFY(QRegularExpression("Max\\. Velocity \\(full roll\\) +300 ").match(shown).hasMatch());
     }
 
     void cancelledPrintDialogBuildsNothing()
