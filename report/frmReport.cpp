@@ -275,6 +275,7 @@ void frmReport::mSubPrintReport()
     if (!printing.ConfirmPrint(printer, this))
         return;
     bool printed = false;
+    QString reason;
     {
         SetPreviewToolsEnabled(false);
         BuildGuard guard(mbBuildingReport, vseTopReportTools_);
@@ -283,13 +284,13 @@ void frmReport::mSubPrintReport()
         platform::BusyPointer busy;
         QCoreApplication::processEvents();
         ComposeIntoPreview();
-        printed = vsPrinter_->PrintDocument(printer);
+        printed = vsPrinter_->PrintDocument(printer, reason);
         QCoreApplication::processEvents();
     }
     // The preview now holds the document just printed.
     ShowPageTools();
     if (!printed)
-        mSubShowPrintingFailure(printer);
+        mSubShowPrintingFailure(printer, reason);
 }
 
 QString frmReport::OfferedPdfFile() const
@@ -308,13 +309,14 @@ QString frmReport::OfferedPdfFile() const
     return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");
 }
 
-void frmReport::mSubShowPrintingFailure(const QPrinter& printer)
+void frmReport::mSubShowPrintingFailure(const QPrinter& printer, const QString& reason)
 {
     const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const std::string why = reason.isEmpty() ? "" : ": " + reason.toStdString();
     if (file.isEmpty())
-        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString());
+        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString() + why);
     else
-        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString());
+        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString() + why);
     SubPrepareCatalogueMessage(*gMsg, kMessagePrintingFailed);
     gMsg->nFctDisplay();
 }

@@ -77,8 +77,8 @@ private:
     // <n>.pdf" in the application file's folder, "Untitled - Axis <n>.pdf"
     // in the last folder used before a first save.
     QString OfferedPdfFile() const;
-    // Message 2009 with the reason: the PDF file or the printer.
-    void mSubShowPrintingFailure(const QPrinter& printer);
+    // Message 2009 with the PDF file or the printer, and why where known.
+    void mSubShowPrintingFailure(const QPrinter& printer, const QString& reason);
     void SetPreviewToolsEnabled(bool enabled);
     void SetTools(const QStringList& names, bool enabled);
 

@@ -105,10 +105,13 @@ public:
     int PageCount() const { return pageCount(); }
 
     // Prints the document shown on the printer, the pages of the range
-    // chosen on it only; false when the printer could not be painted on or
-    // the PDF file not written completely: nothing is printed, and a PDF
-    // file of that name is left as it was (none where there was none).
-    bool PrintDocument(QPrinter& printer) const;
+    // chosen on it only; a PDF file's contents are replaced as
+    // ReplaceFileContents does. False, with the reason where one is known,
+    // when the printer could not be painted on or the PDF file not written
+    // completely: nothing is printed, and a PDF file of that name is left
+    // as it was (none where there was none), except one written into
+    // itself.
+    bool PrintDocument(QPrinter& printer, QString& reason) const;
 
     // The printer whose pages the preview shows and on which the report is
     // printed: the print dialog sets its paper, so the pages shown and the

@@ -30,6 +30,8 @@
 #include <QPageRanges>
 #include <QPageSize>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPrinter>
@@ -42,6 +44,8 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cmath>
@@ -141,6 +145,26 @@ void BuildCentreWinderAxis()
     nFctSetAxisMotor(1, motor, model::kFalse);
 }
 
+// Runs a program; false, with what it said, when it failed.
+bool RunCommand(const QString& program, const QStringList& arguments, QString& output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+                     process.exitCode() == 0;
+    output = QString::fromLocal8Bit(process.readAll()).trimmed();
+    if (output.isEmpty())
+        output = process.errorString();
+    return ran;
+}
+
+bool IsFifo(const QString& path)
+{
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
 } // namespace
 
 class TestReport : public QObject {
@@ -210,6 +234,20 @@ class TestReport : public QObject {
         return Preview()->PageCount();
     }
     bool ShowOnPages(int pages) const { return ShowOnAbout(pages) == pages; }
+    // Print under a file size limit of the process of 4 KiB: writing a file
+    // past it fails as on a full disk.
+    void PrintOnAFullDisk() const
+    {
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit limited = previous;
+        limited.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        Click("vseToolPrint");
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+    }
 
 private slots:
     void init()
@@ -607,18 +645,7 @@ private slots:
         }
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         printing->pdfFile = pdf;
-        {
-            // Writing a file past 4 KiB fails as on a full disk.
-            const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previous{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-            rlimit limited = previous;
-            limited.rlim_cur = 4096;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-            Click("vseToolPrint");
-            setrlimit(RLIMIT_FSIZE, &previous);
-            std::signal(SIGXFSZ, previousSignal);
-        }
+        PrintOnAFullDisk();
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
         QVERIFY(QString::fromStdString(run->Messages().messages[0].text).startsWith("75 - Path/File access error: " + pdf));
         QFile file(pdf);
@@ -773,6 +800,101 @@ private slots:
                 }
         }
         QVERIFY(breaks > 60);
+    }
+
+    // A print onto something that is not a file (a pipe, also named by a
+    // symbolic link) is refused with 2009 and why, and leaves it as it was;
+    // a link to a file is followed, the file takes the report and the link
+    // stays a link.
+    void aPrintOntoWhatIsNoFileIsRefused()
+    {
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        const QString fifo = folder.filePath("pipe.pdf");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link("pipe.pdf", folder.filePath("to-pipe.pdf")));
+        QVERIFY(folder.mkdir("real"));
+        QFile real(folder.filePath("real/report.pdf"));
+        QVERIFY(real.open(QIODevice::WriteOnly) && real.write("an earlier report") > 0);
+        real.close();
+        QVERIFY(QFile::link("real/report.pdf", folder.filePath("to-file.pdf")));
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+        for (const QString& name : {QStringLiteral("pipe.pdf"), QStringLiteral("to-pipe.pdf")}) {
+            run->Messages().messages.clear();
+            printing->pdfFile = folder.filePath(name);
+            Click("vseToolPrint");
+            QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+            const QString text = QString::fromStdString(run->Messages().messages[0].text);
+            QVERIFY2(text.startsWith("75 - Path/File access error: " + printing->pdfFile + ": it is not a regular file"),
+                     qPrintable(text));
+            QVERIFY(IsFifo(fifo));
+            QCOMPARE(QFileInfo(folder.filePath("to-pipe.pdf")).symLinkTarget(), fifo);
+            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        }
+
+        run->Messages().messages.clear();
+        printing->pdfFile = folder.filePath("to-file.pdf");
+        Click("vseToolPrint");
+        QVERIFY(run->Messages().messages.empty());
+        QVERIFY(QFileInfo(printing->pdfFile).isSymLink());
+        QVERIFY(testing_support::PdfText(real.fileName()).contains("Mechanism No. 1 : Disk"));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+
+        // The pipe typed into Qt's print dialog: Print neither waits on it
+        // nor takes its place.
+        printing.reset();
+        run->Messages().messages.clear();
+        WhenModalShows([&](QWidget* dialog) {
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QTest::qWait(20);  // the dialog settles its printer first
+            if (!file || !buttons || !file->isEnabled())
+                return;
+            file->setText(fifo);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        Click("vseToolPrint");
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        QVERIFY(IsFifo(fifo));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+    }
+
+    // A PDF file in a folder that takes no new file (made immutable) is
+    // printed into itself; a print that then fails (the file size limit of
+    // the process stands in for a full disk) is told with 2009.
+    void aFileInAFolderThatTakesNoNewFileIsPrintedIntoItself()
+    {
+        if (geteuid() != 0)
+            QSKIP("making a folder immutable (chattr +i) needs root");
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("fixed"));
+        const QString locked = folder.filePath("fixed");
+        const QString pdf = folder.filePath("fixed/report.pdf");
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an earlier report") > 0);
+        old.close();
+        QString output;
+        if (!RunCommand("chattr", {"+i", locked}, output))
+            QSKIP(qPrintable("chattr +i does not work here: " + output));
+        const auto unlock = qScopeGuard([&] { RunCommand("chattr", {"-i", locked}, output); });
+        QFile probe(folder.filePath("fixed/probe"));
+        QVERIFY2(!probe.open(QIODevice::WriteOnly), "the immutable folder took a new file");
+
+        printing->pdfFile = pdf;
+        Click("vseToolPrint");
+        QVERIFY2(run->Messages().messages.empty(),
+                 run->Messages().messages.empty() ? "" : run->Messages().messages[0].text.c_str());
+        QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+
+        PrintOnAFullDisk();
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        const QString text = QString::fromStdString(run->Messages().messages[0].text);
+        QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf + ": "), qPrintable(text));
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
     }
 
     // A centre-driven winder's report names the roll diameter of every
