@@ -46,6 +46,7 @@ constexpr int kZoomMinimum = 5;
 // The name of an application not saved yet, in the offered PDF file name.
 constexpr int16_t kUntitledText = 61;
 constexpr int16_t kMessagePrintingFailed = 2009;
+constexpr int16_t kMessageInvalidPages = 2017;
 // Error numbers of the printing failure's error line.
 constexpr int32_t kPathFileAccessError = 75;  // the PDF file cannot be written
 constexpr int32_t kPrinterError = 482;        // the printer cannot be printed on
@@ -272,7 +273,11 @@ void frmReport::mSubPrintReport()
     // pages shown, and another paper lays the preview out anew for it.
     QPrinter& printer = vsPrinter_->PreviewPrinter();
     vsPrinter_->OfferPrint(OfferedPdfFile());
-    if (!printing.ConfirmPrint(printer, this))
+    const auto tellInvalidPages = [] {
+        SubPrepareCatalogueMessage(*gMsg, kMessageInvalidPages);
+        gMsg->nFctDisplay();
+    };
+    if (!printing.ConfirmPrint(printer, this, tellInvalidPages))
         return;
     bool printed = false;
     QString reason;

@@ -227,9 +227,10 @@ private:
 // chosen on the printer.
 class ReportPrintDialog : public QPrintDialog {
 public:
-    ReportPrintDialog(QPrinter& printer, QWidget* parent)
+    ReportPrintDialog(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages)
         : QPrintDialog(&printer, parent),
           printer_(printer),
+          tellInvalidPages_(tellInvalidPages),
           pagesChoice_(findChild<QRadioButton*>("pagesRadioButton")),
           pagesText_(findChild<QLineEdit*>("pagesLineEdit")),
           allChoice_(findChild<QRadioButton*>("printAll")),
@@ -259,8 +260,12 @@ public:
             return;
         }
         const QPageRanges ranges = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
-        if (ranges.isEmpty())
-            return;  // the field keeps what was typed, to be mended
+        if (ranges.isEmpty()) {
+            // The field keeps what was typed, to be mended.
+            if (tellInvalidPages_)
+                tellInvalidPages_();
+            return;
+        }
         // Qt's own handling of the field is the print server's: it is given
         // all pages, and the range follows.
         allChoice_->setChecked(true);
@@ -284,6 +289,7 @@ protected:
 
 private:
     QPrinter& printer_;
+    const std::function<void()> tellInvalidPages_;
     QRadioButton* pagesChoice_;
     QLineEdit* pagesText_;
     QRadioButton* allChoice_;
@@ -301,9 +307,9 @@ public:
         // Qt prints into a PDF file on every platform.
         return name.isEmpty() ? QStringLiteral("PDF") : name;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget* parent) override
+    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) override
     {
-        ReportPrintDialog dialog(printer, parent);
+        ReportPrintDialog dialog(printer, parent, tellInvalidPages);
         return dialog.exec() == QDialog::Accepted;
     }
 };

@@ -5,6 +5,7 @@
 #include <QPrintPreviewWidget>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -66,8 +67,9 @@ public:
     // into a PDF file counts as a device.
     virtual QString PrinterDeviceName() const = 0;
     // Lets the user confirm printing and choose the printer (or a PDF file)
-    // into printer; false when cancelled.
-    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent) = 0;
+    // into printer; false when cancelled. A page range that names no page
+    // is told through tellInvalidPages, and the dialog stays open with it.
+    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) = 0;
 };
 
 // Installs the printer side (nullptr restores Qt's); the caller keeps it.

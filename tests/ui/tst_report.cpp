@@ -72,7 +72,7 @@ public:
         ++deviceQueries;
         return deviceName;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget*) override
+    bool ConfirmPrint(QPrinter& printer, QWidget*, const std::function<void()>&) override
     {
         ++dialogs;
         offeredPaper = printer.pageLayout().pageSize();
@@ -895,6 +895,50 @@ private slots:
         const QString text = QString::fromStdString(run->Messages().messages[0].text);
         QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf + ": "), qPrintable(text));
         QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+    }
+
+    // Pages that name no page typed into the print dialog's Pages field for
+    // a PDF file: Print tells the range is not valid (2017) and the dialog
+    // stays open with the text as typed; nothing is printed.
+    void anInvalidPageRangeIsTold()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("chosen"));
+        gsLastUsedPath = folder.filePath("chosen").toStdString();
+        QStringList seen;
+        QString told;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* choice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+            auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QTest::qWait(20);  // the dialog settles its printer first
+            if (!choice || !text || !buttons || !choice->isEnabled())
+                return;
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+            for (const QString typed : {"3-2", "x"}) {
+                run->Messages().messages.clear();
+                text->clear();
+                QTest::keyClicks(text, typed);
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                QTest::qWait(20);
+                const std::vector<int> numbers = testing_support::MessageNumbers(run->Messages());
+                seen << QStringLiteral("%1:%2:%3:%4")
+                            .arg(typed)
+                            .arg(numbers.size() == 1 ? numbers[0] : -1)
+                            .arg(dialog->isVisible() && choice->isChecked())
+                            .arg(text->text());
+                if (!run->Messages().messages.empty())
+                    told = QString::fromStdString(run->Messages().messages[0].text);
+            }
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(seen, QStringList({"3-2:2017:1:3-2", "x:2017:1:x"}));
+        QVERIFY2(told.startsWith("The page range is not valid."), qPrintable(told));
+        QVERIFY(Preview()->Document().lines.empty());
+        QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
     // A centre-driven winder's report names the roll diameter of every
