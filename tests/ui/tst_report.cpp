@@ -3,6 +3,7 @@
 // their enabling rules, the page indicator, the toolbar locked while a
 // report is built, Print into a PDF file read back as text, the printer
 // checks 2015 and 2016, the options and the help.
+#include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
@@ -941,6 +942,48 @@ private slots:
         QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
+    // The PDF file of an application not saved yet is offered in the last
+    // folder chosen for application files; where none was (the program's
+    // folder stands there then), in the user's documents folder, or in the
+    // home folder where there is none. Never in the program's folder.
+    void theUntitledPdfIsOfferedOutsideTheProgramsFolder()
+    {
+        testing_support::BuildDiskAxis(1);
+        printing.reset();
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        const QDir program(QString::fromStdString(gsAppPath));
+        QVERIFY(program.mkdir("chosen"));
+        struct Case {
+            QString lastUsed;
+            bool documents;
+            QString offeredFolder;
+        } cases[] = {
+            {program.path() + "/", false, home.path()},
+            {program.path(), true, home.filePath("Documents")},
+            {program.filePath("chosen"), true, program.filePath("chosen")},
+        };
+        for (const Case& c : cases) {
+            gsLastUsedPath = c.lastUsed.toStdString();
+            if (c.documents)
+                QVERIFY(QDir(home.path()).mkpath("Documents"));
+            QString offered;
+            WhenModalShows([&](QWidget* dialog) {
+                auto* file = dialog->findChild<QLineEdit*>("filename");
+                offered = file ? file->text() : QString();
+                static_cast<QDialog*>(dialog)->reject();
+            });
+            Click("vseToolPrint");
+            QCOMPARE(offered, QDir(c.offeredFolder).filePath("Untitled - Axis 1.pdf"));
+        }
+    }
+
     // A centre-driven winder's report names the roll diameter of every
     // speed after its label, in the preview and in print, in English and
     // German: the motor's speed is the core's, the mechanisms' and the
@@ -1023,14 +1066,16 @@ private slots:
 
     // The Qt print dialog: the PDF file offered is named after the
     // application file and the axis, in the file's folder ("Untitled" before
-    // a first save, in the last folder used); pages typed into its Pages
+    // a first save, in the last folder chosen); pages typed into its Pages
     // field are the pages printed; each Print starts with all pages chosen,
     // on the paper chosen before.
     void thePrintDialogOffersTheFileAndAllPages()
     {
         testing_support::BuildDiskAxis(1, 7);
         printing.reset();
-        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        const QDir program(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(program.mkdir("chosen"));
+        const QDir folder(program.filePath("chosen"));
         gsLastUsedPath = folder.path().toStdString();
         Preview()->PreviewPrinter().setPageSize(QPageSize(QPageSize::A5));
         QString offered;
