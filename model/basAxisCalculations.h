@@ -73,6 +73,13 @@ inline constexpr int16_t TravelCloseToScrewLength = 177;
 inline constexpr int16_t TravelExceedsRackLength = 179;
 inline constexpr int16_t TravelCloseToRackLength = 180;
 } // namespace CalcWarning
+
+// The roll diameter at which a speed of an axis holds.
+namespace RollDiameter {
+inline constexpr int16_t None = 0;  // no centre-driven winder ends the chain
+inline constexpr int16_t Core = 1;
+inline constexpr int16_t FullRoll = 2;
+} // namespace RollDiameter
 } // namespace calc
 
 // The completed velocity profile of an axis (see calc::ProfileValue).
@@ -190,6 +197,17 @@ double dFctGetLoadShapeInertia(int16_t axisId);
 // core (entry 1, when given), while the chain runs at its full outer
 // diameter.
 void SubCalcAxisResults(int16_t axisId);
+
+// Where the speeds of an axis hold on the roll of a centre-driven winder at
+// the end of its chain (calc::RollDiameter): the motor speed result
+// (AxisResult 0, and with it the required speed and the speed check) at the
+// core where the core diameter is given and below the full roll's, else at
+// the full roll; the chain's own speeds (every mechanism's input velocity,
+// each segment's motor speed and the speed at the peak torque, as the
+// torques and the power) always at the full roll. None on an axis whose
+// last mechanism is no centre-driven winder, and on an absent axis.
+int16_t nFctGetMotorSpeedDiameter(int16_t axisId);
+int16_t nFctGetChainSpeedDiameter(int16_t axisId);
 
 // The per-segment pass: inertia gets n + 1 elements (n = used segments), the
 // reflected inertia at the motor of each segment (kg.m^2) and a trailing 0.

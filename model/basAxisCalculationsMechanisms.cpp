@@ -420,6 +420,31 @@ double calc::detail::ChainMotorVelocity(const AxisRec& axis)
     return axis.AxisResult[calc::AxisResultIndex::MotorVelocity].Value / CoreSpeedFactor(axis);
 }
 
+namespace {
+
+bool EndsInCentreWinder(const AxisRec* axis)
+{
+    return axis != nullptr && axis->NumberOfMechanisms >= 1 &&
+           static_cast<size_t>(axis->NumberOfMechanisms) <= axis->Mechanisms.size() &&
+           axis->Mechanisms[static_cast<size_t>(axis->NumberOfMechanisms) - 1].Identifier ==
+               MechanismType::WinderCenter;
+}
+
+} // namespace
+
+int16_t nFctGetMotorSpeedDiameter(int16_t axisId)
+{
+    const AxisRec* axis = model::FindAxis(axisId);
+    if (!EndsInCentreWinder(axis))
+        return calc::RollDiameter::None;
+    return CoreSpeedFactor(*axis) > 1.0 ? calc::RollDiameter::Core : calc::RollDiameter::FullRoll;
+}
+
+int16_t nFctGetChainSpeedDiameter(int16_t axisId)
+{
+    return EndsInCentreWinder(model::FindAxis(axisId)) ? calc::RollDiameter::FullRoll : calc::RollDiameter::None;
+}
+
 void SubCalcMechanism(AxisRec& axis, int16_t mechIndex, int16_t chained)
 {
     if (axis.NumberOfMechanisms < 1 || mechIndex < 0 || mechIndex >= axis.NumberOfMechanisms ||

@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QTextEdit>
 #include <QToolBar>
@@ -46,6 +47,7 @@ constexpr int kZoomMinimum = 5;
 // The name of an application not saved yet, in the offered PDF file name.
 constexpr int16_t kUntitledText = 61;
 constexpr int16_t kMessagePrintingFailed = 2009;
+constexpr int16_t kMessageInvalidPages = 2017;
 // Error numbers of the printing failure's error line.
 constexpr int32_t kPathFileAccessError = 75;  // the PDF file cannot be written
 constexpr int32_t kPrinterError = 482;        // the printer cannot be printed on
@@ -59,6 +61,28 @@ QString Text(int16_t id)
 QString TextBoxText(const std::string& text)
 {
     return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+// The same folder, however named.
+bool SameFolder(const QString& a, const QString& b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() ? canonicalA == QFileInfo(b).canonicalFilePath()
+                                 : QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
+// Where the PDF file of an application not saved yet is offered: the last
+// folder chosen for application files; where none was chosen (the program's
+// folder stands there then) or it is gone, the user's documents folder, or
+// the home folder where there is none. An installed program's own folder
+// often takes no file.
+QString UntitledPdfFolder()
+{
+    const QString chosen = QString::fromStdString(gsLastUsedPath);
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir() && !SameFolder(chosen, QString::fromStdString(gsAppPath)))
+        return chosen;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 // The main window's message bar, when there is one.
@@ -272,9 +296,14 @@ void frmReport::mSubPrintReport()
     // pages shown, and another paper lays the preview out anew for it.
     QPrinter& printer = vsPrinter_->PreviewPrinter();
     vsPrinter_->OfferPrint(OfferedPdfFile());
-    if (!printing.ConfirmPrint(printer, this))
+    const auto tellInvalidPages = [] {
+        SubPrepareCatalogueMessage(*gMsg, kMessageInvalidPages);
+        gMsg->nFctDisplay();
+    };
+    if (!printing.ConfirmPrint(printer, this, tellInvalidPages))
         return;
     bool printed = false;
+    QString reason;
     {
         SetPreviewToolsEnabled(false);
         BuildGuard guard(mbBuildingReport, vseTopReportTools_);
@@ -283,13 +312,13 @@ void frmReport::mSubPrintReport()
         platform::BusyPointer busy;
         QCoreApplication::processEvents();
         ComposeIntoPreview();
-        printed = vsPrinter_->PrintDocument(printer);
+        printed = vsPrinter_->PrintDocument(printer, reason);
         QCoreApplication::processEvents();
     }
     // The preview now holds the document just printed.
     ShowPageTools();
     if (!printed)
-        mSubShowPrintingFailure(printer);
+        mSubShowPrintingFailure(printer, reason);
 }
 
 QString frmReport::OfferedPdfFile() const
@@ -300,21 +329,20 @@ QString frmReport::OfferedPdfFile() const
     if (axis.endsWith(':'))
         axis.chop(1);
     const QString name = axis.trimmed() + " " + Tag().trimmed();
-    if (gsCurrentFile.empty()) {
-        const QString folder = gsLastUsedPath.empty() ? QDir::homePath() : QString::fromStdString(gsLastUsedPath);
-        return QDir(folder).filePath(Text(kUntitledText) + " - " + name + ".pdf");
-    }
+    if (gsCurrentFile.empty())
+        return QDir(UntitledPdfFolder()).filePath(Text(kUntitledText) + " - " + name + ".pdf");
     const QFileInfo file(QString::fromStdString(gsCurrentFile));
     return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");
 }
 
-void frmReport::mSubShowPrintingFailure(const QPrinter& printer)
+void frmReport::mSubShowPrintingFailure(const QPrinter& printer, const QString& reason)
 {
     const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const std::string why = reason.isEmpty() ? "" : ": " + reason.toStdString();
     if (file.isEmpty())
-        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString());
+        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString() + why);
     else
-        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString());
+        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString() + why);
     SubPrepareCatalogueMessage(*gMsg, kMessagePrintingFailed);
     gMsg->nFctDisplay();
 }

@@ -75,10 +75,11 @@ private:
     void FollowPageShown();
     // The PDF file the print dialog offers: "<application file> - Axis
     // <n>.pdf" in the application file's folder, "Untitled - Axis <n>.pdf"
-    // in the last folder used before a first save.
+    // before a first save, in the last folder chosen for application files
+    // or else in the user's documents (the program's folder never).
     QString OfferedPdfFile() const;
-    // Message 2009 with the reason: the PDF file or the printer.
-    void mSubShowPrintingFailure(const QPrinter& printer);
+    // Message 2009 with the PDF file or the printer, and why where known.
+    void mSubShowPrintingFailure(const QPrinter& printer, const QString& reason);
     void SetPreviewToolsEnabled(bool enabled);
     void SetTools(const QStringList& names, bool enabled);
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -42,6 +43,7 @@ constexpr int16_t LoadParameters = 93, InsufficientLoad = 346, Warning = 215, Ty
 constexpr int16_t QuickSetup = 197, Mode = 198, Triangular = 130, Trapezoidal = 131;
 constexpr int16_t VelocityProfile = 126, SegmentNo = 194, WeightApplied = 196, WeightNotApplied = 195;
 constexpr int16_t SystemTorque = 284, MotorShaftVelocity = 290, SystemCurrent = 286, SystemPower = 289;
+constexpr int16_t AtCore = 59, AtFullRoll = 60;
 } // namespace Text
 
 // Labels of the motor entries 0..8; entries from 6 on only when positive.
@@ -85,6 +87,18 @@ std::string Trimmed(const std::string& text)
 std::string UnitSystemTag()
 {
     return gnUnitSystem == 1 ? "M" : "EE";
+}
+
+// A speed's label followed by the roll diameter it holds at
+// (calc::RollDiameter), where it holds at one.
+std::string SpeedLabel(int16_t labelId, int16_t diameter)
+{
+    const std::string label = sFctGetText(labelId);
+    switch (diameter) {
+    case calc::RollDiameter::Core: return label + " " + sFctGetText(Text::AtCore);
+    case calc::RollDiameter::FullRoll: return label + " " + sFctGetText(Text::AtFullRoll);
+    default: return label;
+    }
 }
 
 calc::MotorAndGear MotorAndGearOf(int16_t axis)
@@ -220,7 +234,7 @@ bool ReportContent::mSubReportMotorLoadData()
                                                   {Text::PeakTorque, RequirementIndex::PeakTorque}};
     int16_t unit = 0;
     double value = dFctGetAxisResult(axis_, AxisResultIndex::MotorVelocity, unit);
-    ConvertedRow(Text::MaxVelocity, value, 5, unit, "NA");
+    ConvertedRow(SpeedLabel(Text::MaxVelocity, nFctGetMotorSpeedDiameter(axis_)), value, 5, unit, "NA");
     for (const auto& [label, index] : torqueRows) {
         value = dFctGetAxisResult(axis_, static_cast<int16_t>(index), unit);
         ConvertedRow(label, value, 12, unit, unitSystem_);
@@ -333,10 +347,13 @@ void ReportContent::mSubReportMechanism(int16_t index)
                 {Text::MechanismInertia, MechanismInertia, 13},
                 {Text::ConstantTorque, ConstantTorque, 12},
                 {Text::PeakTorque, PeakTorque, 12}};
+    const int16_t speedDiameter = nFctGetChainSpeedDiameter(axis_);
     for (const auto& row : rows) {
         int16_t unit = 0;
         const double value = dFctGetMechanismResult(axis_, index, static_cast<int16_t>(row.result), unit);
-        ConvertedRow(row.label, value, row.unitType, unit, row.unitType == 5 ? "NA" : unitSystem_);
+        const bool speed = row.result == MaxInputVelocity;
+        ConvertedRow(speed ? SpeedLabel(row.label, speedDiameter) : sFctGetText(row.label), value, row.unitType,
+                     unit, speed ? "NA" : unitSystem_);
     }
 }
 
@@ -430,6 +447,7 @@ void ReportContent::mSubReportVelocityProfile()
     int16_t powerUnit = 0;
     nFctGetPowerTable(axis_, powers, powerUnit, speeds);
     const std::string powerText = sFctGetUnitText(powerUnit);
+    const std::string motorSpeedLabel = SpeedLabel(Text::MotorShaftVelocity, nFctGetChainSpeedDiameter(axis_));
 
     // The heading stands with the first segment; each segment's block on
     // one page.
@@ -451,7 +469,7 @@ void ReportContent::mSubReportVelocityProfile()
 
         const double torque = At(torques, static_cast<size_t>(s)) * toUserTorque;
         PlainRow(Text::SystemTorque, torque, torqueText);
-        PlainRow(Text::MotorShaftVelocity, motor_.MotorSpeed(At(speeds, static_cast<size_t>(s))),
+        PlainRow(motorSpeedLabel, motor_.MotorSpeed(At(speeds, static_cast<size_t>(s))),
                  sFctGetUnitText(kMotorSpeedUnit));
         if (motor_.Kt() > 0.0)
             PlainRow(Text::SystemCurrent, motor_.Current(torque * toBasicTorque),
@@ -507,16 +525,30 @@ void ReportContent::Heading(int16_t textId, const std::string& suffix)
     writer_.Emit(kHeadingColumn, sFctGetText(textId) + suffix);
 }
 
-void ReportContent::ValueRow(int16_t labelId, const std::string& value, const std::string& unitText)
+void ReportContent::ValueRow(const std::string& label, const std::string& value, const std::string& unitText)
 {
-    writer_.PlaceId(kLabelColumn, labelId);
+    // A label that reaches the value's column (a speed with its roll
+    // diameter) stands on a line of its own, its value and unit on the next
+    // in their columns.
+    std::optional<ReportLineWriter::KeepTogether> longLabel;
+    if (kLabelColumn + DecodeUtf8(label).size() >= static_cast<size_t>(kValueColumn)) {
+        longLabel.emplace(writer_);
+        writer_.Emit(kLabelColumn, label);
+    } else {
+        writer_.Place(kLabelColumn, label);
+    }
     writer_.Place(kValueColumn, value);
     writer_.Emit(kUnitColumn, unitText);
 }
 
 void ReportContent::PlainRow(int16_t labelId, double value, const std::string& unitText)
 {
-    ValueRow(labelId, Number(value), unitText);
+    PlainRow(sFctGetText(labelId), value, unitText);
+}
+
+void ReportContent::PlainRow(const std::string& label, double value, const std::string& unitText)
+{
+    ValueRow(label, Number(value), unitText);
 }
 
 void ReportContent::TextRow(int16_t labelId, const std::string& text)
@@ -528,9 +560,15 @@ void ReportContent::TextRow(int16_t labelId, const std::string& text)
 void ReportContent::ConvertedRow(int16_t labelId, double value, int16_t unitType, int16_t unitId,
                                  const std::string& system)
 {
+    ConvertedRow(sFctGetText(labelId), value, unitType, unitId, system);
+}
+
+void ReportContent::ConvertedRow(const std::string& label, double value, int16_t unitType, int16_t unitId,
+                                 const std::string& system)
+{
     std::string unitText;
     std::string shown = sFctFormatValueWithUnit(value, unitType, unitId, unitText, system);
-    ValueRow(labelId, std::isfinite(value) ? shown : "-", unitText);
+    ValueRow(label, std::isfinite(value) ? shown : "-", unitText);
 }
 
 void ReportContent::InertiaRow(int16_t labelId, double kgm2)

@@ -20,7 +20,10 @@
 // mechanism's block (and in it its heading with its first parameter rows, its
 // parameters and its results), each profile segment
 // (the profile's heading with the first) and each wrapped paragraph is
-// marked to be kept on one page. Runs the calculation passes of the model
+// marked to be kept on one page. On an axis whose chain ends in a
+// centre-driven winder every speed row names the roll diameter its speed
+// holds at after its label, "(core)" or "(full roll)"; a label that reaches
+// the value's column has its value and unit in the next line. Runs the calculation passes of the model
 // on the way and changes nothing else in the axis.
 class ReportContent {
 public:
@@ -57,11 +60,14 @@ private:
 
     // Line forms.
     void Heading(int16_t textId, const std::string& suffix = "");
-    void ValueRow(int16_t labelId, const std::string& value, const std::string& unitText);
+    void ValueRow(const std::string& label, const std::string& value, const std::string& unitText);
     void PlainRow(int16_t labelId, double value, const std::string& unitText);
+    void PlainRow(const std::string& label, double value, const std::string& unitText);
     void TextRow(int16_t labelId, const std::string& text);
     // value (in unitId) shown in the selected unit of unitType in system.
     void ConvertedRow(int16_t labelId, double value, int16_t unitType, int16_t unitId,
+                      const std::string& system);
+    void ConvertedRow(const std::string& label, double value, int16_t unitType, int16_t unitId,
                       const std::string& system);
     void InertiaRow(int16_t labelId, double kgm2);
     void RatioRow(double ratio);

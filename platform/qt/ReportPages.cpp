@@ -1,9 +1,12 @@
 #include "platform/qt/ReportPages.h"
 
 #include "platform/qt/DialogLook.h"
+#include "platform/qt/FileContents.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPagination.h"
 
+#include <QBuffer>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -17,7 +20,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -225,15 +227,29 @@ private:
 // chosen on the printer.
 class ReportPrintDialog : public QPrintDialog {
 public:
-    ReportPrintDialog(QPrinter& printer, QWidget* parent)
+    ReportPrintDialog(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages)
         : QPrintDialog(&printer, parent),
           printer_(printer),
+          tellInvalidPages_(tellInvalidPages),
           pagesChoice_(findChild<QRadioButton*>("pagesRadioButton")),
           pagesText_(findChild<QLineEdit*>("pagesLineEdit")),
-          allChoice_(findChild<QRadioButton*>("printAll"))
+          allChoice_(findChild<QRadioButton*>("printAll")),
+          fileName_(findChild<QLineEdit*>("filename"))
     {
         if (pagesChoice_ && pagesText_ && allChoice_)
             pagesChoice_->installEventFilter(this);
+        // Qt checks the PDF file named by opening it for writing, which
+        // waits without end on a pipe that no one reads: what is neither a
+        // file nor a folder is left unopened, for the print to refuse.
+        auto* buttons = findChild<QDialogButtonBox*>();
+        if (fileName_ && buttons && disconnect(buttons, SIGNAL(accepted()), this, SLOT(_q_checkFields())))
+            connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+                const QFileInfo named(fileName_->text());
+                if (fileName_->isEnabled() && named.exists() && !named.isFile() && !named.isDir())
+                    accept();
+                else
+                    QMetaObject::invokeMethod(this, "_q_checkFields", Qt::DirectConnection);
+            });
     }
 
     void accept() override
@@ -244,8 +260,12 @@ public:
             return;
         }
         const QPageRanges ranges = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
-        if (ranges.isEmpty())
-            return;  // the field keeps what was typed, to be mended
+        if (ranges.isEmpty()) {
+            // The field keeps what was typed, to be mended.
+            if (tellInvalidPages_)
+                tellInvalidPages_();
+            return;
+        }
         // Qt's own handling of the field is the print server's: it is given
         // all pages, and the range follows.
         allChoice_->setChecked(true);
@@ -269,9 +289,11 @@ protected:
 
 private:
     QPrinter& printer_;
+    const std::function<void()> tellInvalidPages_;
     QRadioButton* pagesChoice_;
     QLineEdit* pagesText_;
     QRadioButton* allChoice_;
+    QLineEdit* fileName_;
 };
 
 class QtReportPrinting : public ReportPrinting {
@@ -285,9 +307,9 @@ public:
         // Qt prints into a PDF file on every platform.
         return name.isEmpty() ? QStringLiteral("PDF") : name;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget* parent) override
+    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) override
     {
-        ReportPrintDialog dialog(printer, parent);
+        ReportPrintDialog dialog(printer, parent, tellInvalidPages);
         return dialog.exec() == QDialog::Accepted;
     }
 };
@@ -397,20 +419,19 @@ void ReportPreview::SetPage(int page)
     emit ShownChanged();
 }
 
-bool ReportPreview::PrintDocument(QPrinter& printer) const
+bool ReportPreview::PrintDocument(QPrinter& printer, QString& reason) const
 {
     const ReportPager pager(document_, setup_);
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
         return pager.Paint(printer) > 0;
-    // Into a new file beside the one named, which takes its place only once
-    // every byte of the print is written: a print that fails (a full disk)
-    // leaves a file of that name as it was.
-    QSaveFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // The whole print first, then the file: a print that fails to be
+    // painted leaves the file as it was.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(printer.resolution());
         QPageLayout paper = printer.pageLayout();
         paper.setMode(QPageLayout::FullPageMode);
@@ -420,7 +441,11 @@ bool ReportPreview::PrintDocument(QPrinter& printer) const
         const QPageRanges chosen = printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
         painted = pager.Paint(pdf, printer.resolution(), chosen) > 0;
     }
-    return painted && file.commit();
+    if (!painted) {
+        reason = QStringLiteral("the report could not be painted");
+        return false;
+    }
+    return ReplaceFileContents(printer.outputFileName(), bytes, reason);
 }
 
 } // namespace platform

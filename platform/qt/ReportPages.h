@@ -5,6 +5,7 @@
 #include <QPrintPreviewWidget>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -66,8 +67,9 @@ public:
     // into a PDF file counts as a device.
     virtual QString PrinterDeviceName() const = 0;
     // Lets the user confirm printing and choose the printer (or a PDF file)
-    // into printer; false when cancelled.
-    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent) = 0;
+    // into printer; false when cancelled. A page range that names no page
+    // is told through tellInvalidPages, and the dialog stays open with it.
+    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) = 0;
 };
 
 // Installs the printer side (nullptr restores Qt's); the caller keeps it.
@@ -105,10 +107,13 @@ public:
     int PageCount() const { return pageCount(); }
 
     // Prints the document shown on the printer, the pages of the range
-    // chosen on it only; false when the printer could not be painted on or
-    // the PDF file not written completely: nothing is printed, and a PDF
-    // file of that name is left as it was (none where there was none).
-    bool PrintDocument(QPrinter& printer) const;
+    // chosen on it only; a PDF file's contents are replaced as
+    // ReplaceFileContents does. False, with the reason where one is known,
+    // when the printer could not be painted on or the PDF file not written
+    // completely: nothing is printed, and a PDF file of that name is left
+    // as it was (none where there was none), except one written into
+    // itself.
+    bool PrintDocument(QPrinter& printer, QString& reason) const;
 
     // The printer whose pages the preview shows and on which the report is
     // printed: the print dialog sets its paper, so the pages shown and the

@@ -434,6 +434,8 @@ TEST_F(WholeAxisTest, CentreWinderTurnsFastestAtTheCoreAndHardestAtTheFullRoll)
     const double coreSpeed = 400.0 / 76.0;
     SubCalcAxisResults(kAxisId);
     EXPECT_CLOSE(Axis().AxisResult[0].Value, coreSpeed);
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::Core);
+    EXPECT_EQ(nFctGetChainSpeedDiameter(kAxisId), calc::RollDiameter::FullRoll);
 
     // Torques at the full roll: 200 N x 0.2 m = 40 N.m constant; the roll
     // (a hollow cylinder 400 / 76 x 500 at 0.9 g/cm^3) 0.5 m (r^2 + ri^2):
@@ -464,6 +466,26 @@ TEST_F(WholeAxisTest, CentreWinderTurnsFastestAtTheCoreAndHardestAtTheFullRoll)
         MotorRec motor = Motor({{0, k.ratedRpm}, {1, 100}, {2, 100}, {3, 1000}});
         EXPECT_EQ(nFctCheckMotor(kAxisId, motor, calc::MotorCheckCategory::Speed, model::kTrue), k.code);
     }
+}
+
+// The roll diameter each speed of an axis holds at: only a centre-driven
+// winder at the end of the chain has one, and its motor speed result is the
+// core's only where a core smaller than the full roll is given.
+TEST_F(WholeAxisTest, SpeedsOfACentreWinderHoldAtTheCoreOrTheFullRoll)
+{
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::None);
+    AddMechanism(MechanismType::Gearbox, {{0, 100}, {2, 5}});
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::None);
+    EXPECT_EQ(nFctGetChainSpeedDiameter(kAxisId), calc::RollDiameter::None);
+    AddMechanism(MechanismType::WinderCenter, {{0, 400}, {1, 0}});
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::FullRoll);
+    EXPECT_EQ(nFctGetChainSpeedDiameter(kAxisId), calc::RollDiameter::FullRoll);
+    SubSetMechanismParameterValue(kAxisId, 1, 1, 400);  // a core as large as the roll
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::FullRoll);
+    SubSetMechanismParameterValue(kAxisId, 1, 1, 76);
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId), calc::RollDiameter::Core);
+    EXPECT_EQ(nFctGetChainSpeedDiameter(kAxisId), calc::RollDiameter::FullRoll);
+    EXPECT_EQ(nFctGetMotorSpeedDiameter(kAxisId + 1), calc::RollDiameter::None);
 }
 
 TEST_F(WholeAxisTest, GearMotorOnAFlywheel)

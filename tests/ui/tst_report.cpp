@@ -3,9 +3,12 @@
 // their enabling rules, the page indicator, the toolbar locked while a
 // report is built, Print into a PDF file read back as text, the printer
 // checks 2015 and 2016, the options and the help.
+#include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisAccessors.h"
+#include "model/basAxisCalculations.h"
+#include "model/basMechanismChain.h"
 #include "model/basAxisRequirements.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/HelpViewer.h"
@@ -28,6 +31,8 @@
 #include <QPageRanges>
 #include <QPageSize>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QProcess>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPrinter>
@@ -40,6 +45,8 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cmath>
@@ -66,7 +73,7 @@ public:
         ++deviceQueries;
         return deviceName;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget*) override
+    bool ConfirmPrint(QPrinter& printer, QWidget*, const std::function<void()>&) override
     {
         ++dialogs;
         offeredPaper = printer.pageLayout().pageSize();
@@ -111,6 +118,52 @@ void BuildDiskAxisOnAWeakMotor()
     nFctGetMotorRecord(1, motor);
     motor.MotorData[2].Data = 0.3;
     nFctSetAxisMotor(1, motor, model::kFalse);
+}
+
+// A gearbox 5:1 before a centre-driven winder: a paper roll 400 mm on a
+// 76 mm core, 500 mm wide, density 0.9, web tension 200 N; the roll turns
+// at 60 rpm at its full diameter (0.5 s up, 1 s steady, 0.5 s down),
+// driven by a servo motor rated 10 N.m.
+void BuildCentreWinderAxis()
+{
+    testing_support::PrepareAxisProfile(1);
+    SubAppendMechanism(1, MechanismType::Gearbox);
+    SubSetMechanismParameterValue(1, 0, 0, 100);  // efficiency, %
+    SubSetMechanismParameterValue(1, 0, 2, 5);    // ratio
+    SubAppendMechanism(1, MechanismType::WinderCenter);
+    const std::pair<int16_t, double> roll[] = {{0, 400}, {1, 76}, {2, 500}, {3, 0.9}, {9, 200}};
+    for (const auto& [entry, value] : roll)
+        SubSetMechanismParameterValue(1, 1, entry, value);
+    const double segments[3][3] = {{0, 60, 0.5}, {60, 60, 1}, {60, 0, 0.5}};
+    for (int16_t k = 0; k < 3; ++k)
+        for (int16_t p = 0; p < 3; ++p)
+            nFctSetProfileSegmentValue(1, k, p, segments[k][p]);
+    MotorRec motor;
+    SubInitMotorRecord(motor, MotorType::AcServo);
+    const double values[] = {3000, 10, 20, 5, 0.5};
+    for (int k = 0; k < 5; ++k)
+        motor.MotorData[static_cast<size_t>(k)].Data = values[k];
+    nFctSetAxisMotor(1, motor, model::kFalse);
+}
+
+// Runs a program; false, with what it said, when it failed.
+bool RunCommand(const QString& program, const QStringList& arguments, QString& output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+                     process.exitCode() == 0;
+    output = QString::fromLocal8Bit(process.readAll()).trimmed();
+    if (output.isEmpty())
+        output = process.errorString();
+    return ran;
+}
+
+bool IsFifo(const QString& path)
+{
+    struct stat info {};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
 } // namespace
@@ -182,6 +235,20 @@ class TestReport : public QObject {
         return Preview()->PageCount();
     }
     bool ShowOnPages(int pages) const { return ShowOnAbout(pages) == pages; }
+    // Print under a file size limit of the process of 4 KiB: writing a file
+    // past it fails as on a full disk.
+    void PrintOnAFullDisk() const
+    {
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit limited = previous;
+        limited.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        Click("vseToolPrint");
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+    }
 
 private slots:
     void init()
@@ -426,6 +493,7 @@ private slots:
         QVERIFY2(!text.isEmpty(), "pdftotext gave nothing");
         // The same pages as the preview: one form feed between pages.
         QCOMPARE(text.count('\f'), pages);
+        QVERIFY(!text.contains("(core)") && !text.contains("(full roll)"));
         const QStringList headings = {"Orvamis Kestravo Report Generator", "Page 1",
                                       "Copyright (c) 2004 Orvamis.", "Axis :", "1 - Flywheel",
                                       "Selected Motor :", "Motor Performance :", "Motor Load Data :",
@@ -578,18 +646,7 @@ private slots:
         }
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         printing->pdfFile = pdf;
-        {
-            // Writing a file past 4 KiB fails as on a full disk.
-            const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit previous{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-            rlimit limited = previous;
-            limited.rlim_cur = 4096;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-            Click("vseToolPrint");
-            setrlimit(RLIMIT_FSIZE, &previous);
-            std::signal(SIGXFSZ, previousSignal);
-        }
+        PrintOnAFullDisk();
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
         QVERIFY(QString::fromStdString(run->Messages().messages[0].text).startsWith("75 - Path/File access error: " + pdf));
         QFile file(pdf);
@@ -746,6 +803,258 @@ private slots:
         QVERIFY(breaks > 60);
     }
 
+    // A print onto something that is not a file (a pipe, also named by a
+    // symbolic link) is refused with 2009 and why, and leaves it as it was;
+    // a link to a file is followed, the file takes the report and the link
+    // stays a link.
+    void aPrintOntoWhatIsNoFileIsRefused()
+    {
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        const QString fifo = folder.filePath("pipe.pdf");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link("pipe.pdf", folder.filePath("to-pipe.pdf")));
+        QVERIFY(folder.mkdir("real"));
+        QFile real(folder.filePath("real/report.pdf"));
+        QVERIFY(real.open(QIODevice::WriteOnly) && real.write("an earlier report") > 0);
+        real.close();
+        QVERIFY(QFile::link("real/report.pdf", folder.filePath("to-file.pdf")));
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+        for (const QString& name : {QStringLiteral("pipe.pdf"), QStringLiteral("to-pipe.pdf")}) {
+            run->Messages().messages.clear();
+            printing->pdfFile = folder.filePath(name);
+            Click("vseToolPrint");
+            QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+            const QString text = QString::fromStdString(run->Messages().messages[0].text);
+            QVERIFY2(text.startsWith("75 - Path/File access error: " + printing->pdfFile + ": it is not a regular file"),
+                     qPrintable(text));
+            QVERIFY(IsFifo(fifo));
+            QCOMPARE(QFileInfo(folder.filePath("to-pipe.pdf")).symLinkTarget(), fifo);
+            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        }
+
+        run->Messages().messages.clear();
+        printing->pdfFile = folder.filePath("to-file.pdf");
+        Click("vseToolPrint");
+        QVERIFY(run->Messages().messages.empty());
+        QVERIFY(QFileInfo(printing->pdfFile).isSymLink());
+        QVERIFY(testing_support::PdfText(real.fileName()).contains("Mechanism No. 1 : Disk"));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+
+        // The pipe typed into Qt's print dialog: Print neither waits on it
+        // nor takes its place.
+        printing.reset();
+        run->Messages().messages.clear();
+        WhenModalShows([&](QWidget* dialog) {
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QTest::qWait(20);  // the dialog settles its printer first
+            if (!file || !buttons || !file->isEnabled())
+                return;
+            file->setText(fifo);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        Click("vseToolPrint");
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        QVERIFY(IsFifo(fifo));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+    }
+
+    // A PDF file in a folder that takes no new file (made immutable) is
+    // printed into itself; a print that then fails (the file size limit of
+    // the process stands in for a full disk) is told with 2009.
+    void aFileInAFolderThatTakesNoNewFileIsPrintedIntoItself()
+    {
+        if (geteuid() != 0)
+            QSKIP("making a folder immutable (chattr +i) needs root");
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("fixed"));
+        const QString locked = folder.filePath("fixed");
+        const QString pdf = folder.filePath("fixed/report.pdf");
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an earlier report") > 0);
+        old.close();
+        QString output;
+        if (!RunCommand("chattr", {"+i", locked}, output))
+            QSKIP(qPrintable("chattr +i does not work here: " + output));
+        const auto unlock = qScopeGuard([&] { RunCommand("chattr", {"-i", locked}, output); });
+        QFile probe(folder.filePath("fixed/probe"));
+        QVERIFY2(!probe.open(QIODevice::WriteOnly), "the immutable folder took a new file");
+
+        printing->pdfFile = pdf;
+        Click("vseToolPrint");
+        QVERIFY2(run->Messages().messages.empty(),
+                 run->Messages().messages.empty() ? "" : run->Messages().messages[0].text.c_str());
+        QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+
+        PrintOnAFullDisk();
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        const QString text = QString::fromStdString(run->Messages().messages[0].text);
+        QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf + ": "), qPrintable(text));
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+    }
+
+    // Pages that name no page typed into the print dialog's Pages field for
+    // a PDF file: Print tells the range is not valid (2017) and the dialog
+    // stays open with the text as typed; nothing is printed.
+    void anInvalidPageRangeIsTold()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("chosen"));
+        gsLastUsedPath = folder.filePath("chosen").toStdString();
+        QStringList seen;
+        QString told;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* choice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+            auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            QTest::qWait(20);  // the dialog settles its printer first
+            if (!choice || !text || !buttons || !choice->isEnabled())
+                return;
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+            for (const QString typed : {"3-2", "x"}) {
+                run->Messages().messages.clear();
+                text->clear();
+                QTest::keyClicks(text, typed);
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                QTest::qWait(20);
+                const std::vector<int> numbers = testing_support::MessageNumbers(run->Messages());
+                seen << QStringLiteral("%1:%2:%3:%4")
+                            .arg(typed)
+                            .arg(numbers.size() == 1 ? numbers[0] : -1)
+                            .arg(dialog->isVisible() && choice->isChecked())
+                            .arg(text->text());
+                if (!run->Messages().messages.empty())
+                    told = QString::fromStdString(run->Messages().messages[0].text);
+            }
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(seen, QStringList({"3-2:2017:1:3-2", "x:2017:1:x"}));
+        QVERIFY2(told.startsWith("The page range is not valid."), qPrintable(told));
+        QVERIFY(Preview()->Document().lines.empty());
+        QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // The PDF file of an application not saved yet is offered in the last
+    // folder chosen for application files; where none was (the program's
+    // folder stands there then), in the user's documents folder, or in the
+    // home folder where there is none. Never in the program's folder.
+    void theUntitledPdfIsOfferedOutsideTheProgramsFolder()
+    {
+        testing_support::BuildDiskAxis(1);
+        printing.reset();
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        const QDir program(QString::fromStdString(gsAppPath));
+        QVERIFY(program.mkdir("chosen"));
+        struct Case {
+            QString lastUsed;
+            bool documents;
+            QString offeredFolder;
+        } cases[] = {
+            {program.path() + "/", false, home.path()},
+            {program.path(), true, home.filePath("Documents")},
+            {program.filePath("chosen"), true, program.filePath("chosen")},
+        };
+        for (const Case& c : cases) {
+            gsLastUsedPath = c.lastUsed.toStdString();
+            if (c.documents)
+                QVERIFY(QDir(home.path()).mkpath("Documents"));
+            QString offered;
+            WhenModalShows([&](QWidget* dialog) {
+                auto* file = dialog->findChild<QLineEdit*>("filename");
+                offered = file ? file->text() : QString();
+                static_cast<QDialog*>(dialog)->reject();
+            });
+            Click("vseToolPrint");
+            QCOMPARE(offered, QDir(c.offeredFolder).filePath("Untitled - Axis 1.pdf"));
+        }
+    }
+
+    // A centre-driven winder's report names the roll diameter of every
+    // speed after its label, in the preview and in print, in English and
+    // German: the motor's speed is the core's, the mechanisms' and the
+    // segments' the full roll's. By hand: 60 rpm of the roll at its full
+    // diameter is 5 x 60 = 300 rpm at the motor; at the 76 mm core of the
+    // 400 mm roll the motor turns 400 / 76 times faster, 1578.95 rpm.
+    void aCentreWindersSpeedsNameTheirRollDiameter()
+    {
+        BuildCentreWinderAxis();
+        const double fullRoll = 5 * 60.0, core = fullRoll * 400 / 76;
+        struct Language {
+            int16_t offset;
+            QString motorSpeed, inputSpeed, segmentSpeed, mechanism, segment;
+        } languages[] = {
+            {0, "Max. Velocity (core)", "Max. Input Velocity (full roll)", "Max. Velocity at Motor Shaft (full roll)",
+             "Mechanism No.", "Segment No."},
+            {1000, "Max. Geschwindigkeit (Kern)", "Max. Eingangsgeschwindigkeit (volle Rolle)",
+             "Max. Drehzahl der Motorwelle (volle Rolle)", "Mechanik Nr.", "Segment Nr."},
+        };
+        const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+        for (const Language& language : languages) {
+            gnLanguageOffset = language.offset;
+            printing->pdfFile = QString::fromStdString(run->Folder().file("winder" + std::to_string(language.offset) + ".pdf"));
+            Click("vseToolPrint");
+            QVERIFY(run->Messages().messages.empty());
+            const QStringList lines = testing_support::PdfText(printing->pdfFile).split('\n');
+            QVERIFY(lines.size() > 60);
+            // A label that reaches the value's column has its value and unit
+            // in the next line, in their columns.
+            const auto expectSpeed = [&lines](const QString& label, int from, double hand) {
+                const int k = testing_support::PrintedLineOf(lines, label, from);
+                QVERIFY2(k >= 0, qPrintable(label));
+                QStringList row = lines[k].trimmed().mid(label.size()).split(' ', Qt::SkipEmptyParts);
+                if (row.isEmpty() && k + 1 < lines.size())
+                    row = lines[k + 1].split(' ', Qt::SkipEmptyParts);
+                QVERIFY2(row.size() == 2 && row[1] == "rpm", qPrintable(lines[k]));
+                QVERIFY2(std::fabs(row[0].toDouble() - hand) <= testing_support::PrintedHalfStep(hand) * 1.001,
+                         qPrintable(label + " " + row[0]));
+            };
+            expectSpeed(language.motorSpeed, 0, core);
+            const int first = testing_support::PrintedLineOf(lines, language.mechanism + " 1");
+            const int second = testing_support::PrintedLineOf(lines, language.mechanism + " 2");
+            QVERIFY(first > 0 && second > first);
+            expectSpeed(language.inputSpeed, first, fullRoll);
+            expectSpeed(language.inputSpeed, second, 60);
+            for (int k = 1; k <= 3; ++k) {
+                const int segment = testing_support::PrintedLineOf(lines, language.segment + " " + QString::number(k));
+                QVERIFY(segment > second);
+                expectSpeed(language.segmentSpeed, segment, fullRoll);
+            }
+            // Every speed row qualified; the preview holds the same rows.
+            const QString shown = QString::fromStdString(Preview()->Document().Text());
+            const QString labels[] = {language.motorSpeed, language.inputSpeed, language.segmentSpeed};
+            const int counts[] = {1, 2, 3};
+            for (int k = 0; k < 3; ++k) {
+                const QString bare = labels[k].left(labels[k].indexOf(" ("));
+                QCOMPARE(lines.filter(QRegularExpression("^\\s*" + QRegularExpression::escape(bare) + "\\s+[-0-9]")).size(), 0);
+                QCOMPARE(lines.filter(labels[k]).size(), counts[k]);
+                QCOMPARE(shown.count(labels[k]), counts[k]);
+            }
+        }
+
+        // Without a core diameter every speed is the full roll's.
+        gnLanguageOffset = 0;
+        SubSetMechanismParameterValue(1, 1, 1, 0);
+        Click("vseToolShow");
+        const QString shown = QString::fromStdString(Preview()->Document().Text());
+        QVERIFY(!shown.contains("(core)"));
+        QVERIFY(QRegularExpression("Max\\. Velocity \\(full roll\\) +300 ").match(shown).hasMatch());
+    }
+
     void cancelledPrintDialogBuildsNothing()
     {
         testing_support::BuildDiskAxis(1);
@@ -757,14 +1066,16 @@ private slots:
 
     // The Qt print dialog: the PDF file offered is named after the
     // application file and the axis, in the file's folder ("Untitled" before
-    // a first save, in the last folder used); pages typed into its Pages
+    // a first save, in the last folder chosen); pages typed into its Pages
     // field are the pages printed; each Print starts with all pages chosen,
     // on the paper chosen before.
     void thePrintDialogOffersTheFileAndAllPages()
     {
         testing_support::BuildDiskAxis(1, 7);
         printing.reset();
-        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        const QDir program(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(program.mkdir("chosen"));
+        const QDir folder(program.filePath("chosen"));
         gsLastUsedPath = folder.path().toStdString();
         Preview()->PreviewPrinter().setPageSize(QPageSize(QPageSize::A5));
         QString offered;
