@@ -304,12 +304,15 @@ void Cascade(QMdiArea* area)
     if (auto it = std::find(windows.begin(), windows.end(), active); it != windows.end())
         std::rotate(it, it + 1, windows.end());
     RestoreMaximised(area, windows);
-    // One step: a whole title bar with the frame above it.
+    // One step: a whole title bar with the frame above it. The windows
+    // overlap anyway: where the area is too small for them at their
+    // comfortable sizes they shrink to their least sizes (and scroll their
+    // contents) before the area scrolls, so every title bar stays in sight.
     int step = 1;
     QSize smallest;
     for (QMdiSubWindow* window : windows) {
         step = std::max(step, window->contentsRect().top());
-        smallest = smallest.expandedTo(SmallestSize(window));
+        smallest = smallest.expandedTo(window->minimumSize());
     }
     const int count = static_cast<int>(windows.size());
     const int offset = (count - 1) * step;
