@@ -8,6 +8,7 @@
 #include "foundation/basUnitSystem.h"
 #include "platform/core/ProfileFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -36,9 +37,32 @@ double gdMaxInertiaWarning = 6;
 double gdMaxInertiaDiscard = 10;
 double gdTravelRangeWarning = 95;
 double gdTerminalVelocityWarning = 98;
-int32_t glReportBackColor = 16777215;
-int32_t glReportTextColor = 0;
-int16_t gnReportFontSize = 10;
+int32_t glReportBackColor = kDefaultReportBackColor;
+int32_t glReportTextColor = kDefaultReportTextColor;
+int16_t gnReportFontSize = kDefaultReportFontSize;
+
+const std::array<SafetyFactorSetting, kSafetyFactorCount> kSafetyFactors{{
+    {"Min. Torque Factor", &gdMinTorqueFactor, 1, FactorRule::AtLeastOne},
+    {"Max. Torque Factor", &gdMaxTorqueFactor, 20, FactorRule::AtLeastOne},
+    {"Min. Inertia Factor", &gdMinInertiaFactor, 1, FactorRule::AboveZero},
+    {"Max. Inertia Factor Warning", &gdMaxInertiaWarning, 6, FactorRule::AboveZero},
+    {"Max. Inertia Factor Discard", &gdMaxInertiaDiscard, 10, FactorRule::AboveZero},
+    {"Travel Range Warning", &gdTravelRangeWarning, 95, FactorRule::None},
+    {"Terminal Velocity Warning", &gdTerminalVelocityWarning, 98, FactorRule::None},
+}};
+
+int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value)
+{
+    switch (factor.rule) {
+    case FactorRule::AtLeastOne:
+        return value >= 1 ? -1 : 0;
+    case FactorRule::AboveZero:
+        return value > 0 ? -1 : 0;
+    case FactorRule::None:
+        break;
+    }
+    return -1;
+}
 
 namespace {
 
@@ -56,6 +80,7 @@ constexpr size_t kMaxTextLength = 1023;
 constexpr int16_t kEnglish = 0;
 constexpr int16_t kGerman = 1000;
 constexpr int16_t kDefaultUnitPosition = -1;
+constexpr int16_t kNormalState = 0;
 constexpr int16_t kMaximisedState = 2;
 
 struct TextKey {
@@ -117,29 +142,14 @@ const FlagKey kFlagKeys[] = {
     {"Prompt For Delete Axis", &gbPromptDeleteAxis},
 };
 
-struct FactorKey {
-    const char* key;
-    double* global;
-    double defaultValue;
-};
-const FactorKey kFactorKeys[] = {
-    {"Min. Torque Factor", &gdMinTorqueFactor, 1},
-    {"Max. Torque Factor", &gdMaxTorqueFactor, 20},
-    {"Min. Inertia Factor", &gdMinInertiaFactor, 1},
-    {"Max. Inertia Factor Warning", &gdMaxInertiaWarning, 6},
-    {"Max. Inertia Factor Discard", &gdMaxInertiaDiscard, 10},
-    {"Travel Range Warning", &gdTravelRangeWarning, 95},
-    {"Terminal Velocity Warning", &gdTerminalVelocityWarning, 98},
-};
-
 struct ColourKey {
     const char* key;
     int32_t* global;
     int32_t defaultValue;
 };
 const ColourKey kColourKeys[] = {
-    {"Report Back Color", &glReportBackColor, 16777215},
-    {"Report Text Color", &glReportTextColor, 0},
+    {"Report Back Color", &glReportBackColor, kDefaultReportBackColor},
+    {"Report Text Color", &glReportTextColor, kDefaultReportTextColor},
 };
 
 std::string RecentFileKey(int index)
@@ -178,8 +188,8 @@ std::string ReadText(const ProfileFile& ini, const char* section, const std::str
 }
 
 // A factor written with "." or "," as decimal mark; an empty or unreadable
-// value gives the default.
-double ReadFactor(const ProfileFile& ini, const FactorKey& entry)
+// value, or one the factor does not take, gives the default.
+double ReadFactor(const ProfileFile& ini, const SafetyFactorSetting& entry)
 {
     std::string text = ini.GetString(kOptionsSection, entry.key, "");
     for (char& c : text)
@@ -189,13 +199,15 @@ double ReadFactor(const ProfileFile& ini, const FactorKey& entry)
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, value);
-    if (text.empty() || ec != std::errc() || end != last || !std::isfinite(value))
+    const bool read = !text.empty() && ec == std::errc() && end == last && std::isfinite(value);
+    if (!read || !bFctFactorTakes(entry, value))
         return entry.defaultValue;
     return value;
 }
 
 // A colour: the leading number of the value ("." as decimal mark), rounded
-// to the nearest integer; 0 when the value does not start with a number.
+// to the nearest integer; 0 when the value does not start with a number, the
+// default when it is no RGB value.
 int32_t ReadColour(const ProfileFile& ini, const ColourKey& entry)
 {
     if (!ini.HasKey(kOptionsSection, entry.key))
@@ -207,7 +219,7 @@ int32_t ReadColour(const ProfileFile& ini, const ColourKey& entry)
     if (!startsNumber || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
         return 0;
     value = std::nearbyint(value);
-    if (!(value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max()))
+    if (!(value >= 0 && value <= kLargestColour))
         return entry.defaultValue;
     return static_cast<int32_t>(value);
 }
@@ -253,7 +265,8 @@ int16_t nFctReadIniFile(const std::string& path)
     for (const auto& entry : kUnitKeys)
         *entry.global = ReadInt16(ini, kUnitSection, entry.key, kDefaultUnitPosition, kDefaultUnitPosition);
 
-    gnMainWindowState = ReadInt16(ini, kWindowSection, "Status", kMaximisedState);
+    gnMainWindowState = static_cast<int16_t>(
+        ReadInteger(ini, kWindowSection, "Status", kMaximisedState, kNormalState, kMaximisedState));
     for (const auto& entry : kPlacementKeys)
         *entry.global = static_cast<int32_t>(ReadInteger(ini, kWindowSection, entry.key, 0,
                                                          std::numeric_limits<int32_t>::min(),
@@ -261,11 +274,13 @@ int16_t nFctReadIniFile(const std::string& path)
 
     for (const auto& entry : kFlagKeys)
         *entry.global = ini.GetString(kOptionsSection, entry.key, "True") == "True" ? -1 : 0;
-    for (const auto& entry : kFactorKeys)
+    for (const auto& entry : kSafetyFactors)
         *entry.global = ReadFactor(ini, entry);
     for (const auto& entry : kColourKeys)
         *entry.global = ReadColour(ini, entry);
-    gnReportFontSize = ReadInt16(ini, kOptionsSection, "Report Font Size", 10);
+    gnReportFontSize = ReadInt16(ini, kOptionsSection, "Report Font Size", kDefaultReportFontSize);
+    if (std::find(kReportFontSizes.begin(), kReportFontSizes.end(), gnReportFontSize) == kReportFontSizes.end())
+        gnReportFontSize = kDefaultReportFontSize;
 
     return existed ? -1 : 0;
 }
@@ -292,7 +307,7 @@ void SubWriteIniFile(const std::string& path)
     ini.SetString(kOptionsSection, "SystemDB", gsAppPath + "Orvamis.Mdw");
     for (const auto& entry : kFlagKeys)
         ini.SetString(kOptionsSection, entry.key, FlagText(*entry.global));
-    for (const auto& entry : kFactorKeys)
+    for (const auto& entry : kSafetyFactors)
         ini.SetString(kOptionsSection, entry.key, FactorText(*entry.global));
     for (const auto& entry : kColourKeys)
         ini.SetString(kOptionsSection, entry.key, std::to_string(*entry.global));

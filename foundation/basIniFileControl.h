@@ -50,11 +50,38 @@ extern int32_t glReportBackColor;   // red + 256 * green + 65536 * blue
 extern int32_t glReportTextColor;
 extern int16_t gnReportFontSize;    // 8 or 10
 
+// What the Options dialog offers for the report: the two font sizes and,
+// for either colour, any RGB value from 0 to kLargestColour.
+inline constexpr std::array<int16_t, 2> kReportFontSizes{8, 10};
+inline constexpr int16_t kDefaultReportFontSize = 10;
+inline constexpr int32_t kDefaultReportBackColor = 16777215;  // white
+inline constexpr int32_t kDefaultReportTextColor = 0;         // black
+inline constexpr int32_t kLargestColour = 0xFFFFFF;
+
+// The seven safety factors in the order of the Options dialog's fields:
+// settings key, global, default and the values the factor takes (the two
+// torque factors at least 1, the three inertia factors above 0, the two
+// warning percentages any value).
+enum class FactorRule { AtLeastOne, AboveZero, None };
+struct SafetyFactorSetting {
+    const char* key;
+    double* global;
+    double defaultValue;
+    FactorRule rule;
+};
+inline constexpr int kSafetyFactorCount = 7;
+extern const std::array<SafetyFactorSetting, kSafetyFactorCount> kSafetyFactors;
+
+// True (-1) when the factor takes the value.
+int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value);
+
 // Reads every setting from the file at path into its global; a missing key
-// or file gives the key's default, and so does a value the program cannot
-// use (a Language other than 0 or 1000, Units other than 0 or 1, a unit
-// position below -1, a number outside its global's range, an empty or
-// unreadable factor). Returns True (-1) when the file existed.
+// or file gives the key's default, and so does a value the program does not
+// offer (a Language other than 0 or 1000, Units other than 0 or 1, a unit
+// position below -1, a window Status other than 0, 1 or 2, a number outside
+// its global's range, an empty or unreadable factor, a factor its rule
+// refuses, a report font size other than 8 or 10, a colour outside 0 to
+// kLargestColour). Returns True (-1) when the file existed.
 int16_t nFctReadIniFile(const std::string& path);
 
 // Writes every setting from its global to the file at path, keeping any

@@ -5,6 +5,8 @@
 #include "foundation/basUnitSystem.h"
 #include "platform/core/Database.h"
 
+#include <utility>
+
 std::vector<ParamControlRow> gParamControl;
 int16_t gnParamControlCount = 0;
 
@@ -75,6 +77,25 @@ bool ReadParameterSetup(std::vector<ParamControlRow>& rows, platform::DbError& e
     return true;
 }
 
+// A unit selection past the units of its type and system (possible only
+// from an edited settings file) counts as none made, so that its type's
+// Default unit is taken, as the units dialog shows it, and no parameter is
+// left without a unit.
+void ForgetSelectionsPastTheUnitList()
+{
+    const auto forget = [](int16_t unitType, bool metric, const char* system) {
+        int16_t& position = *SelectedUnitVariable(unitType, metric);
+        if (position != -1 && nFctFindUnit(unitType, std::as_const(position), system) == -1)
+            position = -1;
+    };
+    for (int16_t rotaryType : {2, 5, 8})
+        forget(rotaryType, false, "NA");
+    for (int16_t unitType : {3, 6, 9, 10, 11, 12, 13, 17}) {
+        forget(unitType, false, "EE");
+        forget(unitType, true, "M");
+    }
+}
+
 void SetDisplayUnits(ParamControlRow& row)
 {
     DisplayUnits units;
@@ -103,6 +124,7 @@ int16_t bFctCreateParameterControlTable()
         SubShowCriticalBox(kParamControlMessage, error.number, error.description);
         return kFalse;
     }
+    ForgetSelectionsPastTheUnitList();
     for (ParamControlRow& row : rows)
         SetDisplayUnits(row);
 

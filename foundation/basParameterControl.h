@@ -31,10 +31,11 @@ extern std::vector<ParamControlRow> gParamControl;
 extern int16_t gnParamControlCount;
 
 // Builds gParamControl from ParameterSetup ("ORDER BY Index") and the unit
-// selection; a selection of -1 is replaced by the position of its Default
-// unit. A row whose unit type has no handling (15, 16, 18, below 1, above 22)
-// gets units 0, empty texts and factors 1.0. Returns True (-1); an empty
-// ParameterSetup is no error.
+// selection; a selection of -1, or one past the units of its type and
+// system, is replaced by the position of its Default unit. A row whose unit
+// type has no handling (15, 16, 18, below 1, above 22) gets units 0, empty
+// texts and factors 1.0. Returns True (-1); an empty ParameterSetup is no
+// error.
 //
 // On a read error it shows message 1003 and returns False, and the table
 // built before stays in place (empty at start-up). The start-up caller then

@@ -15,6 +15,7 @@
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPages.h"
+#include "platform/qt/UserFolders.h"
 #include "report/frmReportContent.h"
 #include "shell/MDIMain.h"
 #include "shell/Main.h"
@@ -27,7 +28,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QKeyEvent>
 #include <QTextEdit>
 #include <QToolBar>
@@ -61,28 +61,6 @@ QString Text(int16_t id)
 QString TextBoxText(const std::string& text)
 {
     return QString::fromStdString(text).replace("\r\n", "\n");
-}
-
-// The same folder, however named.
-bool SameFolder(const QString& a, const QString& b)
-{
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    return !canonicalA.isEmpty() ? canonicalA == QFileInfo(b).canonicalFilePath()
-                                 : QDir::cleanPath(a) == QDir::cleanPath(b);
-}
-
-// Where the PDF file of an application not saved yet is offered: the last
-// folder chosen for application files; where none was chosen (the program's
-// folder stands there then) or it is gone, the user's documents folder, or
-// the home folder where there is none. An installed program's own folder
-// often takes no file.
-QString UntitledPdfFolder()
-{
-    const QString chosen = QString::fromStdString(gsLastUsedPath);
-    if (!chosen.isEmpty() && QFileInfo(chosen).isDir() && !SameFolder(chosen, QString::fromStdString(gsAppPath)))
-        return chosen;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 // The main window's message bar, when there is one.
@@ -329,8 +307,10 @@ QString frmReport::OfferedPdfFile() const
     if (axis.endsWith(':'))
         axis.chop(1);
     const QString name = axis.trimmed() + " " + Tag().trimmed();
-    if (gsCurrentFile.empty())
-        return QDir(UntitledPdfFolder()).filePath(Text(kUntitledText) + " - " + name + ".pdf");
+    if (gsCurrentFile.empty()) {
+        const QDir folder(platform::UserStartFolder(gsLastUsedPath, gsAppPath));
+        return folder.filePath(Text(kUntitledText) + " - " + name + ".pdf");
+    }
     const QFileInfo file(QString::fromStdString(gsCurrentFile));
     return file.dir().filePath(file.completeBaseName() + " - " + name + ".pdf");
 }

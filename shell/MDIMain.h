@@ -132,6 +132,8 @@ private:
     // Returns whether a file was written (a cancelled Save As writes none).
     bool mSubSave();
     bool mSubSaveAs();
+    // The Open or Save As dialog, started in the folder chosen last for
+    // application files (platform::UserStartFolder); "*.Dat" when cancelled.
     std::string mSubRunFileDialog(bool save);
     int16_t MDIForm_QueryUnload(int unloadMode);
     void MDIForm_Unload();

@@ -13,11 +13,11 @@
 #include "model/basChangeDetection.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/UserFolders.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmOptions.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QStringList>
@@ -70,25 +70,17 @@ bool ReadApplicationFile(const std::string& file)
     return nFctReadApplicationFile(file) != 0;
 }
 
-// The folder holds no file at all.
-bool FolderEmpty(const std::string& folder)
-{
-    return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden).isEmpty();
-}
-
 } // namespace
 
 std::string MDIMain::mSubRunFileDialog(bool save)
 {
-    if (FolderEmpty(gsLastUsedPath))
-        gsLastUsedPath = gsAppPath;
     FileDialogSetup setup;
     setup.save = save;
     setup.title = sFctGetText(save ? 342 : 341);
     setup.filter = sFctGetText(97);
     setup.defaultExt = "Dat";
     setup.fileName = kCancelledFileName;
-    setup.initialDir = gsLastUsedPath;
+    setup.initialDir = platform::UserStartFolder(gsLastUsedPath, gsAppPath).toStdString();
     return fileDialog_ ? fileDialog_(setup) : RunQtFileDialog(this, setup);
 }
 

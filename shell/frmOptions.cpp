@@ -50,43 +50,11 @@ const std::array<Switch, frmOptions::kSwitchCount> kSwitches{{
     {118, &gbPromptDeleteAxis},
 }};
 
-// When a factor's value is valid.
-enum class Rule { AtLeastOne, AboveZero, None };
+// The factor fields' labels, in the order of the settings' factors.
+static_assert(frmOptions::kFactorCount == kSafetyFactorCount);
+const std::array<int16_t, frmOptions::kFactorCount> kFactorLabels{315, 316, 331, 317, 318, 319, 320};
 
-struct Factor {
-    int16_t labelId;
-    double* setting;
-    Rule rule;
-    double defaultValue;
-};
-
-const std::array<Factor, frmOptions::kFactorCount> kFactors{{
-    {315, &gdMinTorqueFactor, Rule::AtLeastOne, 1},
-    {316, &gdMaxTorqueFactor, Rule::AtLeastOne, 20},
-    {331, &gdMinInertiaFactor, Rule::AboveZero, 1},
-    {317, &gdMaxInertiaWarning, Rule::AboveZero, 6},
-    {318, &gdMaxInertiaDiscard, Rule::AboveZero, 10},
-    {319, &gdTravelRangeWarning, Rule::None, 95},
-    {320, &gdTerminalVelocityWarning, Rule::None, 98},
-}};
-
-bool IsValid(Rule rule, double value)
-{
-    switch (rule) {
-    case Rule::AtLeastOne:
-        return value >= 1;
-    case Rule::AboveZero:
-        return value > 0;
-    case Rule::None:
-        break;
-    }
-    return true;
-}
-
-constexpr int32_t kDefaultBackColor = 16777215;  // white
-constexpr int32_t kDefaultTextColor = 0;         // black
 constexpr int kSampleLines = 10;
-constexpr std::array<int, 2> kFontSizes{8, 10};
 
 enum Command { kOkay = 0, kCancel = 1, kSetDefaults = 2 };
 enum ReportCommand { kBackColor = 0, kTextColor = 1, kReportDefaults = 2 };
@@ -236,7 +204,7 @@ void frmOptions::mSubSetCaptions()
     for (int k = 0; k < kSwitchCount; ++k)
         chkOptions_[k]->setText(Text(kSwitches[k].captionId));
     for (int k = 0; k < kFactorCount; ++k)
-        lblData_[k]->setText(Text(kFactors[k].labelId));
+        lblData_[k]->setText(Text(kFactorLabels[k]));
     lblHelp_->setText(Text(245));
     QStringList sample;
     for (int k = 0; k < kSampleLines; ++k)
@@ -247,7 +215,7 @@ void frmOptions::mSubSetCaptions()
     vseReport_[kReportDefaults]->setText(Text(311));
     lblFontSize_->setText(Text(324));
     cboFontSize_->clear();
-    for (int size : kFontSizes)
+    for (int size : kReportFontSizes)
         cboFontSize_->addItem(QString::number(size));
     cboFontSize_->setCurrentIndex(gnReportFontSize == 8 ? 0 : 1);
 }
@@ -257,7 +225,7 @@ void frmOptions::showSettings()
     for (int k = 0; k < kSwitchCount; ++k)
         chkOptions_[k]->setChecked(*kSwitches[k].setting != 0);
     for (int k = 0; k < kFactorCount; ++k)
-        txtData_[k]->setText(NumberText(*kFactors[k].setting));
+        txtData_[k]->setText(NumberText(*kSafetyFactors[k].global));
     sampleBackColor_ = glReportBackColor;
     sampleTextColor_ = glReportTextColor;
     sampleFontSize_ = gnReportFontSize;
@@ -296,7 +264,7 @@ bool frmOptions::mbFctCheckSafetyFactors(bool bReportError)
 {
     bool valid = true;
     for (int k = 0; k < kFactorCount; ++k) {
-        if (IsValid(kFactors[k].rule, dFctTextToDouble(txtData_[k]->text().toStdString())))
+        if (bFctFactorTakes(kSafetyFactors[k], dFctTextToDouble(txtData_[k]->text().toStdString())))
             continue;
         valid = false;
         if (bReportError) {
@@ -304,7 +272,7 @@ bool frmOptions::mbFctCheckSafetyFactors(bool bReportError)
             SelectPage(OptionsPage::SafetyFactors);
             txtData_[k]->setFocus();
         } else {
-            txtData_[k]->setText(NumberText(kFactors[k].defaultValue));
+            txtData_[k]->setText(NumberText(kSafetyFactors[k].defaultValue));
         }
     }
     return valid;
@@ -379,8 +347,8 @@ void frmOptions::vseReport_Click(int index)
             showSample();
         break;
     case kReportDefaults:
-        sampleBackColor_ = kDefaultBackColor;
-        sampleTextColor_ = kDefaultTextColor;
+        sampleBackColor_ = kDefaultReportBackColor;
+        sampleTextColor_ = kDefaultReportTextColor;
         showSample();
         cboFontSize_->setCurrentIndex(1);
         break;
@@ -391,7 +359,7 @@ void frmOptions::cboFontSize_Click(int index)
 {
     if (index < 0)
         return;
-    sampleFontSize_ = kFontSizes[index];
+    sampleFontSize_ = kReportFontSizes[index];
     showSample();
 }
 
@@ -410,7 +378,7 @@ void frmOptions::vseCommand_Click(int index)
         break;
     case kSetDefaults:
         for (int k = 0; k < kFactorCount; ++k)
-            txtData_[k]->setText(NumberText(kFactors[k].defaultValue));
+            txtData_[k]->setText(NumberText(kSafetyFactors[k].defaultValue));
         break;
     }
 }
@@ -422,7 +390,7 @@ void frmOptions::storeSettings()
     for (int k = 0; k < kSwitchCount; ++k)
         *kSwitches[k].setting = chkOptions_[k]->isChecked() ? -1 : 0;
     for (int k = 0; k < kFactorCount; ++k)
-        *kFactors[k].setting = dFctTextToDouble(txtData_[k]->text().toStdString());
+        *kSafetyFactors[k].global = dFctTextToDouble(txtData_[k]->text().toStdString());
     glReportBackColor = sampleBackColor_;
     glReportTextColor = sampleTextColor_;
     gnReportFontSize = static_cast<int16_t>(sampleFontSize_);

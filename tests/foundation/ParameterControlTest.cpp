@@ -144,7 +144,7 @@ TEST_F(ParameterControlTest, RebuildTakesTheNewSelection)
     OpenSetup(kParameterSetup);
     ASSERT_EQ(bFctCreateParameterControlTable(), -1);
     gnMLinearLengthUnit = 1;  // m
-    gnEETorqueUnit = 5;       // past the two EE torque units
+    gnEETorqueUnit = 0;       // lbf·in
     ASSERT_EQ(bFctCreateParameterControlTable(), -1);
     ASSERT_EQ(gnParamControlCount, 11);
 
@@ -154,11 +154,36 @@ TEST_F(ParameterControlTest, RebuildTakesTheNewSelection)
     EXPECT_DOUBLE_EQ(length.MFactor, 1000.0);
 
     const ParamControlRow& torque = gParamControl[5];
-    EXPECT_EQ(torque.EEUnitID, -1);
-    EXPECT_EQ(torque.EEUnitText, "");
-    EXPECT_EQ(torque.EEFactor, 1.0);
+    EXPECT_EQ(torque.EEUnitID, 56);
+    EXPECT_EQ(torque.EEUnitText, "lbf·in");
+    EXPECT_NEAR(torque.EEFactor, kLbfInToNm, 1e-12);
     EXPECT_EQ(torque.MUnitID, 55);
-    EXPECT_EQ(gnEETorqueUnit, 5);
+    EXPECT_EQ(gnEETorqueUnit, 0);
+}
+
+// A selection past the units of its type and system (an edited settings
+// file) takes the Default unit, as the units dialog shows it, and its
+// position; none leaves a parameter without a unit.
+TEST_F(ParameterControlTest, SelectionsPastTheUnitListTakeTheDefault)
+{
+    OpenSetup(kParameterSetup);
+    gnEETorqueUnit = 2;         // two EE torque units: positions 0 and 1
+    gnMLinearLengthUnit = 300;  // mm and m
+    gnRotaryVelocityUnit = 2;   // rev/s and rpm
+    gnEEKtUnit = 1;             // one EE torque constant unit
+    ASSERT_EQ(bFctCreateParameterControlTable(), -1);
+
+    const ParamControlRow& torque = gParamControl[5];
+    EXPECT_EQ(torque.EEUnitID, 57);
+    EXPECT_EQ(torque.EEUnitText, "lbf·ft");
+    EXPECT_NEAR(torque.EEFactor, 12.0 * kLbfInToNm, 1e-12);
+    EXPECT_EQ(gParamControl[2].MUnitID, 7);   // mm
+    EXPECT_EQ(gParamControl[6].EEUnitID, 11);  // rpm
+    EXPECT_EQ(gParamControl[10].EEUnitID, 71);
+    EXPECT_EQ(gnEETorqueUnit, 1);
+    EXPECT_EQ(gnMLinearLengthUnit, 0);
+    EXPECT_EQ(gnRotaryVelocityUnit, 1);
+    EXPECT_EQ(gnEEKtUnit, 0);
 }
 
 TEST_F(ParameterControlTest, FailedRebuildKeepsThePreviousTable)

@@ -159,6 +159,34 @@ TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
         {"[Options]\nReport Back Color=99999999999\nReport Text Color=65280.6\n", "colours: range and rounding",
          [] { return glReportBackColor == 16777215 && glReportTextColor == 65281; }},
         {"[options]\nreport font size=8\n", "names ignore case", [] { return gnReportFontSize == 8; }},
+        // Only what the Options dialog offers: font size 8 or 10, colours
+        // 0 to FFFFFF, each factor by its rule (torque at least 1, inertia
+        // above 0, the warnings any value).
+        {"[Options]\nReport Font Size=9999\nReport Back Color=-1\nReport Text Color=-1\n",
+         "font size 9999 and colours -1", [] {
+             return gnReportFontSize == 10 && glReportBackColor == 16777215 && glReportTextColor == 0;
+         }},
+        {"[Options]\nReport Font Size=9\nReport Back Color=16777216\nReport Text Color=16777215\n",
+         "font size between the two, colours past white", [] {
+             return gnReportFontSize == 10 && glReportBackColor == 16777215 && glReportTextColor == 16777215;
+         }},
+        {"[Options]\nReport Font Size=0\nReport Back Color=0\n", "font size 0, black is a colour",
+         [] { return gnReportFontSize == 10 && glReportBackColor == 0; }},
+        {"[Options]\nMin. Torque Factor=0.5\nMax. Torque Factor=0\nMin. Inertia Factor=0\n"
+         "Max. Inertia Factor Warning=-1\nMax. Inertia Factor Discard=-0.1\n"
+         "Travel Range Warning=-5\nTerminal Velocity Warning=0\n",
+         "factors their rule refuses", [] {
+             return gdMinTorqueFactor == 1 && gdMaxTorqueFactor == 20 && gdMinInertiaFactor == 1 &&
+                    gdMaxInertiaWarning == 6 && gdMaxInertiaDiscard == 10 && gdTravelRangeWarning == -5 &&
+                    gdTerminalVelocityWarning == 0;
+         }},
+        {"[Options]\nMin. Torque Factor=1\nMax. Torque Factor=1\nMin. Inertia Factor=0.001\n",
+         "factors at their limits", [] {
+             return gdMinTorqueFactor == 1 && gdMaxTorqueFactor == 1 && gdMinInertiaFactor == 0.001;
+         }},
+        {"[Window Size]\nStatus=3\n", "no such window state", [] { return gnMainWindowState == 2; }},
+        {"[Window Size]\nStatus=-1\n", "no such window state", [] { return gnMainWindowState == 2; }},
+        {"[Window Size]\nStatus=1\n", "minimised", [] { return gnMainWindowState == 1; }},
     };
     for (const auto& c : cases) {
         Scramble();
@@ -166,6 +194,20 @@ TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
         EXPECT_EQ(nFctReadIniFile(iniPath_), -1) << c.what;
         EXPECT_TRUE(c.holds()) << c.what;
     }
+}
+
+// A setting read as its default is written back as read.
+TEST_F(SettingsTest, SettingsOutsideWhatIsOfferedAreWrittenBackAsRead)
+{
+    WriteIni("[Options]\nMin. Torque Factor=0.5\nReport Back Color=-1\nReport Text Color=-1\n"
+             "Report Font Size=9999\n[Window Size]\nStatus=7\n");
+    nFctReadIniFile(iniPath_);
+    gsDecimalSeparator = ".";
+    SubWriteIniFile(iniPath_);
+    const std::string text = ReadIni();
+    for (const char* line : {"Min. Torque Factor=1\n", "Report Back Color=16777215\n", "Report Text Color=0\n",
+                             "Report Font Size=10\n", "Status=2\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
 }
 
 TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)

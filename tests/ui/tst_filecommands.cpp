@@ -12,10 +12,15 @@
 #include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
+#include "tests/ui/support/TestHome.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -34,6 +39,11 @@ namespace {
 bool Exists(const std::string& path)
 {
     return std::filesystem::exists(path);
+}
+
+QString Canonical(const QString& folder)
+{
+    return QFileInfo(folder).canonicalFilePath();
 }
 
 std::string ReadBytes(const std::string& path)
@@ -371,6 +381,63 @@ private slots:
         QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{1010, 4001, 1006}));
         QCOMPARE(run.Messages().busyWhenShown, (std::vector<bool>{true, false, true}));
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // With a new settings file the first Open and Save As start in the
+    // user's documents folder, or in the home folder where there is none,
+    // never in the program's folder; a folder chosen in the dialog is where
+    // the next one starts, until it is gone. Qt's own dialog, with a home of
+    // the test's own.
+    void fileDialogsStartInTheUsersFolders_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::newRow("documents folder") << true;
+        QTest::newRow("no documents folder") << false;
+    }
+    void fileDialogsStartInTheUsersFolders()
+    {
+        QFETCH(bool, documents);
+        const testing_support::TestHome home;
+        const QString documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (documents)
+            QVERIFY(QDir().mkpath(documentsFolder));
+        const QString userFolder = Canonical(documents ? documentsFolder : QDir::homePath());
+
+        ProgramRun run;
+        QVERIFY(run.Start());
+        QVERIFY(userFolder != Canonical(QString::fromStdString(run.Folder().path())));
+        run.Main()->SetFileDialogRunner(nullptr);
+        // Triggers a File menu entry and gives the folder its dialog starts
+        // in; with a name, types it and takes it.
+        const auto startFolder = [&run](const QString& entry, const QString& name = QString()) {
+            QString folder;
+            dialog_tests::WhenModalShows([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                if (!dialog)
+                    return;
+                folder = Canonical(dialog->directory().path());
+                if (name.isEmpty())
+                    return;
+                QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"), name);
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save),
+                                  Qt::LeftButton);
+            });
+            run.Trigger(entry);
+            return folder;
+        };
+        QCOMPARE(startFolder("mnuFileFunction_1"), userFolder);
+        QCOMPARE(startFolder("mnuFileFunction_3"), userFolder);
+
+        const QString chosen = home.filePath("Machines");
+        QVERIFY(QDir().mkpath(chosen));
+        QCOMPARE(startFolder("mnuFileFunction_3", QDir(chosen).filePath("Press.dat")), userFolder);
+        QVERIFY(QFile::exists(QDir(chosen).filePath("Press.dat")));
+        QCOMPARE(startFolder("mnuFileFunction_1"), Canonical(chosen));
+        QCOMPARE(startFolder("mnuFileFunction_3"), Canonical(chosen));
+
+        QVERIFY(QDir(chosen).removeRecursively());
+        QCOMPARE(startFolder("mnuFileFunction_1"), userFolder);
+        QCOMPARE(startFolder("mnuFileFunction_3"), userFolder);
     }
 
     void exitWritesTheSettingsWithThePlacement()

@@ -235,6 +235,43 @@ private slots:
         QCOMPARE(gbCreateBackup, int16_t(0));
     }
 
+    // A settings file edited by hand with settings the dialog does not offer
+    // (a font size of 9999, colours of -1, a torque factor below 1): the
+    // program starts with their defaults, the dialog shows them, Okay keeps
+    // them and the program writes them back at its end.
+    void settingsOutsideWhatItOffersShowAndStayTheirDefaults()
+    {
+        testing_support::ProgramRun run;
+        run.WriteSettings("[Options]\nMin. Torque Factor=0.5\nReport Back Color=-1\nReport Text Color=-1\n"
+                          "Report Font Size=9999\n");
+        QVERIFY(run.Start());
+        frmOptions* d = Open(run.Main());
+        auto* sizes = d->findChild<QComboBox*>("cboFontSize");
+        QCOMPARE(sizes->currentText(), QStringLiteral("10"));
+        auto* sample = d->findChild<QPlainTextEdit*>("txtSample");
+        QCOMPARE(sample->font().pointSize(), 10);
+        QCOMPARE(sample->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(sample->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(Field(d, 0)->text(), QStringLiteral("1"));
+        RecordingMessages messages;
+        QTest::mouseClick(Command(d, 0), Qt::LeftButton);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(messages.beeps, 0);
+        QCOMPARE(gnReportFontSize, int16_t(10));
+        QCOMPARE(glReportBackColor, 16777215);
+        QCOMPARE(glReportTextColor, 0);
+        QCOMPARE(gdMinTorqueFactor, 1.0);
+        CloseDialog();
+
+        QVERIFY(run.CloseByUser());
+        QFile settings(QString::fromStdString(run.Folder().file(kIniFileName)));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(settings.readAll());
+        for (const char* line : {"Min. Torque Factor=1\n", "Report Back Color=16777215\n", "Report Text Color=0\n",
+                                 "Report Font Size=10\n"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+    }
+
     // A factor with more decimals than its display shows is stored as shown.
     void okayStoresTheFactorAsShown()
     {

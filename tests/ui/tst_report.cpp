@@ -22,6 +22,7 @@
 #include "tests/ui/support/PdfReport.h"
 #include "tests/ui/support/ProgramRun.h"
 #include "tests/ui/support/ReportTestAxis.h"
+#include "tests/ui/support/TestHome.h"
 
 #include <QAction>
 #include <QFile>
@@ -950,14 +951,7 @@ private slots:
     {
         testing_support::BuildDiskAxis(1);
         printing.reset();
-        QTemporaryDir home;
-        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
-        const auto restore = qScopeGuard([&] {
-            qputenv("HOME", oldHome);
-            oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
-        });
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+        const testing_support::TestHome home;
         const QDir program(QString::fromStdString(gsAppPath));
         QVERIFY(program.mkdir("chosen"));
         struct Case {
