@@ -149,8 +149,6 @@ private:
     void mSubConnectGridEvents();
     platform::FlexGrid* GridOf(DesignGrid kind) const;
     void Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& cancel);
-    bool mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys);
-    bool mbFctTakePastedValue(DesignGrid kind, int col, QString& text);
     void Grid_KeyDownEdit(DesignGrid kind, int col, int key);
     void Grid_KeyPress(DesignGrid kind, QChar key);
     void Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel);
@@ -166,7 +164,6 @@ private:
     void mSubStoreValueText(DesignGrid kind, int row, const QString& text);
     void mSubStoreValue(DesignGrid kind, int row, double value);
     void mSubStoreInfoText(DesignGrid kind, int row, const QString& text);
-    bool& FirstKeyFlag(DesignGrid kind);
     int16_t mnFctRowCount(DesignGrid kind) const;
 
     // ---- Reference lists (frmAxisDesignLists.cpp) ---------------------------------------
@@ -219,9 +216,6 @@ private:
     int16_t mnLoadDataRows = 0;
 
     // ---- Editing state -----------------------------------------------------------------
-    bool mbLoadFirstKey = false;
-    bool mbMechFirstKey = false;
-    bool mbMotorFirstKey = false;
     int32_t mlMechEditRow = -1;
     int16_t mnMechEditElement = -1;
     int32_t mlMotorEditRow = -1;

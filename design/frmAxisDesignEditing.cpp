@@ -16,7 +16,6 @@
 #include "model/basMechanismChain.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
-#include "shell/MDIMain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,7 +30,6 @@ constexpr int16_t kUnitChangeRefused = 2002;
 constexpr int16_t kVelocityType = 4, kAccelerationType = 7;
 constexpr int16_t kRotaryVelocityType = 5, kLinearVelocityType = 6;
 constexpr int16_t kRotaryAccelerationType = 8, kLinearAccelerationType = 9;
-constexpr QChar kBackspace(8);
 
 bool IsInfo(DesignGrid kind)
 {
@@ -89,11 +87,6 @@ int16_t frmAxisDesign::mnFctRowCount(DesignGrid kind) const
     }
 }
 
-bool& frmAxisDesign::FirstKeyFlag(DesignGrid kind)
-{
-    return kind == DesignGrid::Load ? mbLoadFirstKey : kind == DesignGrid::Mechanism ? mbMechFirstKey : mbMotorFirstKey;
-}
-
 void frmAxisDesign::mSubConnectGridEvents()
 {
     for (DesignGrid kind : {DesignGrid::Load, DesignGrid::Mechanism, DesignGrid::Motor, DesignGrid::MechInfo,
@@ -111,13 +104,6 @@ void frmAxisDesign::mSubConnectGridEvents()
         connect(grid, &FlexGrid::LostFocus, this, [this, kind] { Grid_LostFocus(kind); });
         if (IsInfo(kind))
             continue;
-        connect(grid, &FlexGrid::KeyPressEdit, this, [this, kind](int, int col, QChar& key) {
-            if (key != kBackspace && !mbFctTakeValueKeys(kind, col, QString(key)))
-                key = QChar();
-        });
-        connect(grid, &FlexGrid::PasteEdit, this, [this, kind](int, int col, QString& text, bool& cancel) {
-            cancel = !mbFctTakePastedValue(kind, col, text);
-        });
         connect(grid, &FlexGrid::ValidateEdit, this,
                 [this, kind](int row, int col, bool& cancel) { Grid_ValidateEdit(kind, row, col, cancel); });
     }
@@ -179,7 +165,6 @@ void frmAxisDesign::Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& can
     FlexGrid* grid = GridOf(kind);
     if (valueCell) {
         grid->SetComboList(row, col, QString());
-        FirstKeyFlag(kind) = true;
         cancel = false;
         return;
     }
@@ -194,25 +179,6 @@ void frmAxisDesign::Grid_BeforeEdit(DesignGrid kind, int row, int col, bool& can
 }
 
 // ---- Keys ----------------------------------------------------------------------------------
-
-// Keys typed into a value cell: those of a number text; the first of them
-// replaces the old text (Backspace, let through by the caller, edits it);
-// a minus sign of the value is refused, so no value entered here is
-// negative (that of a power of ten is no such sign). Other cells take any
-// key.
-bool frmAxisDesign::mbFctTakeValueKeys(DesignGrid kind, int col, const QString& keys)
-{
-    return col != ValueColumn(kind) || bFctTakesTypedKey(GridOf(kind), FirstKeyFlag(kind), keys, {});
-}
-
-// Text pasted into a value cell (text: the whole text the editor would
-// hold), by the same rule as a whole; a refusal says why.
-bool frmAxisDesign::mbFctTakePastedValue(DesignGrid kind, int col, QString& text)
-{
-    if (col != ValueColumn(kind))
-        return true;
-    return bFctTakesPastedNumber(GridOf(kind), FirstKeyFlag(kind), text, {});
-}
 
 void frmAxisDesign::Grid_KeyDownEdit(DesignGrid kind, int, int key)
 {
@@ -430,13 +396,11 @@ void frmAxisDesign::mSubStoreInfoText(DesignGrid kind, int row, const QString& t
     GridOf(kind)->SetTextMatrix(row, 1, Std(stored));
 }
 
-// A value the display cannot show is refused: the cell keeps its value.
 // A unit chosen in the unit cell: the value converted into it and stored;
 // the row shows the stored value and unit, the old ones after a refusal.
-void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col, bool& cancel)
+// (A value cell is a number cell: its grid refuses what it cannot store.)
+void frmAxisDesign::Grid_ValidateEdit(DesignGrid kind, int row, int col, bool&)
 {
-    if (col == ValueColumn(kind))
-        cancel = !bFctTakesEditedNumber(GridOf(kind), row, col);
     if (col != UnitColumn(kind))
         return;
     FlexGrid* grid = GridOf(kind);

@@ -118,12 +118,14 @@ void frmAxisDesign::mSubSetupLoadGrid(int16_t rows)
 // ---- Filling -------------------------------------------------------------------------
 
 // Name, value and unit of an entry in the row, the value and unit in the
-// colour of its Status.
+// colour of its Status. The value cell takes numbers without a minus sign
+// of the value: no value entered here is negative.
 void frmAxisDesign::mSubWriteParameterRow(FlexGrid* grid, int row, const ParamRec& entry)
 {
     const int name = grid == vsfMotor ? 0 : 1;
     grid->SetTextMatrix(row, name, QString::fromStdString(sFctGetText(entry.TextID)));
     grid->SetTextMatrix(row, name + 1, QString::fromStdString(sFctFormatNumber(entry.Data)));
+    grid->SetNumberCell(row, name + 1, NumberKeyRule{});
     grid->SetTextMatrix(row, name + 2, QString::fromStdString(entry.UnitText));
     const QColor colour = ColourOf(lFctGetColorByIndex(entry.Status));
     grid->SetCellForeColor(row, name + 1, colour);

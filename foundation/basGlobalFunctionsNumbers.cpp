@@ -1,5 +1,6 @@
 #include "foundation/basGlobalFunctionsNumbers.h"
 
+#include "foundation/MessageBar.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basTextResources.h"
 
@@ -10,9 +11,6 @@
 #include <string_view>
 
 namespace {
-
-constexpr int16_t kTrue = -1;
-constexpr int16_t kFalse = 0;
 
 // ---- display ---------------------------------------------------------------
 
@@ -295,7 +293,9 @@ NumberFault nFctNumberKeyFault(const std::string& before, const std::string& key
     const bool valueMinus = key == "-" && left.empty();
     if (ScanNumberText(left + key + right).form != NumberTextForm::Broken) {
         const bool admitted = rule.minusInText || (replacing && rule.minusStartsValue);
-        return valueMinus && !admitted ? NumberFault::Negative : NumberFault::None;
+        if (!valueMinus || admitted)
+            return NumberFault::None;
+        return rule.AdmitsNegative() ? NumberFault::MinusStartsValue : NumberFault::Negative;
     }
     if (IsDecimalMark(key)) {
         const std::string rest = left + right;
@@ -304,8 +304,6 @@ NumberFault nFctNumberKeyFault(const std::string& before, const std::string& key
     }
     if (key == "," || key == ".")
         return NumberFault::GroupingMark;
-    if (key == "-" && !rule.minusInText && !rule.minusStartsValue)
-        return NumberFault::Negative;
     return IsNumberKey(key) ? NumberFault::MisplacedKey : NumberFault::ForeignKey;
 }
 
@@ -314,7 +312,7 @@ NumberFault nFctPastedNumberFault(const std::string& text, const NumberKeyRule& 
     const ScannedNumber scan = ScanNumberText(text);
     if (scan.form != NumberTextForm::Whole)
         return NumberFault::NotANumber;
-    return scan.negative && !rule.minusInText && !rule.minusStartsValue ? NumberFault::Negative : NumberFault::None;
+    return scan.negative && !rule.AdmitsNegative() ? NumberFault::Negative : NumberFault::None;
 }
 
 NumberFault nFctEditedNumberFault(const std::string& text)
@@ -342,9 +340,12 @@ NumberFault nFctNumberTextFault(const std::string& text)
     return value != 0.0 && shown == "0" ? NumberFault::TooSmall : NumberFault::None;
 }
 
-int16_t bFctIsStorableNumberText(const std::string& text)
+NumberFault nFctStoredNumberFault(const std::string& text, const NumberKeyRule& rule)
 {
-    return nFctNumberTextFault(text) == NumberFault::None ? kTrue : kFalse;
+    const NumberFault fault = nFctNumberTextFault(text);
+    if (fault != NumberFault::None || rule.AdmitsNegative())
+        return fault;
+    return ScanNumberText(Trimmed(text)).negative ? NumberFault::Negative : NumberFault::None;
 }
 
 std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std::string& key)
@@ -357,6 +358,7 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
         {NumberFault::IntegerDigits, 62},     {NumberFault::SignificantDigits, 63}, {NumberFault::TooSmall, 64},
         {NumberFault::NotANumber, 65},        {NumberFault::Negative, 66},          {NumberFault::SecondDecimalMark, 70},
         {NumberFault::GroupingMark, 72},      {NumberFault::MisplacedKey, 73},      {NumberFault::ForeignKey, 74},
+        {NumberFault::MinusStartsValue, 359},
     };
     // "Not taken:", "Not pasted:", "Not stored:"
     constexpr int16_t kEntryTexts[] = {75, 76, 80};
@@ -369,6 +371,20 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
         return sFctGetText(kEntryTexts[static_cast<int>(entry)]) + " " + reason;
     }
     return {};
+}
+
+void SubShowNumberFault(NumberEntry entry, NumberFault fault, const std::string& key)
+{
+    platform::MessageBar* bar = platform::InstalledMessageBar();
+    if (!bar)
+        return;
+    static std::string shownFault;  // the last fault text put into the bar
+    if (fault != NumberFault::None) {
+        shownFault = sFctNumberFaultText(entry, fault, key);
+        bar->SetMessageBarText(shownFault);
+    } else if (!shownFault.empty() && bar->MessageBarText() == shownFault) {
+        bar->SetMessageBarText({});
+    }
 }
 
 namespace {

@@ -44,9 +44,11 @@ NumberTextForm nFctNumberTextForm(const std::string& text);
 // value while the old one waits to be replaced, and typed into a text with
 // nothing before the cursor. The design window's grids admit it nowhere.
 // The sign of a power of ten is no minus of the value: every cell takes it.
+// A cell that admits the minus sign anywhere takes negative values.
 struct NumberKeyRule {
     bool minusStartsValue = false;
     bool minusInText = false;
+    bool AdmitsNegative() const { return minusStartsValue || minusInText; }
 };
 
 // The most digits before the decimal mark that an entered number may show:
@@ -65,7 +67,8 @@ enum class NumberFault : int16_t {
     SignificantDigits,  // more than kMostEnteredDigits significant digits
     TooSmall,           // not 0, but the display shows 0
     NotANumber,         // a text that is no number text
-    Negative,           // a minus sign of the value where the cell admits none
+    Negative,           // a minus sign of the value where the cell takes no negative value
+    MinusStartsValue,   // a key: a minus sign of the value where it may only start a new value
     SecondDecimalMark,  // a key: a decimal mark where the number has one
     GroupingMark,       // a key: "," or "." where it is no decimal mark
     MisplacedKey,       // a key of a number where the number cannot take it
@@ -77,7 +80,9 @@ enum class NumberFault : int16_t {
 // taken out; with replacing (the old value waits to be replaced) the key
 // replaces the whole text. None when the text it makes is a number text or
 // can still become one, and a minus sign it puts before the number is
-// admitted by the rule.
+// admitted by the rule. A minus sign the rule refuses there is Negative
+// only where the cell takes no negative value (MinusStartsValue where it
+// takes one as a new value); where no number can have it, it is misplaced.
 NumberFault nFctNumberKeyFault(const std::string& before, const std::string& key, const std::string& after,
                                bool replacing, const NumberKeyRule& rule);
 
@@ -97,8 +102,12 @@ NumberFault nFctEditedNumberFault(const std::string& text);
 // kMostEnteredIntegerDigits digits before the decimal mark (a number beyond
 // the 64-bit range has too many) and does not show as "0" unless it is 0.
 NumberFault nFctNumberTextFault(const std::string& text);
-// True (-1) when that text has no fault.
-int16_t bFctIsStorableNumberText(const std::string& text);
+
+// The fault of the text finished in a number cell of that rule, as it is
+// about to be stored: that of nFctNumberTextFault, or Negative for a minus
+// sign of the value where the cell takes no negative value, whatever edit
+// put it there.
+NumberFault nFctStoredNumberFault(const std::string& text, const NumberKeyRule& rule);
 
 // What a refusal refused: a key or an edit in the editor, a paste, or the
 // value at the end of the edit.
@@ -108,6 +117,11 @@ enum class NumberEntry : int16_t { Typed, Pasted, Stored };
 // why ("Not taken: this value cannot be negative"); key is the key of a
 // key fault. Empty for None.
 std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std::string& key = {});
+
+// Tells that text in the message bar (platform::MessageBar); None takes the
+// last such text away again where the bar still shows it, and leaves any
+// other.
+void SubShowNumberFault(NumberEntry entry, NumberFault fault, const std::string& key = {});
 
 // A number text rounded to kMostEnteredDigits significant digits of its
 // mantissa, half up; a text with no more comes back unchanged. Dropped

@@ -108,10 +108,8 @@ private:
     void ConnectGridEvents();
     bool vsfQuickSetup_BeforeEdit(int row, int col);
     bool vsfVelProfile_BeforeEdit(int row, int col);
-    bool vsfQuickSetup_KeyPressEdit(int row, const QString& keys);
-    bool vsfQuickSetup_PasteEdit(int row, QString& text);
-    bool vsfVelProfile_KeyPressEdit(int row, const QString& keys);
-    bool vsfVelProfile_PasteEdit(int row, QString& text);
+    void vsfVelProfile_KeyPressEdit(int row, const QString& keys);
+    void vsfVelProfile_PasteEdit(int row, QString& text);
     void mSubShowLoadFlagOf(int row, const QString& typed);
     void vsfQuickSetup_AfterEdit(int row, int col);
     void vsfQuickSetup_ValidateEdit(int row, const QString& unitName);
@@ -143,7 +141,6 @@ private:
     int32_t mnSegmentLastRow = 0;
     std::vector<double> mdQuickSetupDerived;
     std::vector<int16_t> mnUnitPositions;
-    bool mbQuickSetupFirstKey = false;
     bool mbSegmentFirstKey = false;
     // Set while code selects a motion-mode option, whose toggle is no click.
     bool mbSelectingMotionOption = false;

@@ -13,7 +13,6 @@
 #include "model/basAxisCalculations.h"
 #include "model/basValueConversion.h"
 #include "platform/qt/FlexGrid.h"
-#include "shell/MDIMain.h"
 #include "shell/Main.h"
 #include "profile/frmProfileLayout.h"
 
@@ -49,19 +48,6 @@ bool IsEnter(int key)
 }
 
 constexpr QChar kBackspace(8);
-
-// A minus sign only starts a new velocity (data row 1) of the quick setup.
-NumberKeyRule QuickSetupKeyRule(int row)
-{
-    return {row == 1, false};
-}
-
-// Where a minus sign goes into a segment field: anywhere but a duration.
-NumberKeyRule SegmentKeyRule(int16_t field)
-{
-    const bool durations = field == SegmentParam::Duration;
-    return {!durations, !durations};
-}
 
 } // namespace
 
@@ -110,18 +96,10 @@ void frmProfile::ConnectGridEvents()
                 if (IsEnter(key))
                     quickEnter();
             });
-    connect(quick, &FlexGrid::KeyPressEdit, this, [this](int row, int, QChar& key) {
-        if (key != kBackspace && !vsfQuickSetup_KeyPressEdit(row, QString(key)))
-            key = QChar(0);
-    });
-    connect(quick, &FlexGrid::PasteEdit, this, [this](int row, int col, QString& text, bool& cancel) {
-        if (col == 1)
-            cancel = !vsfQuickSetup_PasteEdit(row, text);
-    });
-    connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool& cancel) {
-        if (col == 1)
-            cancel = !bFctTakesEditedNumber(quick, row, col);
-        else if (col == 3)
+    // The Data Entry cells are number cells: the grid holds their keys,
+    // pastes and edits to the rule set when the table was filled.
+    connect(quick, &FlexGrid::ValidateEdit, this, [this, quick](int row, int col, bool&) {
+        if (col == 3)
             vsfQuickSetup_ValidateEdit(row, quick->EditText());
     });
     connect(quick, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfQuickSetup_AfterEdit(row, col); });
@@ -164,17 +142,10 @@ void frmProfile::ConnectGridEvents()
                 if (IsEnter(key) && row < mnSegmentRowCount)
                     segmentDown();
             });
-    connect(table, &FlexGrid::KeyPressEdit, this, [this](int row, int, QChar& key) {
-        if (!vsfVelProfile_KeyPressEdit(row, QString(key)))
-            key = QChar(0);
-    });
-    connect(table, &FlexGrid::PasteEdit, this, [this](int row, int, QString& text, bool& cancel) {
-        cancel = !vsfVelProfile_PasteEdit(row, text);
-    });
-    connect(table, &FlexGrid::ValidateEdit, this, [table](int row, int col, bool& cancel) {
-        if (col == 2 && FieldOfRow(row) != SegmentParam::LoadWeightApplied)
-            cancel = !bFctTakesEditedNumber(table, row, col);
-    });
+    connect(table, &FlexGrid::KeyPressEdit, this,
+            [this](int row, int, QChar& key) { vsfVelProfile_KeyPressEdit(row, QString(key)); });
+    connect(table, &FlexGrid::PasteEdit, this,
+            [this](int row, int, QString& text, bool&) { vsfVelProfile_PasteEdit(row, text); });
     connect(table, &FlexGrid::AfterEdit, this, [this](int row, int col) { vsfVelProfile_AfterEdit(row, col); });
 }
 
@@ -186,7 +157,6 @@ bool frmProfile::vsfQuickSetup_BeforeEdit(int row, int col)
         return false;
     if (col == 1) {
         vsfQuickSetup_->SetComboList(row, col, QString());
-        mbQuickSetupFirstKey = true;
         return true;
     }
     if (col == 3) {
@@ -211,56 +181,37 @@ bool frmProfile::vsfVelProfile_BeforeEdit(int row, int col)
 
 // ---- Keys in the editor ---------------------------------------------------------------
 
-// Keys typed into a Data Entry cell (Backspace is let through by the
-// caller): true when they go in.
-bool frmProfile::vsfQuickSetup_KeyPressEdit(int row, const QString& keys)
+// Keys typed into a load flag cell, Backspace included (the other segment
+// fields are number cells, which the grid holds to their rule): any key
+// goes in, and the flag beside it reads the text typed so far.
+void frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
 {
-    return bFctTakesTypedKey(vsfQuickSetup_, mbQuickSetupFirstKey, keys, QuickSetupKeyRule(row));
-}
-
-// Text pasted into a Data Entry cell: text is the whole text the editor
-// would hold; true when it goes in.
-bool frmProfile::vsfQuickSetup_PasteEdit(int row, QString& text)
-{
-    return bFctTakesPastedNumber(vsfQuickSetup_, mbQuickSetupFirstKey, text, QuickSetupKeyRule(row));
-}
-
-// The same for the segment table, Backspace included.
-bool frmProfile::vsfVelProfile_KeyPressEdit(int row, const QString& keys)
-{
-    const int16_t field = FieldOfRow(row);
-    const bool backspace = keys == kBackspace;
-    if (field == SegmentParam::LoadWeightApplied) {
-        // Any key: the flag reads the text typed so far.
-        if (mbSegmentFirstKey) {
-            vsfVelProfile_->SetEditText(QString());
-            mbSegmentFirstKey = false;
-        }
-        QString typed = vsfVelProfile_->EditText();
-        if (!backspace)
-            typed += keys;
-        else if (!typed.isEmpty())
-            typed.chop(1);
-        mSubShowLoadFlagOf(row, typed);
-        return true;
+    if (FieldOfRow(row) != SegmentParam::LoadWeightApplied)
+        return;
+    if (mbSegmentFirstKey) {
+        vsfVelProfile_->SetEditText(QString());
+        mbSegmentFirstKey = false;
     }
-    return backspace || bFctTakesTypedKey(vsfVelProfile_, mbSegmentFirstKey, keys, SegmentKeyRule(field));
+    QString typed = vsfVelProfile_->EditText();
+    if (keys != kBackspace)
+        typed += keys;
+    else if (!typed.isEmpty())
+        typed.chop(1);
+    mSubShowLoadFlagOf(row, typed);
 }
 
-// Text pasted into a segment cell: text is the whole text the editor would
-// hold; true when it goes in.
-bool frmProfile::vsfVelProfile_PasteEdit(int row, QString& text)
+// Text pasted into a load flag cell: text is the whole text the editor
+// would hold. Any text goes in.
+void frmProfile::vsfVelProfile_PasteEdit(int row, QString& text)
 {
-    const int16_t field = FieldOfRow(row);
-    if (field != SegmentParam::LoadWeightApplied)
-        return bFctTakesPastedNumber(vsfVelProfile_, mbSegmentFirstKey, text, SegmentKeyRule(field));
-    // Any text: where it replaces the old one, the flag reads it alone.
+    if (FieldOfRow(row) != SegmentParam::LoadWeightApplied)
+        return;
+    // Where it replaces the old text, the flag reads it alone.
     if (mbSegmentFirstKey) {
         text = vsfVelProfile_->PastedText();
         mbSegmentFirstKey = false;
     }
     mSubShowLoadFlagOf(row, text);
-    return true;
 }
 
 // The flag beside a load flag cell, as the text typed into it reads.

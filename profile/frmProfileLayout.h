@@ -1,8 +1,11 @@
 #pragma once
 // Where the velocity profile window shows what: the rows of the quick-setup
 // grid by quick-setup mode, the six rows of each segment in the segment
-// table, and the quantity whose units a quick-setup entry offers.
+// table, where a minus sign goes into their number cells, and the quantity
+// whose units a quick-setup entry offers.
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basGlobalFunctionsNumbers.h"
+#include "model/basAxisData.h"
 
 #include <cstdint>
 
@@ -33,6 +36,19 @@ inline int16_t SegmentOfRow(int row)
 inline int16_t FieldOfRow(int row)
 {
     return nFctWrapIndex(row - 1, kFieldsPerSegment);
+}
+
+// A minus sign only starts a new velocity (data row 1) of the quick setup.
+inline NumberKeyRule QuickSetupKeyRule(int row)
+{
+    return {row == 1, false};
+}
+
+// A minus sign goes into every segment field but the duration.
+inline NumberKeyRule SegmentKeyRule(int16_t field)
+{
+    const bool signedField = field != SegmentParam::Duration;
+    return {signedField, signedField};
 }
 
 // The unit type whose units a quick-setup entry offers: a velocity (4) the

@@ -52,6 +52,7 @@ void frmProfile::mSubSetQuickSetupTable()
         nFctGetQuickSetupParameter(axis, static_cast<int16_t>(r - 1), entry);
         vsfQuickSetup_->SetTextMatrix(r, 0, Text(entry.TextID));
         vsfQuickSetup_->SetTextMatrix(r, 1, Number(entry.Data));
+        vsfQuickSetup_->SetNumberCell(r, 1, profile_layout::QuickSetupKeyRule(r));
         vsfQuickSetup_->SetTextMatrix(r, 2, "0");
         vsfQuickSetup_->SetTextMatrix(r, 3, QString::fromStdString(entry.UnitText));
     }
@@ -138,6 +139,7 @@ void frmProfile::mSubFillSegmentTable(bool bComputed)
                 vsfVelProfile_->SetTextMatrix(row, 3, flag);
             } else {
                 vsfVelProfile_->SetTextMatrix(row, 2, Number(field.Data));
+                vsfVelProfile_->SetNumberCell(row, 2, SegmentKeyRule(f));
                 if (!bComputed)
                     vsfVelProfile_->SetTextMatrix(row, 3, "0");
             }

@@ -11,9 +11,7 @@
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basMechanismChain.h"
 #include "platform/qt/Commands.h"
-#include "platform/qt/FlexGrid.h"
 #include "platform/qt/MdiChildWindow.h"
-#include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "shell/Main.h"
@@ -85,52 +83,6 @@ MDIMain* MainWindow()
     return gMainWindow;
 }
 
-namespace {
-
-// Tells what was not taken and why; None takes such a text away again and
-// leaves any other.
-void SubShowEntryFault(NumberEntry entry, NumberFault fault, const QString& key = {})
-{
-    MDIMain* main = MainWindow();
-    if (!main)
-        return;
-    static QString shownFault;  // the last fault text put into the bar
-    QLabel* bar = main->lblMessage();
-    if (fault != NumberFault::None) {
-        shownFault = QString::fromStdString(sFctNumberFaultText(entry, fault, key.toStdString()));
-        bar->setText(shownFault);
-    } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
-        bar->clear();
-    }
-}
-
-} // namespace
-
-bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col)
-{
-    const QString edited = grid->EditText();
-    const NumberFault fault = nFctNumberTextFault(edited.toStdString());
-    if (fault != NumberFault::None || edited != grid->TextMatrix(row, col))
-        SubShowEntryFault(NumberEntry::Stored, fault);
-    return fault == NumberFault::None;
-}
-
-bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule)
-{
-    NumberEntry entry = NumberEntry::Pasted;
-    const NumberFault fault = platform::TakePastedNumber(grid, firstKey, text, rule, entry);
-    SubShowEntryFault(entry, fault);
-    return fault == NumberFault::None;
-}
-
-bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule)
-{
-    const NumberFault fault = platform::FilterNumberKey(grid, firstKey, key, rule);
-    if (fault != NumberFault::None)
-        SubShowEntryFault(NumberEntry::Typed, fault, key);
-    return fault == NumberFault::None;
-}
-
 QIcon ProgramIcon()
 {
     return QIcon(PicturePath(kIconPicture));
@@ -139,6 +91,16 @@ QIcon ProgramIcon()
 QPixmap ProgramLogo()
 {
     return QPixmap(PicturePath(kLogoPicture));
+}
+
+std::string MDIMain::MessageBarText() const
+{
+    return lblMessage_->text().toStdString();
+}
+
+void MDIMain::SetMessageBarText(const std::string& text)
+{
+    lblMessage_->setText(QString::fromStdString(text));
 }
 
 MDIMain::MDIMain(QWidget* parent)
@@ -152,6 +114,7 @@ MDIMain::MDIMain(QWidget* parent)
     platform::InstallPlatformServices(platformServices_.get());
     platform::InstallMessageDisplay(messageDisplay_.get());
     platform::InstallRecentFileMenu(this);
+    platform::InstallMessageBar(this);
     setWindowTitle(QString::fromStdString(sFctGetText(31)));
     BuildPanels();
     BuildMenus();
@@ -171,6 +134,8 @@ MDIMain::~MDIMain()
         gMainWindow = nullptr;
     if (platform::InstalledRecentFileMenu() == this)
         platform::InstallRecentFileMenu(nullptr);
+    if (platform::InstalledMessageBar() == this)
+        platform::InstallMessageBar(nullptr);
     if (platform::InstalledPlatformServices() == platformServices_.get())
         platform::InstallPlatformServices(nullptr);
     if (platform::InstalledMessageDisplay() == messageDisplay_.get())

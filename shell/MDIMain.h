@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/MessageBar.h"
 #include "foundation/RecentFileMenu.h"
 
 #include <QMainWindow>
@@ -9,11 +10,6 @@
 #include <memory>
 #include <string>
 
-enum class NumberFault : int16_t;
-struct NumberKeyRule;
-namespace platform {
-class FlexGrid;
-}
 class QAction;
 class QFrame;
 class QIcon;
@@ -46,7 +42,7 @@ using FileDialogRunner = std::function<std::string(const FileDialogSetup&)>;
 // commands. While it exists, the window services (screen, waiting, help, the
 // message dialog and the File menu's recent files) are installed for the
 // libraries without windows.
-class MDIMain : public QMainWindow, private platform::RecentFileMenu {
+class MDIMain : public QMainWindow, private platform::RecentFileMenu, private platform::MessageBar {
     Q_OBJECT
 public:
     explicit MDIMain(QWidget* parent = nullptr);
@@ -143,6 +139,10 @@ private:
     void SetItemVisible(int index, bool visible) override;
     void SetItemCaption(int index, const std::string& caption) override;
 
+    // ---- MessageBar: lblMessage ------------------------------------------------------
+    std::string MessageBarText() const override;
+    void SetMessageBarText(const std::string& text) override;
+
     std::unique_ptr<platform::QtPlatformServices> platformServices_;
     std::unique_ptr<QtMessageDisplay> messageDisplay_;
 
@@ -182,24 +182,6 @@ private:
 
 // The main window while it exists, else nullptr.
 MDIMain* MainWindow();
-
-// A refused entry in a grid is told in the main window's message bar, in
-// the current language, with no box (the cell keeps its value):
-//
-// The number finished in the editor of a grid's number cell (inside
-// ValidateEdit) can be stored; if not, the message bar says why. A stored
-// value other than the cell's takes an earlier such text away.
-bool bFctTakesEditedNumber(const platform::FlexGrid* grid, int row, int col);
-
-// Text pasted into the editor of a number cell, or an edit the editor made
-// by itself (inside PasteEdit), held to the cell's rule as
-// platform::TakePastedNumber says; a refusal says why in the message bar.
-bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QString& text, const NumberKeyRule& rule);
-
-// A key typed into the editor of a number cell (inside KeyPressEdit), held
-// to the cell's rule as platform::FilterNumberKey says; a refused key is
-// told at once in the message bar.
-bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule);
 
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.

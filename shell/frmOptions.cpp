@@ -257,17 +257,24 @@ OptionsPage frmOptions::currentPage() const
     return OptionsPage::Misc;
 }
 
-// Fields 0 to 4 are examined every time; fields 5 and 6 have no rule. With
-// bReportError an invalid field beeps and takes the focus on its page (the
-// last invalid one keeps it); otherwise it shows its default again.
+// Every field is examined every time: each must hold a number text that
+// can be stored, and fields 0 to 4 a value of their rule (fields 5 and 6
+// have none). With bReportError an invalid field beeps and takes the focus
+// on its page (the last invalid one keeps it), and a text that is no number
+// says why in the message bar; otherwise it shows its default again.
 bool frmOptions::mbFctCheckSafetyFactors(bool bReportError)
 {
     bool valid = true;
+    NumberFault textFault = NumberFault::None;
     for (int k = 0; k < kFactorCount; ++k) {
-        if (bFctFactorTakes(kSafetyFactors[k], dFctTextToDouble(txtData_[k]->text().toStdString())))
+        const std::string text = txtData_[k]->text().toStdString();
+        const NumberFault fault = nFctNumberTextFault(text);
+        if (fault == NumberFault::None && bFctFactorTakes(kSafetyFactors[k], dFctTextToDouble(text)))
             continue;
         valid = false;
         if (bReportError) {
+            if (fault != NumberFault::None)
+                textFault = fault;
             platform::Beep();
             SelectPage(OptionsPage::SafetyFactors);
             txtData_[k]->setFocus();
@@ -275,6 +282,8 @@ bool frmOptions::mbFctCheckSafetyFactors(bool bReportError)
             txtData_[k]->setText(NumberText(kSafetyFactors[k].defaultValue));
         }
     }
+    if (bReportError)
+        SubShowNumberFault(NumberEntry::Stored, textFault);
     return valid;
 }
 
@@ -297,7 +306,9 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event)
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            edit->setText(NumberText(dFctTextToDouble(edit->text().toStdString())));
+            // A text that is no number stays as typed, for the check to tell.
+            if (nFctNumberTextFault(edit->text().toStdString()) == NumberFault::None)
+                edit->setText(NumberText(dFctTextToDouble(edit->text().toStdString())));
             moveToField(index + 1);
             return true;
         case Qt::Key_Up:

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -191,12 +190,10 @@ public:
     }
 
 protected:
-    // A number as the grid shows one: digits with a sign, separators and a
-    // power of ten.
+    // A number as the grid shows one: a number text to its end.
     static bool IsNumberText(const QString& text)
     {
-        static const QRegularExpression number(QStringLiteral("^[-+]?[0-9.,]+([eE][-+]?[0-9]+)?$"));
-        return number.match(text.trimmed()).hasMatch();
+        return nFctNumberTextForm(text.trimmed().toStdString()) == NumberTextForm::Whole;
     }
 
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
@@ -550,6 +547,7 @@ void FlexGrid::Clear()
         if (QTableWidgetItem* header = horizontalHeaderItem(col))
             header->setText(QString());
     comboLists_.clear();
+    numberRules_.clear();
 }
 
 // ---- Colours ----------------------------------------------------------------
@@ -739,6 +737,7 @@ void FlexGrid::OpenEditor(int firstKey, const QString& firstText)
     opening_ = false;
     if (!editor_)
         return;
+    numberFirstKey_ = true;
     if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) {
         line->deselect();  // keys go after the old text; the window decides
         line->end(false);
@@ -799,6 +798,8 @@ bool FlexGrid::FilterEditorKey(QKeyEvent* event)
     emit KeyPressEdit(editRow_, editCol_, character);
     if (!editor_ || character.isNull())
         return false;
+    if (character != QChar(8) && !TakeNumberKey(character))
+        return false;
     auto* line = qobject_cast<QLineEdit*>(editor_.data());
     if (!line)
         return character == typed;
@@ -836,6 +837,8 @@ bool FlexGrid::OfferEditorText(QString& whole, const QString& pasted)
         return false;
     bool cancel = false;
     const QScopedValueRollback offered(pastedText_, pasted);
+    if (!TakeNumberText(whole))
+        return false;
     emit PasteEdit(editRow_, editCol_, whole, cancel);
     return !cancel;
 }
@@ -927,8 +930,8 @@ void FlexGrid::FinishEdit(bool store)
     const int col = editCol_;
     finishingText_ = EditText();
     finishing_ = true;
-    bool cancel = false;
-    if (store)
+    bool cancel = store && !TakeFinishedNumber(row, col, finishingText_);
+    if (store && !cancel)
         emit ValidateEdit(row, col, cancel);
     const bool write = store && !cancel;
     if (write)

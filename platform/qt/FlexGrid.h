@@ -1,4 +1,6 @@
 #pragma once
+#include "foundation/basGlobalFunctionsNumbers.h"
+
 #include <QColor>
 #include <QHash>
 #include <QPointer>
@@ -47,6 +49,18 @@ namespace platform {
 //           middle button, dropped, committed by an input method), and any
 //           other change the editor makes by itself (cut, delete, undo),
 //           gives PasteEdit first.
+//
+// Number cells: a cell given a rule by SetNumberCell takes numbers only,
+// and no window judges them. Its editor holds the grammar of a number text
+// and the rule of the minus sign: a typed key (after KeyPressEdit) by
+// nFctNumberKeyFault, text put in from outside by nFctPastedNumberFault,
+// an edit of the editor's own by nFctEditedNumberFault; Backspace is free.
+// When it opens, the old value waits to be replaced: the first key or
+// paste taken replaces it (Backspace edits it and leaves it waiting). At
+// the end of the edit, before ValidateEdit, the text is held to every limit
+// of a stored value, its sign included (nFctStoredNumberFault), whatever
+// edit left it: a refused text is not stored and the cell keeps its value.
+// Every refusal is told in the message bar (SubShowNumberFault).
 //
 // Every command finishes the open edits before it works (FinishAllEdits,
 // called for all of them by RunCommand, Commands.h), so that it finds what
@@ -109,7 +123,12 @@ public:
     void SetComboList(int row, int col, const QString& list);
     QString ComboList(int row, int col) const;
 
-    // Empties every cell (header texts included), its colours and lists.
+    // Makes the cell a number cell with that rule of the minus sign.
+    void SetNumberCell(int row, int col, const NumberKeyRule& rule);
+    bool IsNumberCell(int row, int col) const;
+
+    // Empties every cell (header texts included), its colours, lists and
+    // number rules.
     void Clear();
 
     // Opens the editor on the current cell (BeforeEdit first).
@@ -205,6 +224,15 @@ private:
     // refused (a control character in it is refused here).
     bool OfferEditorText(QString& whole, const QString& pasted);
     void EditorCreated(QWidget* editor);
+    // The number cell rules of the open edit (FlexGridNumberCells.cpp):
+    // the rule of its cell, nullptr where it is no number cell; a typed
+    // character other than Backspace, the whole text a paste or an edit of
+    // the editor's own leaves (which a paste may round), and the text
+    // finished, each false when refused.
+    const NumberKeyRule* EditedNumberRule() const;
+    bool TakeNumberKey(QChar key);
+    bool TakeNumberText(QString& whole);
+    bool TakeFinishedNumber(int row, int col, const QString& text) const;
     void ApplyColWidths();
     void ApplySelectionPalette();
     void ApplyFocusColors();
@@ -215,6 +243,9 @@ private:
     int fixedRows_ = 1;
     std::vector<double> widthFractions_;
     QHash<QPair<int, int>, QString> comboLists_;
+    QHash<QPair<int, int>, NumberKeyRule> numberRules_;
+    // The old value of the number cell being edited waits to be replaced.
+    bool numberFirstKey_ = false;
     QColor backColor_ = Qt::white;
     QColor backColorSel_ = QColor(0, 0, 128);
     QColor foreColorSel_ = Qt::white;

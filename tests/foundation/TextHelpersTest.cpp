@@ -284,14 +284,17 @@ TEST_F(TextHelpers, KeysAreHeldToTheGrammarAndTheirCellsRule)
         {"", "+", "", false, positive, N::MisplacedKey},
         {"", "-", "", false, positive, N::Negative},
         {"10", "-", "", true, positive, N::Negative},
-        {"5", "-", "", false, positive, N::Negative},
+        {"", "-", "5", false, positive, N::Negative},
+        {"5", "-", "", false, positive, N::MisplacedKey},  // no number has it there
+        {"1", "-", "e5", false, positive, N::MisplacedKey},
         {"1", "x", "", false, positive, N::ForeignKey},
         {"1", " ", "", false, positive, N::ForeignKey},
         {"1", "'", "", false, positive, N::ForeignKey},
         {"", "\xef\xbc\x95", "", false, positive, N::ForeignKey},
         {"10", "-", "", true, startsValue, N::None},    // minus starts a value
-        {"", "-", "5", false, startsValue, N::Negative},  // but goes into no text
+        {"", "-", "5", false, startsValue, N::MinusStartsValue},  // but goes into no text
         {"5", "-", "", false, startsValue, N::MisplacedKey},
+        {"1", "-", "e5", false, startsValue, N::MisplacedKey},
         {"", "-", "", false, signedValue, N::None},
         {"", "-", "3", false, signedValue, N::None},    // before the digits at the cursor
         {"4", "-", "", false, signedValue, N::MisplacedKey},
@@ -329,7 +332,7 @@ TEST_F(TextHelpers, PastesAndEditsAreHeldToTheGrammar)
     EXPECT_EQ(nFctEditedNumberFault("1,546-5"), NumberFault::NotANumber);  // its "E" deleted
 }
 
-// ---- bFctIsStorableNumberText ---------------------------------------------
+// ---- nFctNumberTextFault, nFctStoredNumberFault -----------------------------
 
 TEST_F(TextHelpers, OnlyNumbersTheDisplayShowsCanBeStored)
 {
@@ -358,11 +361,36 @@ TEST_F(TextHelpers, OnlyNumbersTheDisplayShowsCanBeStored)
         {"1.000000000000000000", true},  // nor are zeros at the end
     };
     for (const auto& [text, storable] : cases)
-        EXPECT_EQ(bFctIsStorableNumberText(text), storable ? -1 : 0) << "'" << text.substr(0, 30) << "'";
+        EXPECT_EQ(nFctNumberTextFault(text) == NumberFault::None, storable) << "'" << text.substr(0, 30) << "'";
     gsDecimalSeparator = ",";
-    EXPECT_EQ(bFctIsStorableNumberText("0,25"), -1);
-    EXPECT_EQ(bFctIsStorableNumberText("0.25"), -1);
-    EXPECT_EQ(bFctIsStorableNumberText(std::string(9, '9') + ",5"), 0);
+    EXPECT_EQ(nFctNumberTextFault("0,25"), NumberFault::None);
+    EXPECT_EQ(nFctNumberTextFault("0.25"), NumberFault::None);
+    EXPECT_EQ(nFctNumberTextFault(std::string(9, '9') + ",5"), NumberFault::IntegerDigits);
+}
+
+// A value about to be stored is held to its cell's sign as well: a minus
+// sign of the value, whatever edit left it, only where the cell takes
+// negative values; that of a power of ten is none.
+TEST_F(TextHelpers, StoredValuesKeepTheirCellsSign)
+{
+    const NumberKeyRule positive;
+    const NumberKeyRule startsValue{true, false};
+    const NumberKeyRule signedValue{true, true};
+    gsDecimalSeparator = ".";
+    struct Case {
+        const char* text;
+        NumberKeyRule rule;
+        NumberFault fault;
+    };
+    using N = NumberFault;
+    const Case cases[] = {
+        {"-5", positive, N::Negative},      {" -5 ", positive, N::Negative},   {"-0.5e3", positive, N::Negative},
+        {"-5", startsValue, N::None},       {"-5", signedValue, N::None},      {"5e-5", positive, N::None},
+        {"5", positive, N::None},           {"-1e9", positive, N::IntegerDigits},  // the display's limit first
+        {"-", signedValue, N::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(nFctStoredNumberFault(c.text, c.rule), c.fault) << "'" << c.text << "'";
 }
 
 // Why a text is refused, and the text that says it in both languages.
@@ -407,6 +435,8 @@ TEST_F(TextHelpers, RefusalsNameTheirFault)
     EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::NotANumber), "Not stored: the text is not a number");
     EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::Negative), "Not taken: this value cannot be negative");
     EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::ForeignKey, "x"), "Not taken: \"x\" is no part of a number");
+    EXPECT_EQ(sFctNumberFaultText(NumberEntry::Typed, NumberFault::MinusStartsValue),
+              "Not taken: a minus sign only starts a new value");
     gnLanguageOffset = 1000;
     EXPECT_EQ(sFctNumberFaultText(NumberEntry::Stored, NumberFault::IntegerDigits),
               "Nicht übernommen: mehr als 8 Stellen vor dem Dezimalzeichen");

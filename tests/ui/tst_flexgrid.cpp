@@ -200,6 +200,24 @@ private slots:
         }
     }
 
+    // Cut short, a number shows "###" (a part of it would read as another
+    // number) and any other text its first characters: a dotted product
+    // key is no number, though it has only digits and points.
+    void OnlyANumberCutShortShowsMarks()
+    {
+        FlexGrid& grid = window_->grid;
+        const QModelIndex cell = grid.model()->index(grid.QtRow(1), 2);
+        const auto picture = [&grid, &cell](const QString& text) {
+            grid.SetTextMatrix(1, 2, text);
+            return grid.viewport()->grab(grid.visualRect(cell).adjusted(1, 1, -1, -1)).toImage();
+        };
+        grid.setColumnWidth(2, grid.fontMetrics().horizontalAdvance("0000000"));
+        QApplication::processEvents();
+        QCOMPARE(picture("123456.789"), picture("-98765.4321E-5"));  // both "###"
+        QVERIFY(picture("1.0.2.3.4.5") != picture("123456.789"));
+        QCOMPARE(picture("1.0.2.3.4.5"), picture("1.0.2.3.4.6"));   // the same first characters
+    }
+
     void ScrollBarsFollowTheRowsThatFit()
     {
         // 108 pixels are 6 rows of 18: the header and 5 data rows.

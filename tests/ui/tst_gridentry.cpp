@@ -47,6 +47,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <memory>
 
 using platform::FlexGrid;
@@ -197,10 +198,59 @@ void Paste(FlexGrid* grid, const QString& text, PasteBy by)
     QVERIFY(testing_support::PutIntoEditor(line, text, by == PasteBy::Keys ? PasteRoute::Keys : PasteRoute::Menu));
 }
 
+// An edit the line editor makes by itself, or text code sets into it.
+enum class OwnEdit { Backspace, Delete, Cut, Undo, Redo, PasteSlot, TextByCode };
+
+// From "2e-5" in the editor to "-5" by the edit: Backspace twice after the
+// "e", "2e" selected and deleted or cut, a cut undone past a later key or
+// redone after its undo, "-5" pasted over everything by the editor's own
+// paste slot, or set by code.
+void LeaveMinusFive(QLineEdit* line, OwnEdit edit)
+{
+    const auto cutTwoE = [line] {
+        line->setSelection(0, 2);
+        QTest::keySequence(line, QKeySequence::Cut);
+    };
+    switch (edit) {
+    case OwnEdit::Backspace:
+        line->setCursorPosition(2);
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClick(line, Qt::Key_Backspace);
+        break;
+    case OwnEdit::Delete:
+        line->setSelection(0, 2);
+        QTest::keyClick(line, Qt::Key_Delete);
+        break;
+    case OwnEdit::Cut:
+        cutTwoE();
+        break;
+    case OwnEdit::Undo:
+        cutTwoE();
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_7);
+        QTest::keySequence(line, QKeySequence::Undo);
+        break;
+    case OwnEdit::Redo:
+        cutTwoE();
+        QTest::keySequence(line, QKeySequence::Undo);
+        QTest::keySequence(line, QKeySequence::Redo);
+        break;
+    case OwnEdit::PasteSlot:
+        QGuiApplication::clipboard()->setText(QStringLiteral("-5"));
+        line->selectAll();
+        QMetaObject::invokeMethod(line, "paste");
+        break;
+    case OwnEdit::TextByCode:
+        line->setText(QStringLiteral("-5"));
+        break;
+    }
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Cell)
 Q_DECLARE_METATYPE(PasteBy)
+Q_DECLARE_METATYPE(OwnEdit)
 Q_DECLARE_METATYPE(testing_support::PasteRoute)
 
 class TestGridEntry : public QObject {
@@ -748,6 +798,107 @@ private slots:
         QTRY_VERIFY(!grid->IsEditing());
         QVERIFY(Close(Program::Entry(cell, row).Data, dFctTextToDouble(editor.toStdString())));
         gsDecimalSeparator = separator;
+    }
+
+    // Whatever edit leaves "-5" in the editor of a cell that takes no
+    // negative value (a belt's Motor Pulley Diameter, a segment's
+    // Duration, the quick setup's Accel. Time), Enter refuses it and says
+    // why; the axis keeps the value it had.
+    void OwnEditsCannotStoreANegativeValue_data()
+    {
+        QTest::addColumn<Cell>("cell");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<OwnEdit>("edit");
+        const std::pair<const char*, OwnEdit> edits[] = {
+            {"Backspace", OwnEdit::Backspace}, {"Delete", OwnEdit::Delete},       {"Cut", OwnEdit::Cut},
+            {"Undo", OwnEdit::Undo},           {"Redo", OwnEdit::Redo},           {"paste slot", OwnEdit::PasteSlot},
+            {"text set by code", OwnEdit::TextByCode},
+        };
+        const std::tuple<const char*, Cell, int> cells[] = {
+            {"motor pulley diameter", Cell::Mechanism, 1},
+            {"segment duration", Cell::Segment, SegmentRow(1, 2)},
+            {"quick-setup time", Cell::QuickSetup, 2},
+        };
+        for (const auto& [cellName, cell, row] : cells)
+            for (const auto& [editName, edit] : edits)
+                QTest::addRow("%s, %s", cellName, editName) << cell << row << edit;
+    }
+    void OwnEditsCannotStoreANegativeValue()
+    {
+        QFETCH(Cell, cell);
+        QFETCH(int, row);
+        QFETCH(OwnEdit, edit);
+        Program p;
+        QVERIFY(p.started);
+        p.Prepare(cell);
+        if (cell == Cell::Mechanism)
+            QCOMPARE(Program::Entry(cell, row).TextID, int16_t(67));  // Motor Pulley Diameter
+        FlexGrid* grid = p.Grid(cell);
+        QLineEdit* line = p.EnterAfterThree(cell, row, "2e-5", false);
+        QVERIFY(line);
+        QCOMPARE(line->text(), QStringLiteral("2e-5"));
+        LeaveMinusFive(line, edit);
+        QCOMPARE(line->text(), QStringLiteral("-5"));
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!grid->IsEditing());
+        QCOMPARE(Program::Entry(cell, row).Data, 3.0);
+        QCOMPARE(grid->TextMatrix(row, Program::ValueColumn(cell)), QStringLiteral("3"));
+        QCOMPARE(p.run.Main()->lblMessage()->text(), QStringLiteral("Not stored: this value cannot be negative"));
+    }
+
+    // A minus sign refused as it is typed says why it is: "cannot be
+    // negative" only where the cell takes no negative value; where the
+    // cell takes one only as a new value, or no number has a minus there,
+    // it says so.
+    void RefusedMinusSignTellsTheTrueReason_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<Cell>("cell");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("cursor");  // where the minus sign is typed
+        QTest::addColumn<QString>("why");
+        const auto add = [](const char* name, bool german, Cell cell, int row, const char* typed, int cursor,
+                            const char* why) {
+            QTest::newRow(name) << german << cell << row << QString(typed) << cursor << QString::fromUtf8(why);
+        };
+        const int velocity = SegmentRow(0, 1);
+        const int duration = SegmentRow(1, 2);
+        add("quick-setup velocity: 5, Home, minus", false, Cell::QuickSetup, 1, "5", 0,
+            "Not taken: a minus sign only starts a new value");
+        add("quick-setup velocity: 5, Home, minus, German", true, Cell::QuickSetup, 1, "5", 0,
+            "Nicht angenommen: ein Minuszeichen beginnt nur einen neuen Wert");
+        add("design: minus between 1 and e5", false, Cell::Mechanism, 1, "1e5", 1,
+            "Not taken: \"-\" cannot stand there in a number");
+        add("segment velocity: minus between 1 and e5", false, Cell::Segment, velocity, "1e5", 1,
+            "Not taken: \"-\" cannot stand there in a number");
+        add("quick-setup velocity: minus after 5", false, Cell::QuickSetup, 1, "5", 1,
+            "Not taken: \"-\" cannot stand there in a number");
+        add("design: 5, Home, minus", false, Cell::Mechanism, 1, "5", 0, "Not taken: this value cannot be negative");
+        add("segment duration: 5, Home, minus", false, Cell::Segment, duration, "5", 0,
+            "Not taken: this value cannot be negative");
+    }
+    void RefusedMinusSignTellsTheTrueReason()
+    {
+        QFETCH(bool, german);
+        QFETCH(Cell, cell);
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(int, cursor);
+        QFETCH(QString, why);
+        Program p;
+        QVERIFY(p.started);
+        if (german)
+            p.run.Trigger("mnuLanguage_2");
+        p.Prepare(cell);
+        QLineEdit* line = p.EnterAfterThree(cell, row, typed, false);
+        QVERIFY(line);
+        QTest::keyClick(line, Qt::Key_Home);
+        for (int step = 0; step < cursor; ++step)
+            QTest::keyClick(line, Qt::Key_Right);
+        QTest::keyClick(line, Qt::Key_Minus);
+        QCOMPARE(line->text(), typed);
+        QCOMPARE(p.run.Main()->lblMessage()->text(), why);
     }
 
     // The editor's undo and redo work after a paste as after typed keys;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -159,6 +160,9 @@ private slots:
         QTest::newRow("discard limit 0") << 4 << "0" << false;
         QTest::newRow("travel range 0, no rule") << 5 << "0" << true;
         QTest::newRow("terminal velocity -3, no rule") << 6 << "-3" << true;
+        // A text that is no number is refused in every field.
+        QTest::newRow("Max. Torque Factor 1,5,2") << 1 << "1,5,2" << false;
+        QTest::newRow("travel range 1,5,2, no rule") << 5 << "1,5,2" << false;
     }
 
     void anInvalidFactorIsRefusedOnItsPage()
@@ -185,6 +189,35 @@ private slots:
         QCOMPARE(gdMaxTorqueFactor, 20.0);
         QCOMPARE(gdMinInertiaFactor, 1.0);
         QCOMPARE(gdMaxInertiaDiscard, 10.0);
+    }
+
+    // Under a decimal comma "1,5,2" is no number: Enter leaves it as typed
+    // (it is not read as 1,5), the focus comes back to it, the message bar
+    // says why, and Okay stores nothing.
+    void aFactorThatIsNoNumberIsToldWhy()
+    {
+        testing_support::ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string separator = gsDecimalSeparator;
+        gsDecimalSeparator.assign(1, ',');
+        const double before = gdMinTorqueFactor;
+        frmOptions* d = Open(run.Main());
+        Tabs(d)->setCurrentIndex(1);
+        TypeInto(Field(d, 0), "1,5,2");
+        QTest::keyClick(Field(d, 0), Qt::Key_Return);
+        QCOMPARE(Field(d, 0)->text(), QStringLiteral("1,5,2"));
+        QTRY_VERIFY(Field(d, 0)->hasFocus());
+        QCOMPARE(run.Main()->lblMessage()->text(), QStringLiteral("Not stored: the text is not a number"));
+        QTest::mouseClick(Command(d, 0), Qt::LeftButton);
+        QVERIFY(d->isVisible());
+        QCOMPARE(gdMinTorqueFactor, before);
+        // Mended, it is taken and the word goes.
+        TypeInto(Field(d, 0), "1,5");
+        QTest::mouseClick(Command(d, 0), Qt::LeftButton);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(gdMinTorqueFactor, 1.5);
+        QCOMPARE(run.Main()->lblMessage()->text(), QString());
+        gsDecimalSeparator = separator;
     }
 
     void severalInvalidFactorsBeepEachAndTheLastKeepsTheFocus()
