@@ -30,6 +30,10 @@ std::string sFctGetFolderPart(const std::string& path);
 // The text after the last "/" or "\"; the whole text when it has none.
 std::string sFctGetFileNamePart(const std::string& path);
 
+// The text with its first placeholder ("%1") replaced by value (unchanged
+// without one).
+std::string sFctFillPlaceholder(const std::string& text, const std::string& placeholder, const std::string& value);
+
 // Every run of ampersands that contains "&&" collapsed to a single "&".
 std::string sFctCollapseAmpersands(const std::string& text);
 
