@@ -270,8 +270,10 @@ private slots:
                 for (QMdiSubWindow* window : windows)
                     after += QStringLiteral(" %1x%2").arg(Smallest(window).width()).arg(Smallest(window).height());
 
+                QMdiSubWindow* active = Area()->activeSubWindow();
                 run->Trigger(entry);
                 QApplication::processEvents();
+                QCOMPARE(Area()->activeSubWindow(), active);
                 const bool scrolls = Area()->horizontalScrollBar()->maximum() > 0 || Area()->verticalScrollBar()->maximum() > 0;
                 QVERIFY2(scrolls != fits, qPrintable(after));
                 for (QMdiSubWindow* window : windows)
