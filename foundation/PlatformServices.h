@@ -27,8 +27,9 @@ public:
     // tick or by an event handler), then stops the timer.
     virtual void WaitForTimer(int32_t milliseconds, int16_t& doneFlag) = 0;
     // Shows the help page file in the help viewer owned by the main window
-    // and returns at once; a file that does not exist shows nothing.
-    virtual void ShowHelpPage(const std::string& pageFile) = 0;
+    // and returns at once; where the file does not exist, the viewer shows
+    // a page of its own in its place that reads missingNote.
+    virtual void ShowHelpPage(const std::string& pageFile, const std::string& missingNote) = 0;
 };
 
 // Installs the services (nullptr removes them); the caller keeps ownership.

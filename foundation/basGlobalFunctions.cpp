@@ -143,6 +143,14 @@ std::string sFctGetFileNamePart(const std::string& path)
     return last == std::string::npos ? path : path.substr(last + 1);
 }
 
+std::string sFctFillPlaceholder(const std::string& text, const std::string& placeholder, const std::string& value)
+{
+    std::string result = text;
+    if (const auto slot = result.find(placeholder); slot != std::string::npos)
+        result.replace(slot, placeholder.size(), value);
+    return result;
+}
+
 std::string sFctCollapseAmpersands(const std::string& text)
 {
     std::string result = text;

@@ -30,6 +30,10 @@ std::string sFctGetFolderPart(const std::string& path);
 // The text after the last "/" or "\"; the whole text when it has none.
 std::string sFctGetFileNamePart(const std::string& path);
 
+// The text with the first occurrence of placeholder (such as "%1") replaced
+// by value; unchanged where it has none.
+std::string sFctFillPlaceholder(const std::string& text, const std::string& placeholder, const std::string& value);
+
 // Every run of ampersands that contains "&&" collapsed to a single "&".
 std::string sFctCollapseAmpersands(const std::string& text);
 

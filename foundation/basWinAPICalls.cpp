@@ -1,6 +1,8 @@
 #include "foundation/basWinAPICalls.h"
 
 #include "foundation/basAppPaths.h"
+#include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
 #include "platform/core/Locale.h"
 
 #include <algorithm>
@@ -23,8 +25,23 @@ std::string sFctGetDecimalSeparator()
     return platform::UserDecimalSeparator();
 }
 
+namespace {
+
+// 'The help page "%1" is missing from the folder %2.'
+constexpr int16_t kMissingHelpPageText = 385;
+
+std::string MissingHelpPageNote(const std::string& topic, const std::string& folder)
+{
+    return sFctFillPlaceholder(sFctFillPlaceholder(sFctGetText(kMissingHelpPageText), "%1", topic), "%2", folder);
+}
+
+} // namespace
+
 void SubShowHelpTopic(const std::string& topic)
 {
-    if (platform::PlatformServices* services = platform::InstalledPlatformServices())
-        services->ShowHelpPage(gsAppPath + kHelpFolder + topic);
+    platform::PlatformServices* services = platform::InstalledPlatformServices();
+    if (!services)
+        return;
+    const std::string folder = gsAppPath + kHelpFolder;
+    services->ShowHelpPage(folder + topic, MissingHelpPageNote(topic, folder));
 }

@@ -23,6 +23,7 @@ int32_t lFctGetColorCount(platform::Window* window);
 std::string sFctGetDecimalSeparator();
 
 // Shows the help page of that name (gsAppPath + "help/" + topic) in the help
-// window owned by the main window and returns at once. A missing page shows
-// nothing and reports nothing.
+// window owned by the main window and returns at once. Where the page is
+// missing, the help window says so in the current language, naming the page
+// and the folder.
 void SubShowHelpTopic(const std::string& topic);

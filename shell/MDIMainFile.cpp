@@ -13,6 +13,7 @@
 #include "model/basChangeDetection.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/BusyPointer.h"
+#include "platform/qt/LongText.h"
 #include "platform/qt/UserFolders.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
@@ -226,5 +227,5 @@ void MDIMain::SetItemVisible(int index, bool visible)
 void MDIMain::SetItemCaption(int index, const std::string& caption)
 {
     if (index >= 0 && index < static_cast<int>(mnuFileFunction_.size()))
-        mnuFileFunction_[static_cast<size_t>(index)]->setText(QString::fromStdString(caption));
+        mnuFileFunction_[static_cast<size_t>(index)]->setText(platform::AsTypedInMenu(QString::fromStdString(caption)));
 }

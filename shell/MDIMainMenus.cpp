@@ -366,7 +366,7 @@ void MDIMain::mSubFillWindowList()
         // A long caption is cut short, whole in the entry's tip.
         const QString caption = window->windowTitle();
         const QString shown = platform::ElidedLongText(caption, mnuWindowList_->font());
-        QAction* action = mnuWindowList_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(shown));
+        QAction* action = mnuWindowList_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(platform::AsTypedInMenu(shown)));
         if (shown != caption)
             action->setToolTip(caption);
         action->setObjectName(QStringLiteral("mnuWindowListChild_%1").arg(number));

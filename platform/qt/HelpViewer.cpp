@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QScreen>
@@ -42,6 +43,42 @@ int Clamped(int value, int low, int high)
 }
 
 } // namespace
+
+// The browser of the help pages. A page file that is missing shows the note
+// given for it, as a page of the window's own.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    void ShowPage(const QString& pageFile, const QString& missingNote)
+    {
+        const bool missing = !QFileInfo(pageFile).isFile();
+        const bool note = notes_.contains(pageFile);
+        if (missing)
+            notes_.insert(pageFile, missingNote);
+        else
+            notes_.remove(pageFile);
+        const QUrl page = QUrl::fromLocalFile(pageFile);
+        // Shown again: a note in the language it was asked in now, the page
+        // in place of its note once it is there.
+        if (page == source() && (missing || note))
+            reload();
+        else
+            setSource(page, QTextDocument::HtmlResource);
+    }
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QString file = name.toLocalFile();
+        if (type == QTextDocument::HtmlResource && notes_.contains(file) && !QFileInfo(file).isFile())
+            return QStringLiteral("<html><body><p>%1</p></body></html>").arg(notes_.value(file).toHtmlEscaped());
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    QHash<QString, QString> notes_;  // by page file
+};
 
 QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& preferred, const QSize& smallest)
 {
@@ -81,7 +118,7 @@ QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& pref
 
 HelpViewer::HelpViewer(QWidget* owner)
     : QWidget(owner, Qt::Tool)
-    , browser_(new QTextBrowser(this))
+    , browser_(new HelpBrowser(this))
     , back_(new QAction(this))
     , forward_(new QAction(this))
 {
@@ -122,12 +159,9 @@ void HelpViewer::SetTexts()
     forward_->setText(QCoreApplication::translate("QFileDialog", "Forward"));
 }
 
-bool HelpViewer::ShowPage(const QString& pageFile)
+void HelpViewer::ShowPage(const QString& pageFile, const QString& missingNote)
 {
-    const QFileInfo page(pageFile);
-    if (!page.isFile())
-        return false;
-    browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()), QTextDocument::HtmlResource);
+    browser_->ShowPage(QFileInfo(pageFile).absoluteFilePath(), missingNote);
     ShowTitle();
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == this)
@@ -141,7 +175,6 @@ bool HelpViewer::ShowPage(const QString& pageFile)
     show();
     raise();
     activateWindow();
-    return true;
 }
 
 void HelpViewer::ShowTitle()

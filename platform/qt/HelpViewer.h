@@ -4,9 +4,10 @@
 #include <QWidget>
 
 class QAction;
-class QTextBrowser;
 
 namespace platform {
+
+class HelpBrowser;
 
 // The program's help window: a browser of the HTML pages in the help folder
 // of the application folder, with Back and Forward, closed with Escape. A
@@ -22,11 +23,13 @@ class HelpViewer : public QWidget {
 public:
     explicit HelpViewer(QWidget* owner);
 
-    // Shows the page file and brings the window up; returns at once. A file
-    // that does not exist changes nothing and returns false.
-    bool ShowPage(const QString& pageFile);
+    // Shows the page file and brings the window up; returns at once. Where
+    // the file does not exist, a page of the window's own that reads
+    // missingNote stands in its place (and in the history).
+    void ShowPage(const QString& pageFile, const QString& missingNote);
 
-    // The local file of the page shown, or "" before the first page.
+    // The local file of the page shown (or of the missing page whose note
+    // is shown), or "" before the first page.
     QString CurrentPage() const;
 
 protected:
@@ -45,7 +48,7 @@ private:
     QRect Placement(QWidget* dialog) const;
     void PlaceAt(const QRect& frame);
 
-    QTextBrowser* browser_;
+    HelpBrowser* browser_;
     QAction* back_;
     QAction* forward_;
     QPointer<QWidget> dialog_;  // the modal dialog the page was asked for from

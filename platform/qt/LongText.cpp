@@ -20,4 +20,10 @@ QString ElidedLongText(const QString& text, const QFont& font)
     return QFontMetrics(font).elidedText(text, Qt::ElideRight, LongTextWidth(font));
 }
 
+QString AsTypedInMenu(const QString& text)
+{
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace platform

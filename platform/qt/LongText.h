@@ -14,4 +14,9 @@ namespace platform {
 int LongTextWidth(const QFont& font);
 QString ElidedLongText(const QString& text, const QFont& font);
 
+// A text shown as typed in a menu entry (an axis title, a file's path):
+// each "&" doubled, so that none marks the next character as the entry's
+// key.
+QString AsTypedInMenu(const QString& text);
+
 } // namespace platform

@@ -170,36 +170,59 @@ int ClearOfIcons(int top, int length, const QSize& room, int iconHeight)
                : top;
 }
 
-// The windows in that many lines (rows when stacked, else columns), in
-// order, the later lines taking one window more where they do not divide
-// evenly. The lines share the room, and the windows of a line share its
-// length, as equally as their smallest sizes allow: where those do not fit,
-// the lines spill over, past the icons' rows.
-Layout InLines(const Windows& windows, int lines, const QSize& room, int iconHeight, bool stacked)
+// The windows of each line, by their index in the list of windows.
+using Lines = std::vector<std::vector<size_t>>;
+
+// Rows when stacked, else columns: the length of a size along a line and
+// its thickness across the lines.
+int Along(const QSize& size, bool stacked)
 {
-    const auto across = [stacked](const QSize& size) { return stacked ? size.height() : size.width(); };
-    const auto along = [stacked](const QSize& size) { return stacked ? size.width() : size.height(); };
-    const int count = static_cast<int>(windows.size());
-    std::vector<Windows> members(static_cast<size_t>(lines));
-    std::vector<int> thickest(static_cast<size_t>(lines), 0);
+    return stacked ? size.width() : size.height();
+}
+
+int Across(const QSize& size, bool stacked)
+{
+    return stacked ? size.height() : size.width();
+}
+
+// The windows in that many lines in their order, the later lines taking one
+// window more where they do not divide evenly.
+Lines InOrder(size_t count, int lines)
+{
+    Lines result(static_cast<size_t>(lines));
+    const int windows = static_cast<int>(count);
     for (int line = 0, next = 0; line < lines; ++line) {
-        const int inLine = count / lines + (line >= lines - count % lines ? 1 : 0);
-        for (int k = 0; k < inLine; ++k, ++next) {
-            QMdiSubWindow* window = windows[static_cast<size_t>(next)];
-            members[static_cast<size_t>(line)].push_back(window);
-            thickest[static_cast<size_t>(line)] = std::max(thickest[static_cast<size_t>(line)], across(SmallestSize(window)));
-        }
+        const int inLine = windows / lines + (line >= lines - windows % lines ? 1 : 0);
+        for (int k = 0; k < inLine; ++k, ++next)
+            result[static_cast<size_t>(line)].push_back(static_cast<size_t>(next));
+    }
+    return result;
+}
+
+// The windows in those lines. The lines share the room, and the windows of
+// a line share its length, as equally as their smallest sizes allow: where
+// those do not fit, the lines spill over, past the icons' rows. The frames
+// follow the order of the windows.
+Layout InLines(const std::vector<QSize>& smallest, const Lines& lines, const QSize& room, int iconHeight, bool stacked)
+{
+    std::vector<int> thickest;
+    for (const std::vector<size_t>& line : lines) {
+        int thick = 0;
+        for (size_t window : line)
+            thick = std::max(thick, Across(smallest[window], stacked));
+        thickest.push_back(thick);
     }
     Layout layout;
-    const std::vector<int> thickness = Spread(across(room), thickest);
+    layout.frames.resize(smallest.size());
+    const std::vector<int> thickness = Spread(Across(room, stacked), thickest);
     int offset = 0;
-    for (int line = 0; line < lines; ++line) {
-        const Windows& inLine = members[static_cast<size_t>(line)];
-        std::vector<int> smallest;
-        for (QMdiSubWindow* window : inLine)
-            smallest.push_back(along(SmallestSize(window)));
-        const std::vector<int> lengths = Spread(along(room), smallest);
-        const int thick = thickness[static_cast<size_t>(line)];
+    for (size_t line = 0; line < lines.size(); ++line) {
+        const std::vector<size_t>& inLine = lines[line];
+        std::vector<int> least;
+        for (size_t window : inLine)
+            least.push_back(Along(smallest[window], stacked));
+        const std::vector<int> lengths = Spread(Along(room, stacked), least);
+        const int thick = thickness[line];
         if (stacked)
             offset = ClearOfIcons(offset, thick, room, iconHeight);
         int position = 0;
@@ -207,7 +230,7 @@ Layout InLines(const Windows& windows, int lines, const QSize& room, int iconHei
             if (!stacked)
                 position = ClearOfIcons(position, lengths[k], room, iconHeight);
             const QRect frame = stacked ? QRect(position, offset, lengths[k], thick) : QRect(offset, position, thick, lengths[k]);
-            layout.frames.push_back(frame);
+            layout.frames[inLine[k]] = frame;
             layout.extent = layout.extent.expandedTo(QSize(frame.right() + 1, frame.bottom() + 1));
             position += lengths[k];
         }
@@ -216,20 +239,88 @@ Layout InLines(const Windows& windows, int lines, const QSize& room, int iconHei
     return layout;
 }
 
-// The layout with the most lines that fits the room; when none fits, the
-// one that spills least.
-Layout BestLines(const Windows& windows, const QSize& room, int iconHeight, bool stacked)
+// The grouping of the windows into lines with the most lines that fits the
+// room at their smallest sizes; of those with as many, the first when each
+// window in its order goes into the earliest line it fits. Lines come in
+// the order of their first windows. Empty when none fits.
+class FittingLines {
+public:
+    FittingLines(const std::vector<QSize>& smallest, const QSize& room, bool stacked)
+        : smallest_(smallest)
+        , length_(Along(room, stacked))
+        , thickness_(Across(room, stacked))
+        , stacked_(stacked)
+    {
+        Place(0, 0);
+    }
+
+    const Lines& Best() const { return best_; }
+
+private:
+    struct Line {
+        std::vector<size_t> windows;
+        int length = 0;
+        int thickness = 0;
+    };
+
+    // Puts the window next into each line it fits, or a new one, and goes
+    // on with the window after it; thickness is that of the lines so far.
+    void Place(size_t next, int thickness)
+    {
+        if (next == smallest_.size()) {
+            if (lines_.size() > best_.size()) {
+                best_.clear();
+                for (const Line& line : lines_)
+                    best_.push_back(line.windows);
+            }
+            return;
+        }
+        const int length = Along(smallest_[next], stacked_);
+        const int thick = Across(smallest_[next], stacked_);
+        for (size_t k = 0; k <= lines_.size(); ++k) {
+            const bool opened = k == lines_.size();
+            if (opened)
+                lines_.emplace_back();
+            const Line before = lines_[k];
+            const int thicker = std::max(before.thickness, thick);
+            if (before.length + length <= length_ && thickness - before.thickness + thicker <= thickness_) {
+                lines_[k].windows.push_back(next);
+                lines_[k].length += length;
+                lines_[k].thickness = thicker;
+                Place(next + 1, thickness - before.thickness + thicker);
+                lines_[k] = before;
+            }
+            if (opened)
+                lines_.pop_back();
+        }
+    }
+
+    const std::vector<QSize>& smallest_;
+    const int length_;
+    const int thickness_;
+    const bool stacked_;
+    std::vector<Line> lines_;
+    Lines best_;
+};
+
+// The layout with the most lines of the windows in their order that fits
+// the room. Where none does, the windows go into other lines where those
+// fit; where nothing fits, the layout in order that spills least.
+Layout BestLines(const std::vector<QSize>& smallest, const QSize& room, int iconHeight, bool stacked)
 {
     Layout fitting;
     Layout spilling;
-    for (int lines = 1; lines <= static_cast<int>(windows.size()); ++lines) {
-        Layout layout = InLines(windows, lines, room, iconHeight, stacked);
+    for (int lines = 1; lines <= static_cast<int>(smallest.size()); ++lines) {
+        Layout layout = InLines(smallest, InOrder(smallest.size(), lines), room, iconHeight, stacked);
         if (layout.FitsIn(room))
             fitting = layout;
         else if (spilling.frames.empty() || layout.Spill(room) < spilling.Spill(room))
             spilling = layout;
     }
-    return fitting.frames.empty() ? spilling : fitting;
+    if (!fitting.frames.empty())
+        return fitting;
+    const FittingLines grouped(smallest, room, stacked);
+    return grouped.Best().empty() ? spilling : InLines(smallest, grouped.Best(), room, iconHeight, stacked);
 }
 
 // Lays the windows out with the arrangement, in the room that is left once
@@ -269,7 +360,10 @@ void Tile(QMdiArea* area, bool stacked)
     if (windows.empty())
         return;
     RestoreMaximised(area, windows);
-    Arrange(area, windows, [&](const QSize& room, int iconHeight) { return BestLines(windows, room, iconHeight, stacked); });
+    std::vector<QSize> smallest;
+    for (const QMdiSubWindow* window : windows)
+        smallest.push_back(SmallestSize(window));
+    Arrange(area, windows, [&](const QSize& room, int iconHeight) { return BestLines(smallest, room, iconHeight, stacked); });
 }
 
 } // namespace

@@ -13,10 +13,12 @@ namespace platform {
 // another's title bar.
 
 // One above the other: as many rows as fit, each row's windows side by side
-// across the full width.
+// across the full width. Where the windows in creation order fit in no
+// number of rows, they go into rows in another grouping that fits (the one
+// with the most rows); the area scrolls only where no grouping fits.
 void TileHorizontally(QMdiArea* area);
 // Side by side: as many columns as fit, each column's windows one above the
-// other over the full height.
+// other over the full height; in another grouping as the rows above.
 void TileVertically(QMdiArea* area);
 // The minimised children in a row along the bottom edge, from the left,
 // wrapping upwards when the row is full.

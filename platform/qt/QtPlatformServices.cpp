@@ -152,11 +152,11 @@ void QtPlatformServices::WaitForTimer(int32_t milliseconds, int16_t& doneFlag)
     timer.stop();
 }
 
-void QtPlatformServices::ShowHelpPage(const std::string& pageFile)
+void QtPlatformServices::ShowHelpPage(const std::string& pageFile, const std::string& missingNote)
 {
     if (!viewer_)
         viewer_ = new HelpViewer(helpOwner_);
-    viewer_->ShowPage(QString::fromStdString(pageFile));
+    viewer_->ShowPage(QString::fromStdString(pageFile), QString::fromStdString(missingNote));
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "foundation/PlatformServices.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
 #include "foundation/basWinAPICalls.h"
 #include "platform/core/Locale.h"
 
@@ -18,6 +19,7 @@ public:
     int colorBits = 0;
     std::vector<platform::Window*> centred;
     std::vector<std::string> helpPages;
+    std::vector<std::string> missingNotes;
     int32_t waitedMilliseconds = -1;
     int16_t flagAtWaitStart = 99;
 
@@ -29,7 +31,11 @@ public:
         flagAtWaitStart = doneFlag;
         doneFlag = -1;  // the timer's tick
     }
-    void ShowHelpPage(const std::string& pageFile) override { helpPages.push_back(pageFile); }
+    void ShowHelpPage(const std::string& pageFile, const std::string& missingNote) override
+    {
+        helpPages.push_back(pageFile);
+        missingNotes.push_back(missingNote);
+    }
 };
 
 class PlatformServicesTest : public ::testing::Test {
@@ -51,13 +57,20 @@ TEST_F(PlatformServicesTest, ColorCountIsTwoToTheBitsAtMost24)
     }
 }
 
+// With the note that stands in for a missing page, in the language of the
+// moment, naming the page and the folder.
 TEST_F(PlatformServicesTest, HelpTopicIsAPageOfTheHelpFolder)
 {
     SubSetAppPaths("/opt/orvamis");
     SubShowHelpTopic("Welcome.htm");
+    gnLanguageOffset = 1000;
     SubShowHelpTopic("BeltPulley.htm");
+    gnLanguageOffset = 0;
     EXPECT_EQ(services.helpPages,
               (std::vector<std::string>{"/opt/orvamis/help/Welcome.htm", "/opt/orvamis/help/BeltPulley.htm"}));
+    EXPECT_EQ(services.missingNotes,
+              (std::vector<std::string>{"The help page \"Welcome.htm\" is missing from the folder /opt/orvamis/help/.",
+                                        "Die Hilfeseite „BeltPulley.htm“ fehlt im Ordner /opt/orvamis/help/."}));
 }
 
 TEST_F(PlatformServicesTest, WaitClearsTheFlagAndRunsUntilItIsSet)

@@ -9,6 +9,7 @@
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
 #include "profile/frmProfile.h"
+#include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
@@ -16,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -74,6 +76,27 @@ bool WithAxisDialog(QWidget* mainWindow, int16_t mode, std::function<void(QWidge
         act(dialog);
     });
     ShowAxisDialog(mainWindow, mode);
+    return shown;
+}
+
+// A menu entry's text as the menu shows it: "&&" shows as "&", a single "&"
+// shows nothing and underlines the character after it, the entry's key.
+struct ShownEntry {
+    QString text;
+    QString keys;  // the underlined characters
+};
+
+ShownEntry AsShown(const QString& entry)
+{
+    ShownEntry shown;
+    for (qsizetype k = 0; k < entry.size(); ++k) {
+        if (entry[k] == '&' && k + 1 < entry.size()) {
+            ++k;
+            if (entry[k] != '&')
+                shown.keys += entry[k];
+        }
+        shown.text += entry[k];
+    }
     return shown;
 }
 
@@ -148,6 +171,42 @@ private slots:
             QTRY_COMPARE(TitleField(dialog)->selectedText(), QStringLiteral("Feeder"));
             QTest::mouseClick(Command(dialog, 1), Qt::LeftButton);
         }));
+    }
+
+    // A title and a file name with ampersands read as typed in the Window
+    // menu's entries and the recent-file entry, as in the dialog, the
+    // captions and the outline; only the entries' numbers are their keys.
+    void ampersandsShowAsTypedInTheMenus()
+    {
+        const QString title = QStringLiteral("R&D Mill & Drill");
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [&](QWidget* dialog) {
+            EditTitle(dialog, 0, title);
+            QTest::keyClick(TitleField(dialog), Qt::Key_Return);
+            QCOMPARE(Entries(dialog).first(), " 1 - " + title);
+            QTest::mouseClick(Command(dialog, 2), Qt::LeftButton);
+        }));
+        QCOMPARE(sFctGetAxisTitle(1), title.toStdString());
+        QVERIFY(run->TreeLines().contains("1:" + title));
+        const QStringList captions = run->ChildCaptions();
+
+        QMenu* menu = run->Main()->findChild<QMenu*>("mnuWindowList");
+        emit menu->aboutToShow();
+        for (int k = 0; k < captions.size(); ++k) {
+            const QAction* entry = run->Main()->findChild<QAction*>(QStringLiteral("mnuWindowListChild_%1").arg(k + 1));
+            QVERIFY(entry);
+            const ShownEntry shown = AsShown(entry->text());
+            QCOMPARE(shown.text, QStringLiteral("%1 %2").arg(k + 1).arg(captions[k]));
+            QCOMPARE(shown.keys, QString::number(k + 1));
+        }
+        QVERIFY(captions.contains("Axis Design - " + title));
+
+        const std::string file = run->Folder().file("R&D Mill & Drill.dat");
+        run->fileAnswers = {file};
+        run->Trigger("mnuFileFunction_3");
+        QCOMPARE(gsCurrentFile, file);
+        const ShownEntry recent = AsShown(run->Action("mnuFileFunction_10")->text());
+        QVERIFY2(recent.text.endsWith("/R&D Mill & Drill.dat"), qPrintable(recent.text));
+        QCOMPARE(recent.keys, QString());
     }
 
     void cancelDropsTheTitlesAndEscapeOnlyEndsTheEdit()

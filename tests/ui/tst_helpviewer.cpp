@@ -1,6 +1,8 @@
 // Help topics open in the program's own help window, owned by the main
-// window; a topic without a page shows nothing.
+// window; a topic without a page shows a page of the window's own that
+// names it.
 #include "foundation/basAppPaths.h"
+#include "foundation/basTextResources.h"
 #include "foundation/basWinAPICalls.h"
 #include "platform/qt/HelpViewer.h"
 #include "shell/MDIMain.h"
@@ -57,9 +59,6 @@ private slots:
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Sample topic"));
         QVERIFY(ShownText(viewer).contains("Sample body."));
 
-        // A topic without a page leaves the window as it was.
-        SubShowHelpTopic("NoSuchTopic.htm");
-        QVERIFY(viewer->CurrentPage().endsWith("/help/Sample.htm"));
         QCOMPARE(window.findChildren<platform::HelpViewer*>().size(), 1);
     }
 
@@ -127,14 +126,40 @@ private slots:
         QCOMPARE(platform::PlaceBeside(QRect(0, 0, 1024, 768), dialog, QSize(640, 480), QSize(280, 240)), place);
     }
 
-    void unknownTopicShowsNothing()
+    // A topic without a page: the window says which page is missing and
+    // where, in the language of the moment, as a page of its history; once
+    // the page is there, it shows.
+    void missingPageIsTold()
     {
         testing_support::TestAppFolder folder;
+        WritePage("Sample.htm", "<html><head><title>Sample topic</title></head><body><p>Sample body.</p></body></html>");
+        const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
+        QFile::remove(help + "Missing.htm");
         MDIMain window;
         window.show();
-        SubShowHelpTopic("NoSuchTopic.htm");
+        SubShowHelpTopic("Sample.htm");
         platform::HelpViewer* viewer = ViewerOf(window);
-        QVERIFY(!viewer || !viewer->isVisible());
+        QVERIFY(viewer);
+
+        SubShowHelpTopic("Missing.htm");
+        QVERIFY(viewer->isVisible());
+        QVERIFY(viewer->CurrentPage().endsWith("/help/Missing.htm"));
+        QCOMPARE(ShownText(viewer).trimmed(), "The help page \"Missing.htm\" is missing from the folder " + help + ".");
+        gnLanguageOffset = 1000;
+        SubShowHelpTopic("Missing.htm");
+        gnLanguageOffset = 0;
+        QCOMPARE(ShownText(viewer).trimmed(), "Die Hilfeseite „Missing.htm“ fehlt im Ordner " + help + ".");
+
+        auto* back = viewer->findChild<QAction*>("helpBack");
+        QVERIFY(back->isEnabled());
+        back->trigger();
+        QVERIFY(viewer->CurrentPage().endsWith("/help/Sample.htm"));
+        QVERIFY(ShownText(viewer).contains("Sample body."));
+
+        WritePage("Missing.htm", "<html><head><title>Found topic</title></head><body><p>Found body.</p></body></html>");
+        SubShowHelpTopic("Missing.htm");
+        QVERIFY(ShownText(viewer).contains("Found body."));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Found topic"));
     }
 
     void everyTopicOfTheProgramHasAPage()

@@ -15,13 +15,16 @@
 #include "report/frmReport.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiArea>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -315,6 +318,48 @@ private slots:
         auto* viewer = run.Main()->findChild<platform::HelpViewer*>();
         QVERIFY(viewer);
         QVERIFY(viewer->CurrentPage().endsWith("help/Welcome.htm"));
+    }
+
+    // With the help pages gone from the program's folder, every way to help
+    // (the menu, F1 in the axis windows and in a dialog, the report's Help
+    // tool) opens the help window on a page that names the missing page, in
+    // the language of the moment.
+    void helpWithoutItsPagesSaysWhichPageIsMissing()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        QVERIFY(QDir(QString::fromStdString(run.Folder().file("help"))).removeRecursively());
+        const auto told = [&run](const QString& page, const QString& words) {
+            auto* viewer = run.Main()->findChild<platform::HelpViewer*>();
+            QVERIFY2(viewer && viewer->isVisible(), qPrintable(page));
+            QVERIFY2(viewer->CurrentPage().endsWith("help/" + page), qPrintable(viewer->CurrentPage()));
+            const QString text = viewer->findChild<QTextBrowser*>("helpBrowser")->toPlainText();
+            QVERIFY2(text.contains(page) && text.contains(words), qPrintable(text));
+            viewer->close();
+        };
+        const QString english = QStringLiteral("is missing");
+
+        run.Trigger("mnuHelpFunction_0");
+        told("Welcome.htm", english);
+        QTest::keyClick(AxisDesignWindow(1)->findChild<QWidget*>("vsfLoad"), Qt::Key_F1);
+        told("AxisDesign.htm", english);
+        QTest::keyClick(ProfileWindow(1)->findChild<QWidget*>("vsfVelProfile"), Qt::Key_F1);
+        told("VelocityProfile.htm", english);
+        ReportWindow(1)->findChild<QAction*>("vseToolHelp")->trigger();
+        told("ReportGenerator.htm", english);
+        bool asked = false;
+        dialog_tests::WhenModalShows([&](QWidget* dialog) {
+            QTest::keyClick(dialog, Qt::Key_F1);
+            told("UnitsSetup.htm", english);
+            asked = true;
+        });
+        run.Trigger("mnuUnitsFunction_3");
+        QVERIFY(asked);
+
+        run.Trigger("mnuLanguage_2");
+        QCOMPARE(gnLanguageOffset, int16_t(1000));
+        run.Trigger("mnuHelpFunction_0");
+        told("Welcome.htm", QStringLiteral("fehlt"));
     }
 
     // While the main window exists, the libraries reach windows through it.
