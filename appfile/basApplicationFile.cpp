@@ -68,22 +68,24 @@ std::vector<int16_t> StoredAxisIds()
     return ids;
 }
 
-// Every row of the open application into the database at path, in one
-// transaction.
-bool WriteApplicationRows(const std::string& path, AppFileError& error)
+// Every row of the open application into the database at tempPath, the
+// file being built for target, in one transaction. A failure names target.
+bool WriteApplicationRows(const std::string& tempPath, const std::string& target, AppFileError& error)
 {
     platform::Database db;
-    if (!db.Open(path, platform::OpenMode::ReadWrite) || !db.BeginTransaction()) {
+    bool written = db.Open(tempPath, platform::OpenMode::ReadWrite) && db.BeginTransaction();
+    if (!written) {
         error = appfile::FromDbError(db.Error());
-        return false;
-    }
-    if (!bFctWriteAxisRows(db, gAxis, error) ||
-        !bFctWriteWindowStatus(db, WindowStatusRowsToWrite(StoredAxisIds()), error)) {
+    } else if (!bFctWriteAxisRows(db, gAxis, error) ||
+               !bFctWriteWindowStatus(db, WindowStatusRowsToWrite(StoredAxisIds()), error)) {
         db.Rollback();
-        return false;
-    }
-    if (!db.CommitTransaction()) {
+        written = false;
+    } else if (!db.CommitTransaction()) {
         error = appfile::FromDbError(db.Error());
+        written = false;
+    }
+    if (!written) {
+        error.description = target + ": " + error.description;
         return false;
     }
     db.Close();
@@ -127,7 +129,7 @@ std::string PrepareBackup(const std::string& target, const std::string& backup)
     if (backup.empty() || !fs::is_regular_file(target, ec) ||
         !appfile::CreateTempCopyBeside(target, backup, tempPath, ignored))
         return "";
-    if (!appfile::FlushFileToDisk(tempPath, ignored)) {
+    if (!appfile::FlushTempFileToDisk(tempPath, backup, ignored)) {
         appfile::RemoveFileQuietly(tempPath);
         return "";
     }
@@ -156,10 +158,10 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError&
     if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error))
         return false;
     // An application without axes is the template as it is.
-    const bool written = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, error)) &&
-                         appfile::FlushFileToDisk(tempPath, error);
-    const std::string backupTemp = written ? PrepareBackup(target, backup) : "";
-    if (!written || !appfile::ReplaceFileWith(tempPath, target, error)) {
+    const bool built = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, target, error)) &&
+                       appfile::FlushTempFileToDisk(tempPath, target, error);
+    const std::string backupTemp = built ? PrepareBackup(target, backup) : "";
+    if (!built || !appfile::ReplaceFileWith(tempPath, target, error)) {
         appfile::RemoveFileQuietly(tempPath);
         if (!backupTemp.empty())
             appfile::RemoveFileQuietly(backupTemp);

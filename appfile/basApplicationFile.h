@@ -19,9 +19,10 @@ extern int16_t gbFileAccessError;
 // characters, then "bak"; none when sFile itself ends in "bak"), but only once
 // the new file is in place; a save of nothing but window states passes
 // bRenewBackup False, so the backup keeps the previous generation. A save
-// first removes the temporary files that killed saves of the same file left.
+// first removes the temporary files that killed saves left in its folder.
 // After a successful save gbWindowStatusChanged is False; the window-status
-// list keeps its in-memory axis numbers (the file holds the stored ones).
+// list keeps its in-memory axis numbers (the file holds the stored ones). The
+// error of a failed save names sFile.
 //
 // On failure the file at sFile and its backup are left as they were, the
 // message is shown (1010 when the template is missing, 1005 otherwise, also

@@ -1,5 +1,6 @@
 // The File menu driven as a user drives it: the save question, New, Save As,
-// the recent files, Open, failed saves and opens, Exit and its settings.
+// the recent files, Open, failed saves and opens, Exit and its settings, and
+// names as long as a folder takes.
 #include "appfile/basApplicationFile.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/ClsMessageSystem.h"
@@ -49,6 +50,22 @@ bool Execute(const std::string& file, const char* sql)
     bool ok = sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+// The axis titles stored in an application file.
+QStringList StoredTitles(const std::string& file)
+{
+    QStringList titles;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* query = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT Description FROM AxisData", -1, &query, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(query) == SQLITE_ROW)
+            titles << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)));
+    }
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return titles;
 }
 
 } // namespace
@@ -371,6 +388,50 @@ private slots:
         QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{1010, 4001, 1006}));
         QCOMPARE(run.Messages().busyWhenShown, (std::vector<bool>{true, false, true}));
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A name of 240 bytes, which a folder takes: Save As writes it, Save
+    // writes it again, and Open reads it back.
+    void aNameOf240BytesSaves()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file(std::string(236, 'L') + ".dat");
+        SubSetAxisTitle(1, "Long");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(StoredTitles(file), QStringList{"Long"});
+
+        SubSetAxisTitle(1, "Longer");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Longer"});
+
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Longer"));
+        SubSetAxisTitle(1, "Longest");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Longest"});
+    }
+
+    // A save that cannot write its file (a name longer than a folder takes)
+    // names that file in its message.
+    void aFailedSaveNamesTheFile()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file(std::string(252, 'L') + ".dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1005});
+        const std::string& text = run.Messages().messages.front().text;
+        QVERIFY2(text.find(file) != std::string::npos, text.c_str());
+        QCOMPARE(gsCurrentFile, std::string());
     }
 
     void exitWritesTheSettingsWithThePlacement()
