@@ -1,5 +1,6 @@
 #include "appfile/basApplicationFile.h"
 
+#include "appfile/AppFileOnDisk.h"
 #include "appfile/AppFileReplace.h"
 #include "appfile/basApplicationFileReader.h"
 #include "appfile/basApplicationFileWriter.h"
@@ -136,7 +137,9 @@ std::string PrepareBackup(const std::string& target, const std::string& backup)
     return tempPath;
 }
 
-bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError& error)
+// Saves into file; `written` is the file as the save left it.
+bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::FileStamp& written,
+                     AppFileError& error)
 {
     std::error_code ec;
     const std::string target = LinkedFile(file);
@@ -160,6 +163,9 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError&
     // An application without axes is the template as it is.
     const bool built = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, target, error)) &&
                        appfile::FlushTempFileToDisk(tempPath, target, error);
+    // The move keeps the file's time, size and content.
+    if (built)
+        written = appfile::TakeFileStamp(tempPath);
     const std::string backupTemp = built ? PrepareBackup(target, backup) : "";
     if (!built || !appfile::ReplaceFileWith(tempPath, target, error)) {
         appfile::RemoveFileQuietly(tempPath);
@@ -192,8 +198,10 @@ int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup)
 {
     gbFileAccessError = model::kFalse;
     AppFileError error;
-    if (SaveApplication(sFile, bRenewBackup, error)) {
+    appfile::FileStamp written;
+    if (SaveApplication(sFile, bRenewBackup, written, error)) {
         gbWindowStatusChanged = model::kFalse;
+        appfile::RememberFileOnDisk(sFile, written);
         return model::kTrue;
     }
     gbFileAccessError = model::kTrue;
@@ -209,6 +217,9 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     std::vector<WindowStatusRow> windows;
     AppFileError error;
     auto content = ApplicationFileContent::Failed;
+    // Taken before reading: a change made while the file is read is one
+    // that the next save asks about.
+    const appfile::FileStamp read = appfile::TakeFileStamp(sFile);
     {
         platform::Database db;
         if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity())
@@ -218,11 +229,13 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     }
     if (content == ApplicationFileContent::Read) {
         InstallApplication(axes, windows);
+        appfile::RememberFileOnDisk(sFile, read);
         return model::kTrue;
     }
     // Nothing of a file that failed is kept: the application is empty.
     SubResetAllAxes();
     SubClearWindowStatus();
+    appfile::ForgetFileOnDisk();
     gbFileAccessError = model::kTrue;
     if (content == ApplicationFileContent::ForeignMarker)
         ShowFileMessage(kMessageForeignMarker, nullptr);

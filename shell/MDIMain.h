@@ -129,7 +129,9 @@ private:
     void outTree_Click(int line);
 
     // ---- Files ----------------------------------------------------------------------
-    // Returns whether a file was written (a cancelled Save As writes none).
+    // Returns whether a file was written (a cancelled Save As writes none, nor
+    // does No to replacing a file that changed on disk since it was last
+    // read or written).
     bool mSubSave();
     bool mSubSaveAs();
     std::string mSubRunFileDialog(bool save);
