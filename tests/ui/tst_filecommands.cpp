@@ -17,7 +17,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -91,6 +93,20 @@ std::string SaveEditAndLetAnotherCopySave(ProgramRun& run, const std::string& fi
     if (!run.Messages().messages.empty() || !SaveByAnotherCopy(file))
         return {};
     return ReadBytes(file);
+}
+
+// Types path into the file name of the next file dialog (Qt's own) and
+// presses Return.
+void ChooseInFileDialog(const std::string& path)
+{
+    dialog_tests::WhenModalShows([path](QWidget* dialog) {
+        QVERIFY(qobject_cast<QFileDialog*>(dialog));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setFocus();
+        QTest::keyClicks(name, QString::fromStdString(path));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
 }
 
 } // namespace
@@ -532,15 +548,17 @@ private slots:
         QVERIFY(ReadBytes(file) == otherSave);
     }
 
-    // A name of 240 bytes, which a folder takes: Save As writes it, Save
-    // writes it again, and Open reads it back.
+    // A name of 240 bytes, which a folder takes, chosen in the file dialog:
+    // Save As writes it, Save writes it again, Open reads it back and Save
+    // writes it once more.
     void aNameOf240BytesSaves()
     {
         ProgramRun run;
         QVERIFY(run.Start());
+        run.Main()->SetFileDialogRunner(nullptr);
         const std::string file = run.Folder().file(std::string(236, 'L') + ".dat");
         SubSetAxisTitle(1, "Long");
-        run.fileAnswers = {file};
+        ChooseInFileDialog(file);
         run.Trigger("mnuFileFunction_3");
         QVERIFY(run.Messages().messages.empty());
         QCOMPARE(gsCurrentFile, file);
@@ -551,9 +569,10 @@ private slots:
         QVERIFY(run.Messages().messages.empty());
         QCOMPARE(StoredTitles(file), QStringList{"Longer"});
 
-        run.fileAnswers = {file};
+        ChooseInFileDialog(file);
         run.Trigger("mnuFileFunction_1");
         QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, file);
         QCOMPARE(sFctGetAxisTitle(1), std::string("Longer"));
         SubSetAxisTitle(1, "Longest");
         run.Trigger("mnuFileFunction_2");
