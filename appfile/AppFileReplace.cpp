@@ -29,12 +29,10 @@ std::string FolderOf(const std::string& path)
     return folder.empty() ? std::string(".") : folder.string();
 }
 
-// Temporary files of `target` are named "." + its name + ".saving-" + the
-// process ID + "-" + two numbers that make the name unique.
-std::string TempNamePrefix(const std::string& target)
-{
-    return "." + fs::path(target).filename().string() + ".saving-";
-}
+// Temporary files are named kTempNamePrefix + the process ID + "-" + two
+// numbers that make the name unique: a short name of their own, so that a
+// target whose name is as long as the file system allows still has one.
+constexpr const char* kTempNamePrefix = ".orvamis-saving-";
 
 // A name in the folder of `target` that no other save of this process uses;
 // the exclusive copy below still refuses a name that exists.
@@ -43,7 +41,7 @@ std::string TempNameBeside(const std::string& target)
     static std::atomic<unsigned> counter{0};
     const auto ticks = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string name = TempNamePrefix(target) + std::to_string(::getpid()) + "-" +
+    const std::string name = kTempNamePrefix + std::to_string(::getpid()) + "-" +
                              std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++);
     return (fs::path(FolderOf(target)) / name).string();
 }
@@ -70,18 +68,19 @@ void RenameStep(const std::string& from, const std::string& to, std::error_code&
 
 MoveStep currentMoveStep = RenameStep;
 
-bool SyncDescriptor(const std::string& path, int flags, AppFileError& error)
+// Syncs path; a failure names `shownName`.
+bool SyncDescriptor(const std::string& path, int flags, const std::string& shownName, AppFileError& error)
 {
     const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
-        error = AccessError(path, std::error_code(errno, std::generic_category()));
+        error = AccessError(shownName, std::error_code(errno, std::generic_category()));
         return false;
     }
     const bool ok = ::fsync(fd) == 0;
     const int syncErrno = errno;
     ::close(fd);
     if (!ok) {
-        error = AccessError(path, std::error_code(syncErrno, std::generic_category()));
+        error = AccessError(shownName, std::error_code(syncErrno, std::generic_category()));
         return false;
     }
     return true;
@@ -105,7 +104,7 @@ bool CreateTempCopyBeside(const std::string& source, const std::string& target,
         if (fs::copy_file(source, candidate, fs::copy_options::none, ec)) {
             tempPath = candidate;
             // A replaced file keeps the permissions it had.
-            if (fs::is_regular_file(target)) {
+            if (fs::is_regular_file(target, ec)) {
                 const auto perms = fs::status(target, ec).permissions();
                 if (!ec)
                     fs::permissions(candidate, perms | fs::perms::owner_read | fs::perms::owner_write, ec);
@@ -117,13 +116,13 @@ bool CreateTempCopyBeside(const std::string& source, const std::string& target,
         if (ec != std::errc::file_exists)
             break;
     }
-    error = AccessError(FolderOf(target), ec);
+    error = AccessError(target, ec);
     return false;
 }
 
-bool FlushFileToDisk(const std::string& path, AppFileError& error)
+bool FlushTempFileToDisk(const std::string& tempPath, const std::string& target, AppFileError& error)
 {
-    return SyncDescriptor(path, O_RDONLY, error);
+    return SyncDescriptor(tempPath, O_RDONLY, target, error);
 }
 
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
@@ -142,7 +141,8 @@ bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
     // The new name is durable once the folder is on the disk; a file system
     // that cannot sync folders has nothing more to offer.
     AppFileError ignored;
-    SyncDescriptor(FolderOf(target), O_RDONLY | O_DIRECTORY, ignored);
+    const std::string folder = FolderOf(target);
+    SyncDescriptor(folder, O_RDONLY | O_DIRECTORY, folder, ignored);
     return true;
 }
 
@@ -152,7 +152,7 @@ bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
     std::string tempPath;
     if (!CreateTempCopyBeside(source, copyPath, tempPath, error))
         return false;
-    if (FlushFileToDisk(tempPath, error) && ReplaceFileWith(tempPath, copyPath, error))
+    if (FlushTempFileToDisk(tempPath, copyPath, error) && ReplaceFileWith(tempPath, copyPath, error))
         return true;
     RemoveFileQuietly(tempPath);
     return false;
@@ -166,7 +166,7 @@ void RemoveFileQuietly(const std::string& path)
 
 void RemoveLeftoverTempFiles(const std::string& target)
 {
-    const std::string prefix = TempNamePrefix(target);
+    const std::string prefix = kTempNamePrefix;
     std::error_code ec;
     std::vector<fs::path> leftovers;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {

@@ -9,16 +9,18 @@
 
 namespace appfile {
 
-// Copies `source` byte for byte into a new file with a unique name in the
-// folder of `target` (the target itself is not touched) and returns that
-// name in `tempPath`. The copy takes the permissions of `target` when it
-// exists. False with `error` set when the copy cannot be made; no file is
-// left behind then.
+// Copies `source` byte for byte into a new file with a short unique name of
+// its own in the folder of `target` (the target itself is not touched) and
+// returns that name in `tempPath`. The copy takes the permissions of `target`
+// when it exists. False with `error` set when the copy cannot be made (the
+// error names `source` when it is missing, else `target`); no file is left
+// behind then.
 bool CreateTempCopyBeside(const std::string& source, const std::string& target,
                           std::string& tempPath, AppFileError& error);
 
-// Forces the file's content to the disk.
-bool FlushFileToDisk(const std::string& path, AppFileError& error);
+// Forces the content of `tempPath`, the file being built for `target`, to
+// the disk; a failure names `target`.
+bool FlushTempFileToDisk(const std::string& tempPath, const std::string& target, AppFileError& error);
 
 // Moves `tempPath` over `target` in one step (an existing target is replaced,
 // a target that is a folder is an error) and makes the move durable.
@@ -33,8 +35,8 @@ bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
 // Removes a file, ignoring every error.
 void RemoveFileQuietly(const std::string& path);
 
-// Removes the temporary files that earlier saves of `target` left in its
-// folder when they were killed half-way: those of this process and of
+// Removes the temporary files that earlier saves left in the folder of
+// `target` when they were killed half-way: those of this process and of
 // processes that no longer run (a save running in another process keeps
 // its file).
 void RemoveLeftoverTempFiles(const std::string& target);

@@ -1,5 +1,6 @@
 #include "appfile/basApplicationFile.h"
 
+#include "appfile/AppFileOnDisk.h"
 #include "appfile/AppFileReplace.h"
 #include "appfile/basApplicationFileReader.h"
 #include "appfile/basApplicationFileWriter.h"
@@ -68,22 +69,24 @@ std::vector<int16_t> StoredAxisIds()
     return ids;
 }
 
-// Every row of the open application into the database at path, in one
-// transaction.
-bool WriteApplicationRows(const std::string& path, AppFileError& error)
+// Every row of the open application into the database at tempPath, the
+// file being built for target, in one transaction. A failure names target.
+bool WriteApplicationRows(const std::string& tempPath, const std::string& target, AppFileError& error)
 {
     platform::Database db;
-    if (!db.Open(path, platform::OpenMode::ReadWrite) || !db.BeginTransaction()) {
+    bool written = db.Open(tempPath, platform::OpenMode::ReadWrite) && db.BeginTransaction();
+    if (!written) {
         error = appfile::FromDbError(db.Error());
-        return false;
-    }
-    if (!bFctWriteAxisRows(db, gAxis, error) ||
-        !bFctWriteWindowStatus(db, WindowStatusRowsToWrite(StoredAxisIds()), error)) {
+    } else if (!bFctWriteAxisRows(db, gAxis, error) ||
+               !bFctWriteWindowStatus(db, WindowStatusRowsToWrite(StoredAxisIds()), error)) {
         db.Rollback();
-        return false;
-    }
-    if (!db.CommitTransaction()) {
+        written = false;
+    } else if (!db.CommitTransaction()) {
         error = appfile::FromDbError(db.Error());
+        written = false;
+    }
+    if (!written) {
+        error.description = target + ": " + error.description;
         return false;
     }
     db.Close();
@@ -127,14 +130,16 @@ std::string PrepareBackup(const std::string& target, const std::string& backup)
     if (backup.empty() || !fs::is_regular_file(target, ec) ||
         !appfile::CreateTempCopyBeside(target, backup, tempPath, ignored))
         return "";
-    if (!appfile::FlushFileToDisk(tempPath, ignored)) {
+    if (!appfile::FlushTempFileToDisk(tempPath, backup, ignored)) {
         appfile::RemoveFileQuietly(tempPath);
         return "";
     }
     return tempPath;
 }
 
-bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError& error)
+// Saves into file; `written` is the file as the save left it.
+bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::FileStamp& written,
+                     AppFileError& error)
 {
     std::error_code ec;
     const std::string target = LinkedFile(file);
@@ -156,10 +161,13 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, AppFileError&
     if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error))
         return false;
     // An application without axes is the template as it is.
-    const bool written = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, error)) &&
-                         appfile::FlushFileToDisk(tempPath, error);
-    const std::string backupTemp = written ? PrepareBackup(target, backup) : "";
-    if (!written || !appfile::ReplaceFileWith(tempPath, target, error)) {
+    const bool built = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, target, error)) &&
+                       appfile::FlushTempFileToDisk(tempPath, target, error);
+    // The move keeps the file's time, size and content.
+    if (built)
+        written = appfile::TakeFileStamp(tempPath);
+    const std::string backupTemp = built ? PrepareBackup(target, backup) : "";
+    if (!built || !appfile::ReplaceFileWith(tempPath, target, error)) {
         appfile::RemoveFileQuietly(tempPath);
         if (!backupTemp.empty())
             appfile::RemoveFileQuietly(backupTemp);
@@ -190,8 +198,10 @@ int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup)
 {
     gbFileAccessError = model::kFalse;
     AppFileError error;
-    if (SaveApplication(sFile, bRenewBackup, error)) {
+    appfile::FileStamp written;
+    if (SaveApplication(sFile, bRenewBackup, written, error)) {
         gbWindowStatusChanged = model::kFalse;
+        appfile::RememberFileOnDisk(sFile, written);
         return model::kTrue;
     }
     gbFileAccessError = model::kTrue;
@@ -207,6 +217,9 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     std::vector<WindowStatusRow> windows;
     AppFileError error;
     auto content = ApplicationFileContent::Failed;
+    // Taken before reading: a change made while the file is read is one
+    // that the next save asks about.
+    const appfile::FileStamp read = appfile::TakeFileStamp(sFile);
     {
         platform::Database db;
         if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity())
@@ -216,11 +229,13 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     }
     if (content == ApplicationFileContent::Read) {
         InstallApplication(axes, windows);
+        appfile::RememberFileOnDisk(sFile, read);
         return model::kTrue;
     }
     // Nothing of a file that failed is kept: the application is empty.
     SubResetAllAxes();
     SubClearWindowStatus();
+    appfile::ForgetFileOnDisk();
     gbFileAccessError = model::kTrue;
     if (content == ApplicationFileContent::ForeignMarker)
         ShowFileMessage(kMessageForeignMarker, nullptr);

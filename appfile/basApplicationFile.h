@@ -19,9 +19,11 @@ extern int16_t gbFileAccessError;
 // characters, then "bak"; none when sFile itself ends in "bak"), but only once
 // the new file is in place; a save of nothing but window states passes
 // bRenewBackup False, so the backup keeps the previous generation. A save
-// first removes the temporary files that killed saves of the same file left.
-// After a successful save gbWindowStatusChanged is False; the window-status
-// list keeps its in-memory axis numbers (the file holds the stored ones).
+// first removes the temporary files that killed saves left in its folder.
+// After a successful save gbWindowStatusChanged is False, the file as written
+// is what the program knows of sFile (appfile/AppFileOnDisk.h), and the
+// window-status list keeps its in-memory axis numbers (the file holds the
+// stored ones). The error of a failed save names sFile.
 //
 // On failure the file at sFile and its backup are left as they were, the
 // message is shown (1010 when the template is missing, 1005 otherwise, also
@@ -36,7 +38,9 @@ int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup 
 // list into gWindowStatus (gbWindowStatusChanged False). The whole file is
 // read and checked first (every page of the database, then every row); the
 // model is changed only when it passed. Anything that is not a regular file
-// is refused unopened, and reading leaves nothing beside the file.
+// is refused unopened, and reading leaves nothing beside the file. The file
+// as read is what the program knows of sFile afterwards; after a failure it
+// knows no file.
 //
 // On failure the message is shown (1013 when the file carries another
 // company marker, 1006 for every other reason), the application is left

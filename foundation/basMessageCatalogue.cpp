@@ -40,6 +40,7 @@ constexpr MessageCatalogueEntry kCatalogue[] = {
     {4001, kKindQuery,       kButtonsYesNoCancel, 96,  0,   false,  false},       // save changes? (Yes/No when no Cancel allowed)
     {4002, kKindQuery,       kButtonsYesNo,       110, 0,   false,  false},       // delete the axis? (extra: the axis entry)
     {4003, kKindQuery,       kButtonsYesNo,       202, 0,   false,  false},       // switch the profile to rotary motion?
+    {4004, kKindQuery,       kButtonsYesNo,       392, 0,   false,  false},       // replace a file changed since? (extra: the file)
 };
 
 struct RefusalExtraText {

@@ -125,7 +125,9 @@ private:
     void outTree_Click(int line);
 
     // ---- Files ----------------------------------------------------------------------
-    // Returns whether a file was written (a cancelled Save As writes none).
+    // Returns whether a file was written (a cancelled Save As writes none, nor
+    // does No to replacing a file that changed on disk since it was last
+    // read or written).
     bool mSubSave();
     bool mSubSaveAs();
     // The Open or Save As dialog, started in the folder chosen last for

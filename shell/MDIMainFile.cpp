@@ -3,11 +3,13 @@
 // application as a whole.
 #include "shell/MDIMain.h"
 
+#include "appfile/AppFileOnDisk.h"
 #include "appfile/basApplicationFile.h"
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
+#include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
 #include "model/basAxisData.h"
 #include "model/basChangeDetection.h"
@@ -69,6 +71,18 @@ bool ReadApplicationFile(const std::string& file)
 {
     const platform::BusyPointer busy;
     return nFctReadApplicationFile(file) != 0;
+}
+
+// False when the file changed on disk since this program last read or wrote
+// it (another program or another copy of this one saved into it) and the user
+// answers No to replacing it.
+bool MayReplace(const std::string& file)
+{
+    if (!appfile::FileChangedOnDisk(file))
+        return true;
+    SubPrepareCatalogueMessage(*gMsg, 4004);
+    gMsg->sExtraText = file;
+    return gMsg->nFctDisplay() == kResultYes;
 }
 
 } // namespace
@@ -161,6 +175,8 @@ bool MDIMain::mSubSave()
 {
     if (gsCurrentFile.empty())
         return mSubSaveAs();
+    if (!MayReplace(gsCurrentFile))
+        return false;  // the file and the application stay as they are
     // A save that changes no axis (window states only) keeps the backup of
     // the previous generation. The baseline moves only when the file was
     // written.
@@ -189,6 +205,7 @@ bool MDIMain::mSubSaveAs()
 void MDIMain::mSubCloseApplicationFile()
 {
     gsCurrentFile.clear();
+    appfile::ForgetFileOnDisk();
     lblFilename_->clear();
     SubClearWindowStatus();
     SubResetAllAxes();
@@ -209,8 +226,9 @@ int16_t MDIMain::mnFctUpdateDataToFile(int16_t bAllowCancel)
         if (result == kResultYes && (!mSubSave() || gbFileAccessError))
             result = kResultCancel;
     } else if (state == 2 && !gsCurrentFile.empty()) {
-        // Only window states changed: saved without asking. A failed save
-        // keeps the application.
+        // Only window states changed: saved without asking, unless the file
+        // changed on disk since (No to replacing it gives them up). A failed
+        // save keeps the application.
         mSubSave();
         if (gbFileAccessError)
             result = kResultCancel;

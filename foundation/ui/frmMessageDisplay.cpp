@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -38,6 +39,35 @@ QString DisplayLines(const std::string& text)
     lines.replace(QLatin1String("\n\r"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return lines;
+}
+
+// A line may break at a zero-width space.
+constexpr QChar kBreakOpportunity(0x200B);
+
+// A word wider than `width` (a long file path) may break after any of its
+// characters, so that it wraps within the text panel instead of running
+// past its edge; other words are left as they are.
+QString BreakWordsWiderThan(const QString& lines, const QFontMetrics& metrics, int width)
+{
+    static const QRegularExpression kWord(QStringLiteral("\\S+"));
+    QString result;
+    qsizetype done = 0;
+    for (auto words = kWord.globalMatch(lines); words.hasNext();) {
+        const QRegularExpressionMatch match = words.next();
+        result += lines.mid(done, match.capturedStart() - done);
+        const QString word = match.captured();
+        done = match.capturedEnd();
+        if (metrics.horizontalAdvance(word) <= width) {
+            result += word;
+            continue;
+        }
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            result += word[i];
+            if (i + 1 < word.size() && !word[i].isHighSurrogate())
+                result += kBreakOpportunity;
+        }
+    }
+    return result + lines.mid(done);
 }
 
 QPixmap IconPicture(int icon, const QStyle* style)
@@ -88,7 +118,8 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
         imgLogo_->setPixmap(logo.scaled(imgLogo_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imgMessage_->setPixmap(IconPicture(message.icon, style()));
     lblMessage_->setTextFormat(Qt::PlainText);
-    lblMessage_->setText(DisplayLines(message.text));
+    lblMessage_->setText(BreakWordsWiderThan(DisplayLines(message.text), lblMessage_->fontMetrics(),
+                                             textWidth()));
     fitTextPanel();
 
     for (int k = 0; k < 3; ++k) {
@@ -136,6 +167,13 @@ void frmMessageDisplay::placeControls()
         vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(3090), Px(1395), Px(390));
         vseCommand_[k]->setAutoDefault(true);
     }
+}
+
+int frmMessageDisplay::textWidth() const
+{
+    const QMargins margins = lblMessage_->contentsMargins();
+    return lblMsgContainer_->width() - 2 * lblMsgContainer_->frameWidth() - margins.left() -
+           margins.right() - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 void frmMessageDisplay::fitTextPanel()

@@ -28,6 +28,8 @@ protected:
 
 private:
     void placeControls();
+    // The width of a line of the text panel, also when it scrolls.
+    int textWidth() const;
     // A text taller than the text panel makes the panel, and with it the
     // dialog, taller (within the screen; beyond, the panel scrolls).
     void fitTextPanel();

@@ -88,18 +88,17 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
-TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesOfTheSameFileLeft)
+TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesLeftInTheFolder)
 {
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "axis");
-    // Saves killed half-way: one of this process, one of a process that has
-    // ended (no process has the largest ID), and the backup's of the same
-    // save. A save that runs in another process (ID 1 always runs) and the
-    // files of another name stay.
-    const std::string mine = ".machine.dat.saving-" + std::to_string(getpid()) + "-1-0";
-    const std::vector<std::string> leftovers = {mine, ".machine.dat.saving-2147483647-5-1",
-                                                ".machine.bak.saving-2147483647-5-2"};
-    const std::vector<std::string> kept = {".machine.dat.saving-1-5-3", ".other.dat.saving-2147483647-5-4"};
+    // Saves killed half-way: one of this process and one of a process that
+    // has ended (no process has the largest ID). A save that runs in another
+    // process (ID 1 always runs) and files of other names stay.
+    const std::string mine = ".orvamis-saving-" + std::to_string(getpid()) + "-1-0";
+    const std::vector<std::string> leftovers = {mine, ".orvamis-saving-2147483647-5-1"};
+    const std::vector<std::string> kept = {".orvamis-saving-1-5-3", ".machine.dat.saving-2147483647-5-4",
+                                           ".orvamis-saving-notes"};
     for (const auto& names : {leftovers, kept})
         for (const std::string& name : names)
             WriteBytes(folder_.file(name), "half a file");
@@ -112,6 +111,47 @@ TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesOfTheSameFileLeft)
     expected.push_back("machine.dat");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderListing(folder_.path()), expected);
+}
+
+// The longest names a folder takes (255 bytes) save, and so does their
+// backup (a name as long); nothing is left beside them.
+TEST_F(ApplicationFileTest, NamesUpToTheLongestAFolderTakesSave)
+{
+    for (const size_t length : {240u, 255u}) {
+        SCOPED_TRACE(length);
+        const std::string name = std::string(length - 4, 'n') + ".dat";
+        const std::string backupName = std::string(length - 4, 'n') + ".bak";
+        const std::string file = folder_.file(name);
+        CloseApplication();
+        AddAxis(1, "first");
+        ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+        SubSetAxisTitle(1, "second");
+        ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+        EXPECT_TRUE(display_.shown.empty());
+        EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+        EXPECT_EQ(Column(folder_.file(backupName), "SELECT Description FROM AxisData"),
+                  std::vector<std::string>{"first"});
+        const auto listing = FolderListing(folder_.path());
+        EXPECT_EQ(std::count_if(listing.begin(), listing.end(),
+                                [](const std::string& n) { return n.starts_with("."); }),
+                  0);
+        fs::remove(file);
+        fs::remove(folder_.file(backupName));
+    }
+}
+
+// A save that cannot write its file names that file in the message, not
+// the folder it is in.
+TEST_F(ApplicationFileTest, AFailedSaveNamesTheFile)
+{
+    AddAxis(1, "axis");
+    const std::string tooLong = folder_.file(std::string(252, 'n') + ".dat");  // 256 bytes
+    const auto listing = FolderListing(folder_.path());
+    EXPECT_EQ(nFctWriteApplicationFile(tooLong), model::kFalse);
+    ASSERT_EQ(display_.shown.size(), 1u);
+    EXPECT_EQ(display_.Number(), 1005);
+    EXPECT_NE(display_.shown[0].text.find(tooLong), std::string::npos) << display_.shown[0].text;
+    EXPECT_EQ(FolderListing(folder_.path()), listing);
 }
 
 TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)

@@ -1,5 +1,7 @@
 // The File menu driven as a user drives it: the save question, New, Save As,
-// the recent files, Open, failed saves and opens, Exit and its settings.
+// the recent files, Open, failed saves and opens, Exit and its settings, a
+// file that another copy of the program saved into meanwhile, and names as
+// long as a folder takes.
 #include "appfile/basApplicationFile.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/ClsMessageSystem.h"
@@ -33,6 +35,7 @@
 
 using testing_support::MessageNumbers;
 using testing_support::ProgramRun;
+using testing_support::RunInAnotherProcess;
 
 namespace {
 
@@ -59,6 +62,59 @@ bool Execute(const std::string& file, const char* sql)
     bool ok = sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+// The axis titles stored in an application file.
+QStringList StoredTitles(const std::string& file)
+{
+    QStringList titles;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* query = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT Description FROM AxisData", -1, &query, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(query) == SQLITE_ROW)
+            titles << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)));
+    }
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return titles;
+}
+
+// Another copy of the program, with the same application open, gives axis 1
+// its own title and saves into the file.
+bool SaveByAnotherCopy(const std::string& file)
+{
+    return RunInAnotherProcess([&file] {
+        SubSetAxisTitle(1, "Other copy");
+        return nFctWriteApplicationFile(file) != 0;
+    });
+}
+
+// A run with the file saved under that name, its axis edited since, and
+// another copy's save in the file; returns that save's bytes.
+std::string SaveEditAndLetAnotherCopySave(ProgramRun& run, const std::string& file)
+{
+    SubSetAxisTitle(1, "This copy");
+    run.fileAnswers = {file};
+    run.Trigger("mnuFileFunction_3");
+    SubSetAxisTitle(1, "This copy, edited");
+    if (!run.Messages().messages.empty() || !SaveByAnotherCopy(file))
+        return {};
+    return ReadBytes(file);
+}
+
+// Types path into the file name of the next file dialog (Qt's own) and
+// presses Return.
+void ChooseInFileDialog(const std::string& path)
+{
+    dialog_tests::WhenModalShows([path](QWidget* dialog) {
+        QVERIFY(qobject_cast<QFileDialog*>(dialog));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setFocus();
+        QTest::keyClicks(name, QString::fromStdString(path));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
 }
 
 } // namespace
@@ -438,6 +494,170 @@ private slots:
         QVERIFY(QDir(chosen).removeRecursively());
         QCOMPARE(startFolder("mnuFileFunction_1"), userFolder);
         QCOMPARE(startFolder("mnuFileFunction_3"), userFolder);
+    }
+
+    // Another copy of the program saved into the file since this run saved
+    // it: Save asks, in the language of the moment and naming the file. No
+    // keeps that save byte for byte and the application unsaved; Yes
+    // replaces it; a file unchanged since saves without a word.
+    void saveAsksBeforeReplacingAnotherCopysSave_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("wording");
+        QTest::newRow("English") << "mnuLanguage_0" << "changed after this program last opened or saved it";
+        QTest::newRow("German") << "mnuLanguage_2" << "geändert, nachdem dieses Programm sie zuletzt";
+    }
+    void saveAsksBeforeReplacingAnotherCopysSave()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, wording);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger(language);
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string otherSave = SaveEditAndLetAnotherCopySave(run, file);
+        QCOMPARE(StoredTitles(file), QStringList{"Other copy"});
+
+        run.Messages().answers = {kResultNo};
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        const MessageComposition& question = run.Messages().messages.back();
+        QCOMPARE(question.icon, int(kIconQuery));
+        QVERIFY(!question.buttons[0].visible);  // Yes and No only
+        const QString text = QString::fromStdString(question.text);
+        QVERIFY2(text.contains(wording), qPrintable(text));
+        QVERIFY2(text.contains(QString::fromStdString(file)), qPrintable(text));
+        QVERIFY(ReadBytes(file) == otherSave);
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+
+        run.Messages().answers = {kResultYes};
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{4004, 4004}));
+        QCOMPARE(StoredTitles(file), QStringList{"This copy, edited"});
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
+
+        SubSetAxisTitle(1, "Saved again");
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(run.Messages().messages.size(), size_t(2));
+        QCOMPARE(StoredTitles(file), QStringList{"Saved again"});
+    }
+
+    // Exit, New and Open ask to save first; Yes to that asks the same before
+    // replacing another copy's save. No to replacing keeps the file and the
+    // edited application, and the command stops; Yes saves and goes on.
+    void commandsThatSaveFirstAskTheSame_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Exit, No") << "mnuFileFunction_21" << false;
+        QTest::newRow("New, No") << "mnuFileFunction_0" << false;
+        QTest::newRow("Open, No") << "mnuFileFunction_1" << false;
+        QTest::newRow("Exit, Yes") << "mnuFileFunction_21" << true;
+        QTest::newRow("New, Yes") << "mnuFileFunction_0" << true;
+        QTest::newRow("Open, Yes") << "mnuFileFunction_1" << true;
+    }
+    void commandsThatSaveFirstAskTheSame()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, replace);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string otherSave = SaveEditAndLetAnotherCopySave(run, file);
+        QVERIFY(!otherSave.empty());
+        const size_t dialogsBefore = run.fileDialogs.size();
+
+        run.Messages().answers = {kResultYes, replace ? kResultYes : kResultNo};
+        run.fileAnswers = {file};  // what Open then opens
+        run.Trigger(command);
+        QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{4001, 4004}));
+        if (!replace) {
+            QVERIFY(ReadBytes(file) == otherSave);
+            QVERIFY(run.Main()->isVisible());
+            QCOMPARE(run.fileDialogs.size(), dialogsBefore);
+            QCOMPARE(sFctGetAxisTitle(1), std::string("This copy, edited"));
+            QCOMPARE(nFctGetModifiedState(), int16_t(1));
+            return;
+        }
+        QCOMPARE(StoredTitles(file), QStringList{"This copy, edited"});
+        if (command == "mnuFileFunction_21") {
+            QVERIFY(!run.Main()->isVisible());
+        } else if (command == "mnuFileFunction_0") {
+            QCOMPARE(sFctGetAxisTitle(1), std::string());
+            QCOMPARE(gsCurrentFile, std::string());
+        } else {
+            QCOMPARE(gsCurrentFile, file);
+            QCOMPARE(sFctGetAxisTitle(1), std::string("This copy, edited"));
+        }
+    }
+
+    // When only window states changed, the save that Exit makes without a
+    // word still asks before replacing another copy's save; No gives the
+    // window states up and the program ends.
+    void silentSaveAsksBeforeReplacingAnotherCopysSave()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("States.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(SaveByAnotherCopy(file));
+        const std::string otherSave = ReadBytes(file);
+        AxisDesignWindow(1)->close();  // minimised
+        QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+
+        run.Messages().answers = {kResultNo};
+        run.Trigger("mnuFileFunction_21");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        QVERIFY(!run.Main()->isVisible());
+        QVERIFY(ReadBytes(file) == otherSave);
+    }
+
+    // A name of 240 bytes, which a folder takes, chosen in the file dialog:
+    // Save As writes it, Save writes it again, Open reads it back and Save
+    // writes it once more.
+    void aNameOf240BytesSaves()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Main()->SetFileDialogRunner(nullptr);
+        const std::string file = run.Folder().file(std::string(236, 'L') + ".dat");
+        SubSetAxisTitle(1, "Long");
+        ChooseInFileDialog(file);
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(StoredTitles(file), QStringList{"Long"});
+
+        SubSetAxisTitle(1, "Longer");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Longer"});
+
+        ChooseInFileDialog(file);
+        run.Trigger("mnuFileFunction_1");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Longer"));
+        SubSetAxisTitle(1, "Longest");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Longest"});
+    }
+
+    // A save that cannot write its file (a name longer than a folder takes)
+    // names that file in its message.
+    void aFailedSaveNamesTheFile()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file(std::string(252, 'L') + ".dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1005});
+        const std::string& text = run.Messages().messages.front().text;
+        QVERIFY2(text.find(file) != std::string::npos, text.c_str());
+        QCOMPARE(gsCurrentFile, std::string());
     }
 
     void exitWritesTheSettingsWithThePlacement()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QtTest>
 
@@ -106,6 +107,28 @@ private slots:
             QCOMPARE(seen.text, QStringLiteral("Are you sure you want to delete the axis ?\n\n 2 - Feed axis"));
             QCOMPARE(seen.caption, QStringLiteral("Warning Query - 4002"));
         }
+    }
+
+    // A word wider than the text panel, such as the path of a file with a
+    // long name, wraps within the panel: the whole text is shown and no line
+    // runs past the panel's edge.
+    void aWordWiderThanThePanelWrapsWithinIt()
+    {
+        const QString path = "/tmp/Machines/" + QString(236, 'L') + ".dat";
+        SubPrepareCatalogueMessage(*gMsg, 4004);
+        gMsg->sExtraText = path.toStdString();
+        int labelWidth = 0;
+        int panelWidth = 0;
+        SeenDialog seen;
+        ShowAndSee(seen, [&](QWidget* d) {
+            labelWidth = d->findChild<QLabel*>("lblMessage")->width();
+            panelWidth = d->findChild<QScrollArea*>("lblMsgContainer")->viewport()->width();
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QVERIFY2(labelWidth <= panelWidth, qPrintable(QStringLiteral("%1 > %2").arg(labelWidth).arg(panelWidth)));
+        const QString shown = seen.text.remove(QChar(0x200B));
+        QVERIFY(shown.startsWith(QString::fromStdString(sFctGetText(392)).section('\n', 0, 0)));
+        QVERIFY(shown.endsWith("\n\n" + path));
     }
 
     void everyButtonReturnsItsResult_data()

@@ -19,6 +19,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 
 namespace testing_support {
@@ -38,6 +41,16 @@ int16_t RecordingMessageDisplay::ShowMessage(const MessageComposition& message)
 void RecordingMessageDisplay::ShowCriticalBox(const std::string& title, const std::string& body)
 {
     criticalBoxes.push_back({title, body});
+}
+
+bool RunInAnotherProcess(const std::function<bool()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work() ? 0 : 1);  // no clean-up: the folders are this process's
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
 }
 
 std::vector<int> MessageNumbers(const RecordingMessageDisplay& display)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,12 @@ private:
     MDIMain* main_ = nullptr;
     int endStatus_ = -1;
 };
+
+// Runs work in a copy of this process (as another copy of the program with
+// the same application in memory would) and waits for it to end; true when
+// work returned true there. Nothing work changes in memory reaches this
+// process.
+bool RunInAnotherProcess(const std::function<bool()>& work);
 
 // The message numbers shown, from their captions ("... - 4001" etc.).
 std::vector<int> MessageNumbers(const RecordingMessageDisplay& display);
