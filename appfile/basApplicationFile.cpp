@@ -108,8 +108,8 @@ std::string LinkedFile(const std::string& path)
     return file.string();
 }
 
-// The files the program itself reads from its folder, which no save may
-// replace: the template, the reference and materials databases, the settings.
+} // namespace
+
 bool IsProgramFile(const std::string& file)
 {
     for (const std::string& own : {gsTemplateDbPath, gsReferenceDbPath, gsAppPath + kMaterialsDbName,
@@ -118,6 +118,8 @@ bool IsProgramFile(const std::string& file)
             return true;
     return false;
 }
+
+namespace {
 
 // The backup of `target` made before the new file replaces it: a complete
 // copy under a temporary name, moved over the backup only after the save.

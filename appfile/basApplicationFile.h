@@ -33,6 +33,12 @@ extern int16_t gbFileAccessError;
 // when the file was written.
 int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup = -1);
 
+// True when file names (through any symbolic links) one of the files the
+// program itself reads from its folder, which nothing it writes may
+// replace: the template, the reference and materials databases, the
+// settings file.
+bool IsProgramFile(const std::string& file);
+
 // Reads the application file sFile (opened read-only) into gAxis, replacing
 // every axis, with the axis IDs 1 to N in file order, and its window-status
 // list into gWindowStatus (gbWindowStatusChanged False). The whole file is

@@ -1,5 +1,6 @@
 #include "report/frmReport.h"
 
+#include "appfile/basApplicationFile.h"
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
@@ -25,6 +26,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
@@ -61,6 +63,15 @@ QString Text(int16_t id)
 QString TextBoxText(const std::string& text)
 {
     return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+// Message 2009 with the error line "what: reason" under that number.
+void ShowPrintingFailure(int32_t errorNumber, const QString& what, const QString& reason)
+{
+    const QString why = reason.isEmpty() ? QString() : ": " + reason;
+    platform::SetCurrentError(errorNumber, (what + why).toStdString());
+    SubPrepareCatalogueMessage(*gMsg, kMessagePrintingFailed);
+    gMsg->nFctDisplay();
 }
 
 // The main window's message bar, when there is one.
@@ -274,11 +285,17 @@ void frmReport::mSubPrintReport()
     // pages shown, and another paper lays the preview out anew for it.
     QPrinter& printer = vsPrinter_->PreviewPrinter();
     vsPrinter_->OfferPrint(OfferedPdfFile());
-    const auto tellInvalidPages = [] {
+    platform::PrintChecks checks;
+    checks.reportPages = [this](QPrinter& chosen) { return ReportPagesOn(chosen); };
+    checks.tellInvalidPages = [] {
         SubPrepareCatalogueMessage(*gMsg, kMessageInvalidPages);
         gMsg->nFctDisplay();
     };
-    if (!printing.ConfirmPrint(printer, this, tellInvalidPages))
+    checks.fileTakesReport = [this](const QString& file) { return mbFctFileTakesReport(file); };
+    if (!printing.ConfirmPrint(printer, this, checks))
+        return;
+    // However the file was chosen.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !mbFctFileTakesReport(printer.outputFileName()))
         return;
     bool printed = false;
     QString reason;
@@ -318,13 +335,26 @@ QString frmReport::OfferedPdfFile() const
 void frmReport::mSubShowPrintingFailure(const QPrinter& printer, const QString& reason)
 {
     const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
-    const std::string why = reason.isEmpty() ? "" : ": " + reason.toStdString();
     if (file.isEmpty())
-        platform::SetCurrentError(kPrinterError, "Printer error: " + printer.printerName().toStdString() + why);
+        ShowPrintingFailure(kPrinterError, "Printer error: " + printer.printerName(), reason);
     else
-        platform::SetCurrentError(kPathFileAccessError, "Path/File access error: " + file.toStdString() + why);
-    SubPrepareCatalogueMessage(*gMsg, kMessagePrintingFailed);
-    gMsg->nFctDisplay();
+        ShowPrintingFailure(kPathFileAccessError, "Path/File access error: " + file, reason);
+}
+
+bool frmReport::mbFctFileTakesReport(const QString& pdfFile)
+{
+    if (pdfFile.isEmpty() || !IsProgramFile(QFile::encodeName(pdfFile).toStdString()))
+        return true;
+    ShowPrintingFailure(kPathFileAccessError, "Path/File access error: " + pdfFile, "it is a file of the program");
+    return false;
+}
+
+int frmReport::ReportPagesOn(QPrinter& printer)
+{
+    std::string why;
+    if (!nFctBuildAxisCompletenessText(AxisId(), why))
+        return 0;
+    return vsPrinter_->PagesOn(printer, ComposeReport());
 }
 
 bool frmReport::mbFctAxisCanBeCalculated()
@@ -340,17 +370,22 @@ bool frmReport::mbFctAxisCanBeCalculated()
     return false;
 }
 
-void frmReport::ComposeIntoPreview()
+platform::ReportDocument frmReport::ComposeReport() const
 {
     const int16_t axis = AxisId();
     SubCalcAxisResults(axis);
     nFctGetMotorRequirements(axis, model::kFalse);
-    SetMessageBar(Text(229));
-    QCoreApplication::processEvents();
     ReportContent content(axis, Tag().toStdString(), gsCurrentFile,
                           QDate::currentDate().toString("MM-dd-yyyy").toStdString());
     content.mSubWriteReport();
-    vsPrinter_->ShowDocument(content.Document());
+    return content.Document();
+}
+
+void frmReport::ComposeIntoPreview()
+{
+    SetMessageBar(Text(229));
+    QCoreApplication::processEvents();
+    vsPrinter_->ShowDocument(ComposeReport());
     QCoreApplication::processEvents();
     SetMessageBar(QString());
 }

@@ -12,7 +12,10 @@ class QLabel;
 class QPrinter;
 class QTextEdit;
 class QToolBar;
-namespace platform { class ReportPreview; }
+namespace platform {
+class ReportPreview;
+struct ReportDocument;
+}
 
 // The report window of one axis: Show composes the sizing report of the
 // axis into the print preview (vsPrinter), Print composes it and prints it
@@ -20,8 +23,10 @@ namespace platform { class ReportPreview; }
 // be calculated shows why in the text box (txtReport) instead. The preview
 // zooms and pages through the second toolbar band; the page tools and the
 // page indicator follow the page shown, however it changes. Print prints
-// on the preview's printer, so the pages chosen are the pages shown; a
-// failure is told with the printing failure message. The report is built
+// on the preview's printer, so the pages chosen are the pages shown; pages
+// that name none of the report are told in the print dialog; a failure,
+// and a PDF file that is one of the program's own, are told with the
+// printing failure message. The report is built
 // only when the user asks for it, in the units and language of that moment.
 //
 // Object names: ActiveBar1 with the bands vseTopReportTools (vseToolShow,
@@ -64,8 +69,16 @@ private:
     // The completeness check of the axis; when it fails, the text box takes
     // the preview's place with the check's text and the page indicator goes.
     bool mbFctAxisCanBeCalculated();
-    // Runs the calculations and composes the report into the preview.
+    // Runs the calculations and composes the report.
+    platform::ReportDocument ComposeReport() const;
+    // The same into the preview.
     void ComposeIntoPreview();
+    // The number of pages the report takes on the printer's paper; 0 when
+    // the axis cannot be calculated.
+    int ReportPagesOn(QPrinter& printer);
+    // False, told with the printing failure message, for a file of the
+    // program's own (its databases, its settings file).
+    bool mbFctFileTakesReport(const QString& pdfFile);
     // The preview tools and the page indicator for the page shown: zoom with
     // any page, first and previous after the first page, next and last
     // before the last.

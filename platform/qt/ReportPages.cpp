@@ -5,7 +5,9 @@
 #include "platform/qt/FixedPitchFont.h"
 #include "platform/qt/ReportPagination.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -220,60 +222,84 @@ private:
     bool sheetUsed_ = false;
 };
 
+// Whether opening the name for writing, as the print dialog's own check of
+// its file field does, would harm what the name stands for: through a
+// symbolic link to a file not there yet the check creates that file and
+// then removes the link, not the file; on something that is neither a file
+// nor a folder (a pipe) it waits for a reader without end.
+bool HarmedByOpening(const QString& name)
+{
+    const QFileInfo named(name);
+    if (named.isSymLink() && !named.exists())
+        return true;
+    return named.exists() && !named.isFile() && !named.isDir();
+}
+
 // Qt's print dialog with its Pages field ("2-3, 5") open also for a PDF
-// file. Qt hands that field to the print server and keeps it closed for a
-// PDF file, where there is none; the report chooses its pages itself
-// (ReportPager), so for a PDF file the field's pages become the range
-// chosen on the printer.
+// file, and the PDF file named judged by the report before the dialog's
+// own check of it. Qt hands the Pages field to the print server and keeps
+// it closed for a PDF file, where there is none; the report chooses its
+// pages itself (ReportPager), so for a PDF file the field's pages become
+// the range chosen on the printer, once they name a page of the report on
+// the paper chosen.
 class ReportPrintDialog : public QPrintDialog {
 public:
-    ReportPrintDialog(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages)
+    ReportPrintDialog(QPrinter& printer, QWidget* parent, const PrintChecks& checks)
         : QPrintDialog(&printer, parent),
           printer_(printer),
-          tellInvalidPages_(tellInvalidPages),
+          checks_(checks),
           pagesChoice_(findChild<QRadioButton*>("pagesRadioButton")),
           pagesText_(findChild<QLineEdit*>("pagesLineEdit")),
           allChoice_(findChild<QRadioButton*>("printAll")),
-          fileName_(findChild<QLineEdit*>("filename"))
+          fileName_(findChild<QLineEdit*>("filename")),
+          buttons_(findChild<QDialogButtonBox*>())
     {
         if (pagesChoice_ && pagesText_ && allChoice_)
             pagesChoice_->installEventFilter(this);
-        // Qt checks the PDF file named by opening it for writing, which
-        // waits without end on a pipe that no one reads: what is neither a
-        // file nor a folder is left unopened, for the print to refuse.
-        auto* buttons = findChild<QDialogButtonBox*>();
-        if (fileName_ && buttons && disconnect(buttons, SIGNAL(accepted()), this, SLOT(_q_checkFields())))
-            connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-                const QFileInfo named(fileName_->text());
-                if (fileName_->isEnabled() && named.exists() && !named.isFile() && !named.isDir())
-                    accept();
-                else
-                    QMetaObject::invokeMethod(this, "_q_checkFields", Qt::DirectConnection);
-            });
+        // The button box tells of a click before it asks the dialog to
+        // accept: the file is judged first.
+        if (fileName_ && buttons_)
+            connect(buttons_, &QDialogButtonBox::clicked, this, &ReportPrintDialog::JudgeFile);
     }
 
     void accept() override
     {
+        pdfPages_ = QPageRanges();
+        if (fileRefused_) {
+            fileRefused_ = false;  // told when Print was clicked
+            return;
+        }
         if (!pagesChoice_ || !pagesText_ || !allChoice_ || !pagesChoice_->isChecked() ||
             printer_.outputFormat() != QPrinter::PdfFormat) {
             QPrintDialog::accept();
             return;
         }
-        const QPageRanges ranges = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
-        if (ranges.isEmpty()) {
+        pdfPages_ = QPageRanges::fromString(pagesText_->text().simplified().remove(' '));
+        if (pdfPages_.isEmpty()) {
             // The field keeps what was typed, to be mended.
-            if (tellInvalidPages_)
-                tellInvalidPages_();
+            TellInvalidPages();
             return;
         }
         // Qt's own handling of the field is the print server's: it is given
-        // all pages, and the range follows.
+        // all pages, and the range follows once the paper is set up.
         allChoice_->setChecked(true);
         QPrintDialog::accept();
-        if (result() != QDialog::Accepted)
-            return;
-        printer_.setPrintRange(QPrinter::PageRange);
-        printer_.setPageRanges(ranges);
+    }
+
+    void done(int result) override
+    {
+        if (result == QDialog::Accepted && !pdfPages_.isEmpty()) {
+            const int pages = checks_.reportPages ? checks_.reportPages(printer_) : 0;
+            if (pages > 0 && pdfPages_.firstPage() > pages) {
+                pagesChoice_->setChecked(true);
+                pdfPages_ = QPageRanges();
+                TellInvalidPages();
+                return;
+            }
+            printer_.setPrintRange(QPrinter::PageRange);
+            printer_.setPageRanges(pdfPages_);
+        }
+        QPrintDialog::done(result);
     }
 
 protected:
@@ -288,12 +314,51 @@ protected:
     }
 
 private:
+    // On a click of Print with the file field in use: a file the report
+    // may not go into is told, and the dialog stays open. That file, or a
+    // name that opening would harm, is kept from the dialog's own check,
+    // which passes over a field not in use: the field is closed for the
+    // moment of the click. The print judges the file again and follows a
+    // link to the file it names.
+    void JudgeFile(QAbstractButton* button)
+    {
+        fileRefused_ = false;
+        if (buttons_->buttonRole(button) != QDialogButtonBox::AcceptRole || !fileName_->isEnabled())
+            return;
+        const QString typed = fileName_->text();
+        // A relative name is printed into from the home folder.
+        const QString printed = QDir::isRelativePath(typed) ? QDir::home().filePath(typed) : typed;
+        fileRefused_ = checks_.fileTakesReport && !checks_.fileTakesReport(printed);
+        if (!fileRefused_ && !HarmedByOpening(typed))
+            return;
+        const bool focused = fileName_->hasFocus();
+        fileName_->setEnabled(false);
+        QMetaObject::invokeMethod(
+            fileName_,
+            [field = fileName_, focused] {
+                field->setEnabled(true);
+                if (focused)
+                    field->setFocus();
+            },
+            Qt::QueuedConnection);
+    }
+
+    void TellInvalidPages() const
+    {
+        if (checks_.tellInvalidPages)
+            checks_.tellInvalidPages();
+    }
+
     QPrinter& printer_;
-    const std::function<void()> tellInvalidPages_;
+    const PrintChecks& checks_;
     QRadioButton* pagesChoice_;
     QLineEdit* pagesText_;
     QRadioButton* allChoice_;
     QLineEdit* fileName_;
+    QDialogButtonBox* buttons_;
+    // The pages typed for a PDF file, while the dialog accepts them.
+    QPageRanges pdfPages_;
+    bool fileRefused_ = false;
 };
 
 class QtReportPrinting : public ReportPrinting {
@@ -307,9 +372,9 @@ public:
         // Qt prints into a PDF file on every platform.
         return name.isEmpty() ? QStringLiteral("PDF") : name;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) override
+    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const PrintChecks& checks) override
     {
-        ReportPrintDialog dialog(printer, parent, tellInvalidPages);
+        ReportPrintDialog dialog(printer, parent, checks);
         return dialog.exec() == QDialog::Accepted;
     }
 };
@@ -322,6 +387,12 @@ ReportPrinting* gInstalledPrinting = nullptr;
 ReportPager::ReportPager(const ReportDocument& document, const ReportPageSetup& setup)
     : document_(document), setup_(setup)
 {
+}
+
+int ReportPager::PageCount(QPrinter& printer) const
+{
+    const PageGeometry geometry(printer.pageLayout(), printer.resolution());
+    return PageLayout(document_, printer, geometry.body).PageCount();
 }
 
 int ReportPager::Paint(QPrinter& printer, ReportPageChoice pages) const

@@ -44,6 +44,8 @@ class ReportPager {
 public:
     ReportPager(const ReportDocument& document, const ReportPageSetup& setup);
 
+    // The number of pages of the report on the printer's paper.
+    int PageCount(QPrinter& printer) const;
     // Paints the pages onto the printer; returns the number of pages of the
     // whole report, 0 when the printer could not be painted on (nothing
     // printed).
@@ -57,6 +59,19 @@ private:
     const ReportPageSetup& setup_;
 };
 
+// What the report asks of the choices made in the print dialog before the
+// dialog closes on them.
+struct PrintChecks {
+    // The number of pages the report takes on the printer as the dialog has
+    // set it up; 0 when it is not known (the pages chosen are not judged).
+    std::function<int(QPrinter& printer)> reportPages;
+    // Tells that the pages chosen name no page of the report.
+    std::function<void()> tellInvalidPages;
+    // True when the report may be printed into the PDF file; otherwise tells
+    // why not and gives false.
+    std::function<bool(const QString& pdfFile)> fileTakesReport;
+};
+
 // The printer side of the report: which printer device is installed and
 // the print dialog. The Qt implementation is installed by default; tests
 // install their own.
@@ -67,9 +82,10 @@ public:
     // into a PDF file counts as a device.
     virtual QString PrinterDeviceName() const = 0;
     // Lets the user confirm printing and choose the printer (or a PDF file)
-    // into printer; false when cancelled. A page range that names no page
-    // is told through tellInvalidPages, and the dialog stays open with it.
-    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) = 0;
+    // into printer; false when cancelled. Pages for a PDF file that name no
+    // page of the report, and a PDF file that may not take it, are told
+    // through checks, and the dialog stays open with them as typed.
+    virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent, const PrintChecks& checks) = 0;
 };
 
 // Installs the printer side (nullptr restores Qt's); the caller keeps it.
@@ -90,6 +106,11 @@ public:
     // Replaces the document and shows its first page from its top.
     void ShowDocument(const ReportDocument& document);
     const ReportDocument& Document() const { return document_; }
+    // The number of pages a document takes on the printer's paper.
+    int PagesOn(QPrinter& printer, const ReportDocument& document) const
+    {
+        return ReportPager(document, setup_).PageCount(printer);
+    }
 
     // Readies the preview's printer for the print dialog: every page chosen
     // and the job named after the PDF file; that file offered where the

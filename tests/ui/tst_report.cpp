@@ -32,6 +32,11 @@
 #include <QPageRanges>
 #include <QPageSize>
 #include <QColorDialog>
+#include <QCompleter>
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QDialogButtonBox>
 #include <QProcess>
 #include <QLineEdit>
@@ -74,7 +79,7 @@ public:
         ++deviceQueries;
         return deviceName;
     }
-    bool ConfirmPrint(QPrinter& printer, QWidget*, const std::function<void()>&) override
+    bool ConfirmPrint(QPrinter& printer, QWidget*, const platform::PrintChecks&) override
     {
         ++dialogs;
         offeredPaper = printer.pageLayout().pageSize();
@@ -165,6 +170,86 @@ bool IsFifo(const QString& path)
 {
     struct stat info {};
     return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types the text into a field in place of what it holds, as a user does;
+// the completion list that the typing may open is closed again.
+void TypeInto(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::qWait(20);
+    if (QCompleter* completer = field->completer(); completer && completer->popup()->isVisible())
+        completer->popup()->hide();
+}
+
+// Answers each message box that comes up while it lives (Qt's question
+// whether to overwrite a file, its warnings) with the answer where the box
+// has it, else closes the box, and counts the boxes.
+class MessageBoxAnswers {
+public:
+    explicit MessageBoxAnswers(QMessageBox::StandardButton answer)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || box == answered_)
+                return;
+            answered_ = box;
+            ++count;
+            if (QAbstractButton* button = box->button(answer))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                box->reject();
+        });
+        poll_.start(10);
+    }
+    int count = 0;
+
+private:
+    QTimer poll_;
+    QPointer<QMessageBox> answered_;
+};
+
+// Types the file into the file field of Qt's print dialog once the dialog
+// has settled its printer; false when the field is not there or not in use.
+bool TypeIntoFileField(QWidget* dialog, const QString& file)
+{
+    auto* field = dialog->findChild<QLineEdit*>("filename");
+    QTest::qWait(20);  // the dialog settles its printer first
+    if (!field || !field->isEnabled())
+        return false;
+    TypeInto(field, file);
+    return true;
+}
+
+// Clicks Print in Qt's print dialog; gives the message boxes that came up
+// on the way, each answered Yes (-1: no Print button).
+int ClickPrint(QWidget* dialog)
+{
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    if (!buttons)
+        return -1;
+    MessageBoxAnswers yes(QMessageBox::Yes);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::qWait(20);
+    return yes.count;
+}
+
+// Chooses the Pages field of Qt's print dialog; false when the dialog has
+// it closed.
+bool ChoosePagesField(QWidget* dialog)
+{
+    auto* choice = dialog->findChild<QRadioButton*>("pagesRadioButton");
+    if (!choice || !choice->isEnabled())
+        return false;
+    QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(4, choice->height() / 2));
+    return choice->isChecked();
 }
 
 } // namespace
@@ -941,6 +1026,151 @@ private slots:
         QVERIFY2(told.startsWith("The page range is not valid."), qPrintable(told));
         QVERIFY(Preview()->Document().lines.empty());
         QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Pages past the end of the report typed into Qt's print dialog with a
+    // good report at the PDF file: "99" is told (2017) once Qt's question
+    // whether to overwrite the file is answered Yes, the dialog stays open
+    // with the text as typed and the good report stays byte for byte;
+    // "2-99" then prints the report's pages from 2 to its last.
+    void aPageRangePastTheReportIsTold()
+    {
+        testing_support::BuildDiskAxis(1, 7);
+        printing.reset();
+        const QString pdf = QString::fromStdString(run->Folder().file("good.pdf"));
+        const QByteArray good = "%PDF-1.4 a good report\n";
+        {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(good) == good.size());
+        }
+        QStringList seen;
+        QByteArray afterTold;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
+            if (!text || !TypeIntoFileField(dialog, pdf) || !ChoosePagesField(dialog))
+                return;
+            for (const QString typed : {"99", "2-99"}) {
+                run->Messages().messages.clear();
+                TypeInto(text, typed);
+                const int boxes = ClickPrint(dialog);
+                const std::vector<int> numbers = testing_support::MessageNumbers(run->Messages());
+                seen << QStringLiteral("%1:%2:%3:%4:%5")
+                            .arg(typed)
+                            .arg(numbers.size() == 1 ? numbers[0] : -1)
+                            .arg(boxes)
+                            .arg(dialog->isVisible())
+                            .arg(text->text());
+                if (afterTold.isNull())
+                    afterTold = FileBytes(pdf);
+            }
+        });
+        Click("vseToolPrint");
+        QCOMPARE(seen, QStringList({"99:2017:1:1:99", "2-99:-1:1:0:2-99"}));
+        QCOMPARE(afterTold, good);
+        const int pages = Preview()->PageCount();
+        QVERIFY(pages >= 3 && pages < 99);
+        const QStringList printed = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), pages - 1);
+        for (int k = 0; k < printed.size(); ++k)
+            QVERIFY(printed[k].contains(QRegularExpression(QStringLiteral("\\bPage %1\\b").arg(k + 2))));
+    }
+
+    // A symbolic link to a file not there yet typed into Qt's print
+    // dialog's file field: the link stays, and the report goes into the
+    // file it names; where that file's folder is not there either, the
+    // print is refused with 2009 and why. Qt's dialog asks nothing, and no
+    // file is left anywhere else.
+    void aDanglingLinkTypedIntoTheDialogIsFollowed_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("file not there yet") << "real/report.pdf" << true;
+        QTest::newRow("folder not there") << "missing/report.pdf" << false;
+    }
+    void aDanglingLinkTypedIntoTheDialogIsFollowed()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, printed);
+        testing_support::BuildDiskAxis(1);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("real"));
+        const QString link = folder.filePath("link.pdf");
+        QVERIFY(QFile::link(target, link));
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        int boxes = -1;
+        WhenModalShows([&](QWidget* dialog) {
+            if (TypeIntoFileField(dialog, link))
+                boxes = ClickPrint(dialog);
+        });
+        Click("vseToolPrint");
+        QCOMPARE(boxes, 0);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), folder.filePath(target));
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        if (printed) {
+            QVERIFY(run->Messages().messages.empty());
+            QVERIFY(testing_support::PdfText(folder.filePath(target)).contains("Mechanism No. 1 : Disk"));
+            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList{"report.pdf"});
+        } else {
+            QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+            const QString text = QString::fromStdString(run->Messages().messages[0].text);
+            QVERIFY2(text.startsWith("75 - Path/File access error: " + link + ": "), qPrintable(text));
+            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        }
+    }
+
+    // The program's databases and its settings file as the PDF file: typed
+    // into Qt's print dialog, Print is refused with 2009 naming the file
+    // before Qt asks whether to overwrite it, and the dialog stays open;
+    // named another way, the print is refused the same and nothing is
+    // built. The file stays byte for byte.
+    void aPrintOntoTheProgramsOwnFilesIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("reference database") << "Orvamis.Mdb";
+        QTest::newRow("template") << "DATATEMP.MDB";
+        QTest::newRow("materials database") << "APPDATA.MDB";
+        QTest::newRow("settings file") << "Orvamis.Ini";
+    }
+    void aPrintOntoTheProgramsOwnFilesIsRefused()
+    {
+        QFETCH(QString, name);
+        testing_support::BuildDiskAxis(1);
+        const QString own = QDir(QString::fromStdString(gsAppPath)).filePath(name);
+        const QByteArray bytes = FileBytes(own);
+        QVERIFY(!bytes.isEmpty());
+        const QString refusal = "75 - Path/File access error: " + own + ": it is a file of the program";
+
+        printing->pdfFile = own;
+        Click("vseToolPrint");
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        QVERIFY2(QString::fromStdString(run->Messages().messages[0].text).startsWith(refusal),
+                 run->Messages().messages[0].text.c_str());
+        QVERIFY(Preview()->Document().lines.empty());
+        QCOMPARE(FileBytes(own), bytes);
+
+        printing.reset();
+        run->Messages().messages.clear();
+        QString seen;
+        WhenModalShows([&](QWidget* dialog) {
+            if (!TypeIntoFileField(dialog, own))
+                return;
+            const int boxes = ClickPrint(dialog);
+            const std::vector<int> numbers = testing_support::MessageNumbers(run->Messages());
+            seen = QStringLiteral("%1:%2:%3:%4")
+                       .arg(numbers.size() == 1 ? numbers[0] : -1)
+                       .arg(boxes)
+                       .arg(dialog->isVisible())
+                       .arg(dialog->findChild<QLineEdit*>("filename")->text());
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Click("vseToolPrint");
+        QCOMPARE(seen, QStringLiteral("2009:0:1:") + own);
+        QVERIFY2(QString::fromStdString(run->Messages().messages[0].text).startsWith(refusal),
+                 run->Messages().messages[0].text.c_str());
+        QCOMPARE(FileBytes(own), bytes);
     }
 
     // The PDF file of an application not saved yet is offered in the last

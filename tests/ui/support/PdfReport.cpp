@@ -29,7 +29,7 @@ PdfPrinting::~PdfPrinting()
     platform::InstallReportPrinting(nullptr);
 }
 
-bool PdfPrinting::ConfirmPrint(QPrinter& printer, QWidget*, const std::function<void()>&)
+bool PdfPrinting::ConfirmPrint(QPrinter& printer, QWidget*, const platform::PrintChecks&)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file_);

@@ -20,7 +20,7 @@ public:
     explicit PdfPrinting(QString file);
     ~PdfPrinting() override;
     QString PrinterDeviceName() const override { return "PDF"; }
-    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const std::function<void()>& tellInvalidPages) override;
+    bool ConfirmPrint(QPrinter& printer, QWidget* parent, const platform::PrintChecks& checks) override;
 
 private:
     QString file_;
