@@ -109,8 +109,13 @@ void frmAxisDesign::mSubConnectGridEvents()
         connect(grid, &FlexGrid::RowColChange, this, [this, kind] { Grid_RowColChange(kind); });
         connect(grid, &FlexGrid::GotFocus, this, [this, kind] { Grid_GotFocus(kind); });
         connect(grid, &FlexGrid::LostFocus, this, [this, kind] { Grid_LostFocus(kind); });
-        if (IsInfo(kind))
+        if (IsInfo(kind)) {
+            // Manufacturer and product key: free text, one line of it.
+            connect(grid, &FlexGrid::PasteEdit, this, [grid](int, int, QString& text, bool& cancel) {
+                cancel = !bFctTakesFreeText(grid, text);
+            });
             continue;
+        }
         connect(grid, &FlexGrid::KeyPressEdit, this, [this, kind](int, int col, QChar& key) {
             if (key != kBackspace && !mbFctTakeValueKeys(kind, col, QString(key)))
                 key = QChar();

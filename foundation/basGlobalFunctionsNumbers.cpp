@@ -358,17 +358,22 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
         {NumberFault::NotANumber, 65},        {NumberFault::Negative, 66},          {NumberFault::SecondDecimalMark, 70},
         {NumberFault::GroupingMark, 72},      {NumberFault::MisplacedKey, 73},      {NumberFault::ForeignKey, 74},
     };
-    // "Not taken:", "Not pasted:", "Not stored:"
-    constexpr int16_t kEntryTexts[] = {75, 76, 80};
     for (const FaultText& row : kFaultTexts) {
         if (row.fault != fault)
             continue;
         std::string reason = sFctGetText(row.textId);
         if (const auto slot = reason.find("%1"); slot != std::string::npos)
             reason.replace(slot, 2, key);
-        return sFctGetText(kEntryTexts[static_cast<int>(entry)]) + " " + reason;
+        return sFctEntryRefusalText(entry, reason);
     }
     return {};
+}
+
+std::string sFctEntryRefusalText(NumberEntry entry, const std::string& reason)
+{
+    // "Not taken:", "Not pasted:", "Not stored:"
+    constexpr int16_t kEntryTexts[] = {75, 76, 80};
+    return sFctGetText(kEntryTexts[static_cast<int>(entry)]) + " " + reason;
 }
 
 namespace {

@@ -109,6 +109,10 @@ enum class NumberEntry : int16_t { Typed, Pasted, Stored };
 // key fault. Empty for None.
 std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std::string& key = {});
 
+// "Not taken:", "Not pasted:" or "Not stored:" by the entry, in the current
+// language, a blank and the reason.
+std::string sFctEntryRefusalText(NumberEntry entry, const std::string& reason);
+
 // A number text rounded to kMostEnteredDigits significant digits of its
 // mantissa, half up; a text with no more comes back unchanged. Dropped
 // digits before the mark become zeros; zeros at the end of the decimals

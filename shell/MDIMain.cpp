@@ -12,6 +12,7 @@
 #include "model/basMechanismChain.h"
 #include "platform/qt/Commands.h"
 #include "platform/qt/FlexGrid.h"
+#include "platform/qt/FreeText.h"
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/NumberCellKeys.h"
 #include "platform/qt/OutlineTree.h"
@@ -87,21 +88,26 @@ MDIMain* MainWindow()
 
 namespace {
 
-// Tells what was not taken and why; None takes such a text away again and
-// leaves any other.
-void SubShowEntryFault(NumberEntry entry, NumberFault fault, const QString& key = {})
+// Tells what was not taken and why; an empty refusal takes such a text
+// away again and leaves any other.
+void SubShowEntryRefusal(const std::string& refusal)
 {
     MDIMain* main = MainWindow();
     if (!main)
         return;
-    static QString shownFault;  // the last fault text put into the bar
+    static QString shownFault;  // the last refusal put into the bar
     QLabel* bar = main->lblMessage();
-    if (fault != NumberFault::None) {
-        shownFault = QString::fromStdString(sFctNumberFaultText(entry, fault, key.toStdString()));
+    if (!refusal.empty()) {
+        shownFault = QString::fromStdString(refusal);
         bar->setText(shownFault);
     } else if (!shownFault.isEmpty() && bar->text() == shownFault) {
         bar->clear();
     }
+}
+
+void SubShowEntryFault(NumberEntry entry, NumberFault fault, const QString& key = {})
+{
+    SubShowEntryRefusal(sFctNumberFaultText(entry, fault, key.toStdString()));
 }
 
 } // namespace
@@ -129,6 +135,19 @@ bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& 
     if (fault != NumberFault::None)
         SubShowEntryFault(NumberEntry::Typed, fault, key);
     return fault == NumberFault::None;
+}
+
+bool bFctTakesFreeText(const platform::FlexGrid* grid, QString& text)
+{
+    const std::u32string characters = platform::FreeTextCharacters(text);
+    if (const char32_t broken = nFctFirstNoCharacter(characters)) {
+        const NumberEntry entry = grid->PastingText() ? NumberEntry::Pasted : NumberEntry::Typed;
+        SubShowEntryRefusal(sFctFreeTextFaultText(entry, broken));
+        return false;
+    }
+    text = QString::fromStdU32String(FreeTextLine(characters));
+    SubShowEntryRefusal({});
+    return true;
 }
 
 QIcon ProgramIcon()

@@ -199,6 +199,13 @@ bool bFctTakesPastedNumber(const platform::FlexGrid* grid, bool& firstKey, QStri
 // told at once in the message bar.
 bool bFctTakesTypedKey(platform::FlexGrid* grid, bool& firstKey, const QString& key, const NumberKeyRule& rule);
 
+// Text pasted or typed into the editor of a text cell (inside PasteEdit;
+// text is the whole text the editor would then hold) taken as one line of
+// free text (FreeTextLine: a tab or line end inside it becomes a blank);
+// text that holds a code that is no character is refused, and the message
+// bar says why.
+bool bFctTakesFreeText(const platform::FlexGrid* grid, QString& text);
+
 // The program's icon (Images/Orvamis.PNG), worn by every window, and its
 // logo (Images/Logo.PNG), shown by the start-up screen and the dialogs.
 QIcon ProgramIcon();

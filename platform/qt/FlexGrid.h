@@ -156,7 +156,11 @@ signals:
     // handler may change; cancel refuses it (the editor keeps its text).
     // Meanwhile EditText() is the editor's text before, and PastedText()
     // the text put in (blanks and line ends around it dropped); for a
-    // change the editor made by itself, the whole text it leaves.
+    // change the editor made by itself, the whole text it leaves. The
+    // handler judges every character: tabs, line ends and control
+    // characters inside the text reach it. A typed character that is no
+    // single printable code unit (an emoji, a format character) goes into
+    // the editor as a change of its own, past KeyPressEdit.
     void PasteEdit(int row, int col, QString& text, bool& cancel);
     void ValidateEdit(int row, int col, bool& cancel);
     void AfterEdit(int row, int col);
@@ -202,7 +206,7 @@ private:
     // method commit come here).
     void PasteIntoEditor(const QString& text, int start, int length);
     // PasteEdit for the whole text, with the text put in; false when
-    // refused (a control character in it is refused here).
+    // refused.
     bool OfferEditorText(QString& whole, const QString& pasted);
     void EditorCreated(QWidget* editor);
     void ApplyColWidths();
