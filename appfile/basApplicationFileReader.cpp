@@ -2,6 +2,7 @@
 
 #include "appfile/basApplicationFileFormat.h"
 #include "appfile/basWindowStatusFile.h"
+#include "foundation/basGlobalFunctions.h"
 #include "model/basAxisData.h"
 #include "platform/core/Database.h"
 
@@ -35,6 +36,7 @@ public:
             return;
         Int(axisData_, "Number", rec.Number);
         Text(axisData_, "Description", rec.Description);
+        rec.Description = sFctFreeTextLine(rec.Description);  // a title is one line
         Int(axisData_, "ParentAxis", rec.ParentAxis);
         Int(axisData_, "ChildAxis", rec.ChildAxis);
         Flag(axisData_, "MotorDefined", rec.MotorDefined);

@@ -1,6 +1,9 @@
 #include "foundation/basGlobalFunctions.h"
 
+#include "foundation/basTextResources.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 int16_t gbWaitDone = 0;
@@ -157,6 +160,61 @@ std::string sFctCollapseAmpersands(const std::string& text)
     for (auto pair = result.find("&&"); pair != std::string::npos; pair = result.find("&&"))
         result.erase(pair + 1, 1);
     return result;
+}
+
+// ---- free text -------------------------------------------------------------
+
+FreeTextCharacter nFctFreeTextCharacter(char32_t code)
+{
+    if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return FreeTextCharacter::NoCharacter;
+    const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
+    const bool lineSeparator = code == 0x2028 || code == 0x2029;
+    return control || lineSeparator ? FreeTextCharacter::Blank : FreeTextCharacter::Text;
+}
+
+char32_t nFctFirstNoCharacter(const std::u32string& text)
+{
+    for (char32_t code : text)
+        if (nFctFreeTextCharacter(code) == FreeTextCharacter::NoCharacter)
+            return code;
+    return 0;
+}
+
+std::u32string FreeTextLine(const std::u32string& text)
+{
+    constexpr char32_t kReplacement = 0xFFFD;
+    std::u32string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (nFctFreeTextCharacter(text[i])) {
+        case FreeTextCharacter::Text:
+            line += text[i];
+            break;
+        case FreeTextCharacter::Blank:
+            line += U' ';
+            if (text[i] == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n')
+                ++i;
+            break;
+        case FreeTextCharacter::NoCharacter:
+            line += kReplacement;
+            break;
+        }
+    }
+    return line;
+}
+
+std::string sFctFreeTextLine(const std::string& text)
+{
+    return EncodeUtf8(FreeTextLine(DecodeUtf8(text)));
+}
+
+std::string sFctFreeTextFaultText(NumberEntry entry, char32_t code)
+{
+    constexpr int16_t kHalfCharacter = 386;  // the text holds half a character (U+%1)
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(code));
+    return sFctEntryRefusalText(entry, sFctFillPlaceholder(sFctGetText(kHalfCharacter), "%1", hex));
 }
 
 int16_t nFctIntDivide(int32_t dividend, int16_t divisor)

@@ -37,6 +37,32 @@ std::string sFctFillPlaceholder(const std::string& text, const std::string& plac
 // Every run of ampersands that contains "&&" collapsed to a single "&".
 std::string sFctCollapseAmpersands(const std::string& text);
 
+// Free text (a manufacturer, a product key, an axis title) is one line,
+// judged character by character: a character beyond the Basic Multilingual
+// Plane (an emoji) is one, and a format character (a soft hyphen, a
+// joiner, a direction mark) is text like any other. A tab, a line end (LF,
+// CR, VT, FF, NEL, U+2028, U+2029) and every other control character
+// (U+0000 to U+001F, U+007F to U+009F) stand for a blank. A surrogate half
+// on its own and a code beyond U+10FFFF are no character.
+enum class FreeTextCharacter : int16_t { Text, Blank, NoCharacter };
+FreeTextCharacter nFctFreeTextCharacter(char32_t code);
+
+// The first code of the text that is no character; 0 when there is none.
+char32_t nFctFirstNoCharacter(const std::u32string& text);
+
+// The text as one line of free text: each character that stands for a
+// blank one blank (CR LF together one), each code that is no character
+// U+FFFD.
+std::u32string FreeTextLine(const std::u32string& text);
+// The same for UTF-8 text (DecodeUtf8: a malformed byte counts as the
+// character of its value).
+std::string sFctFreeTextLine(const std::string& text);
+
+// The refusal of a text that holds a code that is no character, in the
+// current language ("Not pasted: the text holds half a character
+// (U+D83D)").
+std::string sFctFreeTextFaultText(NumberEntry entry, char32_t code);
+
 // dividend / divisor rounded down for dividend >= divisor > 0; 0 when the
 // dividend is smaller or the divisor is 0 or less.
 int16_t nFctIntDivide(int32_t dividend, int16_t divisor);

@@ -360,31 +360,38 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
         {NumberFault::GroupingMark, 72},      {NumberFault::MisplacedKey, 73},      {NumberFault::ForeignKey, 74},
         {NumberFault::MinusStartsValue, 359},
     };
-    // "Not taken:", "Not pasted:", "Not stored:"
-    constexpr int16_t kEntryTexts[] = {75, 76, 80};
     for (const FaultText& row : kFaultTexts) {
         if (row.fault != fault)
             continue;
-        std::string reason = sFctGetText(row.textId);
-        if (const auto slot = reason.find("%1"); slot != std::string::npos)
-            reason.replace(slot, 2, key);
-        return sFctGetText(kEntryTexts[static_cast<int>(entry)]) + " " + reason;
+        return sFctEntryRefusalText(entry, sFctFillPlaceholder(sFctGetText(row.textId), "%1", key));
     }
     return {};
 }
 
-void SubShowNumberFault(NumberEntry entry, NumberFault fault, const std::string& key)
+std::string sFctEntryRefusalText(NumberEntry entry, const std::string& reason)
+{
+    // "Not taken:", "Not pasted:", "Not stored:"
+    constexpr int16_t kEntryTexts[] = {75, 76, 80};
+    return sFctGetText(kEntryTexts[static_cast<int>(entry)]) + " " + reason;
+}
+
+void SubShowEntryRefusal(const std::string& refusal)
 {
     platform::MessageBar* bar = platform::InstalledMessageBar();
     if (!bar)
         return;
-    static std::string shownFault;  // the last fault text put into the bar
-    if (fault != NumberFault::None) {
-        shownFault = sFctNumberFaultText(entry, fault, key);
-        bar->SetMessageBarText(shownFault);
-    } else if (!shownFault.empty() && bar->MessageBarText() == shownFault) {
+    static std::string shownRefusal;  // the last refusal put into the bar
+    if (!refusal.empty()) {
+        shownRefusal = refusal;
+        bar->SetMessageBarText(shownRefusal);
+    } else if (!shownRefusal.empty() && bar->MessageBarText() == shownRefusal) {
         bar->SetMessageBarText({});
     }
+}
+
+void SubShowNumberFault(NumberEntry entry, NumberFault fault, const std::string& key)
+{
+    SubShowEntryRefusal(sFctNumberFaultText(entry, fault, key));
 }
 
 namespace {

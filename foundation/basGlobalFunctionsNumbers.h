@@ -122,6 +122,12 @@ std::string sFctNumberFaultText(NumberEntry entry, NumberFault fault, const std:
 // last such text away again where the bar still shows it, and leaves any
 // other.
 void SubShowNumberFault(NumberEntry entry, NumberFault fault, const std::string& key = {});
+// Tells a refusal text in the message bar; an empty one takes the last
+// refusal away again where the bar still shows it, and leaves any other.
+void SubShowEntryRefusal(const std::string& refusal);
+// "Not taken:", "Not pasted:" or "Not stored:" by the entry, in the current
+// language, a blank and the reason.
+std::string sFctEntryRefusalText(NumberEntry entry, const std::string& reason);
 
 // A number text rounded to kMostEnteredDigits significant digits of its
 // mantissa, half up; a text with no more comes back unchanged. Dropped

@@ -1,5 +1,7 @@
 #include "model/basAxisAccessors.h"
 
+#include "foundation/basGlobalFunctions.h"
+
 #include <cmath>
 
 namespace {
@@ -179,7 +181,7 @@ int16_t nFctGetQuickSetupParameter(int16_t axisId, int16_t selector, ParamRec& p
 
 void SubSetAxisTitle(int16_t axisId, const std::string& title)
 {
-    if (AxisRec* axis = FindAxis(axisId)) axis->Description = title;
+    if (AxisRec* axis = FindAxis(axisId)) axis->Description = sFctFreeTextLine(title);
 }
 
 void SubSetMotionMode(int16_t axisId, int16_t mode)

@@ -51,7 +51,10 @@ int16_t bFctBaselineHasMotor(int16_t axisId);
 // The nFct writers return True when they stored something (nFctSetLoadType:
 // when the axis exists). A value (or a copied entry's value or factor) that
 // is not a finite number is never stored: the entry keeps its old value.
-void SubSetAxisTitle(int16_t axisId, const std::string& title);  // untrimmed
+
+// The title untrimmed, as one line (sFctFreeTextLine: a tab, line end or
+// control character in it becomes a blank).
+void SubSetAxisTitle(int16_t axisId, const std::string& title);
 void SubSetMotionMode(int16_t axisId, int16_t mode);
 void SubSetQuickSetupMode(int16_t axisId, int16_t mode);
 // LoadDefined, LoadIdentifier; type -1: LoadDataNumber 0; otherwise the load

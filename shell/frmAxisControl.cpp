@@ -11,6 +11,7 @@
 #include "model/basAxisData.h"
 #include "model/basWindowStatus.h"
 #include "platform/qt/DialogLook.h"
+#include "platform/qt/FreeText.h"
 #include "platform/qt/LongText.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "profile/frmProfile.h"
@@ -104,6 +105,9 @@ void frmAxisControl::buildControls()
     lstAxes_->setObjectName("lstAxes");
     txtTitle_ = new QLineEdit(this);
     txtTitle_->setObjectName("txtTitle");
+    // A title is one line: a tab or line end pasted or dropped into the
+    // field is a blank there at once.
+    txtTitle_->setValidator(new platform::FreeTextLineGuard(txtTitle_));
     txtTitle_->installEventFilter(this);
     txtTitle_->hide();
     txtTitle_->setEnabled(false);

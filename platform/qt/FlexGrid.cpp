@@ -1,5 +1,7 @@
 #include "platform/qt/FlexGrid.h"
 
+#include "platform/qt/FreeText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -686,13 +688,16 @@ void FlexGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const QString text = event->text();
-    if (enter || (!text.isEmpty() && text[0].isPrint())) {
-        QChar character = enter ? QChar('\r') : text[0];
+    // A character is judged whole: an emoji (a surrogate pair) or a format
+    // character opens the editor as a letter does; KeyPress sees its first
+    // code unit.
+    const QString typed = TypedTextCharacter(event->text());
+    if (enter || !typed.isEmpty()) {
+        QChar character = enter ? QChar('\r') : typed[0];
         emit KeyPress(character);
         event->accept();
         if (!enter && !character.isNull())
-            OpenEditor(event->key(), QString(character));
+            OpenEditor(event->key(), character == typed[0] ? typed : QString(character));
         return;
     }
     if (key == Qt::Key_F2) {
@@ -832,15 +837,27 @@ QValidator::State FlexGrid::ValidateEditorChange(QString& input, int& pos)
 
 bool FlexGrid::OfferEditorText(QString& whole, const QString& pasted)
 {
-    // Keys put no control characters into a line either.
-    if (std::any_of(whole.begin(), whole.end(), [](QChar c) { return !c.isPrint(); }))
-        return false;
     bool cancel = false;
     const QScopedValueRollback offered(pastedText_, pasted);
-    if (!TakeNumberText(whole))
+    if (!TakeNumberText(whole) || !TakeFreeText(whole))
         return false;
     emit PasteEdit(editRow_, editCol_, whole, cancel);
     return !cancel;
+}
+
+bool FlexGrid::TakeFreeText(QString& whole) const
+{
+    if (EditedNumberRule())
+        return true;
+    const std::u32string characters = FreeTextCharacters(whole);
+    if (const char32_t broken = nFctFirstNoCharacter(characters)) {
+        const NumberEntry entry = PastingText() ? NumberEntry::Pasted : NumberEntry::Typed;
+        SubShowEntryRefusal(sFctFreeTextFaultText(entry, broken));
+        return false;
+    }
+    whole = QString::fromStdU32String(FreeTextLine(characters));
+    SubShowEntryRefusal({});
+    return true;
 }
 
 void FlexGrid::PasteIntoEditor(const QString& text, int start, int length)

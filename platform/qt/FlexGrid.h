@@ -62,6 +62,12 @@ namespace platform {
 // edit left it: a refused text is not stored and the cell keeps its value.
 // Every refusal is told in the message bar (SubShowNumberFault).
 //
+// Text cells: the line editor of any other cell holds one line of free
+// text: every character is judged whole (an emoji is one, a soft hyphen or
+// a joiner is text), a tab, a line end or another control character inside
+// the text becomes a blank, and text holding half a character is refused
+// and told in the message bar.
+//
 // Every command finishes the open edits before it works (FinishAllEdits,
 // called for all of them by RunCommand, Commands.h), so that it finds what
 // the user typed stored, in the unit shown.
@@ -175,7 +181,11 @@ signals:
     // handler may change; cancel refuses it (the editor keeps its text).
     // Meanwhile EditText() is the editor's text before, and PastedText()
     // the text put in (blanks and line ends around it dropped); for a
-    // change the editor made by itself, the whole text it leaves.
+    // change the editor made by itself, the whole text it leaves. The grid
+    // has held the text to its cell's rule (a number cell's, or that of
+    // free text) before the handler sees it. A typed character that is no
+    // single printable code unit (an emoji, a format character) goes into
+    // the editor as a change of its own, past KeyPressEdit.
     void PasteEdit(int row, int col, QString& text, bool& cancel);
     void ValidateEdit(int row, int col, bool& cancel);
     void AfterEdit(int row, int col);
@@ -221,7 +231,7 @@ private:
     // method commit come here).
     void PasteIntoEditor(const QString& text, int start, int length);
     // PasteEdit for the whole text, with the text put in; false when
-    // refused (a control character in it is refused here).
+    // refused.
     bool OfferEditorText(QString& whole, const QString& pasted);
     void EditorCreated(QWidget* editor);
     // The number cell rules of the open edit (FlexGridNumberCells.cpp):
@@ -233,6 +243,9 @@ private:
     bool TakeNumberKey(QChar key);
     bool TakeNumberText(QString& whole);
     bool TakeFinishedNumber(int row, int col, const QString& text) const;
+    // The whole text an edit of a text cell's line editor leaves, as one
+    // line of free text; false when refused (FreeText.h).
+    bool TakeFreeText(QString& whole) const;
     void ApplyColWidths();
     void ApplySelectionPalette();
     void ApplyFocusColors();

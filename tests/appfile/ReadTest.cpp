@@ -96,6 +96,17 @@ TEST_F(ReadTest, NullTextsReadAsEmpty)
     EXPECT_EQ(gAxis.at(0).MotorDataNumber, 10);
 }
 
+// A title is one line: line ends, tabs and other control characters that
+// another program left in it read as blanks; an emoji stays.
+TEST_F(ReadTest, TitleReadsAsOneLine)
+{
+    Execute(file_, "UPDATE AxisData SET Description = 'Mill' || char(13, 10) || 'Drill' || char(9) || 'Line'"
+                   " || char(10) || char(7) || char(128512) WHERE rowid = 1");
+    CloseApplication();
+    ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
+    EXPECT_EQ(gAxis.at(0).Description, "Mill Drill Line  \xF0\x9F\x98\x80");
+}
+
 // A mechanism stored with fewer parameters than its type has keeps the
 // type's own entries beyond the stored ones.
 TEST_F(ReadTest, EntriesBeyondAStoredCountKeepTheTypeDefaults)

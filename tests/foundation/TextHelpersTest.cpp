@@ -1,6 +1,6 @@
 // Text lookup by id and language, the number display and parsing, the key
-// filter of numeric cells, path shortening and the small string and integer
-// helpers.
+// filter of numeric cells, path shortening, free text and the small string
+// and integer helpers.
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basTextResources.h"
 #include "platform/core/ResourceStrings.h"
@@ -558,6 +558,45 @@ TEST_F(TextHelpers, CollapsesAmpersands)
     EXPECT_EQ(sFctCollapseAmpersands("&&&&"), "&");
     EXPECT_EQ(sFctCollapseAmpersands("a&&b&&&c"), "a&b&c");
     EXPECT_EQ(sFctCollapseAmpersands("&Yes"), "&Yes");
+}
+
+// ---- free text ---------------------------------------------------------------
+
+// Free text is one line, judged character by character (bytes are UTF-8).
+TEST_F(TextHelpers, FreeTextIsOneLineOfWholeCharacters)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"an emoji (4 bytes) stays", "Acme \xF0\x9F\x98\x80", "Acme \xF0\x9F\x98\x80"},
+        {"a soft hyphen stays", "Servo\xC2\xAD" "drive", "Servo\xC2\xAD" "drive"},
+        {"a zero-width joiner stays", "A\xE2\x80\x8D" "B", "A\xE2\x80\x8D" "B"},
+        {"umlauts stay", "Getriebe M\xC3\xBCller", "Getriebe M\xC3\xBCller"},
+        {"a tab is a blank", "Mill\tDrill", "Mill Drill"},
+        {"LF, CR, VT, FF are blanks", "a\nb\rc\vd\fe", "a b c d e"},
+        {"CR LF is one blank", "Line 1\r\nLine 2", "Line 1 Line 2"},
+        {"LF CR is two", "a\n\rb", "a  b"},
+        {"NEL and the line and paragraph separators", "a\xC2\x85" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d", "a b c d"},
+        {"another control character (BEL, ESC, DEL)", "a\x07" "b\x1B" "c\x7F" "d", "a b c d"},
+        {"blanks around stay", " x\n", " x "},
+        {"an encoded surrogate half is no character", "a\xED\xA0\xBD" "b", "a\xEF\xBF\xBD" "b"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(sFctFreeTextLine(c.text), c.line) << c.what;
+}
+
+TEST_F(TextHelpers, SurrogateHalvesAloneAreNoCharacters)
+{
+    EXPECT_EQ(nFctFirstNoCharacter(U"Acme \U0001F600"), 0u);
+    EXPECT_EQ(nFctFirstNoCharacter(std::u32string{U'a', 0xD83D, U'b', 0xDE00}), 0xD83Du);
+    EXPECT_EQ(nFctFirstNoCharacter(std::u32string{0x110000}), 0x110000u);
+    EXPECT_EQ(sFctFreeTextFaultText(NumberEntry::Pasted, 0xD83D), "Not pasted: the text holds half a character (U+D83D)");
+    gnLanguageOffset = 1000;
+    EXPECT_EQ(sFctFreeTextFaultText(NumberEntry::Typed, 0xDE00),
+              "Nicht angenommen: der Text enth\xC3\xA4lt ein halbes Zeichen (U+DE00)");
 }
 
 TEST_F(TextHelpers, IntegerDivisionAndWrap)

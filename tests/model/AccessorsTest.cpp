@@ -200,6 +200,8 @@ TEST_F(Accessors, TextsAreTrimmedExceptTheTitle)
 {
     SubSetAxisTitle(1, "  Feed axis ");
     EXPECT_EQ(sFctGetAxisTitle(1), "  Feed axis ");
+    SubSetAxisTitle(1, " Feed\r\naxis\t");  // one line, its blanks kept
+    EXPECT_EQ(sFctGetAxisTitle(1), " Feed axis ");
     SubSetMotorManufacturer(1, "  Acme  ");
     SubSetMotorProductKey(1, " K-1 ");
     SubSetMechanismManufacturer(1, 1, "  Screws Inc ");

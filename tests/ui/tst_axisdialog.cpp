@@ -13,6 +13,7 @@
 #include "shell/basWindowSlots.h"
 #include "shell/frmAxisControl.h"
 #include "tests/ui/DialogTestKit.h"
+#include "tests/ui/support/EditorPaste.h"
 #include "tests/ui/support/ProgramRun.h"
 
 #include <QLineEdit>
@@ -109,6 +110,8 @@ int LiveStatusEntries(int16_t axis)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(testing_support::PasteRoute)
 
 class TestAxisDialog : public QObject {
     Q_OBJECT
@@ -207,6 +210,39 @@ private slots:
         const ShownEntry recent = AsShown(run->Action("mnuFileFunction_10")->text());
         QVERIFY2(recent.text.endsWith("/R&D Mill & Drill.dat"), qPrintable(recent.text));
         QCOMPARE(recent.keys, QString());
+    }
+
+    // A title is one line: a line end or tab pasted, dropped or committed
+    // into the field is a blank there at once, and the axis, its captions
+    // and its one outline row show the title so; an emoji and a soft hyphen
+    // stay.
+    void titleTakesNoLineEndOrTab_data()
+    {
+        using testing_support::PasteRoute;
+        QTest::addColumn<PasteRoute>("route");
+        for (PasteRoute route : {PasteRoute::Keys, PasteRoute::Menu, PasteRoute::Drop, PasteRoute::InputMethod})
+            QTest::newRow(testing_support::RouteName(route)) << route;
+    }
+    void titleTakesNoLineEndOrTab()
+    {
+        QFETCH(testing_support::PasteRoute, route);
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        const QString pasted = "Mill\r\nDrill\tLine\u00AD" + emoji;
+        const QString title = "Mill Drill Line\u00AD" + emoji;
+        const qsizetype treeLines = run->TreeLines().size();
+        QVERIFY(WithAxisDialog(run->Main(), kAxisDialogSetModifyTitle, [&](QWidget* dialog) {
+            EditTitle(dialog, 1, "");
+            QVERIFY(testing_support::PutIntoEditor(TitleField(dialog), pasted, route));
+            QCOMPARE(TitleField(dialog)->text(), title);
+            QTest::keyClick(TitleField(dialog), Qt::Key_Return);
+            QCOMPARE(Entries(dialog).at(1), " 2 - " + title);
+            QTest::mouseClick(Command(dialog, 2), Qt::LeftButton);
+        }));
+        QCOMPARE(QString::fromStdString(sFctGetAxisTitle(2)), title);
+        QVERIFY(run->ChildCaptions().contains("Axis Design - " + title));
+        const QStringList tree = run->TreeLines();
+        QVERIFY2(tree.contains("1:" + title), qPrintable(tree.join(", ")));
+        QCOMPARE(tree.size(), treeLines);
     }
 
     void cancelDropsTheTitlesAndEscapeOnlyEndsTheEdit()

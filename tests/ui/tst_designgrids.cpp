@@ -16,6 +16,7 @@
 #include "platform/qt/FlexGrid.h"
 #include "shell/MDIMain.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/support/EditorPaste.h"
 #include "tests/ui/support/GridTyping.h"
 #include "tests/ui/support/ProgramRun.h"
 
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
@@ -93,7 +95,30 @@ private:
     frmAxisDesign* window_;
 };
 
+// The text a Manufacturer or Product Key cell holds: the motor's or the
+// mechanism's at chain position 0.
+QString InfoText(const QString& grid, int row)
+{
+    const bool motor = grid == "vsfMotorInfo";
+    if (row == 0)
+        return QString::fromStdString(motor ? sFctGetMotorManufacturer(kAxis) : sFctGetMechanismManufacturer(kAxis, 0));
+    return QString::fromStdString(motor ? sFctGetMotorProductKey(kAxis) : sFctGetMechanismProductKey(kAxis, 0));
+}
+
+// A key whose text is the character, sent where the user's keys go.
+void TypeCharacter(const QString& character)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(Focused(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+    QApplication::sendEvent(Focused(), &release);
+}
+
+const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80");  // U+1F600, a surrogate pair
+
 } // namespace
+
+Q_DECLARE_METATYPE(testing_support::PasteRoute)
 
 class TestDesignGrids : public QObject {
     Q_OBJECT
@@ -322,6 +347,8 @@ private slots:
         QCOMPARE(d.Mechanism(0).MechanismData[11].Data, 50.0);
     }
 
+    // Texts typed go in trimmed; an emoji typed goes in whole, as the key
+    // that opens a cell and into an open editor.
     void ManufacturerAndProductKey()
     {
         Design& d = *design_;
@@ -332,19 +359,91 @@ private slots:
         TypeKeys("  Acme Drives ");
         QTest::keyClick(Focused(), Qt::Key_Return);  // on to the product key
         QCOMPARE(info->Row(), 1);
+        QVERIFY(!info->IsEditing());
+        TypeCharacter(kEmoji);
+        QVERIFY(info->IsEditing());
         TypeKeys("G-10");
         QTest::keyClick(Focused(), Qt::Key_Return);  // the key and the minus pass here
         QCOMPARE(QString::fromStdString(sFctGetMechanismManufacturer(kAxis, 0)), QString("Acme Drives"));
-        QCOMPARE(QString::fromStdString(sFctGetMechanismProductKey(kAxis, 0)), QString("G-10"));
+        QCOMPARE(QString::fromStdString(sFctGetMechanismProductKey(kAxis, 0)), kEmoji + "G-10");
         QCOMPARE(info->TextMatrix(0, 1), QString("Acme Drives"));
         QVERIFY(d.Grid("vsfMechanism")->hasFocus());  // passed on after the last row
 
         QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
         FlexGrid* motorInfo = d.Grid("vsfMotorInfo");
         d.ClickCell(motorInfo, 1, 1);
-        TypeKeys("M-7");
+        TypeKeys("M-7 ");
+        TypeCharacter(kEmoji);
         QTest::keyClick(Focused(), Qt::Key_Return);
-        QCOMPARE(QString::fromStdString(sFctGetMotorProductKey(kAxis)), QString("M-7"));
+        QCOMPARE(QString::fromStdString(sFctGetMotorProductKey(kAxis)), "M-7 " + kEmoji);
+        QCOMPARE(run_->Main()->lblMessage()->text(), QString());
+    }
+
+    // Text pasted into a Manufacturer or Product Key cell by any route is
+    // taken as one line, its characters judged whole: an emoji, a soft
+    // hyphen and a joiner go in as they are, a tab or line end inside
+    // becomes a blank (around the text they go). Half a character is
+    // refused, told in the message bar, and the cell keeps its text.
+    void PastedTextIsTakenOrRefusedWithAWord_data()
+    {
+        using testing_support::PasteRoute;
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<PasteRoute>("route");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("told");
+        const QString softHyphen(QChar(0x00AD));
+        const QString joiner(QChar(0x200D));
+        const QString halfEmoji(kEmoji[0]);
+        const auto add = [](const char* what, const char* grid, int row, const QString& old, PasteRoute route,
+                            const QString& pasted, const QString& stored, const char* told = "") {
+            QTest::addRow("%s, %s", what, testing_support::RouteName(route))
+                << QString(grid) << row << old << route << pasted << stored << QString(told);
+        };
+        const char* mech = "vsfMechInfo";
+        for (PasteRoute route : {PasteRoute::Keys, PasteRoute::Menu, PasteRoute::Drop, PasteRoute::InputMethod}) {
+            add("an emoji", mech, 0, "", route, "Servo " + kEmoji, "Servo " + kEmoji);
+            add("a tab inside", mech, 0, "", route, "Acme\tDrives", "Acme Drives");
+            add("a line end inside", mech, 0, "", route, "Acme\r\nDrives\n", "Acme Drives");
+            add("half an emoji", mech, 0, "Acme", route, "Servo " + halfEmoji, "Acme",
+                "Not pasted: the text holds half a character (U+D83D)");
+        }
+        const PasteRoute keys = PasteRoute::Keys;
+        add("a soft hyphen", mech, 0, "", keys, "Servo" + softHyphen + "drive", "Servo" + softHyphen + "drive");
+        add("a zero-width joiner", mech, 1, "", keys, "G" + joiner + "10", "G" + joiner + "10");
+        add("motor key with a tab", "vsfMotorInfo", 1, "", keys, "MX\t200", "MX 200");
+        add("motor maker, half an emoji", "vsfMotorInfo", 0, "Acme", keys, kEmoji.mid(1), "Acme",
+            "Not pasted: the text holds half a character (U+DE00)");
+    }
+    void PastedTextIsTakenOrRefusedWithAWord()
+    {
+        QFETCH(QString, grid);
+        QFETCH(int, row);
+        QFETCH(QString, old);
+        QFETCH(testing_support::PasteRoute, route);
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
+        QFETCH(QString, told);
+        Design& d = *design_;
+        d.Append("Gearbox");
+        if (grid == "vsfMotorInfo")
+            QTest::mouseClick(d.Window()->findChild<QWidget*>("imgMotor"), Qt::LeftButton);
+        FlexGrid* info = d.Grid(qPrintable(grid));
+        QVERIFY(testing_support::TypeIntoCell(info, row, 1, old));
+        QTRY_COMPARE(InfoText(grid, row), old);
+        d.ClickCell(info, row, 1);
+        auto* line = qobject_cast<QLineEdit*>(info->Editor());
+        QVERIFY(line);
+        line->end(false);
+        QVERIFY(testing_support::PutIntoEditor(line, pasted, route));
+        QCOMPARE(line->text(), stored);
+        QCOMPARE(run_->Main()->lblMessage()->text(), told);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!info->IsEditing());
+        QCOMPARE(InfoText(grid, row), stored);
+        QCOMPARE(info->TextMatrix(row, 1), stored);
     }
 
     void EnterWalksTheRows()
