@@ -21,6 +21,7 @@
 
 using dialog_tests::WhenModalShows;
 using testing_support::ProgramRun;
+using testing_support::kWindowManagerPatience;
 using testing_support::StackingPlace;
 
 class TestHelpFront : public testing_support::WindowManagerSuite {
@@ -36,10 +37,11 @@ class TestHelpFront : public testing_support::WindowManagerSuite {
         WhenModalShows([&](QWidget* dialog) {
             QTest::keyClick(dialog, Qt::Key_F1);
             testing_support::LetWindowManagerSettle();
-            platform::HelpViewer* viewer = Viewer();
-            QVERIFY(viewer && viewer->isVisible());
+            platform::HelpViewer* viewer = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((viewer = Viewer()) && viewer->isVisible(), kWindowManagerPatience);
             QVERIFY(viewer->CurrentPage().endsWith(page));
-            QVERIFY2(StackingPlace(viewer) > StackingPlace(dialog), "help above the dialog");
+            QTRY_VERIFY2_WITH_TIMEOUT(StackingPlace(viewer) > StackingPlace(dialog), "help above the dialog",
+                                      kWindowManagerPatience);
             asked = true;
             QTest::mouseClick(dialog->findChild<QPushButton*>(closeButton), Qt::LeftButton);
         });
@@ -52,21 +54,27 @@ class TestHelpFront : public testing_support::WindowManagerSuite {
     void CheckHelpAboveMain(const char* after)
     {
         MDIMain* main = run->Main();
-        QTRY_VERIFY2(main->isActiveWindow(), after);
+        QTRY_VERIFY2_WITH_TIMEOUT(main->isActiveWindow(), after, kWindowManagerPatience);
         testing_support::LetWindowManagerSettle();
         platform::HelpViewer* viewer = Viewer();
         QVERIFY2(viewer && viewer->isVisible(), after);
-        const int help = StackingPlace(viewer);
-        const int frame = StackingPlace(main);
-        QVERIFY2(help >= 0 && frame >= 0, after);
-        QVERIFY2(help > frame, qPrintable(QStringLiteral("%1: help at %2, main window at %3").arg(after).arg(help).arg(frame)));
+        const auto above = [&] {
+            const int help = StackingPlace(viewer);
+            const int frame = StackingPlace(main);
+            return help >= 0 && frame >= 0 && help > frame;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(above(), qPrintable(QStringLiteral("%1: help at %2, main window at %3")
+                                                          .arg(after)
+                                                          .arg(StackingPlace(viewer))
+                                                          .arg(StackingPlace(main))),
+                                  kWindowManagerPatience);
     }
 
     // The main window maximised.
     void AfterStart() override
     {
         run->Main()->showMaximized();
-        QTRY_VERIFY(run->Main()->isMaximized());
+        QTRY_VERIFY_WITH_TIMEOUT(run->Main()->isMaximized(), kWindowManagerPatience);
         testing_support::LetWindowManagerSettle();
     }
 

@@ -95,9 +95,8 @@ class TestWindowArrange : public testing_support::WindowManagerSuite {
         const QRect available = main->screen()->availableGeometry();
         main->resize(frame.boundedTo(available.size()) - border);
         main->move(available.topLeft());
-        for (int k = 0; k < 100 && main->frameGeometry().size() != frame.boundedTo(available.size()); ++k)
-            QTest::qWait(20);
-        return main->frameGeometry().size() == frame.boundedTo(available.size());
+        return QTest::qWaitFor([&] { return main->frameGeometry().size() == frame.boundedTo(available.size()); },
+                               testing_support::kWindowManagerPatience);
     }
 
     // The smallest size the window takes.
@@ -313,7 +312,7 @@ private slots:
         const QRect button = active->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarMinButton, active);
         QVERIFY(button.isValid());
         QVERIFY(testing_support::ClickThroughXServer(active, button.center()));
-        QTRY_VERIFY(active->isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(active->isMinimized(), testing_support::kWindowManagerPatience);
         QApplication::processEvents();
 
         QCOMPARE(Area()->activeSubWindow(), before);
@@ -344,7 +343,7 @@ private slots:
         const QRect button = controls->style()->subControlRect(QStyle::CC_MdiControls, &option, QStyle::SC_MdiMinButton, controls);
         QVERIFY(button.isValid());
         QVERIFY(testing_support::ClickThroughXServer(controls, button.center()));
-        QTRY_VERIFY(design->isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(design->isMinimized(), testing_support::kWindowManagerPatience);
         QApplication::processEvents();
 
         QCOMPARE(Area()->activeSubWindow(), before);

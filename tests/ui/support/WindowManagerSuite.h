@@ -10,6 +10,11 @@
 
 namespace testing_support {
 
+// How long a suite under a window manager waits for what it asserts: the
+// window manager answers in its own time, which on a loaded machine (a
+// whole test run in parallel, a sanitiser build) is far past a second.
+constexpr int kWindowManagerPatience = 20000;
+
 class WindowManagerSuite : public QObject {
     Q_OBJECT
 protected:
