@@ -2,6 +2,7 @@
 
 #include "appfile/basApplicationFile.h"
 #include "foundation/ClsMessageSystem.h"
+#include "foundation/MessageBar.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
 #include "foundation/basMessageCatalogue.h"
@@ -77,8 +78,8 @@ void ShowPrintingFailure(int32_t errorNumber, const QString& what, const QString
 // The main window's message bar, when there is one.
 void SetMessageBar(const QString& text)
 {
-    if (MDIMain* main = MainWindow())
-        main->lblMessage()->setText(text);
+    if (platform::MessageBar* bar = platform::InstalledMessageBar())
+        bar->SetMessageBarText(text.toStdString());
 }
 
 // Disables the whole toolbar while a report is being built, so that no
