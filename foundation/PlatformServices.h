@@ -28,8 +28,10 @@ public:
     virtual void WaitForTimer(int32_t milliseconds, int16_t& doneFlag) = 0;
     // Shows the help page file in the help viewer owned by the main window
     // and returns at once; where the file does not exist, the viewer shows
-    // a page of its own in its place that reads missingNote.
-    virtual void ShowHelpPage(const std::string& pageFile, const std::string& missingNote) = 0;
+    // a page of its own in its place, captioned missingTitle, that reads
+    // missingNote.
+    virtual void ShowHelpPage(const std::string& pageFile, const std::string& missingTitle,
+                              const std::string& missingNote) = 0;
 };
 
 // Installs the services (nullptr removes them); the caller keeps ownership.

@@ -29,6 +29,8 @@ namespace {
 
 // 'The help page "%1" is missing from the folder %2.'
 constexpr int16_t kMissingHelpPageText = 385;
+// "Help": the caption of the page that stands in for a missing one.
+constexpr int16_t kHelpText = 352;
 
 std::string MissingHelpPageNote(const std::string& topic, const std::string& folder)
 {
@@ -43,5 +45,5 @@ void SubShowHelpTopic(const std::string& topic)
     if (!services)
         return;
     const std::string folder = gsAppPath + kHelpFolder;
-    services->ShowHelpPage(folder + topic, MissingHelpPageNote(topic, folder));
+    services->ShowHelpPage(folder + topic, sFctGetText(kHelpText), MissingHelpPageNote(topic, folder));
 }

@@ -45,12 +45,13 @@ int Clamped(int value, int low, int high)
 } // namespace
 
 // The browser of the help pages. A page file that is missing shows the note
-// given for it, as a page of the window's own.
+// given for it, as a page of the window's own titled with the note's title.
 class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
+    using Note = HelpViewer::MissingPageNote;
 
-    void ShowPage(const QString& pageFile, const QString& missingNote)
+    void ShowPage(const QString& pageFile, const Note& missingNote)
     {
         const bool missing = !QFileInfo(pageFile).isFile();
         const bool note = notes_.contains(pageFile);
@@ -71,13 +72,16 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
         const QString file = name.toLocalFile();
-        if (type == QTextDocument::HtmlResource && notes_.contains(file) && !QFileInfo(file).isFile())
-            return QStringLiteral("<html><body><p>%1</p></body></html>").arg(notes_.value(file).toHtmlEscaped());
+        if (type == QTextDocument::HtmlResource && notes_.contains(file) && !QFileInfo(file).isFile()) {
+            const Note& note = notes_[file];
+            return QStringLiteral("<html><head><title>%1</title></head><body><p>%2</p></body></html>")
+                .arg(note.title.toHtmlEscaped(), note.text.toHtmlEscaped());
+        }
         return QTextBrowser::loadResource(type, name);
     }
 
 private:
-    QHash<QString, QString> notes_;  // by page file
+    QHash<QString, Note> notes_;  // by page file
 };
 
 QRect PlaceBeside(const QRect& screen, const QRect& keepClear, const QSize& preferred, const QSize& smallest)
@@ -159,7 +163,7 @@ void HelpViewer::SetTexts()
     forward_->setText(QCoreApplication::translate("QFileDialog", "Forward"));
 }
 
-void HelpViewer::ShowPage(const QString& pageFile, const QString& missingNote)
+void HelpViewer::ShowPage(const QString& pageFile, const MissingPageNote& missingNote)
 {
     browser_->ShowPage(QFileInfo(pageFile).absoluteFilePath(), missingNote);
     ShowTitle();

@@ -23,10 +23,17 @@ class HelpViewer : public QWidget {
 public:
     explicit HelpViewer(QWidget* owner);
 
+    // What stands in for a page file that does not exist: a page of the
+    // window's own with its caption and text.
+    struct MissingPageNote {
+        QString title;
+        QString text;
+    };
+
     // Shows the page file and brings the window up; returns at once. Where
-    // the file does not exist, a page of the window's own that reads
-    // missingNote stands in its place (and in the history).
-    void ShowPage(const QString& pageFile, const QString& missingNote);
+    // the file does not exist, the page of the note stands in its place
+    // (and in the history).
+    void ShowPage(const QString& pageFile, const MissingPageNote& missingNote);
 
     // The local file of the page shown (or of the missing page whose note
     // is shown), or "" before the first page.

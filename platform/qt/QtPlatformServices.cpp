@@ -152,11 +152,13 @@ void QtPlatformServices::WaitForTimer(int32_t milliseconds, int16_t& doneFlag)
     timer.stop();
 }
 
-void QtPlatformServices::ShowHelpPage(const std::string& pageFile, const std::string& missingNote)
+void QtPlatformServices::ShowHelpPage(const std::string& pageFile, const std::string& missingTitle,
+                                      const std::string& missingNote)
 {
     if (!viewer_)
         viewer_ = new HelpViewer(helpOwner_);
-    viewer_->ShowPage(QString::fromStdString(pageFile), QString::fromStdString(missingNote));
+    viewer_->ShowPage(QString::fromStdString(pageFile),
+                      {QString::fromStdString(missingTitle), QString::fromStdString(missingNote)});
 }
 
 } // namespace platform

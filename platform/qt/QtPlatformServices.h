@@ -28,7 +28,8 @@ public:
     int ColorBitsOfWindow(Window* window) override;
     void CenterWindow(Window* window) override;
     void WaitForTimer(int32_t milliseconds, int16_t& doneFlag) override;
-    void ShowHelpPage(const std::string& pageFile, const std::string& missingNote) override;
+    void ShowHelpPage(const std::string& pageFile, const std::string& missingTitle,
+                      const std::string& missingNote) override;
 
     // The help window, or nullptr before the first page was shown.
     HelpViewer* Viewer() const { return viewer_; }

@@ -19,6 +19,7 @@ public:
     int colorBits = 0;
     std::vector<platform::Window*> centred;
     std::vector<std::string> helpPages;
+    std::vector<std::string> missingTitles;
     std::vector<std::string> missingNotes;
     int32_t waitedMilliseconds = -1;
     int16_t flagAtWaitStart = 99;
@@ -31,9 +32,11 @@ public:
         flagAtWaitStart = doneFlag;
         doneFlag = -1;  // the timer's tick
     }
-    void ShowHelpPage(const std::string& pageFile, const std::string& missingNote) override
+    void ShowHelpPage(const std::string& pageFile, const std::string& missingTitle,
+                      const std::string& missingNote) override
     {
         helpPages.push_back(pageFile);
+        missingTitles.push_back(missingTitle);
         missingNotes.push_back(missingNote);
     }
 };
@@ -57,8 +60,8 @@ TEST_F(PlatformServicesTest, ColorCountIsTwoToTheBitsAtMost24)
     }
 }
 
-// With the note that stands in for a missing page, in the language of the
-// moment, naming the page and the folder.
+// With the note that stands in for a missing page and its caption, in the
+// language of the moment, naming the page and the folder.
 TEST_F(PlatformServicesTest, HelpTopicIsAPageOfTheHelpFolder)
 {
     SubSetAppPaths("/opt/orvamis");
@@ -71,6 +74,7 @@ TEST_F(PlatformServicesTest, HelpTopicIsAPageOfTheHelpFolder)
     EXPECT_EQ(services.missingNotes,
               (std::vector<std::string>{"The help page \"Welcome.htm\" is missing from the folder /opt/orvamis/help/.",
                                         "Die Hilfeseite „BeltPulley.htm“ fehlt im Ordner /opt/orvamis/help/."}));
+    EXPECT_EQ(services.missingTitles, (std::vector<std::string>{"Help", "Hilfe"}));
 }
 
 TEST_F(PlatformServicesTest, WaitClearsTheFlagAndRunsUntilItIsSet)

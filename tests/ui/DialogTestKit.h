@@ -47,7 +47,10 @@ public:
     int ColorBitsOfWindow(platform::Window*) override { return 32; }
     void CenterWindow(platform::Window*) override {}
     void WaitForTimer(int32_t, int16_t& doneFlag) override { doneFlag = -1; }
-    void ShowHelpPage(const std::string& pageFile, const std::string&) override { helpPages.push_back(pageFile); }
+    void ShowHelpPage(const std::string& pageFile, const std::string&, const std::string&) override
+    {
+        helpPages.push_back(pageFile);
+    }
     std::vector<std::string> helpPages;
 };
 

@@ -127,8 +127,8 @@ private slots:
     }
 
     // A topic without a page: the window says which page is missing and
-    // where, in the language of the moment, as a page of its history; once
-    // the page is there, it shows.
+    // where, under the caption "Help", in the language of the moment, as a
+    // page of its history; once the page is there, it shows.
     void missingPageIsTold()
     {
         testing_support::TestAppFolder folder;
@@ -145,10 +145,12 @@ private slots:
         QVERIFY(viewer->isVisible());
         QVERIFY(viewer->CurrentPage().endsWith("/help/Missing.htm"));
         QCOMPARE(ShownText(viewer).trimmed(), "The help page \"Missing.htm\" is missing from the folder " + help + ".");
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Help"));
         gnLanguageOffset = 1000;
         SubShowHelpTopic("Missing.htm");
         gnLanguageOffset = 0;
         QCOMPARE(ShownText(viewer).trimmed(), "Die Hilfeseite „Missing.htm“ fehlt im Ordner " + help + ".");
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Hilfe"));
 
         auto* back = viewer->findChild<QAction*>("helpBack");
         QVERIFY(back->isEnabled());
