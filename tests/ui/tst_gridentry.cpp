@@ -163,6 +163,18 @@ public:
         return grid->IsEditing();
     }
 
+    // Stores the old text in the value cell and opens it again: the open
+    // editor, or nullptr.
+    QLineEdit* Reopen(Cell cell, int row, const QString& old) const
+    {
+        FlexGrid* grid = Grid(cell);
+        const int col = ValueColumn(cell);
+        if (!TypeIntoCell(grid, row, col, old))
+            return nullptr;
+        ClickCell(grid, row, col);
+        return qobject_cast<QLineEdit*>(grid->Editor());
+    }
+
     // Stores 3 in the value cell, opens it again and puts the text in,
     // typed or pasted by Ctrl+V, without Enter: the open editor, or nullptr.
     QLineEdit* EnterAfterThree(Cell cell, int row, const QString& text, bool pasted) const
@@ -927,9 +939,7 @@ private slots:
         QVERIFY(p.started);
         p.Prepare(Cell::QuickSetup);
         FlexGrid* grid = p.Grid(Cell::QuickSetup);
-        QVERIFY(TypeIntoCell(grid, 1, 1, "60"));
-        ClickCell(grid, 1, 1);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.Reopen(Cell::QuickSetup, 1, "60");
         QVERIFY(line);
         QCOMPARE(line->text(), QStringLiteral("60"));
         line->setSelection(from, length);
@@ -954,9 +964,7 @@ private slots:
         QVERIFY(p.started);
         p.Prepare(Cell::Mechanism);
         FlexGrid* grid = p.Grid(Cell::Mechanism);
-        QVERIFY(TypeIntoCell(grid, 1, 2, "20"));
-        ClickCell(grid, 1, 2);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.Reopen(Cell::Mechanism, 1, "20");
         QVERIFY(line);
         QTest::keyClick(line, Qt::Key_4);
         QVERIFY(testing_support::PutIntoEditor(line, "5", testing_support::PasteRoute::Keys));
