@@ -56,7 +56,8 @@ namespace platform {
 // nFctNumberKeyFault, text put in from outside by nFctPastedNumberFault,
 // an edit of the editor's own by nFctEditedNumberFault; Backspace is free.
 // When it opens, the old value waits to be replaced: the first key or
-// paste taken replaces it (Backspace edits it and leaves it waiting). At
+// paste taken replaces it (Backspace and the editor's own edits edit it
+// and leave it waiting). At
 // the end of the edit, before ValidateEdit, the text is held to every limit
 // of a stored value, its sign included (nFctStoredNumberFault), whatever
 // edit left it: a refused text is not stored and the cell keeps its value.

@@ -53,7 +53,8 @@ bool FlexGrid::TakeNumberKey(QChar key)
 // Text pasted, dropped or committed must leave a number text, rounded to
 // kMostEnteredDigits significant digits where it has more (where the old
 // value waits to be replaced, the pasted text replaces it, as a first key
-// does); an edit of the editor's own a text that is one or can become one.
+// does); an edit of the editor's own a text that is one or can become one,
+// and, as Backspace, it leaves the old value waiting.
 bool FlexGrid::TakeNumberText(QString& whole)
 {
     const NumberKeyRule* rule = EditedNumberRule();
@@ -66,7 +67,9 @@ bool FlexGrid::TakeNumberText(QString& whole)
     SubShowNumberFault(entry, fault);
     if (fault != NumberFault::None)
         return false;
-    whole = QString::fromStdString(pasting ? sFctRoundToEnteredDigits(text) : text);
+    if (!pasting)
+        return true;
+    whole = QString::fromStdString(sFctRoundToEnteredDigits(text));
     numberFirstKey_ = false;
     return true;
 }

@@ -286,18 +286,26 @@ public:
         QPrintDialog::accept();
     }
 
+    // The pages chosen, typed into the Pages field for a PDF file or set in
+    // the dialog's "from" and "to" boxes, must name a page of the report.
     void done(int result) override
     {
-        if (result == QDialog::Accepted && !pdfPages_.isEmpty()) {
-            const int pages = checks_.reportPages ? checks_.reportPages(printer_) : 0;
-            if (pages > 0 && pdfPages_.firstPage() > pages) {
-                pagesChoice_->setChecked(true);
+        if (result == QDialog::Accepted) {
+            const QPageRanges chosen = !pdfPages_.isEmpty()                          ? pdfPages_
+                                       : printer_.printRange() == QPrinter::PageRange ? printer_.pageRanges()
+                                                                                      : QPageRanges();
+            const int pages = chosen.isEmpty() || !checks_.reportPages ? 0 : checks_.reportPages(printer_);
+            if (pages > 0 && chosen.firstPage() > pages) {
+                if (!pdfPages_.isEmpty())
+                    pagesChoice_->setChecked(true);
                 pdfPages_ = QPageRanges();
                 TellInvalidPages();
                 return;
             }
-            printer_.setPrintRange(QPrinter::PageRange);
-            printer_.setPageRanges(pdfPages_);
+            if (!pdfPages_.isEmpty()) {
+                printer_.setPrintRange(QPrinter::PageRange);
+                printer_.setPageRanges(pdfPages_);
+            }
         }
         QPrintDialog::done(result);
     }

@@ -82,9 +82,10 @@ public:
     // into a PDF file counts as a device.
     virtual QString PrinterDeviceName() const = 0;
     // Lets the user confirm printing and choose the printer (or a PDF file)
-    // into printer; false when cancelled. Pages for a PDF file that name no
-    // page of the report, and a PDF file that may not take it, are told
-    // through checks, and the dialog stays open with them as typed.
+    // into printer; false when cancelled. Pages that name no page of the
+    // report (typed for a PDF file, or set in the dialog's "from" and "to"
+    // boxes), and a PDF file that may not take it, are told through checks,
+    // and the dialog stays open with them as chosen.
     virtual bool ConfirmPrint(QPrinter& printer, QWidget* parent, const PrintChecks& checks) = 0;
 };
 

@@ -163,6 +163,18 @@ public:
         return grid->IsEditing();
     }
 
+    // Stores the old text in the value cell and opens it again: the open
+    // editor, or nullptr.
+    QLineEdit* Reopen(Cell cell, int row, const QString& old) const
+    {
+        FlexGrid* grid = Grid(cell);
+        const int col = ValueColumn(cell);
+        if (!TypeIntoCell(grid, row, col, old))
+            return nullptr;
+        ClickCell(grid, row, col);
+        return qobject_cast<QLineEdit*>(grid->Editor());
+    }
+
     // Stores 3 in the value cell, opens it again and puts the text in,
     // typed or pasted by Ctrl+V, without Enter: the open editor, or nullptr.
     QLineEdit* EnterAfterThree(Cell cell, int row, const QString& text, bool pasted) const
@@ -901,6 +913,48 @@ private slots:
         QCOMPARE(p.run.Main()->lblMessage()->text(), why);
     }
 
+    // The editor's own edits, as Backspace, leave the old value waiting to
+    // be replaced: the quick setup's velocity emptied by Delete or Cut takes
+    // a minus sign as the start of its new value, and "60", Home, Delete,
+    // "5" gives 5 as "60", Backspace, "5" does.
+    void OwnEditsLeaveTheOldValueWaiting_data()
+    {
+        QTest::addColumn<OwnEdit>("edit");
+        QTest::addColumn<int>("from");   // the part of "60" the edit takes away
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("all deleted, -5") << OwnEdit::Delete << 0 << 2 << "-5" << -5.0;
+        QTest::newRow("all cut, -5") << OwnEdit::Cut << 0 << 2 << "-5" << -5.0;
+        QTest::newRow("6 deleted, 5") << OwnEdit::Delete << 0 << 1 << "5" << 5.0;
+    }
+    void OwnEditsLeaveTheOldValueWaiting()
+    {
+        QFETCH(OwnEdit, edit);
+        QFETCH(int, from);
+        QFETCH(int, length);
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        Program p;
+        QVERIFY(p.started);
+        p.Prepare(Cell::QuickSetup);
+        FlexGrid* grid = p.Grid(Cell::QuickSetup);
+        QLineEdit* line = p.Reopen(Cell::QuickSetup, 1, "60");
+        QVERIFY(line);
+        QCOMPARE(line->text(), QStringLiteral("60"));
+        line->setSelection(from, length);
+        if (edit == OwnEdit::Cut)
+            QTest::keySequence(line, QKeySequence::Cut);
+        else
+            QTest::keyClick(line, Qt::Key_Delete);
+        QCOMPARE(line->text(), QStringLiteral("60").remove(from, length));
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text(), typed);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!grid->IsEditing());
+        QCOMPARE(Program::Entry(Cell::QuickSetup, 1).Data, stored);
+    }
+
     // The editor's undo and redo work after a paste as after typed keys;
     // an edit of its own (Delete, Cut) that leaves no number is refused and
     // says it was not taken.
@@ -910,9 +964,7 @@ private slots:
         QVERIFY(p.started);
         p.Prepare(Cell::Mechanism);
         FlexGrid* grid = p.Grid(Cell::Mechanism);
-        QVERIFY(TypeIntoCell(grid, 1, 2, "20"));
-        ClickCell(grid, 1, 2);
-        auto* line = qobject_cast<QLineEdit*>(grid->Editor());
+        QLineEdit* line = p.Reopen(Cell::Mechanism, 1, "20");
         QVERIFY(line);
         QTest::keyClick(line, Qt::Key_4);
         QVERIFY(testing_support::PutIntoEditor(line, "5", testing_support::PasteRoute::Keys));

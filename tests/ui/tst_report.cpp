@@ -45,6 +45,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -1028,13 +1029,21 @@ private slots:
         QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
-    // Pages past the end of the report typed into Qt's print dialog with a
-    // good report at the PDF file: "99" is told (2017) once Qt's question
+    // Pages past the end of the report chosen in Qt's print dialog with a
+    // good report at the PDF file, typed into its Pages field or set in its
+    // "from" and "to" boxes: 99 alone is told (2017) once Qt's question
     // whether to overwrite the file is answered Yes, the dialog stays open
-    // with the text as typed and the good report stays byte for byte;
-    // "2-99" then prints the report's pages from 2 to its last.
+    // with the pages as chosen and the good report stays byte for byte;
+    // 2 to 99 then prints the report's pages from 2 to its last.
+    void aPageRangePastTheReportIsTold_data()
+    {
+        QTest::addColumn<bool>("fromTo");
+        QTest::newRow("Pages field") << false;
+        QTest::newRow("from and to boxes") << true;
+    }
     void aPageRangePastTheReportIsTold()
     {
+        QFETCH(bool, fromTo);
         testing_support::BuildDiskAxis(1, 7);
         printing.reset();
         const QString pdf = QString::fromStdString(run->Folder().file("good.pdf"));
@@ -1047,32 +1056,48 @@ private slots:
         QByteArray afterTold;
         WhenModalShows([&](QWidget* dialog) {
             auto* text = dialog->findChild<QLineEdit*>("pagesLineEdit");
-            if (!text || !TypeIntoFileField(dialog, pdf) || !ChoosePagesField(dialog))
+            auto* range = dialog->findChild<QRadioButton*>("printRange");
+            auto* from = dialog->findChild<QSpinBox*>("from");
+            auto* to = dialog->findChild<QSpinBox*>("to");
+            if (!text || !range || !from || !to || !TypeIntoFileField(dialog, pdf))
                 return;
-            for (const QString typed : {"99", "2-99"}) {
+            if (fromTo)
+                QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(4, range->height() / 2));
+            else if (!ChoosePagesField(dialog))
+                return;
+            // The pages as the dialog shows them.
+            const auto chosen = [&] { return fromTo ? QStringLiteral("%1-%2").arg(from->value()).arg(to->value()) : text->text(); };
+            for (const auto& [first, last] : {std::pair{99, 99}, std::pair{2, 99}}) {
                 run->Messages().messages.clear();
-                TypeInto(text, typed);
+                if (fromTo) {
+                    TypeInto(to->findChild<QLineEdit*>(), QString::number(last));
+                    TypeInto(from->findChild<QLineEdit*>(), QString::number(first));
+                } else {
+                    TypeInto(text, first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last));
+                }
+                const QString before = chosen();
                 const int boxes = ClickPrint(dialog);
                 const std::vector<int> numbers = testing_support::MessageNumbers(run->Messages());
                 seen << QStringLiteral("%1:%2:%3:%4:%5")
-                            .arg(typed)
+                            .arg(before)
                             .arg(numbers.size() == 1 ? numbers[0] : -1)
                             .arg(boxes)
-                            .arg(dialog->isVisible())
-                            .arg(text->text());
+                            .arg(dialog->isVisible() && (fromTo ? static_cast<QWidget*>(range) : text)->isEnabled())
+                            .arg(chosen());
                 if (afterTold.isNull())
                     afterTold = FileBytes(pdf);
             }
         });
         Click("vseToolPrint");
-        QCOMPARE(seen, QStringList({"99:2017:1:1:99", "2-99:-1:1:0:2-99"}));
+        const QString told = fromTo ? "99-99:2017:1:1:99-99" : "99:2017:1:1:99";
+        QCOMPARE(seen, QStringList({told, "2-99:-1:1:0:2-99"}));
         QCOMPARE(afterTold, good);
         const int pages = Preview()->PageCount();
         QVERIFY(pages >= 3 && pages < 99);
-        const QStringList printed = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
-        QCOMPARE(printed.size(), pages - 1);
-        for (int k = 0; k < printed.size(); ++k)
-            QVERIFY(printed[k].contains(QRegularExpression(QStringLiteral("\\bPage %1\\b").arg(k + 2))));
+        const QStringList pagesPrinted = testing_support::PdfText(pdf).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pagesPrinted.size(), pages - 1);
+        for (int k = 0; k < pagesPrinted.size(); ++k)
+            QVERIFY(pagesPrinted[k].contains(QRegularExpression(QStringLiteral("\\bPage %1\\b").arg(k + 2))));
     }
 
     // A symbolic link to a file not there yet typed into Qt's print
