@@ -30,12 +30,12 @@ namespace {
 // 'The help page "%1" is missing from the folder %2.'
 constexpr int16_t kMissingHelpPageText = 385;
 
-std::string MissingHelpPageNote(const std::string& topic, const std::string& folder)
+} // namespace
+
+std::string sFctMissingHelpPageNote(const std::string& topic, const std::string& folder)
 {
     return sFctFillPlaceholder(sFctFillPlaceholder(sFctGetText(kMissingHelpPageText), "%1", topic), "%2", folder);
 }
-
-} // namespace
 
 void SubShowHelpTopic(const std::string& topic)
 {
@@ -43,5 +43,5 @@ void SubShowHelpTopic(const std::string& topic)
     if (!services)
         return;
     const std::string folder = gsAppPath + kHelpFolder;
-    services->ShowHelpPage(folder + topic, MissingHelpPageNote(topic, folder));
+    services->ShowHelpPage(folder + topic, sFctMissingHelpPageNote(topic, folder));
 }

@@ -27,3 +27,7 @@ std::string sFctGetDecimalSeparator();
 // missing, the help window says so in the current language, naming the page
 // and the folder.
 void SubShowHelpTopic(const std::string& topic);
+
+// The help window's note for a page that is missing, in the current
+// language: the page's name and its folder (ending in "/").
+std::string sFctMissingHelpPageNote(const std::string& topic, const std::string& folder);

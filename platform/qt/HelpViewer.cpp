@@ -1,5 +1,7 @@
 #include "platform/qt/HelpViewer.h"
 
+#include "foundation/basWinAPICalls.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -71,9 +73,16 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
         const QString file = name.toLocalFile();
-        if (type == QTextDocument::HtmlResource && notes_.contains(file) && !QFileInfo(file).isFile())
-            return QStringLiteral("<html><body><p>%1</p></body></html>").arg(notes_.value(file).toHtmlEscaped());
-        return QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource || file.isEmpty() || QFileInfo(file).isFile())
+            return QTextBrowser::loadResource(type, name);
+        // A page that a link of another page leads to is told as well, in
+        // the language of the moment.
+        const QFileInfo page(file);
+        const QString note = notes_.contains(file)
+                                 ? notes_.value(file)
+                                 : QString::fromStdString(sFctMissingHelpPageNote(
+                                       page.fileName().toStdString(), (page.absolutePath() + '/').toStdString()));
+        return QStringLiteral("<html><body><p>%1</p></body></html>").arg(note.toHtmlEscaped());
     }
 
 private:
