@@ -32,12 +32,17 @@ constexpr int16_t kMissingHelpPageText = 385;
 // "Help": the caption of the page that stands in for a missing one.
 constexpr int16_t kHelpText = 352;
 
-std::string MissingHelpPageNote(const std::string& topic, const std::string& folder)
+} // namespace
+
+std::string sFctMissingHelpPageTitle()
+{
+    return sFctGetText(kHelpText);
+}
+
+std::string sFctMissingHelpPageNote(const std::string& topic, const std::string& folder)
 {
     return sFctFillPlaceholder(sFctFillPlaceholder(sFctGetText(kMissingHelpPageText), "%1", topic), "%2", folder);
 }
-
-} // namespace
 
 void SubShowHelpTopic(const std::string& topic)
 {
@@ -45,5 +50,5 @@ void SubShowHelpTopic(const std::string& topic)
     if (!services)
         return;
     const std::string folder = gsAppPath + kHelpFolder;
-    services->ShowHelpPage(folder + topic, sFctGetText(kHelpText), MissingHelpPageNote(topic, folder));
+    services->ShowHelpPage(folder + topic, sFctMissingHelpPageTitle(), sFctMissingHelpPageNote(topic, folder));
 }

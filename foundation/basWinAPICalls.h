@@ -27,3 +27,9 @@ std::string sFctGetDecimalSeparator();
 // missing, the help window says so in the current language, naming the page
 // and the folder.
 void SubShowHelpTopic(const std::string& topic);
+
+// The caption and the note of the help window's page for a page that is
+// missing, in the current language; the note names the page and its folder
+// (ending in "/").
+std::string sFctMissingHelpPageTitle();
+std::string sFctMissingHelpPageNote(const std::string& topic, const std::string& folder);

@@ -190,6 +190,9 @@ bool MDIMain::mSubSaveAs()
     const std::string chosen = mSubRunFileDialog(true);
     if (chosen == kCancelledFileName || chosen.empty())
         return false;
+    // Onto the application's own file, Save As replaces it as Save does.
+    if (!MayReplace(chosen))
+        return false;  // the file and the application stay as they are
     if (!WriteApplicationFile(chosen, true))
         return true;  // the file keeps its previous name, tree and recent list
     gsCurrentFile = chosen;

@@ -101,7 +101,9 @@ protected:
         // names around the cursor; what it composes on goes on as before.
         const int start = hasSelectedText() ? selectionStart() : cursorPosition() + event->replacementStart();
         const int length = hasSelectedText() ? static_cast<int>(selectedText().size()) : event->replacementLength();
-        grid_->PasteIntoEditor(event->commitString(), start, length);
+        // An input method types: the blanks it commits stay, a line end
+        // after a phrase goes.
+        grid_->InsertIntoEditor(WithoutControlsAround(event->commitString()), start, length);
         QInputMethodEvent composing(event->preeditString(), event->attributes());
         QLineEdit::inputMethodEvent(&composing);
     }
@@ -862,10 +864,14 @@ bool FlexGrid::TakeFreeText(QString& whole) const
 
 void FlexGrid::PasteIntoEditor(const QString& text, int start, int length)
 {
-    auto* line = qobject_cast<QLineEdit*>(editor_.data());
     // Blanks, tabs and line ends around the text (a spreadsheet cell ends
     // in one) are no part of it.
-    const QString pasted = text.trimmed();
+    InsertIntoEditor(text.trimmed(), start, length);
+}
+
+void FlexGrid::InsertIntoEditor(const QString& pasted, int start, int length)
+{
+    auto* line = qobject_cast<QLineEdit*>(editor_.data());
     if (!line || pasted.isEmpty())
         return;
     const QString before = line->text();

@@ -227,10 +227,14 @@ private:
     // offered whole to PasteEdit, which may refuse it (Invalid undoes the
     // change).
     QValidator::State ValidateEditorChange(QString& input, int& pos);
-    // Puts text into the open line editor in place of length characters
-    // from start, through PasteEdit (the editor's paste, drop and input
-    // method commit come here).
+    // Puts pasted text into the open line editor in place of length
+    // characters from start, without the blanks, tabs and line ends around
+    // it, through InsertIntoEditor (the editor's paste and drop come here).
     void PasteIntoEditor(const QString& text, int start, int length);
+    // Puts text into the open line editor in place of length characters
+    // from start, through PasteEdit (an input method's commit, typed, comes
+    // here with its blanks).
+    void InsertIntoEditor(const QString& text, int start, int length);
     // PasteEdit for the whole text, with the text put in; false when
     // refused.
     bool OfferEditorText(QString& whole, const QString& pasted);

@@ -23,6 +23,18 @@ QString AsFreeTextLine(const QString& text)
     return QString::fromStdU32String(FreeTextLine(FreeTextCharacters(text)));
 }
 
+QString WithoutControlsAround(const QString& text)
+{
+    const auto control = [](QChar unit) { return nFctFreeTextCharacter(unit.unicode()) == FreeTextCharacter::Blank; };
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && control(text[first]))
+        ++first;
+    while (end > first && control(text[end - 1]))
+        --end;
+    return text.mid(first, end - first);
+}
+
 QString TypedTextCharacter(const QString& keyText)
 {
     const std::u32string characters = FreeTextCharacters(keyText);

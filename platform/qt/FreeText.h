@@ -17,6 +17,10 @@ std::u32string FreeTextCharacters(const QString& text);
 // The text as one line of free text (FreeTextLine).
 QString AsFreeTextLine(const QString& text);
 
+// The text without the tabs, line ends and other control characters at its
+// ends; blanks stay.
+QString WithoutControlsAround(const QString& text);
+
 // The first character of a key's text, whole, when it is one that free
 // text holds; else empty (a control character is a command, no text).
 QString TypedTextCharacter(const QString& keyText);

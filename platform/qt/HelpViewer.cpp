@@ -1,5 +1,7 @@
 #include "platform/qt/HelpViewer.h"
 
+#include "foundation/basWinAPICalls.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -72,12 +74,18 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
         const QString file = name.toLocalFile();
-        if (type == QTextDocument::HtmlResource && notes_.contains(file) && !QFileInfo(file).isFile()) {
-            const Note& note = notes_[file];
-            return QStringLiteral("<html><head><title>%1</title></head><body><p>%2</p></body></html>")
-                .arg(note.title.toHtmlEscaped(), note.text.toHtmlEscaped());
-        }
-        return QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource || file.isEmpty() || QFileInfo(file).isFile())
+            return QTextBrowser::loadResource(type, name);
+        // A page that a link of another page leads to is told as well, in
+        // the language of the moment.
+        const QFileInfo page(file);
+        const Note note = notes_.contains(file)
+                              ? notes_.value(file)
+                              : Note{QString::fromStdString(sFctMissingHelpPageTitle()),
+                                     QString::fromStdString(sFctMissingHelpPageNote(
+                                         page.fileName().toStdString(), (page.absolutePath() + '/').toStdString()))};
+        return QStringLiteral("<html><head><title>%1</title></head><body><p>%2</p></body></html>")
+            .arg(note.title.toHtmlEscaped(), note.text.toHtmlEscaped());
     }
 
 private:

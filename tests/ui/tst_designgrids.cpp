@@ -446,6 +446,33 @@ private slots:
         QCOMPARE(info->TextMatrix(row, 1), stored);
     }
 
+    // An input method types: the blank it commits between words stays, as
+    // a blank typed by a key does (only pasted text loses its blanks
+    // around it).
+    void BlankCommittedByAnInputMethodStays_data()
+    {
+        QTest::addColumn<QString>("blank");
+        QTest::newRow("blank") << QString(" ");
+        QTest::newRow("ideographic space") << QString(QChar(0x3000));
+    }
+    void BlankCommittedByAnInputMethodStays()
+    {
+        QFETCH(QString, blank);
+        Design& d = *design_;
+        d.Append("Gearbox");
+        FlexGrid* info = d.Grid("vsfMechInfo");
+        d.ClickCell(info, 0, 1);
+        TypeKeys("Acme");
+        auto* line = qobject_cast<QLineEdit*>(info->Editor());
+        QVERIFY(line);
+        QVERIFY(testing_support::PutIntoEditor(line, blank, testing_support::PasteRoute::InputMethod));
+        TypeKeys("Drives");
+        QCOMPARE(line->text(), "Acme" + blank + "Drives");
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!info->IsEditing());
+        QCOMPARE(InfoText("vsfMechInfo", 0), "Acme" + blank + "Drives");
+    }
+
     void EnterWalksTheRows()
     {
         Design& d = *design_;

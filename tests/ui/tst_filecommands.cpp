@@ -542,6 +542,34 @@ private slots:
         QCOMPARE(StoredTitles(file), QStringList{"Saved again"});
     }
 
+    // Save As onto the application's own file asks the same when another
+    // copy saved into it since: No keeps that save and the application
+    // unsaved; a Save As onto another file asks nothing.
+    void saveAsOntoTheSameFileAsksBeforeReplacingAnotherCopysSave()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string otherSave = SaveEditAndLetAnotherCopySave(run, file);
+        QVERIFY(!otherSave.empty());
+
+        run.Messages().answers = {kResultNo};
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        QVERIFY2(run.Messages().messages.back().text.find(file) != std::string::npos,
+                 run.Messages().messages.back().text.c_str());
+        QVERIFY(ReadBytes(file) == otherSave);
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+
+        const std::string copy = run.Folder().file("Press copy.dat");
+        run.fileAnswers = {copy};
+        run.Trigger("mnuFileFunction_3");
+        QCOMPARE(run.Messages().messages.size(), size_t(1));
+        QCOMPARE(StoredTitles(copy), QStringList{"This copy, edited"});
+        QVERIFY(ReadBytes(file) == otherSave);
+    }
+
     // Exit, New and Open ask to save first; Yes to that asks the same before
     // replacing another copy's save. No to replacing keeps the file and the
     // edited application, and the command stops; Yes saves and goes on.

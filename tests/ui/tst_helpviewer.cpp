@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
@@ -162,6 +163,31 @@ private slots:
         SubShowHelpTopic("Missing.htm");
         QVERIFY(ShownText(viewer).contains("Found body."));
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Found topic"));
+    }
+
+    // A link of a help page to a page that is missing leads to the same
+    // note, in the language of the moment.
+    void linkToAMissingPageIsTold()
+    {
+        testing_support::TestAppFolder folder;
+        WritePage("First.htm", "<html><head><title>First topic</title></head>"
+                               "<body><p>Go to the <a href=\"Gone.htm\">gone page</a>.</p></body></html>");
+        const QString help = QString::fromStdString(gsAppPath + kHelpFolder);
+        QFile::remove(help + "Gone.htm");
+        MDIMain window;
+        window.show();
+        gnLanguageOffset = 1000;
+        const auto english = qScopeGuard([] { gnLanguageOffset = 0; });
+        SubShowHelpTopic("First.htm");
+        platform::HelpViewer* viewer = ViewerOf(window);
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+
+        auto* browser = viewer->findChild<QTextBrowser*>("helpBrowser");
+        QTextCursor link = browser->document()->find("gone page");
+        link.setPosition(link.selectionStart() + 2);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(link).center());
+        QTRY_VERIFY(viewer->CurrentPage().endsWith("/help/Gone.htm"));
+        QCOMPARE(ShownText(viewer).trimmed(), "Die Hilfeseite „Gone.htm“ fehlt im Ordner " + help + ".");
     }
 
     void everyTopicOfTheProgramHasAPage()
