@@ -265,10 +265,6 @@ public:
     void accept() override
     {
         pdfPages_ = QPageRanges();
-        if (fileRefused_) {
-            fileRefused_ = false;  // told when Print was clicked
-            return;
-        }
         if (!pagesChoice_ || !pagesText_ || !allChoice_ || !pagesChoice_->isChecked() ||
             printer_.outputFormat() != QPrinter::PdfFormat) {
             QPrintDialog::accept();
@@ -322,33 +318,29 @@ protected:
     }
 
 private:
-    // On a click of Print with the file field in use: a file the report
-    // may not go into is told, and the dialog stays open. That file, or a
-    // name that opening would harm, is kept from the dialog's own check,
-    // which passes over a field not in use: the field is closed for the
-    // moment of the click. The print judges the file again and follows a
-    // link to the file it names.
+    // On a click of Print with the file field in use the report judges the
+    // file before the dialog's own check of it, which opens the name for
+    // writing. A file the report may not go into is told, and the dialog
+    // stays open; a name that opening would harm is taken without that
+    // check. For either the button box's accepted(), which it sends after
+    // clicked() and which starts the check, is held back for this click.
+    // The print judges the file again and follows a link to the file it
+    // names.
     void JudgeFile(QAbstractButton* button)
     {
-        fileRefused_ = false;
         if (buttons_->buttonRole(button) != QDialogButtonBox::AcceptRole || !fileName_->isEnabled())
             return;
         const QString typed = fileName_->text();
         // A relative name is printed into from the home folder.
         const QString printed = QDir::isRelativePath(typed) ? QDir::home().filePath(typed) : typed;
-        fileRefused_ = checks_.fileTakesReport && !checks_.fileTakesReport(printed);
-        if (!fileRefused_ && !HarmedByOpening(typed))
+        const bool refused = checks_.fileTakesReport && !checks_.fileTakesReport(printed);
+        if (!refused && !HarmedByOpening(typed))
             return;
-        const bool focused = fileName_->hasFocus();
-        fileName_->setEnabled(false);
+        buttons_->blockSignals(true);
         QMetaObject::invokeMethod(
-            fileName_,
-            [field = fileName_, focused] {
-                field->setEnabled(true);
-                if (focused)
-                    field->setFocus();
-            },
-            Qt::QueuedConnection);
+            buttons_, [box = buttons_] { box->blockSignals(false); }, Qt::QueuedConnection);
+        if (!refused)
+            accept();
     }
 
     void TellInvalidPages() const
@@ -366,7 +358,6 @@ private:
     QDialogButtonBox* buttons_;
     // The pages typed for a PDF file, while the dialog accepts them.
     QPageRanges pdfPages_;
-    bool fileRefused_ = false;
 };
 
 class QtReportPrinting : public ReportPrinting {
