@@ -13,6 +13,7 @@ namespace {
 
 constexpr int16_t kTrue = -1;
 constexpr int16_t kFalse = 0;
+constexpr char32_t kReplacement = 0xFFFD;  // the replacement character
 
 // ---- paths -----------------------------------------------------------------
 
@@ -44,19 +45,59 @@ std::u32string CutWithEllipsis(const std::u32string& text, std::size_t length)
 
 // ---- UTF-8 -----------------------------------------------------------------
 
+namespace {
+
+// The length of the well-formed sequence that starts at text[i] (its code in
+// code), 0 when the byte there starts none: the lead byte gives the length
+// and the range of the byte after it (which keeps out overlong forms,
+// surrogates and codes beyond U+10FFFF), every later byte is 80..BF.
+std::size_t WellFormedSequence(const std::string& text, std::size_t i, char32_t& code)
+{
+    const auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // below: overlong
+        if (lead == 0xED) high = 0x9F;  // above: surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;   // below: overlong
+        if (lead == 0xF4) high = 0x8F;  // above: beyond U+10FFFF
+    } else {
+        return 0;  // a continuation byte, C0, C1 or F5..FF
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    char32_t value = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if (k > 1 && (byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        value = (value << 6) | (byte(i + k) & 0x3F);
+    }
+    code = value;
+    return length;
+}
+
+} // namespace
+
 std::u32string DecodeUtf8(const std::string& text)
 {
     std::u32string out;
+    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-        if (i + length > text.size())
-            length = 1;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        out += code;
-        i += length;
+        char32_t code = 0;
+        const std::size_t length = WellFormedSequence(text, i, code);
+        out += length ? code : kReplacement;
+        i += length ? length : 1;
     }
     return out;
 }
@@ -183,7 +224,6 @@ char32_t nFctFirstNoCharacter(const std::u32string& text)
 
 std::u32string FreeTextLine(const std::u32string& text)
 {
-    constexpr char32_t kReplacement = 0xFFFD;
     std::u32string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

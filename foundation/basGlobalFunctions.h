@@ -9,8 +9,15 @@
 // string helpers, and the placement and start-up wait of windows. Texts are
 // UTF-8; lengths count characters.
 
-// A UTF-8 text as characters and back (a malformed byte counts as one
-// character).
+// A UTF-8 text as characters and back. Only well-formed sequences are
+// characters: each continuation byte is checked, and overlong forms (C0, C1,
+// E0 80..9F, F0 80..8F), surrogates (ED A0..BF), codes beyond U+10FFFF
+// (F4 90..BF, F5..FF) are not. Every byte that belongs to no well-formed
+// sequence becomes one U+FFFD and decoding goes on at the byte after it, so
+// the characters around it stay: a cut sequence counts one U+FFFD per byte
+// it has (E2 82 "A" gives U+FFFD U+FFFD "A"), as at the end of the text.
+// Qt's QString::fromUtf8 and fromStdString decode the same bytes to the
+// same characters.
 std::u32string DecodeUtf8(const std::string& text);
 std::string EncodeUtf8(const std::u32string& text);
 
@@ -54,8 +61,8 @@ char32_t nFctFirstNoCharacter(const std::u32string& text);
 // blank one blank (CR LF together one), each code that is no character
 // U+FFFD.
 std::u32string FreeTextLine(const std::u32string& text);
-// The same for UTF-8 text (DecodeUtf8: a malformed byte counts as the
-// character of its value).
+// The same for UTF-8 text (DecodeUtf8: each byte of no well-formed
+// sequence U+FFFD); the result is well-formed UTF-8.
 std::string sFctFreeTextLine(const std::string& text);
 
 // The refusal of a text that holds a code that is no character, in the

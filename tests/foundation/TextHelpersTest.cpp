@@ -4,6 +4,7 @@
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basTextResources.h"
 #include "platform/core/ResourceStrings.h"
+#include "tests/support/Utf8Samples.h"
 
 #include <gtest/gtest.h>
 
@@ -473,6 +474,21 @@ TEST_F(TextHelpers, PastedNumbersAreRoundedToFifteenDigits)
         EXPECT_EQ(sFctRoundToEnteredDigits(text), rounded) << text;
 }
 
+// ---- UTF-8 -----------------------------------------------------------------
+
+// Each byte of no well-formed sequence is one U+FFFD, and the characters
+// after it stay.
+TEST_F(TextHelpers, DecodesWellFormedUtf8AndEachStrayByteAsOneReplacement)
+{
+    for (const auto& c : testing_support::kUtf8Samples) {
+        EXPECT_EQ(DecodeUtf8(c.bytes), c.characters) << c.what;
+        // What is written of it is well-formed and reads back the same.
+        const std::string written = EncodeUtf8(DecodeUtf8(c.bytes));
+        EXPECT_EQ(DecodeUtf8(written), c.characters) << c.what;
+        EXPECT_EQ(EncodeUtf8(DecodeUtf8(written)), written) << c.what;
+    }
+}
+
 // ---- sFctShortenPath -------------------------------------------------------
 
 struct Shortened {
@@ -520,6 +536,10 @@ TEST_F(TextHelpers, ShortenPathCountsCharactersAndHandlesNoSeparator)
     EXPECT_EQ(sFctShortenPath("C:\\Daten\\Prüfstandsmessungen der Größe nach sortiert.dat", 30),
               "C:\\...\\Prüfstandsmessungen ...");
     EXPECT_EQ(sFctShortenPath("a_file_name_without_any_folder_at_all.dat", 20), "a_file_name_witho...");
+    // A Latin-1 folder name: 44 characters, the stray byte one of them;
+    // head "C:\Caf\xE9 Noir" (12) + 5 + the file name (23) = 40.
+    EXPECT_EQ(sFctShortenPath("C:\\Caf\xE9 Noir\\Linie 3\\Achsdaten der Linie.dat", 40),
+              "C:\\Caf\xEF\xBF\xBD Noir\\...\\Achsdaten der Linie.dat");
 }
 
 // ---- small helpers ---------------------------------------------------------
@@ -582,7 +602,8 @@ TEST_F(TextHelpers, FreeTextIsOneLineOfWholeCharacters)
         {"NEL and the line and paragraph separators", "a\xC2\x85" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d", "a b c d"},
         {"another control character (BEL, ESC, DEL)", "a\x07" "b\x1B" "c\x7F" "d", "a b c d"},
         {"blanks around stay", " x\n", " x "},
-        {"an encoded surrogate half is no character", "a\xED\xA0\xBD" "b", "a\xEF\xBF\xBD" "b"},
+        {"an encoded surrogate half is no character, each of its bytes U+FFFD", "a\xED\xA0\xBD" "b",
+         "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "b"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(sFctFreeTextLine(c.text), c.line) << c.what;

@@ -9,6 +9,7 @@
 #include "model/basAxisAccessors.h"
 #include "model/basAxisData.h"
 #include "model/basChangeDetection.h"
+#include "report/frmReportContent.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAxisControl.h"
@@ -29,6 +30,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -64,19 +66,30 @@ bool Execute(const std::string& file, const char* sql)
     return ok;
 }
 
-// The axis titles stored in an application file.
-QStringList StoredTitles(const std::string& file)
+// The axis titles stored in an application file, as their bytes.
+std::vector<std::string> StoredTitleBytes(const std::string& file)
 {
-    QStringList titles;
+    std::vector<std::string> titles;
     sqlite3* db = nullptr;
     sqlite3_stmt* query = nullptr;
     if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
         sqlite3_prepare_v2(db, "SELECT Description FROM AxisData", -1, &query, nullptr) == SQLITE_OK) {
-        while (sqlite3_step(query) == SQLITE_ROW)
-            titles << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, 0)));
+        while (sqlite3_step(query) == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(query, 0));
+            titles.emplace_back(text ? text : "");
+        }
     }
     sqlite3_finalize(query);
     sqlite3_close(db);
+    return titles;
+}
+
+// The same as texts.
+QStringList StoredTitles(const std::string& file)
+{
+    QStringList titles;
+    for (const std::string& bytes : StoredTitleBytes(file))
+        titles << QString::fromStdString(bytes);
     return titles;
 }
 
@@ -219,6 +232,63 @@ private slots:
         run.Trigger("mnuFileFunction_1");
         QCOMPARE(run.TreeLines(), savedTree);
         QCOMPARE(gsCurrentFile, file);
+    }
+
+    // Titles that another program wrote in Latin-1 ("Caf\xE9 Noir",
+    // "F\xF6rderband": E9 and F6 begin no UTF-8 sequence here) open with one
+    // U+FFFD for each such byte and every character around it, the same in
+    // the outline, the captions, the axis dialog and the report; a save
+    // stores that text, well-formed.
+    void titlesInOtherBytesOpenAndSaveWhole()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        run.Trigger("mnuAxisSub_0");
+        const std::string file = run.Folder().file("Latin-1 titles.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(Execute(file, "UPDATE AxisData SET Description = CAST(X'436166E9204E6F6972' AS TEXT) WHERE Number = 1;"
+                              "UPDATE AxisData SET Description = CAST(X'46F67264657262616E64' AS TEXT) WHERE Number = 2"));
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_1");
+        QVERIFY(run.Messages().messages.empty());
+
+        const std::string cafeBytes = "Caf\xEF\xBF\xBD Noir";
+        const std::string bandBytes = "F\xEF\xBF\xBDrderband";
+        const QString cafe = QStringLiteral("Caf\uFFFD Noir");
+        const QString band = QStringLiteral("F\uFFFDrderband");
+        QCOMPARE(sFctGetAxisTitle(1), cafeBytes);
+        QCOMPARE(sFctGetAxisTitle(2), bandBytes);
+        const QStringList tree = run.TreeLines();
+        QVERIFY2(tree.contains("1:" + cafe) && tree.contains("1:" + band), qPrintable(tree.join(", ")));
+        QVERIFY(run.ChildCaptions().contains("Axis Design - " + cafe));
+        QVERIFY(run.ChildCaptions().contains("Axis Design - " + band));
+
+        bool dialogShown = false;
+        dialog_tests::WhenModalShows([&](QWidget* dialog) {
+            dialogShown = true;
+            auto* list = dialog->findChild<QListWidget*>("lstAxes");
+            QVERIFY(list && list->count() == 2);
+            QCOMPARE(list->item(0)->text(), " 1 - " + cafe);
+            QCOMPARE(list->item(1)->text(), " 2 - " + band);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+            QTest::mouseClick(dialog->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+            QCOMPARE(dialog->findChild<QLineEdit*>("txtTitle")->text(), cafe);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("vseCommand_1"), Qt::LeftButton);
+        });
+        ShowAxisDialog(run.Main(), kAxisDialogSetModifyTitle);
+        QVERIFY(dialogShown);
+
+        ReportContent report(1, " 1", gsCurrentFile, "10-12-2026");
+        report.mSubWriteReport();
+        const auto& lines = report.Document().lines;
+        QVERIFY(std::any_of(lines.begin(), lines.end(), [&](const auto& line) {
+            return line.text.find("1 - " + cafeBytes) != std::string::npos;
+        }));
+
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitleBytes(file), (std::vector<std::string>{cafeBytes, bandBytes}));
     }
 
     // A save that fails keeps the application counted as changed, so Exit
