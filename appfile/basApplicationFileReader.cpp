@@ -35,14 +35,13 @@ public:
         if (!Take(axisData_, appfile::kTableAxisData))
             return;
         Int(axisData_, "Number", rec.Number);
-        Text(axisData_, "Description", rec.Description);
-        rec.Description = sFctFreeTextLine(rec.Description);  // a title is one line
+        OneLineText(axisData_, "Description", rec.Description);
         Int(axisData_, "ParentAxis", rec.ParentAxis);
         Int(axisData_, "ChildAxis", rec.ChildAxis);
         Flag(axisData_, "MotorDefined", rec.MotorDefined);
         Int(axisData_, "MotorIdentifier", rec.MotorIdentifier);
-        Text(axisData_, "MotorManufacturer", rec.MotorManufacturer);
-        Text(axisData_, "MotorProductKey", rec.MotorProductKey);
+        OneLineText(axisData_, "MotorManufacturer", rec.MotorManufacturer);
+        OneLineText(axisData_, "MotorProductKey", rec.MotorProductKey);
         Int(axisData_, "MotorDataNumber", rec.MotorDataNumber);
         Int(axisData_, "NumberOfMechanisms", rec.NumberOfMechanisms);
         Flag(axisData_, "LoadDefined", rec.LoadDefined);
@@ -147,6 +146,14 @@ private:
             field = std::move(value);
     }
 
+    // A title, manufacturer or product key is one line of well-formed text
+    // (sFctFreeTextLine), whatever program wrote the file.
+    void OneLineText(platform::Recordset& rs, const char* column, std::string& field)
+    {
+        Text(rs, column, field);
+        field = sFctFreeTextLine(field);
+    }
+
     // The current row of the table, which must exist.
     bool Take(platform::Recordset& rs, const char* table)
     {
@@ -201,8 +208,8 @@ private:
             return;
         SubInitMechRecord(mech, identifier);
         Int(mechData_, "TextID", mech.TextID);
-        Text(mechData_, "Manufacturer", mech.Manufacturer);
-        Text(mechData_, "ProductKey", mech.ProductKey);
+        OneLineText(mechData_, "Manufacturer", mech.Manufacturer);
+        OneLineText(mechData_, "ProductKey", mech.ProductKey);
         Int(mechData_, "DataNumber", mech.DataNumber);
         Next(mechData_);
         CheckCount("DataNumber", mech.DataNumber, model::kMechanismParamCapacity);
