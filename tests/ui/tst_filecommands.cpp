@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -32,6 +33,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 using testing_support::MessageNumbers;
 using testing_support::ProgramRun;
@@ -103,18 +105,39 @@ std::string SaveEditAndLetAnotherCopySave(ProgramRun& run, const std::string& fi
     return ReadBytes(file);
 }
 
-// Types path into the file name of the next file dialog (Qt's own) and
-// presses Return.
+// Types path into the file name of Qt's file dialog and presses Return.
+void TypeIntoFileDialog(QWidget* dialog, const std::string& path)
+{
+    QVERIFY(qobject_cast<QFileDialog*>(dialog));
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(name);
+    name->setFocus();
+    QTest::keyClicks(name, QString::fromStdString(path));
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+// Chooses path in the next file dialog (Qt's own).
 void ChooseInFileDialog(const std::string& path)
 {
-    dialog_tests::WhenModalShows([path](QWidget* dialog) {
-        QVERIFY(qobject_cast<QFileDialog*>(dialog));
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setFocus();
-        QTest::keyClicks(name, QString::fromStdString(path));
-        QTest::keyClick(name, Qt::Key_Return);
+    dialog_tests::WhenModalShows([path](QWidget* dialog) { TypeIntoFileDialog(dialog, path); });
+}
+
+// As ChooseInFileDialog, for a file that is there: answers Yes to the
+// dialog's own question whether to replace it. The flag tells that the
+// question came.
+std::shared_ptr<bool> ChooseInFileDialogAndReplace(const std::string& path)
+{
+    auto asked = std::make_shared<bool>(false);
+    dialog_tests::WhenModalShows([path, asked](QWidget* dialog) {
+        dialog_tests::WhenModalShows([asked](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            QVERIFY(box);
+            *asked = true;
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        TypeIntoFileDialog(dialog, path);
     });
+    return asked;
 }
 
 } // namespace
@@ -639,6 +662,101 @@ private slots:
         QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
         QVERIFY(!run.Main()->isVisible());
         QVERIFY(ReadBytes(file) == otherSave);
+    }
+
+    // Save As onto the open file by another of its names, after another copy
+    // saved into it: Qt's dialog asks its own question, Yes to it, and the
+    // program asks as for the file's own name. No keeps the other copy's save
+    // byte for byte and the application unsaved. Qt's dialog hands on a path
+    // with "." in it cleaned, so that name comes to Save As as it is spelt.
+    void saveAsByAnotherNameOfTheFileAsksBeforeReplacingAnotherCopysSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("qtDialog");
+        QTest::newRow("symbolic link to it") << "link.dat" << true;
+        QTest::newRow("folder reached through a link") << "linked folder/Press.dat" << true;
+        QTest::newRow("dot in the path") << "./Press.dat" << false;
+    }
+    void saveAsByAnotherNameOfTheFileAsksBeforeReplacingAnotherCopysSave()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, qtDialog);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string otherSave = SaveEditAndLetAnotherCopySave(run, file);
+        QVERIFY(!otherSave.empty());
+        std::filesystem::create_symlink(file, run.Folder().file("link.dat"));
+        std::filesystem::create_directory_symlink(run.Folder().path(), run.Folder().file("linked folder"));
+        const std::string spelling = run.Folder().file(name.toStdString());
+
+        std::shared_ptr<bool> qtAsked;
+        if (qtDialog) {
+            run.Main()->SetFileDialogRunner(nullptr);
+            qtAsked = ChooseInFileDialogAndReplace(spelling);
+        } else {
+            run.fileAnswers = {spelling};
+        }
+        run.Messages().answers = {kResultNo};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(!qtAsked || *qtAsked);
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        const std::string& text = run.Messages().messages.back().text;
+        QVERIFY2(text.find(spelling) != std::string::npos, text.c_str());
+        QVERIFY(ReadBytes(file) == otherSave);
+        QVERIFY(std::filesystem::is_symlink(run.Folder().file("link.dat")));
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+    }
+
+    // The file touched, or a copy of its own bytes put back, since this run
+    // saved it: its content is what this run wrote, so Save, and Save As
+    // through a link to it, replace it without a question of the program.
+    void aNewTimeAloneIsNoChangeToAskAbout_data()
+    {
+        QTest::addColumn<bool>("putBack");
+        QTest::newRow("touched") << false;
+        QTest::newRow("own bytes put back") << true;
+    }
+    void aNewTimeAloneIsNoChangeToAskAbout()
+    {
+        QFETCH(bool, putBack);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string link = run.Folder().file("link.dat");
+        std::filesystem::create_symlink(file, link);
+        // Makes the file's time a new one, two seconds past the one it had.
+        const auto changeTimeOnly = [&] {
+            const auto written = std::filesystem::last_write_time(file);
+            if (putBack) {
+                const std::string bytes = ReadBytes(file);
+                std::filesystem::remove(file);
+                std::ofstream(file, std::ios::binary) << bytes;
+            }
+            std::filesystem::last_write_time(file, written + std::chrono::seconds(2));
+            return std::filesystem::last_write_time(file) != written;
+        };
+        SubSetAxisTitle(1, "First");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+
+        QVERIFY(changeTimeOnly());
+        SubSetAxisTitle(1, "Second");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Second"});
+
+        QVERIFY(changeTimeOnly());
+        SubSetAxisTitle(1, "Third");
+        run.Main()->SetFileDialogRunner(nullptr);
+        const std::shared_ptr<bool> qtAsked = ChooseInFileDialogAndReplace(link);
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(*qtAsked);
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, link);
+        QCOMPARE(StoredTitles(file), QStringList{"Third"});
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
     }
 
     // A name of 240 bytes, which a folder takes, chosen in the file dialog:
