@@ -88,20 +88,43 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
-TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesLeftInTheFolder)
+// A save removes what killed saves of this machine and pid namespace left in
+// its folder (of this process, or of one that has ended) and nothing else:
+// another machine's or container's save in progress, and every name not
+// exactly of the program's own form, stay.
+TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
 {
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "axis");
-    // Saves killed half-way: one of this process and one of a process that
-    // has ended (no process has the largest ID). A save that runs in another
-    // process (ID 1 always runs) and files of other names stay.
-    const std::string mine = ".orvamis-saving-" + std::to_string(getpid()) + "-1-0";
-    const std::vector<std::string> leftovers = {mine, ".orvamis-saving-2147483647-5-1"};
-    const std::vector<std::string> kept = {".orvamis-saving-1-5-3", ".machine.dat.saving-2147483647-5-4",
-                                           ".orvamis-saving-notes"};
-    for (const auto& names : {leftovers, kept})
-        for (const std::string& name : names)
-            WriteBytes(folder_.file(name), "half a file");
+    // The first step of a save of this process, which then went no further.
+    std::string mine;
+    appfile::AppFileError error;
+    ASSERT_TRUE(appfile::CreateTempCopyBeside(gsTemplateDbPath, file, mine, error));
+    // Its name: the prefix, this machine's and namespace's 16 hex digits, and
+    // "-" with the process ID and two numbers.
+    const std::string myName = fs::path(mine).filename().string();
+    const std::string prefix = ".orvamis-saving-";
+    ASSERT_TRUE(myName.starts_with(prefix)) << myName;
+    const std::string space = myName.substr(prefix.size(), 16);
+    std::string otherSpace = space;
+    otherSpace[0] = space[0] == 'a' ? 'b' : 'a';
+    // No process has the largest ID; process 1 always runs.
+    const std::string ended = prefix + space + "-2147483647-5-1";
+    const std::vector<std::string> leftovers = {myName, ended};
+    const std::vector<std::string> kept = {
+        prefix + otherSpace + "-2147483647-5-1",  // another machine's or container's
+        prefix + space + "-1-5-3",                // a save running here
+        prefix + "2147483647-5-1",                // names no machine
+        prefix + "2147483647-my notes.txt",
+        ended + ".txt",
+        prefix + space + "-2147483647-05-1",
+        prefix + space + "-2147483647-5",
+        prefix + space + "-2147483647-5-1-2",
+        ".machine.dat.saving-2147483647-5-4",
+        prefix + "notes"};
+    for (const std::string& name : kept)
+        WriteBytes(folder_.file(name), "another file");
+    WriteBytes(folder_.file(ended), "half a file");
     const auto before = FolderListing(folder_.path());
 
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
