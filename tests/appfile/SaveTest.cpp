@@ -164,17 +164,26 @@ TEST_F(ApplicationFileTest, NamesUpToTheLongestAFolderTakesSave)
 }
 
 // A save that cannot write its file names that file in the message, not
-// the folder it is in.
+// the folder it is in nor the temporary file: whether the new file cannot be
+// moved into place or cannot even be begun beside it.
 TEST_F(ApplicationFileTest, AFailedSaveNamesTheFile)
 {
     AddAxis(1, "axis");
-    const std::string tooLong = folder_.file(std::string(252, 'n') + ".dat");  // 256 bytes
+    WriteBytes(folder_.file("notes.txt"), "a file, not a folder");
+    const std::vector<std::string> files = {
+        folder_.file(std::string(252, 'n') + ".dat"),  // 256 bytes: the move fails
+        folder_.file("notes.txt/machine.dat"),         // nothing can be made in a file
+        folder_.file("gone/machine.dat")};             // nor in a folder that is not there
     const auto listing = FolderListing(folder_.path());
-    EXPECT_EQ(nFctWriteApplicationFile(tooLong), model::kFalse);
-    ASSERT_EQ(display_.shown.size(), 1u);
-    EXPECT_EQ(display_.Number(), 1005);
-    EXPECT_NE(display_.shown[0].text.find(tooLong), std::string::npos) << display_.shown[0].text;
-    EXPECT_EQ(FolderListing(folder_.path()), listing);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        display_.shown.clear();
+        EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse);
+        ASSERT_EQ(display_.shown.size(), 1u);
+        EXPECT_EQ(display_.Number(), 1005);
+        EXPECT_NE(display_.shown[0].text.find(file), std::string::npos) << display_.shown[0].text;
+        EXPECT_EQ(FolderListing(folder_.path()), listing);
+    }
 }
 
 TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)
