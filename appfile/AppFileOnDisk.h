@@ -1,20 +1,15 @@
 #pragma once
 // What this program knows of the open application's file on disk: its
-// modification time, size and content as this program last read or wrote
-// them. A save compares them with the file as it is now, so that it never
-// replaces unasked what another program (or another copy of this one) saved
-// into the file since.
-#include <cstdint>
-#include <filesystem>
+// content as this program last read or wrote it. A save compares it with the
+// file as it is now, so that it never replaces unasked what another program
+// (or another copy of this one) saved into the file since.
 #include <string>
 
 namespace appfile {
 
 struct FileStamp {
     bool present = false;  // a regular file that could be read
-    std::filesystem::file_time_type modified{};
-    std::uintmax_t size = 0;
-    std::size_t contentHash = 0;
+    std::string content;
 
     bool operator==(const FileStamp&) const = default;
 };
@@ -23,6 +18,11 @@ struct FileStamp {
 // there or it cannot be read.
 FileStamp TakeFileStamp(const std::string& path);
 
+// True when a and b name the same file, however each is spelt (symbolic
+// links to it or to a folder on its way, "." and ".." in the path); names of
+// files not there yet are compared by their resolved paths.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Records `stamp` as the file at path that this program last read or wrote
 // (a stamp that is not present forgets the file).
 void RememberFileOnDisk(const std::string& path, const FileStamp& stamp);
@@ -30,10 +30,11 @@ void RememberFileOnDisk(const std::string& path, const FileStamp& stamp);
 // Forgets the file: nothing is known of any file.
 void ForgetFileOnDisk();
 
-// True when path is the file this program last read or wrote and the file
-// there now differs from it in modification time, size or content. A file
-// that has been removed since, or a path this program does not know, is not
-// a changed file.
+// True when path names the file this program last read or wrote, by any
+// spelling, and the file's content now differs from what the program read or
+// wrote. A new modification time alone (the file touched, or its own bytes
+// put back) is no change; nor is a file that has been removed since, or one
+// this program does not know.
 bool FileChangedOnDisk(const std::string& path);
 
 } // namespace appfile

@@ -2,13 +2,19 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -29,10 +35,51 @@ std::string FolderOf(const std::string& path)
     return folder.empty() ? std::string(".") : folder.string();
 }
 
-// Temporary files are named kTempNamePrefix + the process ID + "-" + two
-// numbers that make the name unique: a short name of their own, so that a
-// target whose name is as long as the file system allows still has one.
-constexpr const char* kTempNamePrefix = ".orvamis-saving-";
+// Temporary files are named kTempNamePrefix + the identity of the process
+// space of the save (kSpaceIdDigits lowercase hex digits) + "-" + the process
+// ID + "-" + two numbers that make the name unique: a short name of its own,
+// so that a target whose name is as long as the file system allows still has
+// one.
+constexpr std::string_view kTempNamePrefix = ".orvamis-saving-";
+constexpr std::size_t kSpaceIdDigits = 16;
+
+// The first line of a file, "" when it cannot be read.
+std::string FirstLine(const char* path)
+{
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// The identity of a space that cannot be known, which no save takes for its
+// own.
+std::string UnknownSpaceId()
+{
+    return std::string(kSpaceIdDigits, '0');
+}
+
+// What tells process IDs apart: this boot of this machine and the pid
+// namespace of this process (a container, `unshare --pid`), as hex digits.
+// The same process ID in another space is another process, so a save only
+// ever judges the temporary files of its own space. Taken afresh for every
+// name: a forked process may live in a namespace of its own.
+std::string ProcessSpaceId()
+{
+    const std::string bootId = FirstLine("/proc/sys/kernel/random/boot_id");
+    struct stat pidNamespace {};
+    if (bootId.empty() || ::stat("/proc/self/ns/pid", &pidNamespace) != 0)
+        return UnknownSpaceId();
+    // 64-bit FNV-1a over both, so that the name stays short.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : bootId + "/" + std::to_string(pidNamespace.st_ino)) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    char digits[kSpaceIdDigits + 1];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    return digits;
+}
 
 // A name in the folder of `target` that no other save of this process uses;
 // the exclusive copy below still refuses a name that exists.
@@ -41,21 +88,52 @@ std::string TempNameBeside(const std::string& target)
     static std::atomic<unsigned> counter{0};
     const auto ticks = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string name = kTempNamePrefix + std::to_string(::getpid()) + "-" +
-                             std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++);
+    const std::string name = std::string(kTempNamePrefix) + ProcessSpaceId() + "-" +
+                             std::to_string(::getpid()) + "-" + std::to_string(ticks % 1000000007ULL) +
+                             "-" + std::to_string(counter++);
     return (fs::path(FolderOf(target)) / name).string();
 }
 
-// True when the process that made a temporary file of this name cannot be
-// using it any more: this process (which saves one file at a time) or one
-// that has ended.
-bool LeftBehind(const std::string& nameAfterPrefix)
+// True when text is a number as std::to_string writes one: decimal digits
+// without a leading zero.
+bool IsWrittenNumber(std::string_view text)
 {
+    return !text.empty() && (text[0] != '0' || text.size() == 1) &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process ID in a temporary file name exactly of the form above with
+// the space `spaceId`; 0 for any other name.
+pid_t SaverOfTempName(std::string_view name, const std::string& spaceId)
+{
+    const std::string head = std::string(kTempNamePrefix) + spaceId + "-";
+    if (!name.starts_with(head))
+        return 0;
+    name.remove_prefix(head.size());
+    // The process ID and the two unique numbers.
+    const std::size_t firstDash = name.find('-');
+    const std::size_t secondDash = name.find('-', firstDash == name.npos ? name.npos : firstDash + 1);
+    if (secondDash == name.npos)
+        return 0;
+    const std::string_view pidText = name.substr(0, firstDash);
+    if (!IsWrittenNumber(pidText) || !IsWrittenNumber(name.substr(firstDash + 1, secondDash - firstDash - 1)) ||
+        !IsWrittenNumber(name.substr(secondDash + 1)))
+        return 0;
     pid_t pid = 0;
-    const char* first = nameAfterPrefix.data();
-    const auto [rest, failure] = std::from_chars(first, first + nameAfterPrefix.size(), pid);
-    if (failure != std::errc{} || rest == first || *rest != '-' || pid <= 0)
-        return false;  // not one of ours
+    const auto [rest, failure] = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
+    return failure == std::errc{} && rest == pidText.data() + pidText.size() ? pid : 0;
+}
+
+// True when a temporary file of this name can no longer be in use: one of
+// this process's own space made by this process (which saves one file at a
+// time) or by a process of this space that has ended. A file of another
+// machine or pid namespace, which may be a save in progress there, or any
+// other name, is never a leftover.
+bool LeftBehind(const std::string& name, const std::string& spaceId)
+{
+    const pid_t pid = SaverOfTempName(name, spaceId);
+    if (pid <= 0)
+        return false;
     if (pid == ::getpid())
         return true;
     return ::kill(pid, 0) != 0 && errno == ESRCH;
@@ -166,13 +244,13 @@ void RemoveFileQuietly(const std::string& path)
 
 void RemoveLeftoverTempFiles(const std::string& target)
 {
-    const std::string prefix = kTempNamePrefix;
+    const std::string spaceId = ProcessSpaceId();
+    if (spaceId == UnknownSpaceId())
+        return;  // no file can be told to be a leftover
     std::error_code ec;
     std::vector<fs::path> leftovers;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.starts_with(prefix) && LeftBehind(name.substr(prefix.size())) &&
-            it->is_regular_file(ec))
+        if (LeftBehind(it->path().filename().string(), spaceId) && it->is_regular_file(ec))
             leftovers.push_back(it->path());
     }
     for (const fs::path& path : leftovers)

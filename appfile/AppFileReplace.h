@@ -36,9 +36,11 @@ bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
 void RemoveFileQuietly(const std::string& path);
 
 // Removes the temporary files that earlier saves left in the folder of
-// `target` when they were killed half-way: those of this process and of
-// processes that no longer run (a save running in another process keeps
-// its file).
+// `target` when they were killed half-way: only names exactly of the form
+// the saves of this program give them, made on this machine since its last
+// start, in this process's pid namespace, by this process or by one that no
+// longer runs. A save running elsewhere (another container, another machine
+// sharing the folder) keeps its file, and so does every other name.
 void RemoveLeftoverTempFiles(const std::string& target);
 
 // The step that moves a finished file over its target (a rename). Tests

@@ -38,18 +38,6 @@ void ShowFileMessage(int16_t messageNumber, const AppFileError* error)
     gMsg->nFctDisplay();
 }
 
-bool SamePath(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec))
-        return true;
-    std::error_code ecA;
-    std::error_code ecB;
-    const fs::path canonicalA = fs::weakly_canonical(a, ecA);
-    const fs::path canonicalB = fs::weakly_canonical(b, ecB);
-    return !ecA && !ecB && canonicalA == canonicalB;
-}
-
 // The backup's name, or "" when the rule would name the file itself.
 std::string BackupPathFor(const std::string& file)
 {
@@ -114,7 +102,7 @@ bool IsProgramFile(const std::string& file)
 {
     for (const std::string& own : {gsTemplateDbPath, gsReferenceDbPath, gsAppPath + kMaterialsDbName,
                                    gsAppPath + kIniFileName})
-        if (SamePath(file, own))
+        if (appfile::SameFile(file, own))
             return true;
     return false;
 }

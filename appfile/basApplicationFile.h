@@ -19,7 +19,8 @@ extern int16_t gbFileAccessError;
 // characters, then "bak"; none when sFile itself ends in "bak"), but only once
 // the new file is in place; a save of nothing but window states passes
 // bRenewBackup False, so the backup keeps the previous generation. A save
-// first removes the temporary files that killed saves left in its folder.
+// first removes the temporary files that killed saves of this machine left in
+// its folder, and nothing else (appfile/AppFileReplace.h).
 // After a successful save gbWindowStatusChanged is False, the file as written
 // is what the program knows of sFile (appfile/AppFileOnDisk.h), and the
 // window-status list keeps its in-memory axis numbers (the file holds the

@@ -88,20 +88,43 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
-TEST_F(ApplicationFileTest, ASaveRemovesWhatKilledSavesLeftInTheFolder)
+// A save removes what killed saves of this machine and pid namespace left in
+// its folder (of this process, or of one that has ended) and nothing else:
+// another machine's or container's save in progress, and every name not
+// exactly of the program's own form, stay.
+TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
 {
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "axis");
-    // Saves killed half-way: one of this process and one of a process that
-    // has ended (no process has the largest ID). A save that runs in another
-    // process (ID 1 always runs) and files of other names stay.
-    const std::string mine = ".orvamis-saving-" + std::to_string(getpid()) + "-1-0";
-    const std::vector<std::string> leftovers = {mine, ".orvamis-saving-2147483647-5-1"};
-    const std::vector<std::string> kept = {".orvamis-saving-1-5-3", ".machine.dat.saving-2147483647-5-4",
-                                           ".orvamis-saving-notes"};
-    for (const auto& names : {leftovers, kept})
-        for (const std::string& name : names)
-            WriteBytes(folder_.file(name), "half a file");
+    // The first step of a save of this process, which then went no further.
+    std::string mine;
+    appfile::AppFileError error;
+    ASSERT_TRUE(appfile::CreateTempCopyBeside(gsTemplateDbPath, file, mine, error));
+    // Its name: the prefix, this machine's and namespace's 16 hex digits, and
+    // "-" with the process ID and two numbers.
+    const std::string myName = fs::path(mine).filename().string();
+    const std::string prefix = ".orvamis-saving-";
+    ASSERT_TRUE(myName.starts_with(prefix)) << myName;
+    const std::string space = myName.substr(prefix.size(), 16);
+    std::string otherSpace = space;
+    otherSpace[0] = space[0] == 'a' ? 'b' : 'a';
+    // No process has the largest ID; process 1 always runs.
+    const std::string ended = prefix + space + "-2147483647-5-1";
+    const std::vector<std::string> leftovers = {myName, ended};
+    const std::vector<std::string> kept = {
+        prefix + otherSpace + "-2147483647-5-1",  // another machine's or container's
+        prefix + space + "-1-5-3",                // a save running here
+        prefix + "2147483647-5-1",                // names no machine
+        prefix + "2147483647-my notes.txt",
+        ended + ".txt",
+        prefix + space + "-2147483647-05-1",
+        prefix + space + "-2147483647-5",
+        prefix + space + "-2147483647-5-1-2",
+        ".machine.dat.saving-2147483647-5-4",
+        prefix + "notes"};
+    for (const std::string& name : kept)
+        WriteBytes(folder_.file(name), "another file");
+    WriteBytes(folder_.file(ended), "half a file");
     const auto before = FolderListing(folder_.path());
 
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
@@ -141,17 +164,26 @@ TEST_F(ApplicationFileTest, NamesUpToTheLongestAFolderTakesSave)
 }
 
 // A save that cannot write its file names that file in the message, not
-// the folder it is in.
+// the folder it is in nor the temporary file: whether the new file cannot be
+// moved into place or cannot even be begun beside it.
 TEST_F(ApplicationFileTest, AFailedSaveNamesTheFile)
 {
     AddAxis(1, "axis");
-    const std::string tooLong = folder_.file(std::string(252, 'n') + ".dat");  // 256 bytes
+    WriteBytes(folder_.file("notes.txt"), "a file, not a folder");
+    const std::vector<std::string> files = {
+        folder_.file(std::string(252, 'n') + ".dat"),  // 256 bytes: the move fails
+        folder_.file("notes.txt/machine.dat"),         // nothing can be made in a file
+        folder_.file("gone/machine.dat")};             // nor in a folder that is not there
     const auto listing = FolderListing(folder_.path());
-    EXPECT_EQ(nFctWriteApplicationFile(tooLong), model::kFalse);
-    ASSERT_EQ(display_.shown.size(), 1u);
-    EXPECT_EQ(display_.Number(), 1005);
-    EXPECT_NE(display_.shown[0].text.find(tooLong), std::string::npos) << display_.shown[0].text;
-    EXPECT_EQ(FolderListing(folder_.path()), listing);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        display_.shown.clear();
+        EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse);
+        ASSERT_EQ(display_.shown.size(), 1u);
+        EXPECT_EQ(display_.Number(), 1005);
+        EXPECT_NE(display_.shown[0].text.find(file), std::string::npos) << display_.shown[0].text;
+        EXPECT_EQ(FolderListing(folder_.path()), listing);
+    }
 }
 
 TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)

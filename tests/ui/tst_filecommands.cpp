@@ -2,9 +2,11 @@
 // the recent files, Open, failed saves and opens, Exit and its settings, a
 // file that another copy of the program saved into meanwhile, and names as
 // long as a folder takes.
+#include "appfile/AppFileReplace.h"
 #include "appfile/basApplicationFile.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/ClsMessageSystem.h"
+#include "foundation/basAppPaths.h"
 #include "foundation/basIniFileControl.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisData.h"
@@ -25,15 +27,22 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
+#include <sched.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <set>
 
 using testing_support::MessageNumbers;
 using testing_support::ProgramRun;
@@ -116,19 +125,138 @@ std::string SaveEditAndLetAnotherCopySave(ProgramRun& run, const std::string& fi
     return ReadBytes(file);
 }
 
-// Types path into the file name of the next file dialog (Qt's own) and
-// presses Return.
+// Types path into the file name of Qt's file dialog and presses Return.
+void TypeIntoFileDialog(QWidget* dialog, const std::string& path)
+{
+    QVERIFY(qobject_cast<QFileDialog*>(dialog));
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    QVERIFY(name);
+    name->setFocus();
+    QTest::keyClicks(name, QString::fromStdString(path));
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+// Chooses path in the next file dialog (Qt's own).
 void ChooseInFileDialog(const std::string& path)
 {
-    dialog_tests::WhenModalShows([path](QWidget* dialog) {
-        QVERIFY(qobject_cast<QFileDialog*>(dialog));
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(name);
-        name->setFocus();
-        QTest::keyClicks(name, QString::fromStdString(path));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    dialog_tests::WhenModalShows([path](QWidget* dialog) { TypeIntoFileDialog(dialog, path); });
 }
+
+// As ChooseInFileDialog, for a file that is there: answers Yes to the
+// dialog's own question whether to replace it. The flag tells that the
+// question came.
+std::shared_ptr<bool> ChooseInFileDialogAndReplace(const std::string& path)
+{
+    auto asked = std::make_shared<bool>(false);
+    dialog_tests::WhenModalShows([path, asked](QWidget* dialog) {
+        dialog_tests::WhenModalShows([asked](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            QVERIFY(box);
+            *asked = true;
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        TypeIntoFileDialog(dialog, path);
+    });
+    return asked;
+}
+
+// The names of the program's temporary files (and of files that look so) in
+// a folder.
+std::set<std::string> TemporaryNames(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with(".orvamis-saving-"))
+            names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The first step of a save into target, made in this process: the temporary
+// file beside target.
+bool BeginSave(const std::string& target, std::string& tempPath)
+{
+    appfile::AppFileError error;
+    return appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error);
+}
+
+// Another copy of the program, in a pid namespace of its own (a container's,
+// or one `unshare --pid` makes), under a process ID that no process of this
+// namespace has: it begins a save into a file and holds it, half-way, until
+// Finish.
+class SaveInAnotherPidNamespace {
+public:
+    ~SaveInAnotherPidNamespace() { Finish(); }
+
+    // False when no such namespace can be made here.
+    bool Start(const std::string& target)
+    {
+        pid_t unusedHere = 300;
+        while (::kill(unusedHere, 0) == 0 || errno != ESRCH)
+            ++unusedHere;
+        int begun[2];
+        int held[2];
+        if (::pipe(begun) != 0 || ::pipe(held) != 0)
+            return false;
+        child_ = ::fork();
+        if (child_ == 0) {
+            ::close(begun[0]);
+            ::close(held[1]);
+            ::_exit(RunInNewNamespace(target, unusedHere, begun[1], held[0]));
+        }
+        ::close(begun[1]);
+        ::close(held[0]);
+        release_ = held[1];
+        char begunFlag = 0;
+        const bool ok = child_ > 0 && ::read(begun[0], &begunFlag, 1) == 1;
+        ::close(begun[0]);
+        return ok;
+    }
+
+    // Lets the save go on; true when its temporary file was still there.
+    bool Finish()
+    {
+        if (release_ >= 0)
+            ::close(release_);
+        release_ = -1;
+        int status = 0;
+        const bool ended = child_ > 0 && ::waitpid(child_, &status, 0) == child_;
+        child_ = -1;
+        return ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+private:
+    // In the forked process: a new pid namespace whose first process makes
+    // the next one take the process ID `pid`, which begins the save.
+    static int RunInNewNamespace(const std::string& target, pid_t pid, int begun, int held)
+    {
+        if (::unshare(CLONE_NEWPID) != 0)
+            return 2;
+        const pid_t first = ::fork();  // process 1 of the namespace
+        if (first == 0) {
+            std::ofstream("/proc/sys/kernel/ns_last_pid") << pid - 1;
+            const pid_t saver = ::fork();
+            if (saver == 0) {
+                std::string tempPath;
+                if (::getpid() != pid || !BeginSave(target, tempPath) || ::write(begun, "1", 1) != 1)
+                    ::_exit(3);
+                char released = 0;
+                (void)::read(held, &released, 1);  // until the test closes its end
+                const bool kept = Exists(tempPath);
+                std::filesystem::remove(tempPath);
+                ::_exit(kept ? 0 : 1);
+            }
+            int status = 0;
+            ::_exit(saver > 0 && ::waitpid(saver, &status, 0) == saver && WIFEXITED(status)
+                        ? WEXITSTATUS(status)
+                        : 4);
+        }
+        int status = 0;
+        return first > 0 && ::waitpid(first, &status, 0) == first && WIFEXITED(status) ? WEXITSTATUS(status) : 4;
+    }
+
+    pid_t child_ = -1;
+    int release_ = -1;
+};
 
 } // namespace
 
@@ -709,6 +837,137 @@ private slots:
         QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
         QVERIFY(!run.Main()->isVisible());
         QVERIFY(ReadBytes(file) == otherSave);
+    }
+
+    // Save As onto the open file by another of its names, after another copy
+    // saved into it: Qt's dialog asks its own question, Yes to it, and the
+    // program asks as for the file's own name. No keeps the other copy's save
+    // byte for byte and the application unsaved. Qt's dialog hands on a path
+    // with "." in it cleaned, so that name comes to Save As as it is spelt.
+    void saveAsByAnotherNameOfTheFileAsksBeforeReplacingAnotherCopysSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("qtDialog");
+        QTest::newRow("symbolic link to it") << "link.dat" << true;
+        QTest::newRow("folder reached through a link") << "linked folder/Press.dat" << true;
+        QTest::newRow("dot in the path") << "./Press.dat" << false;
+    }
+    void saveAsByAnotherNameOfTheFileAsksBeforeReplacingAnotherCopysSave()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, qtDialog);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string otherSave = SaveEditAndLetAnotherCopySave(run, file);
+        QVERIFY(!otherSave.empty());
+        std::filesystem::create_symlink(file, run.Folder().file("link.dat"));
+        std::filesystem::create_directory_symlink(run.Folder().path(), run.Folder().file("linked folder"));
+        const std::string spelling = run.Folder().file(name.toStdString());
+
+        std::shared_ptr<bool> qtAsked;
+        if (qtDialog) {
+            run.Main()->SetFileDialogRunner(nullptr);
+            qtAsked = ChooseInFileDialogAndReplace(spelling);
+        } else {
+            run.fileAnswers = {spelling};
+        }
+        run.Messages().answers = {kResultNo};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(!qtAsked || *qtAsked);
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        const std::string& text = run.Messages().messages.back().text;
+        QVERIFY2(text.find(spelling) != std::string::npos, text.c_str());
+        QVERIFY(ReadBytes(file) == otherSave);
+        QVERIFY(std::filesystem::is_symlink(run.Folder().file("link.dat")));
+        QCOMPARE(gsCurrentFile, file);
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+    }
+
+    // The file touched, or a copy of its own bytes put back, since this run
+    // saved it: its content is what this run wrote, so Save, and Save As
+    // through a link to it, replace it without a question of the program.
+    void aNewTimeAloneIsNoChangeToAskAbout_data()
+    {
+        QTest::addColumn<bool>("putBack");
+        QTest::newRow("touched") << false;
+        QTest::newRow("own bytes put back") << true;
+    }
+    void aNewTimeAloneIsNoChangeToAskAbout()
+    {
+        QFETCH(bool, putBack);
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string link = run.Folder().file("link.dat");
+        std::filesystem::create_symlink(file, link);
+        // Makes the file's time a new one, two seconds past the one it had.
+        const auto changeTimeOnly = [&] {
+            const auto written = std::filesystem::last_write_time(file);
+            if (putBack) {
+                const std::string bytes = ReadBytes(file);
+                std::filesystem::remove(file);
+                std::ofstream(file, std::ios::binary) << bytes;
+            }
+            std::filesystem::last_write_time(file, written + std::chrono::seconds(2));
+            return std::filesystem::last_write_time(file) != written;
+        };
+        SubSetAxisTitle(1, "First");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+
+        QVERIFY(changeTimeOnly());
+        SubSetAxisTitle(1, "Second");
+        run.Trigger("mnuFileFunction_2");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Second"});
+
+        QVERIFY(changeTimeOnly());
+        SubSetAxisTitle(1, "Third");
+        run.Main()->SetFileDialogRunner(nullptr);
+        const std::shared_ptr<bool> qtAsked = ChooseInFileDialogAndReplace(link);
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(*qtAsked);
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, link);
+        QCOMPARE(StoredTitles(file), QStringList{"Third"});
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
+    }
+
+    // A save removes the temporary file a killed save of this machine left
+    // and nothing else: another copy's save in progress in a pid namespace of
+    // its own (whose process ID runs nowhere here), another machine's, and a
+    // user's file whose name starts as the program's do stay.
+    void aSaveRemovesOnlyAKilledSavesLeftover()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        SaveInAnotherPidNamespace otherCopy;
+        if (!otherCopy.Start(file))
+            QSKIP("this machine makes no pid namespace for the other copy");
+        const std::set<std::string> otherCopysSave = TemporaryNames(run.Folder().path());
+        QCOMPARE(otherCopysSave.size(), size_t(1));
+        QVERIFY(RunInAnotherProcess([&file] {
+            std::string tempPath;
+            return BeginSave(file, tempPath);  // and is killed there
+        }));
+        QCOMPARE(TemporaryNames(run.Folder().path()).size(), size_t(2));
+        // No process has the largest process ID.
+        const std::vector<std::string> othersFiles = {".orvamis-saving-0123456789abcdef-2147483647-5-1",
+                                                      ".orvamis-saving-2147483647-my notes.txt"};
+        for (const std::string& name : othersFiles)
+            std::ofstream(run.Folder().file(name)) << "not this machine's leftover";
+
+        SubSetAxisTitle(1, "Press");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(StoredTitles(file), QStringList{"Press"});
+        std::set<std::string> kept(othersFiles.begin(), othersFiles.end());
+        kept.insert(otherCopysSave.begin(), otherCopysSave.end());
+        QCOMPARE(TemporaryNames(run.Folder().path()), kept);
+        QVERIFY(otherCopy.Finish());  // its file was there to the end
     }
 
     // A name of 240 bytes, which a folder takes, chosen in the file dialog:
