@@ -10,9 +10,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <limits>
+#include <optional>
 
 std::string gsWordPath;
 std::string gsLastUsedPath;
@@ -157,13 +157,13 @@ std::string RecentFileKey(int index)
     return "Last App " + std::to_string(index + 1);
 }
 
-// An integer key of the range [low, high]; a value outside it (or no value)
-// gives the default. A value without a leading integer reads as 0.
+// An integer key of the range [low, high], written as the program writes a
+// number; any other value (or no value) gives the default.
 int64_t ReadInteger(const ProfileFile& ini, const char* section, const char* key, int64_t defaultValue,
                     int64_t low, int64_t high)
 {
-    const int64_t value = ini.GetInt(section, key, defaultValue);
-    return value >= low && value <= high ? value : defaultValue;
+    const std::optional<int64_t> value = ini.GetInt(section, key);
+    return value && *value >= low && *value <= high ? *value : defaultValue;
 }
 
 int16_t ReadInt16(const ProfileFile& ini, const char* section, const char* key, int16_t defaultValue,
@@ -187,8 +187,16 @@ std::string ReadText(const ProfileFile& ini, const char* section, const std::str
     return text;
 }
 
-// A factor written with "." or "," as decimal mark; an empty or unreadable
-// value, or one the factor does not take, gives the default.
+// A flag in one of the two forms the program writes, else the default.
+int16_t ReadFlag(const ProfileFile& ini, const char* key)
+{
+    const std::string text = ini.GetString(kOptionsSection, key, "True");
+    return text == "False" ? 0 : -1;
+}
+
+// A factor written with "." or "," as decimal mark, as the Options dialog
+// takes it: a number text to its end whose display the dialog can show and
+// whose value the factor's rule takes; anything else gives the default.
 double ReadFactor(const ProfileFile& ini, const SafetyFactorSetting& entry)
 {
     std::string text = ini.GetString(kOptionsSection, entry.key, "");
@@ -199,29 +207,10 @@ double ReadFactor(const ProfileFile& ini, const SafetyFactorSetting& entry)
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, value);
-    const bool read = !text.empty() && ec == std::errc() && end == last && std::isfinite(value);
-    if (!read || !bFctFactorTakes(entry, value))
+    const bool read = !text.empty() && ec == std::errc() && end == last;
+    if (!read || nFctNumberTextFault(text) != NumberFault::None || !bFctFactorTakes(entry, value))
         return entry.defaultValue;
     return value;
-}
-
-// A colour: the leading number of the value ("." as decimal mark), rounded
-// to the nearest integer; 0 when the value does not start with a number, the
-// default when it is no RGB value.
-int32_t ReadColour(const ProfileFile& ini, const ColourKey& entry)
-{
-    if (!ini.HasKey(kOptionsSection, entry.key))
-        return entry.defaultValue;
-    const std::string text = ini.GetString(kOptionsSection, entry.key, "");
-    const bool startsNumber =
-        !text.empty() && ((text[0] >= '0' && text[0] <= '9') || text[0] == '-' || text[0] == '.');
-    double value = 0.0;
-    if (!startsNumber || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
-        return 0;
-    value = std::nearbyint(value);
-    if (!(value >= 0 && value <= kLargestColour))
-        return entry.defaultValue;
-    return static_cast<int32_t>(value);
 }
 
 // The display text of a factor with "." as its decimal mark in every locale.
@@ -273,11 +262,12 @@ int16_t nFctReadIniFile(const std::string& path)
                                                          std::numeric_limits<int32_t>::max()));
 
     for (const auto& entry : kFlagKeys)
-        *entry.global = ini.GetString(kOptionsSection, entry.key, "True") == "True" ? -1 : 0;
+        *entry.global = ReadFlag(ini, entry.key);
     for (const auto& entry : kSafetyFactors)
         *entry.global = ReadFactor(ini, entry);
     for (const auto& entry : kColourKeys)
-        *entry.global = ReadColour(ini, entry);
+        *entry.global = static_cast<int32_t>(
+            ReadInteger(ini, kOptionsSection, entry.key, entry.defaultValue, 0, kLargestColour));
     gnReportFontSize = ReadInt16(ini, kOptionsSection, "Report Font Size", kDefaultReportFontSize);
     if (std::find(kReportFontSizes.begin(), kReportFontSizes.end(), gnReportFontSize) == kReportFontSizes.end())
         gnReportFontSize = kDefaultReportFontSize;

@@ -77,11 +77,14 @@ int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value);
 
 // Reads every setting from the file at path into its global; a missing key
 // or file gives the key's default, and so does a value the program does not
-// offer (a Language other than 0 or 1000, Units other than 0 or 1, a unit
-// position below -1, a window Status other than 0, 1 or 2, a number outside
-// its global's range, an empty or unreadable factor, a factor its rule
-// refuses, a report font size other than 8 or 10, a colour outside 0 to
-// kLargestColour). Returns True (-1) when the file existed.
+// offer or could not have written: a Language other than 0 or 1000, Units
+// other than 0 or 1, a unit position below -1, a window Status other than
+// 0, 1 or 2, a number with anything before or after its digits ("2.5",
+// "12abc", "abc", empty) or outside its global's range, a flag other than
+// "True" and "False", a factor the Options dialog refuses (no number text
+// to its end, more digits than it shows, or a value its rule refuses), a
+// report font size other than 8 or 10, a colour outside 0 to kLargestColour.
+// Returns True (-1) when the file existed.
 int16_t nFctReadIniFile(const std::string& path);
 
 // Writes every setting from its global to the file at path, keeping any

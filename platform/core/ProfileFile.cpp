@@ -1,9 +1,9 @@
 #include "platform/core/ProfileFile.h"
 #include "platform/core/TextCompare.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -110,28 +110,18 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
     return line ? line->value : defaultValue;
 }
 
-int64_t ProfileFile::GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const
+std::optional<int64_t> ProfileFile::GetInt(const std::string& section, const std::string& key) const
 {
-    const Line* line = FindKey(section, key);
-    if (!line || line->value.empty())
-        return defaultValue;
-    const std::string& text = line->value;
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    // Accumulate towards the sign so that the most negative value fits.
+    if (!HasKey(section, key))
+        return std::nullopt;
+    const std::string text = GetString(section, key, "");
+    const char* first = text.data();
+    const char* last = first + text.size();
+    // from_chars takes a leading "-" but no "+" and no blanks.
     int64_t value = 0;
-    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
-        if (negative) {
-            value = value < (kMin + digit) / 10 ? kMin : value * 10 - digit;
-        } else {
-            value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-        }
-    }
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (text.empty() || error != std::errc() || end != last)
+        return std::nullopt;
     return value;
 }
 

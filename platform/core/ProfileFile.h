@@ -6,7 +6,7 @@
 //   platform::ProfileFile ini;
 //   const bool existed = ini.Load(path);         // a missing file reads as empty
 //   std::string v = ini.GetString("Options", "Show Taskbar", "True");
-//   int64_t n = ini.GetInt("Unit Settings", "Units", 0);
+//   std::optional<int64_t> n = ini.GetInt("Unit Settings", "Units");
 //   ini.SetString("Options", "Show Taskbar", "False");
 //   ini.Save(path);                              // through a temporary file
 //
@@ -16,6 +16,7 @@
 // or "#", blank lines) are kept as they are when the file is saved.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,11 @@ public:
     // section or key is missing. A key present with an empty value gives "".
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
-    // The leading signed decimal integer of a key's value (blanks before it
-    // skipped): 0 when the value does not start with one, defaultValue when
-    // the key is missing or its value empty. Too many digits saturate at the
-    // limits of int64_t.
-    int64_t GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const;
+    // The value of a key when it is a decimal integer as SetString of a
+    // number writes one: an optional "-" and digits, nothing else, within
+    // the range of int64_t. Nothing when the key is missing or its value is
+    // anything else ("", "2.5", "12abc", "+3", "abc").
+    std::optional<int64_t> GetInt(const std::string& section, const std::string& key) const;
 
     // Sets a key's value: in place when the key exists, else appended to its
     // section, which is appended to the file when missing. Line breaks in the

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
+#include <optional>
 
 namespace fs = std::filesystem;
 using platform::ProfileFile;
@@ -46,7 +47,9 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
               "Units=-1xyz\r\n"
               "Rotary Length=abc\r\n"
               "Huge=99999999999999999999999\r\n"
-              "Tiny=-99999999999999999999999\r\n");
+              "Lowest=-9223372036854775808\r\n"
+              "Plus=+3\r\n"
+              "Decimal=2.5\r\n");
     ProfileFile ini;
     ASSERT_TRUE(ini.Load(path_));
 
@@ -58,18 +61,21 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
     EXPECT_TRUE(ini.HasKey("Unit Settings", "UNITS"));
     EXPECT_FALSE(ini.HasKey("Unit Settings", "Language"));
 
-    struct IntCase { const char* section; const char* key; int64_t expected; };
+    // Only a whole integer as a number is written reads as one.
+    struct IntCase { const char* section; const char* key; std::optional<int64_t> expected; };
     const IntCase cases[] = {
-        {"System Settings", "Language", 1000},
-        {"Unit Settings", "Units", -1},                // leading signed integer
-        {"Unit Settings", "Rotary Length", 0},         // no leading integer
-        {"System Settings", "WordPath", 42},           // empty value: the default
-        {"Unit Settings", "Missing", 42},              // missing key: the default
-        {"Unit Settings", "Huge", INT64_MAX},
-        {"Unit Settings", "Tiny", INT64_MIN},
+        {"System Settings", "Language", 1000},         // blanks around it aside
+        {"Unit Settings", "Lowest", INT64_MIN},
+        {"Unit Settings", "Units", std::nullopt},       // something after the number
+        {"Unit Settings", "Decimal", std::nullopt},
+        {"Unit Settings", "Plus", std::nullopt},
+        {"Unit Settings", "Rotary Length", std::nullopt},
+        {"Unit Settings", "Huge", std::nullopt},        // beyond 64 bits
+        {"System Settings", "WordPath", std::nullopt},  // empty
+        {"Unit Settings", "Missing", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ini.GetInt(c.section, c.key, 42), c.expected) << c.key;
+        EXPECT_EQ(ini.GetInt(c.section, c.key), c.expected) << c.key;
 }
 
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
@@ -77,7 +83,7 @@ TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
     ProfileFile ini;
     EXPECT_FALSE(ini.Load(path_));
     EXPECT_EQ(ini.GetString("Options", "Show Taskbar", "True"), "True");
-    EXPECT_EQ(ini.GetInt("Options", "Report Font Size", 10), 10);
+    EXPECT_EQ(ini.GetInt("Options", "Report Font Size"), std::nullopt);
     EXPECT_FALSE(fs::exists(path_));
 }
 
