@@ -187,6 +187,21 @@ std::string ReadText(const ProfileFile& ini, const char* section, const std::str
     return text;
 }
 
+// True when the settings file keeps the name as it is: no line end (which
+// the file turns into a blank), no NUL, and no more than a text value reads.
+bool KeptWhole(const std::string& name)
+{
+    return name.size() <= kMaxTextLength && name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+// A recent file as the list was written; a longer name than a text value
+// reads would open another file, and is no entry.
+std::string ReadRecentFile(const ProfileFile& ini, int index)
+{
+    const std::string name = ini.GetString(kSystemSection, RecentFileKey(index), "");
+    return KeptWhole(name) ? name : std::string();
+}
+
 // A flag in one of the two forms the program writes, else the default.
 int16_t ReadFlag(const ProfileFile& ini, const char* key)
 {
@@ -245,7 +260,7 @@ int16_t nFctReadIniFile(const std::string& path)
     for (const auto& entry : kPathKeys)
         *entry.global = ReadText(ini, kSystemSection, entry.key);
     for (int i = 0; i < kRecentFileCount; ++i)
-        gsRecentFiles[i] = ReadText(ini, kSystemSection, RecentFileKey(i));
+        gsRecentFiles[i] = ReadRecentFile(ini, i);
 
     const int16_t defaultSystem = gnLanguageOffset != kEnglish ? 1 : 0;
     gnUnitSystem = ReadInt16(ini, kUnitSection, "Units", defaultSystem);
@@ -308,7 +323,7 @@ void SubWriteIniFile(const std::string& path)
 
 void SubAddRecentFile(const std::string& path)
 {
-    if (path.empty())
+    if (path.empty() || !KeptWhole(path))
         return;
     for (int i = 0; i < kRecentFileCount; ++i) {
         if (gsRecentFiles[i] == path) {

@@ -84,7 +84,8 @@ int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value);
 // "True" and "False", a factor the Options dialog refuses (no number text
 // to its end, more digits than it shows, or a value its rule refuses), a
 // report font size other than 8 or 10, a colour outside 0 to kLargestColour.
-// Returns True (-1) when the file existed.
+// A recent file longer than a text value reads is no entry. Returns True
+// (-1) when the file existed.
 int16_t nFctReadIniFile(const std::string& path);
 
 // Writes every setting from its global to the file at path, keeping any
@@ -94,7 +95,8 @@ void SubWriteIniFile(const std::string& path);
 
 // Puts path at the top of the recent-file list: an equal entry (exact
 // comparison) moves up from where it was, otherwise the oldest of ten drops
-// out. An empty path changes nothing.
+// out. An empty path, or one the settings file cannot keep as it is (a line
+// end, a NUL, more than a text value reads), changes nothing.
 void SubAddRecentFile(const std::string& path);
 
 // Shows the recent-file list in the File menu, when the functionality

@@ -20,6 +20,25 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first);
 }
 
+bool Enclosed(const std::string& value)
+{
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// The value as the file holds it: inside double quotes where the reader
+// would otherwise take blanks or quotes off its ends.
+std::string Quoted(const std::string& value)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quote = !value.empty() && (blank(value.front()) || blank(value.back()) || Enclosed(value));
+    return quote ? '"' + value + '"' : value;
+}
+
+std::string Unquoted(const std::string& stored)
+{
+    return Enclosed(stored) ? stored.substr(1, stored.size() - 2) : stored;
+}
+
 std::string OneLine(std::string text)
 {
     for (char& c : text)
@@ -107,7 +126,7 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
                                    const std::string& defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? line->value : defaultValue;
+    return line ? Unquoted(line->value) : defaultValue;
 }
 
 std::optional<int64_t> ProfileFile::GetInt(const std::string& section, const std::string& key) const
@@ -131,8 +150,8 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
         sections_.push_back(Section{});
     const std::string sectionName = Trim(OneLine(section));
     const std::string keyName = Trim(OneLine(key));
-    const std::string cleanValue = OneLine(value);
-    const std::string text = keyName + "=" + cleanValue;
+    const std::string stored = Quoted(OneLine(value));
+    const std::string text = keyName + "=" + stored;
 
     int index = SectionIndex(sectionName);
     if (index < 0) {
@@ -142,7 +161,7 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
     Section* target = &sections_[index];
     for (Line& line : target->lines) {
         if (!line.key.empty() && EqualNoCase(line.key, keyName)) {
-            line = Line{text, keyName, Trim(cleanValue)};
+            line = Line{text, keyName, stored};
             return;
         }
     }
@@ -150,7 +169,7 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
     auto position = target->lines.end();
     while (position != target->lines.begin() && Trim((position - 1)->text).empty())
         --position;
-    target->lines.insert(position, Line{text, keyName, Trim(cleanValue)});
+    target->lines.insert(position, Line{text, keyName, stored});
 }
 
 std::string ProfileFile::Text() const

@@ -11,9 +11,13 @@
 //   ini.Save(path);                              // through a temporary file
 //
 // Section and key names are compared without regard to case (ASCII); blanks
-// around names and values are ignored. The first of several equal sections
-// or keys counts. Lines that are not "key=value" (comments starting with ";"
-// or "#", blank lines) are kept as they are when the file is saved.
+// around names and values are ignored. A value that begins or ends with a
+// blank or a tab, or that itself begins and ends with a double quote, is
+// written inside a pair of double quotes, and reading takes one such pair
+// off again, so every value without a line end reads back as written (a
+// value without quotes reads as it stands). The first of several equal
+// sections or keys counts. Lines that are not "key=value" (comments starting
+// with ";" or "#", blank lines) are kept as they are when the file is saved.
 
 #include <cstdint>
 #include <optional>
@@ -30,8 +34,9 @@ public:
 
     // True when the section holds the key.
     bool HasKey(const std::string& section, const std::string& key) const;
-    // The value of a key (blanks around it removed), or defaultValue when the
-    // section or key is missing. A key present with an empty value gives "".
+    // The value of a key (blanks around it removed, then one pair of
+    // enclosing double quotes), or defaultValue when the section or key is
+    // missing. A key present with an empty value gives "".
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
     // The value of a key when it is a decimal integer as SetString of a
@@ -57,7 +62,7 @@ private:
     struct Line {
         std::string text;   // the line as read or written
         std::string key;    // trimmed key, empty for a line without one
-        std::string value;  // trimmed value
+        std::string value;  // trimmed value as it stands in the file (quotes and all)
     };
     struct Section {
         std::string header;  // the "[name]" line as read or written

@@ -367,6 +367,34 @@ TEST_F(SettingsTest, RecentFileListKeepsTheMostRecentFirst)
     EXPECT_EQ(gsRecentFiles, Entries({"/x/axis.dat", "/x/Axis.dat"}));
 }
 
+// A name the settings file keeps whole reads back as it was saved; one it
+// cannot keep (a line end, more than a text value reads) is not listed, so
+// no entry ever names another file.
+TEST_F(SettingsTest, RecentFilesReadBackAsSaved)
+{
+    const std::string longName = "/p/" + std::string(1021, 'L') + ".dat";  // 1028 bytes
+    gsRecentFiles = Entries({});
+    for (const std::string& path : {std::string("/p/sp.dat"), std::string("/p/sp.dat "), std::string(" /p/lead.dat"),
+                                    std::string("\"/p/quoted.dat\""), std::string("/p/line\nend.dat"),
+                                    std::string("/p/return\r.dat"), longName})
+        SubAddRecentFile(path);
+    const auto kept = Entries({"\"/p/quoted.dat\"", " /p/lead.dat", "/p/sp.dat ", "/p/sp.dat"});
+    EXPECT_EQ(gsRecentFiles, kept);
+
+    SubWriteIniFile(iniPath_);
+    gsRecentFiles = Entries({"stale"});
+    nFctReadIniFile(iniPath_);
+    EXPECT_EQ(gsRecentFiles, kept);
+
+    // A longer name in the file (written by hand or by an older version) is
+    // no entry: cut to what a text value reads it would name another file.
+    WriteIni("[System Settings]\nLast App 1=/p/one.dat\nLast App 2=" + longName + "\nLast App 3=/p/three.dat\n");
+    nFctReadIniFile(iniPath_);
+    EXPECT_EQ(gsRecentFiles[0], "/p/one.dat");
+    EXPECT_EQ(gsRecentFiles[1], "");
+    EXPECT_EQ(gsRecentFiles[2], "/p/three.dat");
+}
+
 class RecordingMenu : public platform::RecentFileMenu {
 public:
     void SetItemVisible(int index, bool visible) override { visible_[index] = visible; }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -49,7 +50,8 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
               "Huge=99999999999999999999999\r\n"
               "Lowest=-9223372036854775808\r\n"
               "Plus=+3\r\n"
-              "Decimal=2.5\r\n");
+              "Decimal=2.5\r\n"
+              "Quoted=\"-7\"\r\n");
     ProfileFile ini;
     ASSERT_TRUE(ini.Load(path_));
 
@@ -66,6 +68,7 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
     const IntCase cases[] = {
         {"System Settings", "Language", 1000},         // blanks around it aside
         {"Unit Settings", "Lowest", INT64_MIN},
+        {"Unit Settings", "Quoted", -7},                // the quotes are the file's, not the value's
         {"Unit Settings", "Units", std::nullopt},       // something after the number
         {"Unit Settings", "Decimal", std::nullopt},
         {"Unit Settings", "Plus", std::nullopt},
@@ -102,6 +105,44 @@ TEST_F(ProfileFileTest, WritesKeepOtherSectionsKeysAndComments)
     ASSERT_TRUE(again.Load(path_));
     EXPECT_EQ(again.GetString("A", "Two", ""), "zwei");
     EXPECT_EQ(again.GetString("C", "Five", ""), "line break");
+}
+
+// Blanks and tabs at either end of a value, and quotes around it, read back
+// as written; values a file holds without quotes read as they stand.
+TEST_F(ProfileFileTest, EveryValueWithoutALineEndReadsBackAsWritten)
+{
+    struct Case { const char* value; const char* stored; };
+    const Case cases[] = {
+        {"/data/sp.dat ", "\"/data/sp.dat \""},
+        {" /data/sp.dat", "\" /data/sp.dat\""},
+        {"\tsp.dat\t", "\"\tsp.dat\t\""},
+        {"   ", "\"   \""},
+        {"\"sp.dat\"", "\"\"sp.dat\"\""},
+        {"\"", "\""},
+        {"\"sp.dat", "\"sp.dat"},
+        {"sp \"1\".dat", "sp \"1\".dat"},
+        {"/data/sp.dat", "/data/sp.dat"},
+        {"", ""},
+    };
+    ProfileFile ini;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        ini.SetString("Files", "File " + std::to_string(i), cases[i].value);
+    ASSERT_TRUE(ini.Save(path_));
+    const std::string text = ReadFile();
+    ProfileFile again;
+    ASSERT_TRUE(again.Load(path_));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string key = "File " + std::to_string(i);
+        EXPECT_NE(text.find("\n" + key + "=" + cases[i].stored + "\n"), std::string::npos) << key << " in\n" << text;
+        EXPECT_EQ(again.GetString("Files", key, "missing"), cases[i].value) << key;
+    }
+
+    WriteFile("[Files]\nA=  sp.dat  \nB=sp.dat\"\nC=\"\"\nD=\" sp.dat \"\n");
+    ASSERT_TRUE(again.Load(path_));
+    EXPECT_EQ(again.GetString("Files", "A", ""), "sp.dat");
+    EXPECT_EQ(again.GetString("Files", "B", ""), "sp.dat\"");
+    EXPECT_EQ(again.GetString("Files", "C", "missing"), "");
+    EXPECT_EQ(again.GetString("Files", "D", ""), " sp.dat ");
 }
 
 TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
