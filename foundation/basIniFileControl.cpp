@@ -1,9 +1,11 @@
 #include "foundation/basIniFileControl.h"
 
+#include "foundation/ClsMessageSystem.h"
 #include "foundation/RecentFileMenu.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basUnitSystem.h"
 #include "platform/core/ProfileFile.h"
@@ -245,6 +247,37 @@ std::string FlagText(int16_t flag)
     return flag ? "True" : "False";
 }
 
+// The settings could not be kept: told once a session (from the reading of
+// the settings on), at the first write that fails.
+bool gbSettingsNotKeptTold = false;
+constexpr int16_t kSettingsNotKeptMessage = 2020;
+
+int16_t ReasonTextId(ProfileFile::SaveFault fault)
+{
+    switch (fault) {
+    case ProfileFile::SaveFault::FolderInPlace:
+        return 381;  // a folder has the name of the settings file
+    case ProfileFile::SaveFault::NotPermitted:
+        return 382;  // the file or its folder is read-only, or not this user's to write
+    case ProfileFile::SaveFault::DiskFull:
+        return 383;  // no room left on the disk
+    case ProfileFile::SaveFault::None:
+    case ProfileFile::SaveFault::Other:
+        break;
+    }
+    return 384;  // the file could not be written
+}
+
+void TellSettingsNotKept(const std::string& path, ProfileFile::SaveFault fault)
+{
+    if (gbSettingsNotKeptTold)
+        return;
+    gbSettingsNotKeptTold = true;
+    SubPrepareCatalogueMessage(*gMsg, kSettingsNotKeptMessage);
+    gMsg->sExtraText = path + "\r\n\r\n" + sFctGetText(ReasonTextId(fault));
+    gMsg->nFctDisplay();
+}
+
 } // namespace
 
 int16_t nFctReadIniFile(const std::string& path)
@@ -253,6 +286,7 @@ int16_t nFctReadIniFile(const std::string& path)
     const bool existed = std::filesystem::exists(path, ignored);
     ProfileFile ini;
     ini.Load(path);
+    gbSettingsNotKeptTold = false;
 
     gnLanguageOffset = ReadInt16(ini, kSystemSection, "Language", kEnglish);
     if (gnLanguageOffset != kEnglish && gnLanguageOffset != kGerman)
@@ -318,7 +352,9 @@ void SubWriteIniFile(const std::string& path)
         ini.SetString(kOptionsSection, entry.key, std::to_string(*entry.global));
     ini.SetString(kOptionsSection, "Report Font Size", std::to_string(gnReportFontSize));
 
-    ini.Save(path);  // a file that cannot be written stays as it was
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    if (!ini.Save(path, &fault))  // a file that cannot be written stays as it was
+        TellSettingsNotKept(path, fault);
 }
 
 void SubAddRecentFile(const std::string& path)

@@ -85,12 +85,15 @@ int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value);
 // to its end, more digits than it shows, or a value its rule refuses), a
 // report font size other than 8 or 10, a colour outside 0 to kLargestColour.
 // A recent file longer than a text value reads is no entry. Returns True
-// (-1) when the file existed.
+// (-1) when the file existed. Begins the session in which a failed write of
+// the settings is told once.
 int16_t nFctReadIniFile(const std::string& path);
 
 // Writes every setting from its global to the file at path, keeping any
 // other section or key the file holds; the file is replaced whole or, when
-// it cannot be written, left as it was (nothing is reported).
+// it cannot be written, left as it was. The first write of a session that
+// fails tells the user that the settings could not be kept, naming the file
+// and the reason (message 2020); a later one says nothing more.
 void SubWriteIniFile(const std::string& path);
 
 // Puts path at the top of the recent-file list: an equal entry (exact

@@ -1,6 +1,7 @@
 #include "platform/core/ProfileFile.h"
 #include "platform/core/TextCompare.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -37,6 +38,23 @@ std::string Quoted(const std::string& value)
 std::string Unquoted(const std::string& stored)
 {
     return Enclosed(stored) ? stored.substr(1, stored.size() - 2) : stored;
+}
+
+ProfileFile::SaveFault FaultOf(int error)
+{
+    switch (error) {
+    case EISDIR:
+        return ProfileFile::SaveFault::FolderInPlace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ProfileFile::SaveFault::NotPermitted;
+    case ENOSPC:
+    case EDQUOT:
+        return ProfileFile::SaveFault::DiskFull;
+    default:
+        return ProfileFile::SaveFault::Other;
+    }
 }
 
 std::string OneLine(std::string text)
@@ -184,29 +202,44 @@ std::string ProfileFile::Text() const
     return text;
 }
 
-bool ProfileFile::Save(const std::string& path) const
+bool ProfileFile::Save(const std::string& path, SaveFault* fault) const
 {
+    const auto failed = [fault](int error) {
+        if (fault)
+            *fault = FaultOf(error);
+        return false;
+    };
     std::string temporary = path + ".tmp-XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
-        return false;
+        return failed(errno);
     const std::string text = Text();
     size_t written = 0;
+    int error = 0;
     while (written < text.size()) {
         const ssize_t n = write(descriptor, text.data() + written, text.size() - written);
-        if (n <= 0)
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
             break;
+        }
         written += static_cast<size_t>(n);
     }
-    const bool complete = written == text.size() && fsync(descriptor) == 0;
+    if (error == 0 && fsync(descriptor) != 0)
+        error = errno;
     // mkstemp makes the file private; give it the old file's permissions, or
     // those of an ordinary new file.
     struct stat old {};
     fchmod(descriptor, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (close(descriptor) != 0 || !complete || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (close(descriptor) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
         unlink(temporary.c_str());
-        return false;
+        return failed(error);
     }
+    if (fault)
+        *fault = SaveFault::None;
     return true;
 }
 

@@ -50,10 +50,19 @@ public:
     // names or the value become blanks, so one key stays one line.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
 
+    // Why a file could not be saved.
+    enum class SaveFault {
+        None,
+        FolderInPlace,  // a folder has the file's name
+        NotPermitted,   // the folder or the file may not be written (read-only, no right)
+        DiskFull,       // no room left on the disk or in the user's quota
+        Other,
+    };
     // Writes the profile to a temporary file beside path and renames it over
     // path, so the old file is either kept whole or replaced whole. Returns
-    // false (the old file untouched) when it cannot be written.
-    bool Save(const std::string& path) const;
+    // false (the old file untouched) when it cannot be written, and then
+    // says why in fault when one is given.
+    bool Save(const std::string& path, SaveFault* fault = nullptr) const;
 
     // The file's text as Save writes it.
     std::string Text() const;

@@ -1,5 +1,7 @@
 #include "foundation/basIniFileControl.h"
 
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/MessageDisplay.h"
 #include "foundation/RecentFileMenu.h"
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basTextResources.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -393,6 +396,48 @@ TEST_F(SettingsTest, RecentFilesReadBackAsSaved)
     EXPECT_EQ(gsRecentFiles[0], "/p/one.dat");
     EXPECT_EQ(gsRecentFiles[1], "");
     EXPECT_EQ(gsRecentFiles[2], "/p/three.dat");
+}
+
+class RecordingDisplay : public platform::MessageDisplay {
+public:
+    RecordingDisplay() { platform::InstallMessageDisplay(this); }
+    ~RecordingDisplay() override { platform::InstallMessageDisplay(nullptr); }
+    void Beep() override {}
+    void RestoreDefaultCursor() override {}
+    int16_t ShowMessage(const MessageComposition& message) override
+    {
+        shown.push_back(message);
+        return kResultOk;
+    }
+    void ShowCriticalBox(const std::string&, const std::string&) override {}
+    std::vector<MessageComposition> shown;
+};
+
+// A settings file that cannot be written is told once a session, with the
+// file and the reason; a write that succeeds says nothing.
+TEST_F(SettingsTest, SettingsThatCannotBeKeptAreToldOncePerSession)
+{
+    RecordingDisplay display;
+    nFctReadIniFile(iniPath_);
+    SubWriteIniFile(iniPath_);
+    EXPECT_TRUE(display.shown.empty());
+
+    std::remove(iniPath_.c_str());
+    ASSERT_TRUE(std::filesystem::create_directory(iniPath_));  // a folder in the file's place
+    nFctReadIniFile(iniPath_);
+    gbCreateBackup = 0;
+    SubWriteIniFile(iniPath_);
+    SubWriteIniFile(iniPath_);
+    ASSERT_EQ(display.shown.size(), 1u);
+    const MessageComposition& told = display.shown[0];
+    EXPECT_EQ(told.caption, sFctGetText(15) + " - 2020");
+    EXPECT_EQ(told.icon, kIconWarning);
+    EXPECT_EQ(told.text, sFctGetText(380) + "\r\n\r\n" + iniPath_ + "\r\n\r\n" + sFctGetText(381));
+    EXPECT_TRUE(std::filesystem::is_directory(iniPath_));
+
+    nFctReadIniFile(iniPath_);  // the next session is told again
+    SubWriteIniFile(iniPath_);
+    EXPECT_EQ(display.shown.size(), 2u);
 }
 
 class RecordingMenu : public platform::RecentFileMenu {

@@ -156,9 +156,12 @@ TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
 
     // Failures report false and leave no temporary file behind: a folder
     // that does not exist, and a name taken by a folder (the rename fails).
-    EXPECT_FALSE(ini.Save(folder_ + "missing/Settings.Ini"));
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    EXPECT_FALSE(ini.Save(folder_ + "missing/Settings.Ini", &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::Other);
     fs::create_directory(folder_ + "Taken.Ini");
-    EXPECT_FALSE(ini.Save(folder_ + "Taken.Ini"));
+    EXPECT_FALSE(ini.Save(folder_ + "Taken.Ini", &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::FolderInPlace);
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_))
         names.push_back(entry.path().filename().string());
