@@ -1,18 +1,20 @@
 #include "foundation/basIniFileControl.h"
 
+#include "foundation/ClsMessageSystem.h"
 #include "foundation/RecentFileMenu.h"
 #include "foundation/basAppPaths.h"
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basUnitSystem.h"
 #include "platform/core/ProfileFile.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <limits>
+#include <optional>
 
 std::string gsWordPath;
 std::string gsLastUsedPath;
@@ -157,13 +159,13 @@ std::string RecentFileKey(int index)
     return "Last App " + std::to_string(index + 1);
 }
 
-// An integer key of the range [low, high]; a value outside it (or no value)
-// gives the default. A value without a leading integer reads as 0.
+// An integer key of the range [low, high], written as the program writes a
+// number; any other value (or no value) gives the default.
 int64_t ReadInteger(const ProfileFile& ini, const char* section, const char* key, int64_t defaultValue,
                     int64_t low, int64_t high)
 {
-    const int64_t value = ini.GetInt(section, key, defaultValue);
-    return value >= low && value <= high ? value : defaultValue;
+    const std::optional<int64_t> value = ini.GetInt(section, key);
+    return value && *value >= low && *value <= high ? *value : defaultValue;
 }
 
 int16_t ReadInt16(const ProfileFile& ini, const char* section, const char* key, int16_t defaultValue,
@@ -187,8 +189,31 @@ std::string ReadText(const ProfileFile& ini, const char* section, const std::str
     return text;
 }
 
-// A factor written with "." or "," as decimal mark; an empty or unreadable
-// value, or one the factor does not take, gives the default.
+// True when the settings file keeps the name as it is: no line end (which
+// the file turns into a blank), no NUL, and no more than a text value reads.
+bool KeptWhole(const std::string& name)
+{
+    return name.size() <= kMaxTextLength && name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+// A recent file as the list was written; a longer name than a text value
+// reads would open another file, and is no entry.
+std::string ReadRecentFile(const ProfileFile& ini, int index)
+{
+    const std::string name = ini.GetString(kSystemSection, RecentFileKey(index), "");
+    return KeptWhole(name) ? name : std::string();
+}
+
+// A flag in one of the two forms the program writes, else the default.
+int16_t ReadFlag(const ProfileFile& ini, const char* key)
+{
+    const std::string text = ini.GetString(kOptionsSection, key, "True");
+    return text == "False" ? 0 : -1;
+}
+
+// A factor written with "." or "," as decimal mark, as the Options dialog
+// takes it: a number text to its end whose display the dialog can show and
+// whose value the factor's rule takes; anything else gives the default.
 double ReadFactor(const ProfileFile& ini, const SafetyFactorSetting& entry)
 {
     std::string text = ini.GetString(kOptionsSection, entry.key, "");
@@ -199,29 +224,10 @@ double ReadFactor(const ProfileFile& ini, const SafetyFactorSetting& entry)
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, value);
-    const bool read = !text.empty() && ec == std::errc() && end == last && std::isfinite(value);
-    if (!read || !bFctFactorTakes(entry, value))
+    const bool read = !text.empty() && ec == std::errc() && end == last;
+    if (!read || nFctNumberTextFault(text) != NumberFault::None || !bFctFactorTakes(entry, value))
         return entry.defaultValue;
     return value;
-}
-
-// A colour: the leading number of the value ("." as decimal mark), rounded
-// to the nearest integer; 0 when the value does not start with a number, the
-// default when it is no RGB value.
-int32_t ReadColour(const ProfileFile& ini, const ColourKey& entry)
-{
-    if (!ini.HasKey(kOptionsSection, entry.key))
-        return entry.defaultValue;
-    const std::string text = ini.GetString(kOptionsSection, entry.key, "");
-    const bool startsNumber =
-        !text.empty() && ((text[0] >= '0' && text[0] <= '9') || text[0] == '-' || text[0] == '.');
-    double value = 0.0;
-    if (!startsNumber || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc())
-        return 0;
-    value = std::nearbyint(value);
-    if (!(value >= 0 && value <= kLargestColour))
-        return entry.defaultValue;
-    return static_cast<int32_t>(value);
 }
 
 // The display text of a factor with "." as its decimal mark in every locale.
@@ -241,6 +247,37 @@ std::string FlagText(int16_t flag)
     return flag ? "True" : "False";
 }
 
+// The settings could not be kept: told once a session (from the reading of
+// the settings on), at the first write that fails.
+bool gbSettingsNotKeptTold = false;
+constexpr int16_t kSettingsNotKeptMessage = 2020;
+
+int16_t ReasonTextId(ProfileFile::SaveFault fault)
+{
+    switch (fault) {
+    case ProfileFile::SaveFault::FolderInPlace:
+        return 381;  // a folder has the name of the settings file
+    case ProfileFile::SaveFault::NotPermitted:
+        return 382;  // the file or its folder is read-only, or not this user's to write
+    case ProfileFile::SaveFault::DiskFull:
+        return 383;  // no room left on the disk
+    case ProfileFile::SaveFault::None:
+    case ProfileFile::SaveFault::Other:
+        break;
+    }
+    return 384;  // the file could not be written
+}
+
+void TellSettingsNotKept(const std::string& path, ProfileFile::SaveFault fault)
+{
+    if (gbSettingsNotKeptTold)
+        return;
+    gbSettingsNotKeptTold = true;
+    SubPrepareCatalogueMessage(*gMsg, kSettingsNotKeptMessage);
+    gMsg->sExtraText = path + "\r\n\r\n" + sFctGetText(ReasonTextId(fault));
+    gMsg->nFctDisplay();
+}
+
 } // namespace
 
 int16_t nFctReadIniFile(const std::string& path)
@@ -249,6 +286,7 @@ int16_t nFctReadIniFile(const std::string& path)
     const bool existed = std::filesystem::exists(path, ignored);
     ProfileFile ini;
     ini.Load(path);
+    gbSettingsNotKeptTold = false;
 
     gnLanguageOffset = ReadInt16(ini, kSystemSection, "Language", kEnglish);
     if (gnLanguageOffset != kEnglish && gnLanguageOffset != kGerman)
@@ -256,7 +294,7 @@ int16_t nFctReadIniFile(const std::string& path)
     for (const auto& entry : kPathKeys)
         *entry.global = ReadText(ini, kSystemSection, entry.key);
     for (int i = 0; i < kRecentFileCount; ++i)
-        gsRecentFiles[i] = ReadText(ini, kSystemSection, RecentFileKey(i));
+        gsRecentFiles[i] = ReadRecentFile(ini, i);
 
     const int16_t defaultSystem = gnLanguageOffset != kEnglish ? 1 : 0;
     gnUnitSystem = ReadInt16(ini, kUnitSection, "Units", defaultSystem);
@@ -273,11 +311,12 @@ int16_t nFctReadIniFile(const std::string& path)
                                                          std::numeric_limits<int32_t>::max()));
 
     for (const auto& entry : kFlagKeys)
-        *entry.global = ini.GetString(kOptionsSection, entry.key, "True") == "True" ? -1 : 0;
+        *entry.global = ReadFlag(ini, entry.key);
     for (const auto& entry : kSafetyFactors)
         *entry.global = ReadFactor(ini, entry);
     for (const auto& entry : kColourKeys)
-        *entry.global = ReadColour(ini, entry);
+        *entry.global = static_cast<int32_t>(
+            ReadInteger(ini, kOptionsSection, entry.key, entry.defaultValue, 0, kLargestColour));
     gnReportFontSize = ReadInt16(ini, kOptionsSection, "Report Font Size", kDefaultReportFontSize);
     if (std::find(kReportFontSizes.begin(), kReportFontSizes.end(), gnReportFontSize) == kReportFontSizes.end())
         gnReportFontSize = kDefaultReportFontSize;
@@ -313,12 +352,14 @@ void SubWriteIniFile(const std::string& path)
         ini.SetString(kOptionsSection, entry.key, std::to_string(*entry.global));
     ini.SetString(kOptionsSection, "Report Font Size", std::to_string(gnReportFontSize));
 
-    ini.Save(path);  // a file that cannot be written stays as it was
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    if (!ini.Save(path, &fault))  // a file that cannot be written stays as it was
+        TellSettingsNotKept(path, fault);
 }
 
 void SubAddRecentFile(const std::string& path)
 {
-    if (path.empty())
+    if (path.empty() || !KeptWhole(path))
         return;
     for (int i = 0; i < kRecentFileCount; ++i) {
         if (gsRecentFiles[i] == path) {

@@ -77,21 +77,29 @@ int16_t bFctFactorTakes(const SafetyFactorSetting& factor, double value);
 
 // Reads every setting from the file at path into its global; a missing key
 // or file gives the key's default, and so does a value the program does not
-// offer (a Language other than 0 or 1000, Units other than 0 or 1, a unit
-// position below -1, a window Status other than 0, 1 or 2, a number outside
-// its global's range, an empty or unreadable factor, a factor its rule
-// refuses, a report font size other than 8 or 10, a colour outside 0 to
-// kLargestColour). Returns True (-1) when the file existed.
+// offer or could not have written: a Language other than 0 or 1000, Units
+// other than 0 or 1, a unit position below -1, a window Status other than
+// 0, 1 or 2, a number with anything before or after its digits ("2.5",
+// "12abc", "abc", empty) or outside its global's range, a flag other than
+// "True" and "False", a factor the Options dialog refuses (no number text
+// to its end, more digits than it shows, or a value its rule refuses), a
+// report font size other than 8 or 10, a colour outside 0 to kLargestColour.
+// A recent file longer than a text value reads is no entry. Returns True
+// (-1) when the file existed. Begins the session in which a failed write of
+// the settings is told once.
 int16_t nFctReadIniFile(const std::string& path);
 
 // Writes every setting from its global to the file at path, keeping any
 // other section or key the file holds; the file is replaced whole or, when
-// it cannot be written, left as it was (nothing is reported).
+// it cannot be written, left as it was. The first write of a session that
+// fails tells the user that the settings could not be kept, naming the file
+// and the reason (message 2020); a later one says nothing more.
 void SubWriteIniFile(const std::string& path);
 
 // Puts path at the top of the recent-file list: an equal entry (exact
 // comparison) moves up from where it was, otherwise the oldest of ten drops
-// out. An empty path changes nothing.
+// out. An empty path, or one the settings file cannot keep as it is (a line
+// end, a NUL, more than a text value reads), changes nothing.
 void SubAddRecentFile(const std::string& path);
 
 // Shows the recent-file list in the File menu, when the functionality

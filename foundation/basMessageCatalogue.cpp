@@ -36,6 +36,7 @@ constexpr MessageCatalogueEntry kCatalogue[] = {
     {2015, kKindWarning,     kButtonsOk,          347, 0,   false,  false},       // showing the report without a printer
     {2016, kKindWarning,     kButtonsOk,          347, 0,   false,  false},       // printing the report without a printer
     {2017, kKindWarning,     kButtonsOk,          58,  0,   false,  false},       // the print dialog's page range names no page
+    {2020, kKindWarning,     kButtonsOk,          380, 0,   false,  false},       // the settings could not be kept (extra: file and reason)
     {3001, kKindWarning,     kButtonsOk,          348, 0,   false,  false},       // Weight Only on a rotary axis
     {4001, kKindQuery,       kButtonsYesNoCancel, 96,  0,   false,  false},       // save changes? (Yes/No when no Cancel allowed)
     {4002, kKindQuery,       kButtonsYesNo,       110, 0,   false,  false},       // delete the axis? (extra: the axis entry)

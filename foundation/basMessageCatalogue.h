@@ -24,7 +24,7 @@ const MessageCatalogueEntry* FindCatalogueMessage(int16_t number);
 // empty), nMessageNumber and bShowError of the message object from the
 // catalogue; an unknown number changes nothing. Callers then set what the
 // message takes from the situation (4001 without Cancel, 4002's axis entry,
-// 4004's file, 2002's extra text) and call nFctDisplay.
+// 4004's file, 2002's extra text, 2020's file and reason) and call nFctDisplay.
 void SubPrepareCatalogueMessage(ClsMessageSystem& message, int16_t number);
 
 // Message 2002 (a unit change refused): the string id of the extra text by

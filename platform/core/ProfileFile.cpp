@@ -1,9 +1,10 @@
 #include "platform/core/ProfileFile.h"
 #include "platform/core/TextCompare.h"
 
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,42 @@ std::string Trim(const std::string& text)
     while (first < last && blank(text[first])) ++first;
     while (last > first && blank(text[last - 1])) --last;
     return text.substr(first, last - first);
+}
+
+bool Enclosed(const std::string& value)
+{
+    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+// The value as the file holds it: inside double quotes where the reader
+// would otherwise take blanks or quotes off its ends.
+std::string Quoted(const std::string& value)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quote = !value.empty() && (blank(value.front()) || blank(value.back()) || Enclosed(value));
+    return quote ? '"' + value + '"' : value;
+}
+
+std::string Unquoted(const std::string& stored)
+{
+    return Enclosed(stored) ? stored.substr(1, stored.size() - 2) : stored;
+}
+
+ProfileFile::SaveFault FaultOf(int error)
+{
+    switch (error) {
+    case EISDIR:
+        return ProfileFile::SaveFault::FolderInPlace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ProfileFile::SaveFault::NotPermitted;
+    case ENOSPC:
+    case EDQUOT:
+        return ProfileFile::SaveFault::DiskFull;
+    default:
+        return ProfileFile::SaveFault::Other;
+    }
 }
 
 std::string OneLine(std::string text)
@@ -107,31 +144,21 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
                                    const std::string& defaultValue) const
 {
     const Line* line = FindKey(section, key);
-    return line ? line->value : defaultValue;
+    return line ? Unquoted(line->value) : defaultValue;
 }
 
-int64_t ProfileFile::GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const
+std::optional<int64_t> ProfileFile::GetInt(const std::string& section, const std::string& key) const
 {
-    const Line* line = FindKey(section, key);
-    if (!line || line->value.empty())
-        return defaultValue;
-    const std::string& text = line->value;
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    // Accumulate towards the sign so that the most negative value fits.
+    if (!HasKey(section, key))
+        return std::nullopt;
+    const std::string text = GetString(section, key, "");
+    const char* first = text.data();
+    const char* last = first + text.size();
+    // from_chars takes a leading "-" but no "+" and no blanks.
     int64_t value = 0;
-    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-    constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
-        if (negative) {
-            value = value < (kMin + digit) / 10 ? kMin : value * 10 - digit;
-        } else {
-            value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-        }
-    }
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (text.empty() || error != std::errc() || end != last)
+        return std::nullopt;
     return value;
 }
 
@@ -141,8 +168,8 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
         sections_.push_back(Section{});
     const std::string sectionName = Trim(OneLine(section));
     const std::string keyName = Trim(OneLine(key));
-    const std::string cleanValue = OneLine(value);
-    const std::string text = keyName + "=" + cleanValue;
+    const std::string stored = Quoted(OneLine(value));
+    const std::string text = keyName + "=" + stored;
 
     int index = SectionIndex(sectionName);
     if (index < 0) {
@@ -152,7 +179,7 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
     Section* target = &sections_[index];
     for (Line& line : target->lines) {
         if (!line.key.empty() && EqualNoCase(line.key, keyName)) {
-            line = Line{text, keyName, Trim(cleanValue)};
+            line = Line{text, keyName, stored};
             return;
         }
     }
@@ -160,7 +187,7 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
     auto position = target->lines.end();
     while (position != target->lines.begin() && Trim((position - 1)->text).empty())
         --position;
-    target->lines.insert(position, Line{text, keyName, Trim(cleanValue)});
+    target->lines.insert(position, Line{text, keyName, stored});
 }
 
 std::string ProfileFile::Text() const
@@ -175,29 +202,44 @@ std::string ProfileFile::Text() const
     return text;
 }
 
-bool ProfileFile::Save(const std::string& path) const
+bool ProfileFile::Save(const std::string& path, SaveFault* fault) const
 {
+    const auto failed = [fault](int error) {
+        if (fault)
+            *fault = FaultOf(error);
+        return false;
+    };
     std::string temporary = path + ".tmp-XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
-        return false;
+        return failed(errno);
     const std::string text = Text();
     size_t written = 0;
+    int error = 0;
     while (written < text.size()) {
         const ssize_t n = write(descriptor, text.data() + written, text.size() - written);
-        if (n <= 0)
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
             break;
+        }
         written += static_cast<size_t>(n);
     }
-    const bool complete = written == text.size() && fsync(descriptor) == 0;
+    if (error == 0 && fsync(descriptor) != 0)
+        error = errno;
     // mkstemp makes the file private; give it the old file's permissions, or
     // those of an ordinary new file.
     struct stat old {};
     fchmod(descriptor, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (close(descriptor) != 0 || !complete || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (close(descriptor) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
         unlink(temporary.c_str());
-        return false;
+        return failed(error);
     }
+    if (fault)
+        *fault = SaveFault::None;
     return true;
 }
 

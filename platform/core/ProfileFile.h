@@ -6,16 +6,21 @@
 //   platform::ProfileFile ini;
 //   const bool existed = ini.Load(path);         // a missing file reads as empty
 //   std::string v = ini.GetString("Options", "Show Taskbar", "True");
-//   int64_t n = ini.GetInt("Unit Settings", "Units", 0);
+//   std::optional<int64_t> n = ini.GetInt("Unit Settings", "Units");
 //   ini.SetString("Options", "Show Taskbar", "False");
 //   ini.Save(path);                              // through a temporary file
 //
 // Section and key names are compared without regard to case (ASCII); blanks
-// around names and values are ignored. The first of several equal sections
-// or keys counts. Lines that are not "key=value" (comments starting with ";"
-// or "#", blank lines) are kept as they are when the file is saved.
+// around names and values are ignored. A value that begins or ends with a
+// blank or a tab, or that itself begins and ends with a double quote, is
+// written inside a pair of double quotes, and reading takes one such pair
+// off again, so every value without a line end reads back as written (a
+// value without quotes reads as it stands). The first of several equal
+// sections or keys counts. Lines that are not "key=value" (comments starting
+// with ";" or "#", blank lines) are kept as they are when the file is saved.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,25 +34,35 @@ public:
 
     // True when the section holds the key.
     bool HasKey(const std::string& section, const std::string& key) const;
-    // The value of a key (blanks around it removed), or defaultValue when the
-    // section or key is missing. A key present with an empty value gives "".
+    // The value of a key (blanks around it removed, then one pair of
+    // enclosing double quotes), or defaultValue when the section or key is
+    // missing. A key present with an empty value gives "".
     std::string GetString(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
-    // The leading signed decimal integer of a key's value (blanks before it
-    // skipped): 0 when the value does not start with one, defaultValue when
-    // the key is missing or its value empty. Too many digits saturate at the
-    // limits of int64_t.
-    int64_t GetInt(const std::string& section, const std::string& key, int64_t defaultValue) const;
+    // The value of a key when it is a decimal integer as SetString of a
+    // number writes one: an optional "-" and digits, nothing else, within
+    // the range of int64_t. Nothing when the key is missing or its value is
+    // anything else ("", "2.5", "12abc", "+3", "abc").
+    std::optional<int64_t> GetInt(const std::string& section, const std::string& key) const;
 
     // Sets a key's value: in place when the key exists, else appended to its
     // section, which is appended to the file when missing. Line breaks in the
     // names or the value become blanks, so one key stays one line.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
 
+    // Why a file could not be saved.
+    enum class SaveFault {
+        None,
+        FolderInPlace,  // a folder has the file's name
+        NotPermitted,   // the folder or the file may not be written (read-only, no right)
+        DiskFull,       // no room left on the disk or in the user's quota
+        Other,
+    };
     // Writes the profile to a temporary file beside path and renames it over
     // path, so the old file is either kept whole or replaced whole. Returns
-    // false (the old file untouched) when it cannot be written.
-    bool Save(const std::string& path) const;
+    // false (the old file untouched) when it cannot be written, and then
+    // says why in fault when one is given.
+    bool Save(const std::string& path, SaveFault* fault = nullptr) const;
 
     // The file's text as Save writes it.
     std::string Text() const;
@@ -56,7 +71,7 @@ private:
     struct Line {
         std::string text;   // the line as read or written
         std::string key;    // trimmed key, empty for a line without one
-        std::string value;  // trimmed value
+        std::string value;  // trimmed value as it stands in the file (quotes and all)
     };
     struct Section {
         std::string header;  // the "[name]" line as read or written

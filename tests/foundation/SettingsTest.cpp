@@ -1,5 +1,7 @@
 #include "foundation/basIniFileControl.h"
 
+#include "foundation/ClsMessageSystem.h"
+#include "foundation/MessageDisplay.h"
 #include "foundation/RecentFileMenu.h"
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basTextResources.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -138,15 +141,13 @@ TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
          [] { return gnUnitSystem == 1; }},
         {"[Unit Settings]\nEE Weight=-7\nM Weight=3\nEE Torque=70000\n", "unit positions",
          [] { return gnEEWeightUnit == -1 && gnMWeightUnit == 3 && gnEETorqueUnit == -1; }},
-        {"[Unit Settings]\nM Torque=abc\n", "no leading integer reads as 0",
-         [] { return gnMTorqueUnit == 0; }},
         {"[Window Size]\nStatus=0\nLeft=-200\nWidth=40000\nHeight=99999999999\n", "placement is 32-bit",
          [] {
              return gnMainWindowState == 0 && gnMainWindowLeft == -200 && gnMainWindowWidth == 40000 &&
                     gnMainWindowHeight == 0;
          }},
-        {"[Options]\nShow Taskbar=true\nShow Message Bar=False\nCreate Backup File=\n", "flags are exact",
-         [] { return gbShowTaskbar == 0 && gbShowMessageBar == 0 && gbCreateBackup == 0 && gbLoadDefaultAxis == -1; }},
+        {"[Options]\nShow Taskbar=True\nShow Message Bar=False\n", "flags in the program's two forms",
+         [] { return gbShowTaskbar == -1 && gbShowMessageBar == 0 && gbLoadDefaultAxis == -1; }},
         {"[Options]\nMin. Torque Factor=1.5\nMax. Torque Factor=12,25\nMin. Inertia Factor=\n"
          "Max. Inertia Factor Warning=abc\nMax. Inertia Factor Discard=7.5x\n",
          "factors: either mark, empty or unreadable give the default",
@@ -154,9 +155,7 @@ TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
              return gdMinTorqueFactor == 1.5 && gdMaxTorqueFactor == 12.25 && gdMinInertiaFactor == 1 &&
                     gdMaxInertiaWarning == 6 && gdMaxInertiaDiscard == 10;
          }},
-        {"[Options]\nReport Back Color=255abc\nReport Text Color=blue\n", "colours: leading number",
-         [] { return glReportBackColor == 255 && glReportTextColor == 0; }},
-        {"[Options]\nReport Back Color=99999999999\nReport Text Color=65280.6\n", "colours: range and rounding",
+        {"[Options]\nReport Back Color=99999999999\nReport Text Color=65281\n", "colours: range",
          [] { return glReportBackColor == 16777215 && glReportTextColor == 65281; }},
         {"[options]\nreport font size=8\n", "names ignore case", [] { return gnReportFontSize == 8; }},
         // Only what the Options dialog offers: font size 8 or 10, colours
@@ -208,6 +207,73 @@ TEST_F(SettingsTest, SettingsOutsideWhatIsOfferedAreWrittenBackAsRead)
     for (const char* line : {"Min. Torque Factor=1\n", "Report Back Color=16777215\n", "Report Text Color=0\n",
                              "Report Font Size=10\n", "Status=2\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+}
+
+// A value the program could not have written (a number with anything after
+// it, a flag in another form, a factor the Options dialog refuses) is read
+// as its key's default and written back so; a value it writes is kept.
+TEST_F(SettingsTest, ValuesTheProgramCouldNotHaveWrittenAreReadAndWrittenAsDefaults)
+{
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* stored;
+        const char* written;  // the key's line after reading and writing
+    };
+    const Case cases[] = {
+        // flags: "True" and "False" only
+        {"Options", "Create Backup File", "2", "True"},
+        {"Options", "Create Backup File", "maybe", "True"},
+        {"Options", "Create Backup File", "", "True"},
+        {"Options", "Show Message Bar", "true", "True"},
+        {"Options", "Show Taskbar", "-1", "True"},
+        {"Options", "Prompt For Delete Axis", "False", "False"},
+        // counts: an optional "-" and digits
+        {"System Settings", "Language", "1000abc", "0"},
+        {"System Settings", "Language", "1e3", "0"},
+        {"Unit Settings", "Units", "1.0", "0"},
+        {"Options", "Report Font Size", "8.5", "10"},
+        {"Options", "Report Font Size", "8pt", "10"},
+        {"Options", "Report Font Size", "8", "8"},
+        // unit positions
+        {"Unit Settings", "EE Torque", "2.5", "-1"},
+        {"Unit Settings", "M Weight", "3 kg", "-1"},
+        {"Unit Settings", "M Torque", "abc", "-1"},
+        {"Unit Settings", "M Inertia", "+2", "-1"},
+        {"Unit Settings", "EE Torque", "2", "2"},
+        // the main window's placement
+        {"Window Size", "Left", "100px", "0"},
+        {"Window Size", "Width", "", "0"},
+        {"Window Size", "Status", "0.5", "2"},
+        // colours: whole numbers from 0 to FFFFFF
+        {"Options", "Report Back Color", "abc", "16777215"},
+        {"Options", "Report Back Color", "255abc", "16777215"},
+        {"Options", "Report Text Color", "65280.6", "0"},
+        {"Options", "Report Text Color", "blue", "0"},
+        {"Options", "Report Back Color", "255", "255"},
+        // factors as the Options dialog takes them
+        {"Options", "Max. Torque Factor", "1e308", "20"},             // 309 digits before the mark
+        {"Options", "Max. Inertia Factor Discard", "99999999999", "10"},  // 11 digits, the dialog shows 8
+        {"Options", "Max. Inertia Factor Warning", "99999999.5", "6"},    // shows as 100000000
+        {"Options", "Min. Torque Factor", "7.5x", "1"},
+        {"Options", "Min. Inertia Factor", "-", "1"},
+        {"Options", "Travel Range Warning", "1e-12", "95"},           // shows as 0
+        {"Options", "Terminal Velocity Warning", "1.23456789012345678", "98"},  // 18 significant digits
+        {"Options", "Terminal Velocity Warning", ".", "98"},
+        {"Options", "Max. Torque Factor", "99999999", "99999999"},
+        {"Options", "Max. Inertia Factor Discard", "12,5", "12.5"},
+        {"Options", "Travel Range Warning", "-5", "-5"},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.key) + "=" + c.stored;
+        Scramble();
+        WriteIni("[" + std::string(c.section) + "]\n" + c.key + "=" + c.stored + "\n");
+        nFctReadIniFile(iniPath_);
+        gsDecimalSeparator = ".";
+        SubWriteIniFile(iniPath_);
+        const std::string line = "\n" + std::string(c.key) + "=" + c.written + "\n";
+        EXPECT_NE(ReadIni().find(line), std::string::npos) << what << " in\n" << ReadIni();
+    }
 }
 
 TEST_F(SettingsTest, RoundTripKeepsEverySettingAndForeignKeys)
@@ -302,6 +368,76 @@ TEST_F(SettingsTest, RecentFileListKeepsTheMostRecentFirst)
     SubAddRecentFile("/x/axis.dat");  // the same path again stays one entry
     SubAddRecentFile("");             // nothing to add
     EXPECT_EQ(gsRecentFiles, Entries({"/x/axis.dat", "/x/Axis.dat"}));
+}
+
+// A name the settings file keeps whole reads back as it was saved; one it
+// cannot keep (a line end, more than a text value reads) is not listed, so
+// no entry ever names another file.
+TEST_F(SettingsTest, RecentFilesReadBackAsSaved)
+{
+    const std::string longName = "/p/" + std::string(1021, 'L') + ".dat";  // 1028 bytes
+    gsRecentFiles = Entries({});
+    for (const std::string& path : {std::string("/p/sp.dat"), std::string("/p/sp.dat "), std::string(" /p/lead.dat"),
+                                    std::string("\"/p/quoted.dat\""), std::string("/p/line\nend.dat"),
+                                    std::string("/p/return\r.dat"), longName})
+        SubAddRecentFile(path);
+    const auto kept = Entries({"\"/p/quoted.dat\"", " /p/lead.dat", "/p/sp.dat ", "/p/sp.dat"});
+    EXPECT_EQ(gsRecentFiles, kept);
+
+    SubWriteIniFile(iniPath_);
+    gsRecentFiles = Entries({"stale"});
+    nFctReadIniFile(iniPath_);
+    EXPECT_EQ(gsRecentFiles, kept);
+
+    // A longer name in the file (written by hand or by an older version) is
+    // no entry: cut to what a text value reads it would name another file.
+    WriteIni("[System Settings]\nLast App 1=/p/one.dat\nLast App 2=" + longName + "\nLast App 3=/p/three.dat\n");
+    nFctReadIniFile(iniPath_);
+    EXPECT_EQ(gsRecentFiles[0], "/p/one.dat");
+    EXPECT_EQ(gsRecentFiles[1], "");
+    EXPECT_EQ(gsRecentFiles[2], "/p/three.dat");
+}
+
+class RecordingDisplay : public platform::MessageDisplay {
+public:
+    RecordingDisplay() { platform::InstallMessageDisplay(this); }
+    ~RecordingDisplay() override { platform::InstallMessageDisplay(nullptr); }
+    void Beep() override {}
+    void RestoreDefaultCursor() override {}
+    int16_t ShowMessage(const MessageComposition& message) override
+    {
+        shown.push_back(message);
+        return kResultOk;
+    }
+    void ShowCriticalBox(const std::string&, const std::string&) override {}
+    std::vector<MessageComposition> shown;
+};
+
+// A settings file that cannot be written is told once a session, with the
+// file and the reason; a write that succeeds says nothing.
+TEST_F(SettingsTest, SettingsThatCannotBeKeptAreToldOncePerSession)
+{
+    RecordingDisplay display;
+    nFctReadIniFile(iniPath_);
+    SubWriteIniFile(iniPath_);
+    EXPECT_TRUE(display.shown.empty());
+
+    std::remove(iniPath_.c_str());
+    ASSERT_TRUE(std::filesystem::create_directory(iniPath_));  // a folder in the file's place
+    nFctReadIniFile(iniPath_);
+    gbCreateBackup = 0;
+    SubWriteIniFile(iniPath_);
+    SubWriteIniFile(iniPath_);
+    ASSERT_EQ(display.shown.size(), 1u);
+    const MessageComposition& told = display.shown[0];
+    EXPECT_EQ(told.caption, sFctGetText(15) + " - 2020");
+    EXPECT_EQ(told.icon, kIconWarning);
+    EXPECT_EQ(told.text, sFctGetText(380) + "\r\n\r\n" + iniPath_ + "\r\n\r\n" + sFctGetText(381));
+    EXPECT_TRUE(std::filesystem::is_directory(iniPath_));
+
+    nFctReadIniFile(iniPath_);  // the next session is told again
+    SubWriteIniFile(iniPath_);
+    EXPECT_EQ(display.shown.size(), 2u);
 }
 
 class RecordingMenu : public platform::RecentFileMenu {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace fs = std::filesystem;
 using platform::ProfileFile;
@@ -46,7 +48,10 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
               "Units=-1xyz\r\n"
               "Rotary Length=abc\r\n"
               "Huge=99999999999999999999999\r\n"
-              "Tiny=-99999999999999999999999\r\n");
+              "Lowest=-9223372036854775808\r\n"
+              "Plus=+3\r\n"
+              "Decimal=2.5\r\n"
+              "Quoted=\"-7\"\r\n");
     ProfileFile ini;
     ASSERT_TRUE(ini.Load(path_));
 
@@ -58,18 +63,22 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndBlanks)
     EXPECT_TRUE(ini.HasKey("Unit Settings", "UNITS"));
     EXPECT_FALSE(ini.HasKey("Unit Settings", "Language"));
 
-    struct IntCase { const char* section; const char* key; int64_t expected; };
+    // Only a whole integer as a number is written reads as one.
+    struct IntCase { const char* section; const char* key; std::optional<int64_t> expected; };
     const IntCase cases[] = {
-        {"System Settings", "Language", 1000},
-        {"Unit Settings", "Units", -1},                // leading signed integer
-        {"Unit Settings", "Rotary Length", 0},         // no leading integer
-        {"System Settings", "WordPath", 42},           // empty value: the default
-        {"Unit Settings", "Missing", 42},              // missing key: the default
-        {"Unit Settings", "Huge", INT64_MAX},
-        {"Unit Settings", "Tiny", INT64_MIN},
+        {"System Settings", "Language", 1000},         // blanks around it aside
+        {"Unit Settings", "Lowest", INT64_MIN},
+        {"Unit Settings", "Quoted", -7},                // the quotes are the file's, not the value's
+        {"Unit Settings", "Units", std::nullopt},       // something after the number
+        {"Unit Settings", "Decimal", std::nullopt},
+        {"Unit Settings", "Plus", std::nullopt},
+        {"Unit Settings", "Rotary Length", std::nullopt},
+        {"Unit Settings", "Huge", std::nullopt},        // beyond 64 bits
+        {"System Settings", "WordPath", std::nullopt},  // empty
+        {"Unit Settings", "Missing", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ini.GetInt(c.section, c.key, 42), c.expected) << c.key;
+        EXPECT_EQ(ini.GetInt(c.section, c.key), c.expected) << c.key;
 }
 
 TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
@@ -77,7 +86,7 @@ TEST_F(ProfileFileTest, MissingFileReadsAsEmpty)
     ProfileFile ini;
     EXPECT_FALSE(ini.Load(path_));
     EXPECT_EQ(ini.GetString("Options", "Show Taskbar", "True"), "True");
-    EXPECT_EQ(ini.GetInt("Options", "Report Font Size", 10), 10);
+    EXPECT_EQ(ini.GetInt("Options", "Report Font Size"), std::nullopt);
     EXPECT_FALSE(fs::exists(path_));
 }
 
@@ -98,6 +107,44 @@ TEST_F(ProfileFileTest, WritesKeepOtherSectionsKeysAndComments)
     EXPECT_EQ(again.GetString("C", "Five", ""), "line break");
 }
 
+// Blanks and tabs at either end of a value, and quotes around it, read back
+// as written; values a file holds without quotes read as they stand.
+TEST_F(ProfileFileTest, EveryValueWithoutALineEndReadsBackAsWritten)
+{
+    struct Case { const char* value; const char* stored; };
+    const Case cases[] = {
+        {"/data/sp.dat ", "\"/data/sp.dat \""},
+        {" /data/sp.dat", "\" /data/sp.dat\""},
+        {"\tsp.dat\t", "\"\tsp.dat\t\""},
+        {"   ", "\"   \""},
+        {"\"sp.dat\"", "\"\"sp.dat\"\""},
+        {"\"", "\""},
+        {"\"sp.dat", "\"sp.dat"},
+        {"sp \"1\".dat", "sp \"1\".dat"},
+        {"/data/sp.dat", "/data/sp.dat"},
+        {"", ""},
+    };
+    ProfileFile ini;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        ini.SetString("Files", "File " + std::to_string(i), cases[i].value);
+    ASSERT_TRUE(ini.Save(path_));
+    const std::string text = ReadFile();
+    ProfileFile again;
+    ASSERT_TRUE(again.Load(path_));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string key = "File " + std::to_string(i);
+        EXPECT_NE(text.find("\n" + key + "=" + cases[i].stored + "\n"), std::string::npos) << key << " in\n" << text;
+        EXPECT_EQ(again.GetString("Files", key, "missing"), cases[i].value) << key;
+    }
+
+    WriteFile("[Files]\nA=  sp.dat  \nB=sp.dat\"\nC=\"\"\nD=\" sp.dat \"\n");
+    ASSERT_TRUE(again.Load(path_));
+    EXPECT_EQ(again.GetString("Files", "A", ""), "sp.dat");
+    EXPECT_EQ(again.GetString("Files", "B", ""), "sp.dat\"");
+    EXPECT_EQ(again.GetString("Files", "C", "missing"), "");
+    EXPECT_EQ(again.GetString("Files", "D", ""), " sp.dat ");
+}
+
 TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
 {
     WriteFile("[A]\nOne=1\n");
@@ -109,9 +156,12 @@ TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
 
     // Failures report false and leave no temporary file behind: a folder
     // that does not exist, and a name taken by a folder (the rename fails).
-    EXPECT_FALSE(ini.Save(folder_ + "missing/Settings.Ini"));
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    EXPECT_FALSE(ini.Save(folder_ + "missing/Settings.Ini", &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::Other);
     fs::create_directory(folder_ + "Taken.Ini");
-    EXPECT_FALSE(ini.Save(folder_ + "Taken.Ini"));
+    EXPECT_FALSE(ini.Save(folder_ + "Taken.Ini", &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::FolderInPlace);
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_))
         names.push_back(entry.path().filename().string());

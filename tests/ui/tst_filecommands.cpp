@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -417,6 +418,52 @@ private slots:
         run.Trigger("mnuFileFunction_2");
         QVERIFY(run.Messages().messages.empty());
         QCOMPARE(StoredTitleBytes(file), (std::vector<std::string>{cafeBytes, bandBytes}));
+    }
+
+    // A recent entry opens the very file that was saved, after the program
+    // was started again: a name with a blank at its end is not the name
+    // without it, and a name the settings file cannot keep (a line end) is
+    // not listed at all.
+    void recentFilesReopenTheFilesSavedAfterARestart()
+    {
+        QTemporaryDir files;  // outlives both runs
+        const std::string plain = files.filePath("sp.dat").toStdString();
+        const std::string blank = plain + " ";
+        const std::string lineEnd = files.filePath("line\nend.dat").toStdString();
+        std::string settings;
+        {
+            ProgramRun run;
+            QVERIFY(run.Start());
+            for (const auto& [file, title] : {std::pair{plain, "Without blank"}, std::pair{blank, "With blank"},
+                                              std::pair{lineEnd, "With line end"}}) {
+                SubSetAxisTitle(1, title);
+                run.fileAnswers = {file};
+                run.Trigger("mnuFileFunction_3");
+                QCOMPARE(StoredTitles(file), QStringList{title});
+            }
+            QCOMPARE(gsCurrentFile, lineEnd);
+            run.Trigger("mnuFileFunction_21");
+            QVERIFY(run.Messages().messages.empty());
+            settings = ReadBytes(run.Folder().file(kIniFileName));
+        }
+
+        ProgramRun run;
+        run.WriteSettings(settings);
+        QVERIFY(run.Start());
+        QStringList listed;
+        for (int item = 10; item <= 19; ++item)
+            if (run.Action(QStringLiteral("mnuFileFunction_%1").arg(item))->isVisible())
+                listed << run.Action(QStringLiteral("mnuFileFunction_%1").arg(item))->text();
+        QCOMPARE(listed.size(), 2);
+        QVERIFY2(!listed.join('|').contains("line"), qPrintable(listed.join('|')));
+
+        run.Trigger("mnuFileFunction_10");
+        QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, blank);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("With blank"));
+        run.Trigger("mnuFileFunction_11");
+        QCOMPARE(gsCurrentFile, plain);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Without blank"));
     }
 
     // A save that fails keeps the application counted as changed, so Exit

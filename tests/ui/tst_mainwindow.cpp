@@ -18,11 +18,14 @@
 #include "tests/ui/DialogTestKit.h"
 #include "tests/ui/support/ProgramRun.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -249,6 +252,60 @@ private slots:
         run.Trigger("mnuLanguage_0");
         QCOMPARE(run.Messages().messages.size(), size_t(1));
         QVERIFY(run.Action("mnuLanguage_0")->isChecked());
+    }
+
+    // With a folder in the place of the settings file, the settings changed
+    // in the session are lost at the end: the user is told so once, in the
+    // session's language, with the file and the reason, whichever way the
+    // program ends.
+    void settingsThatCannotBeKeptAreToldAtTheEnd_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("main");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("English, options, Exit")
+            << "mnuFileFunction_8" << "mnuFileFunction_21"
+            << "The settings of this session (units, options and recent files) could not be kept"
+            << "A folder has the name of the settings file.";
+        QTest::newRow("German, language, close box")
+            << "mnuLanguage_2" << ""
+            << "Die Einstellungen dieser Sitzung (Einheiten, Optionen und zuletzt geöffnete Dateien) konnten nicht gespeichert werden"
+            << "Ein Ordner trägt den Namen der Einstellungsdatei.";
+    }
+    void settingsThatCannotBeKeptAreToldAtTheEnd()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, ending);
+        QFETCH(QString, main);
+        QFETCH(QString, reason);
+        ProgramRun run;
+        const std::string ini = run.Folder().file(kIniFileName);
+        QVERIFY(QDir().mkdir(QString::fromStdString(ini)));
+        QVERIFY(run.Start());
+        if (change == "mnuFileFunction_8") {
+            dialog_tests::WhenModalShows([](QWidget* options) {  // backups off
+                QTest::mouseClick(options->findChild<QCheckBox*>("chkOptions_2"), Qt::LeftButton);
+                QTest::mouseClick(options->findChild<QPushButton*>("vseCommand_0"), Qt::LeftButton);
+            });
+        }
+        run.Trigger(change);
+        QVERIFY(change == "mnuFileFunction_8" ? gbCreateBackup == 0 : gnLanguageOffset == 1000);
+        QVERIFY(run.Messages().messages.empty());
+        if (ending.isEmpty())
+            QVERIFY(run.CloseByUser());
+        else
+            run.Trigger(ending);
+        QVERIFY(!run.Main()->isVisible());
+
+        QCOMPARE(testing_support::MessageNumbers(run.Messages()), std::vector<int>{2020});
+        const MessageComposition& told = run.Messages().messages.front();
+        QCOMPARE(told.icon, int(kIconWarning));
+        const QString text = QString::fromStdString(told.text);
+        QVERIFY2(text.startsWith(main), qPrintable(text));
+        QVERIFY2(text.contains(QString::fromStdString(ini)), qPrintable(text));
+        QVERIFY2(text.endsWith(reason), qPrintable(text));
+        QVERIFY(QFileInfo(QString::fromStdString(ini)).isDir());
     }
 
     void unitsMenuOffersTheOtherSystemAndRefreshesWindows()

@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -269,16 +270,26 @@ private slots:
     }
 
     // A settings file edited by hand with settings the dialog does not offer
-    // (a font size of 9999, colours of -1, a torque factor below 1): the
-    // program starts with their defaults, the dialog shows them, Okay keeps
-    // them and the program writes them back at its end.
+    // (a font size of 9999, colours of -1, a torque factor below 1, factors
+    // of more digits than the dialog shows, a flag in neither of its forms):
+    // the program starts with their defaults, the dialog shows them whole on
+    // the screen, Okay keeps them and the program writes them back at its end.
     void settingsOutsideWhatItOffersShowAndStayTheirDefaults()
     {
         testing_support::ProgramRun run;
         run.WriteSettings("[Options]\nMin. Torque Factor=0.5\nReport Back Color=-1\nReport Text Color=-1\n"
-                          "Report Font Size=9999\n");
+                          "Report Font Size=9999\nMax. Torque Factor=1e308\nMax. Inertia Factor Discard=99999999999\n"
+                          "Create Backup File=maybe\n");
         QVERIFY(run.Start());
         frmOptions* d = Open(run.Main());
+        QCOMPARE(Field(d, 1)->text(), QStringLiteral("20"));
+        QCOMPARE(Field(d, 4)->text(), QStringLiteral("10"));
+        QVERIFY(d->findChild<QCheckBox*>("chkOptions_2")->isChecked());
+        const QRect screen = d->screen()->availableGeometry();
+        for (int k = 0; k < 3; ++k) {
+            const QRect button(Command(d, k)->mapToGlobal(QPoint(0, 0)), Command(d, k)->size());
+            QVERIFY2(screen.contains(button), qPrintable(Command(d, k)->text()));
+        }
         auto* sizes = d->findChild<QComboBox*>("cboFontSize");
         QCOMPARE(sizes->currentText(), QStringLiteral("10"));
         auto* sample = d->findChild<QPlainTextEdit*>("txtSample");
@@ -294,6 +305,9 @@ private slots:
         QCOMPARE(glReportBackColor, 16777215);
         QCOMPARE(glReportTextColor, 0);
         QCOMPARE(gdMinTorqueFactor, 1.0);
+        QCOMPARE(gdMaxTorqueFactor, 20.0);
+        QCOMPARE(gdMaxInertiaDiscard, 10.0);
+        QCOMPARE(gbCreateBackup, int16_t(-1));
         CloseDialog();
 
         QVERIFY(run.CloseByUser());
@@ -301,7 +315,8 @@ private slots:
         QVERIFY(settings.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(settings.readAll());
         for (const char* line : {"Min. Torque Factor=1\n", "Report Back Color=16777215\n", "Report Text Color=0\n",
-                                 "Report Font Size=10\n"})
+                                 "Report Font Size=10\n", "Max. Torque Factor=20\n",
+                                 "Max. Inertia Factor Discard=10\n", "Create Backup File=True\n"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
     }
 
