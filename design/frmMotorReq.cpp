@@ -5,6 +5,7 @@
 #include "foundation/basTextResources.h"
 #include "foundation/basUnitSystem.h"
 #include "model/basAxisCalculations.h"
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 
 #include <cfenv>
@@ -49,12 +50,24 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
     SubCalcAxisResults(axisId);
     nFctGetMotorRequirements(axisId, model::kFalse);
 
+    // For a gear motor each figure names its shaft: the axis's speed and
+    // inertia stand at the gear's output, the speed and the torques the motor
+    // must give at the motor's shaft.
+    const calc::MotorAndGear motor = calc::MotorAndGearOfAxis(axisId);
+    const std::string atGearOutput = motor.HasGear() ? Text(387) : "";
+    const std::string atMotorShaft = motor.HasGear() ? Text(388) : "";
+
     int16_t speedUnit = 0;
     std::string unitText;
     const double speed = dFctGetAxisResult(axisId, calc::AxisResultIndex::MotorVelocity, speedUnit);
-    const std::string speedLine = sFctPadRight(Text(424), kFirstColumnWidth) +
-                                  sFctFormatValueWithUnit(speed, 5, speedUnit, unitText, "NA") + " " +
-                                  unitText + Text(429);
+    const auto speedLine = [&](double value, const std::string& shaft) {
+        return sFctPadRight(Text(424), kFirstColumnWidth) +
+               sFctFormatValueWithUnit(value, 5, speedUnit, unitText, "NA") + " " + unitText + Text(429) + shaft +
+               kLineBreak;
+    };
+    std::string speedLines = speedLine(speed, atGearOutput);
+    if (motor.HasGear())
+        speedLines += speedLine(motor.MotorSpeed(speed), atMotorShaft);
 
     int16_t inertiaUnit = 0;
     const double inertia = dFctGetAxisResult(axisId, calc::AxisResultIndex::ReflectedInertia, inertiaUnit);
@@ -65,16 +78,17 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
         ? sFctFormatValueWithUnit(inertia / factor, 13, inertiaUnit, inertiaText, system)
         : "-";
     const std::string largest = sFctFormatValueWithUnit(inertia, 13, inertiaUnit, inertiaText, system);
-    const std::string inertiaLine =
-        sFctPadRight(Text(425), kFirstColumnWidth) + smallest + "..." + largest + " " + inertiaText;
-    text = speedLine + kLineBreak + inertiaLine + kLineBreak + kLineBreak;
+    const std::string inertiaLine = sFctPadRight(Text(425), kFirstColumnWidth) + smallest + "..." + largest +
+                                    " " + inertiaText + atGearOutput;
+    text = speedLines + inertiaLine + kLineBreak + kLineBreak;
 
     text += TableRow(Text(426), Text(427), Text(428));
     int16_t torqueUnit = 0;
     std::string torqueText;
     const double rms = dFctGetAxisResult(axisId, calc::RequirementIndex::RmsTorque, torqueUnit);
     sFctFormatValueWithUnit(rms, 12, torqueUnit, torqueText, system);
-    text += TableRow("[" + inertiaText + "]", "[" + torqueText + "]", "[" + torqueText + "]");
+    text += TableRow("[" + inertiaText + "]" + atGearOutput, "[" + torqueText + "]" + atMotorShaft,
+                     "[" + torqueText + "]" + atMotorShaft);
 
     // Motor inertias in the scale the torque table takes (kg.m^2 x 1000).
     const double scaledInertia = inertia * dFctGetFactorToBasicUnit(13, inertiaUnit) * 1000.0;
@@ -88,8 +102,9 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
         const double motorInertia = scaledInertia / k;
         std::vector<ResultCell> cells;
         nFctGetRmsTorqueTable(axisId, motorInertia, cells);
-        text += TableRow(sFctFormatNumber(motorInertia * toShown / 1000.0), sFctFormatNumber(cells.at(0).Value),
-                         sFctFormatNumber(cells.at(1).Value));
+        text += TableRow(sFctFormatNumber(motorInertia * toShown / 1000.0),
+                         sFctFormatNumber(motor.MotorTorque(cells.at(0).Value)),
+                         sFctFormatNumber(motor.MotorTorque(cells.at(1).Value)));
     }
     return model::kTrue;
 }

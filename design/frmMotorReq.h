@@ -10,6 +10,9 @@
 // (rounded) down to 1 with the continuous and peak torque each needs, in
 // columns 1, 31 and 61. An axis that cannot be calculated gives its
 // completeness text and False. A factor of 0 or less gives no table rows.
+// For a gear motor the speed is given at the gear's output and at the
+// motor's shaft, the inertias at the gear's output and the torques at the
+// motor's shaft, each with its shaft named.
 int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text);
 
 // Modal text window "Motor Requirements" of the axis gnAnalysisAxis, rebuilt

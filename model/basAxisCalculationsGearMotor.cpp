@@ -16,6 +16,13 @@ MotorAndGear::MotorAndGear(const std::array<ParamRec, model::kMotorParamCapacity
 {
 }
 
+MotorAndGear MotorAndGearOfAxis(int16_t axisId)
+{
+    MotorRec motor;
+    nFctGetMotorRecord(axisId, motor);
+    return MotorAndGear(motor.MotorData);
+}
+
 double MotorAndGear::Current(double shaftTorque) const
 {
     return kt_ > 0.0 ? MotorTorque(shaftTorque) / kt_ : std::numeric_limits<double>::quiet_NaN();

@@ -2,6 +2,7 @@
 // A motor and its gear: the speeds, torques, currents and inertias of a gear
 // motor carried between the motor's side of the gear and the drive shaft.
 #include <array>
+#include <cstdint>
 
 #include "model/basAxisData.h"
 
@@ -50,5 +51,9 @@ private:
 
     double ratio_ = 0.0, rotor_ = 0.0, brake_ = 0.0, gear_ = 0.0, kt_ = 0.0;
 };
+
+// The motor of the axis with its gear, from its motor record
+// (nFctGetMotorRecord); no motor (nor gear) for an absent axis.
+MotorAndGear MotorAndGearOfAxis(int16_t axisId);
 
 } // namespace calc

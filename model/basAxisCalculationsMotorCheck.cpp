@@ -61,6 +61,22 @@ Requirements GetRequirements(int16_t axisId, int16_t withMotor)
     return r;
 }
 
+// The requirements stand at the drive shaft; a gear motor's ratings at the
+// motor's side of its (lossless) gear: N times the speed, 1 / N of the
+// torques.
+calc::MotorShaftRequirements AtMotorShaft(const Requirements& required, const calc::MotorAndGear& gear)
+{
+    return {gear.MotorSpeed(required.speed), gear.MotorTorque(required.rms),
+            gear.MotorTorque(required.peak)};
+}
+
+// The check text judges the motor with its own inertia where it has a rotor
+// inertia.
+int16_t WithMotorInertia(const MotorRec& motor)
+{
+    return model::AsFlag(motor.MotorData[calc::MotorEntry::RotorInertia].Data != 0.0);
+}
+
 bool Includes(int16_t category, int16_t check)
 {
     return category == Category::All || category == check ||
@@ -82,13 +98,8 @@ int16_t nFctCheckMotor(int16_t axisId, const MotorRec& motor, int16_t category,
     const double ratedSpeed = BasicValue(data[RatedSpeed]);
     const double ratedTorque = BasicValue(data[RatedTorque]);
     const double maxTorque = BasicValue(data[MaxTorque]);
-    // The requirements stand at the drive shaft; a gear motor's ratings at
-    // the motor's side of its (lossless) gear: N times the speed, 1 / N of
-    // the torques.
     const calc::MotorAndGear gear(data);
-    const double speed = gear.MotorSpeed(required.speed);
-    const double rms = gear.MotorTorque(required.rms);
-    const double peak = gear.MotorTorque(required.peak);
+    const auto [speed, rms, peak] = AtMotorShaft(required, gear);
 
     if (Includes(category, Category::Speed) && speed > ratedSpeed)
         code = Code::SpeedTooLow;
@@ -179,8 +190,7 @@ int16_t nFctBuildMotorCheckText(int16_t axisId, std::string& text, int16_t inden
 
     MotorRec motor;
     nFctGetMotorRecord(axisId, motor);
-    const int16_t withMotor =
-        model::AsFlag(motor.MotorData[calc::MotorEntry::RotorInertia].Data != 0.0);
+    const int16_t withMotor = WithMotorInertia(motor);
     nFctGetMotorRequirements(axisId, withMotor);
 
     if (nFctCheckMotor(axisId, motor, Category::All, withMotor) == Code::Passed) {
@@ -235,6 +245,15 @@ int16_t nFctBuildMotorCheckText(int16_t axisId, std::string& text, int16_t inden
         advice.text.erase(advice.text.size() - std::min(cut, advice.text.size()));
     text = advice.text;
     return advice.warnings;
+}
+
+calc::MotorShaftRequirements calc::RequirementsAtMotorShaft(int16_t axisId)
+{
+    if (model::FindAxis(axisId) == nullptr)
+        return {};
+    MotorRec motor;
+    nFctGetMotorRecord(axisId, motor);
+    return AtMotorShaft(GetRequirements(axisId, WithMotorInertia(motor)), calc::MotorAndGear(motor.MotorData));
 }
 
 int16_t bFctAxisHasGearbox(int16_t axisId)

@@ -201,6 +201,22 @@ int16_t nFctCheckMotor(int16_t axisId, const MotorRec& motor, int16_t category,
 int16_t nFctBuildMotorCheckText(int16_t axisId, std::string& text, int16_t indentWidth,
                                 int16_t header, int16_t blankLines);
 
+namespace calc {
+// What the motor check compares with the motor's rated speed, rated torque
+// and maximum torque, at the motor's own shaft: the required speed (rev/s)
+// and the RMS and peak torque (N.m), for a gear motor N times the drive
+// shaft's speed and 1 / N of its torques.
+struct MotorShaftRequirements {
+    double speed = 0.0;
+    double rmsTorque = 0.0;
+    double peakTorque = 0.0;
+};
+// Runs the requirements as the check text does (with the motor's inertia
+// when it has a rotor inertia) and returns them at the motor's shaft; all 0
+// for an absent axis.
+MotorShaftRequirements RequirementsAtMotorShaft(int16_t axisId);
+} // namespace calc
+
 // True when a mechanism of the chain is a gearbox.
 int16_t bFctAxisHasGearbox(int16_t axisId);
 // Copies the motor block into motor when it has at least one entry and

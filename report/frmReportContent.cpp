@@ -44,6 +44,8 @@ constexpr int16_t QuickSetup = 197, Mode = 198, Triangular = 130, Trapezoidal = 
 constexpr int16_t VelocityProfile = 126, SegmentNo = 194, WeightApplied = 196, WeightNotApplied = 195;
 constexpr int16_t SystemTorque = 284, MotorShaftVelocity = 290, SystemCurrent = 286, SystemPower = 289;
 constexpr int16_t AtCore = 59, AtFullRoll = 60;
+constexpr int16_t AtGearOutput = 387, AtMotorShaft = 388;
+constexpr int16_t RequiredSpeed = 389, RequiredRmsTorque = 390, RequiredPeakTorque = 428;
 } // namespace Text
 
 // Labels of the motor entries 0..8; entries from 6 on only when positive.
@@ -101,13 +103,6 @@ std::string SpeedLabel(int16_t labelId, int16_t diameter)
     }
 }
 
-calc::MotorAndGear MotorAndGearOf(int16_t axis)
-{
-    MotorRec motor;
-    nFctGetMotorRecord(axis, motor);
-    return calc::MotorAndGear(motor.MotorData);
-}
-
 // A mechanism's heading stands on a page with at least this many of its
 // parameter rows.
 constexpr int16_t kParameterRowsWithHeading = 3;
@@ -117,7 +112,7 @@ constexpr int16_t kParameterRowsWithHeading = 3;
 ReportContent::ReportContent(int16_t axisId, std::string tag, std::string currentFile,
                              std::string date)
     : axis_(axisId), tag_(std::move(tag)), currentFile_(std::move(currentFile)), date_(std::move(date)),
-      motor_(MotorAndGearOf(axisId))
+      motor_(calc::MotorAndGearOfAxis(axisId))
 {
 }
 
@@ -176,6 +171,16 @@ void ReportContent::mSubReportSelectedMotor()
     TextRow(Text::ProductKey, productKey.empty() ? undefined : productKey);
     writer_.BlankLine();
 
+    // A gear motor's rated speed, rated and maximum torque each with what
+    // the motor check compares it with: the axis's requirement at the
+    // motor's side of the gear, in the rating's unit.
+    const std::optional<calc::MotorShaftRequirements> required =
+        motor_.HasGear() ? std::optional(calc::RequirementsAtMotorShaft(axis_)) : std::nullopt;
+    const std::pair<int16_t, double> requiredBeside[] = {
+        {Text::RequiredSpeed, required ? required->speed : kNotComputed},
+        {Text::RequiredRmsTorque, required ? required->rmsTorque : kNotComputed},
+        {Text::RequiredPeakTorque, required ? required->peakTorque : kNotComputed}};
+
     // One working record: an entry the motor does not have shows what the
     // record held before (an empty record without a motor).
     ParamRec entry;
@@ -184,6 +189,10 @@ void ReportContent::mSubReportSelectedMotor()
         if (index >= kFirstConditionalMotorEntry && !(entry.Data > 0.0))
             continue;
         PlainRow(kMotorEntryLabels[index], entry.Data, entry.UnitText);
+        if (required && index < static_cast<int>(std::size(requiredBeside))) {
+            const auto& [label, basicValue] = requiredBeside[index];
+            PlainRow(label, Divide(basicValue, entry.Factor), entry.UnitText + sFctGetText(Text::AtMotorShaft));
+        }
     }
     section.End();
     writer_.BlankLine();
@@ -234,10 +243,11 @@ bool ReportContent::mSubReportMotorLoadData()
                                                   {Text::PeakTorque, RequirementIndex::PeakTorque}};
     int16_t unit = 0;
     double value = dFctGetAxisResult(axis_, AxisResultIndex::MotorVelocity, unit);
-    ConvertedRow(SpeedLabel(Text::MaxVelocity, nFctGetMotorSpeedDiameter(axis_)), value, 5, unit, "NA");
+    ConvertedRow(SpeedLabel(Text::MaxVelocity, nFctGetMotorSpeedDiameter(axis_)), value, 5, unit, "NA",
+                 AtGearOutput());
     for (const auto& [label, index] : torqueRows) {
         value = dFctGetAxisResult(axis_, static_cast<int16_t>(index), unit);
-        ConvertedRow(label, value, 12, unit, unitSystem_);
+        ConvertedRow(label, value, 12, unit, unitSystem_, AtGearOutput());
     }
     SubCalcAxisResults(axis_);
     const double load = LoadInertiaAtShaft();
@@ -260,8 +270,8 @@ void ReportContent::mSubReportSystemData()
     int16_t rmsUnit = 0, peakUnit = 0;
     const double rms = dFctGetRequirementResult(axis_, 0, rmsUnit);
     const double peak = dFctGetRequirementResult(axis_, 1, peakUnit);
-    ConvertedRow(Text::RmsTorque, rms, 12, rmsUnit, unitSystem_);
-    ConvertedRow(Text::PeakTorque, peak, 12, peakUnit, unitSystem_);
+    ConvertedRow(Text::RmsTorque, rms, 12, rmsUnit, unitSystem_, AtGearOutput());
+    ConvertedRow(Text::PeakTorque, peak, 12, peakUnit, unitSystem_, AtGearOutput());
 
     // The inertia the torques with the motor are computed from.
     SubCalcAxisResults(axis_);
@@ -447,7 +457,9 @@ void ReportContent::mSubReportVelocityProfile()
     int16_t powerUnit = 0;
     nFctGetPowerTable(axis_, powers, powerUnit, speeds);
     const std::string powerText = sFctGetUnitText(powerUnit);
-    const std::string motorSpeedLabel = SpeedLabel(Text::MotorShaftVelocity, nFctGetChainSpeedDiameter(axis_));
+    const int16_t speedDiameter = nFctGetChainSpeedDiameter(axis_);
+    const std::string motorSpeedLabel = SpeedLabel(Text::MotorShaftVelocity, speedDiameter);
+    const std::string speedText = sFctGetUnitText(kMotorSpeedUnit);
 
     // The heading stands with the first segment; each segment's block on
     // one page.
@@ -467,10 +479,16 @@ void ReportContent::mSubReportVelocityProfile()
         writer_.EmitId(kLabelColumn, flag.Data == 0.0 ? Text::WeightNotApplied : Text::WeightApplied);
         writer_.BlankLine();
 
+        // A gear motor's torque and speed at the gear's output, then at the
+        // motor's shaft: each pair gives the power below.
         const double torque = At(torques, static_cast<size_t>(s)) * toUserTorque;
-        PlainRow(Text::SystemTorque, torque, torqueText);
-        PlainRow(motorSpeedLabel, motor_.MotorSpeed(At(speeds, static_cast<size_t>(s))),
-                 sFctGetUnitText(kMotorSpeedUnit));
+        const double speed = At(speeds, static_cast<size_t>(s));
+        PlainRow(Text::SystemTorque, torque, torqueText + AtGearOutput());
+        if (motor_.HasGear()) {
+            PlainRow(SpeedLabel(Text::MaxVelocity, speedDiameter), speed, speedText + AtGearOutput());
+            PlainRow(Text::SystemTorque, motor_.MotorTorque(torque), torqueText + sFctGetText(Text::AtMotorShaft));
+        }
+        PlainRow(motorSpeedLabel, motor_.MotorSpeed(speed), speedText);
         if (motor_.Kt() > 0.0)
             PlainRow(Text::SystemCurrent, motor_.Current(torque * toBasicTorque),
                      sFctGetUnitText(kCurrentUnit));
@@ -558,17 +576,17 @@ void ReportContent::TextRow(int16_t labelId, const std::string& text)
 }
 
 void ReportContent::ConvertedRow(int16_t labelId, double value, int16_t unitType, int16_t unitId,
-                                 const std::string& system)
+                                 const std::string& system, const std::string& shaft)
 {
-    ConvertedRow(sFctGetText(labelId), value, unitType, unitId, system);
+    ConvertedRow(sFctGetText(labelId), value, unitType, unitId, system, shaft);
 }
 
 void ReportContent::ConvertedRow(const std::string& label, double value, int16_t unitType, int16_t unitId,
-                                 const std::string& system)
+                                 const std::string& system, const std::string& shaft)
 {
     std::string unitText;
     std::string shown = sFctFormatValueWithUnit(value, unitType, unitId, unitText, system);
-    ValueRow(label, std::isfinite(value) ? shown : "-", unitText);
+    ValueRow(label, std::isfinite(value) ? shown : "-", unitText + shaft);
 }
 
 void ReportContent::InertiaRow(int16_t labelId, double kgm2)
@@ -580,6 +598,11 @@ void ReportContent::RatioRow(double ratio)
 {
     writer_.PlaceId(kLabelColumn, Text::Ratio);
     writer_.Emit(kValueColumn, Number(ratio));
+}
+
+std::string ReportContent::AtGearOutput() const
+{
+    return motor_.HasGear() ? sFctGetText(Text::AtGearOutput) : "";
 }
 
 double ReportContent::LoadInertiaAtShaft() const

@@ -23,7 +23,12 @@
 // marked to be kept on one page. On an axis whose chain ends in a
 // centre-driven winder every speed row names the roll diameter its speed
 // holds at after its label, "(core)" or "(full roll)"; a label that reaches
-// the value's column has its value and unit in the next line. Runs the calculation passes of the model
+// the value's column has its value and unit in the next line. For a gear
+// motor every speed and torque of the motor's rows names its shaft after its
+// unit, the gear's output or the motor's: the motor's rated speed, rated and
+// maximum torque each have the requirement they are checked against at the
+// motor's shaft below them, and each profile segment gives its torque and
+// speed at both shafts. Runs the calculation passes of the model
 // on the way and changes nothing else in the axis.
 class ReportContent {
 public:
@@ -64,14 +69,18 @@ private:
     void PlainRow(int16_t labelId, double value, const std::string& unitText);
     void PlainRow(const std::string& label, double value, const std::string& unitText);
     void TextRow(int16_t labelId, const std::string& text);
-    // value (in unitId) shown in the selected unit of unitType in system.
+    // value (in unitId) shown in the selected unit of unitType in system;
+    // shaft follows the unit text.
     void ConvertedRow(int16_t labelId, double value, int16_t unitType, int16_t unitId,
-                      const std::string& system);
+                      const std::string& system, const std::string& shaft = "");
     void ConvertedRow(const std::string& label, double value, int16_t unitType, int16_t unitId,
-                      const std::string& system);
+                      const std::string& system, const std::string& shaft = "");
     void InertiaRow(int16_t labelId, double kgm2);
     void RatioRow(double ratio);
 
+    // After the unit of a speed or torque at the drive shaft: for a gear
+    // motor the shaft it stands at, the gear's output; nothing otherwise.
+    std::string AtGearOutput() const;
     // Reflected load inertia at the drive shaft (axis result 1) in kg.m^2.
     double LoadInertiaAtShaft() const;
 

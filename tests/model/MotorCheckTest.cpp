@@ -273,6 +273,42 @@ TEST_F(GearMotorCheckTest, WithoutRotorInertiaTheAxisAloneIsCheckedBehindTheGear
               calc::MotorCheckCode::RatedTorqueTooLow);
 }
 
+// What the check compares with the ratings, at the motor's shaft: with the
+// motor's inertia where it has a rotor inertia, the axis alone where not,
+// behind the gear N times the shaft's 25 rev/s and its torques / N.
+TEST_F(GearMotorCheckTest, RequirementsAtTheMotorsShaftAreWhatTheCheckCompares)
+{
+    using namespace gear_motor_axis;
+    struct Case {
+        const char* name;
+        double ratio, rotorAndBrake;
+        double speed, rms, peak;  // rev/s, N.m
+    } cases[] = {
+        {"gear motor", 3, 1, 75, kWithGear.rmsTorque / 3, kWithGear.peakTorque / 3},
+        // The axis alone: RMS 0.10368971, peak 0.21733289 N.m at the shaft.
+        {"gear motor without rotor", 3, 0, 75, 0.10368971 / 3, 0.21733289 / 3},
+        {"no gear", 0, 1, 25, kWithoutGear.rmsTorque, kWithoutGear.peakTorque},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UseGearMotor(kRatedRpm, 1, 1, c.ratio);
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RotorInertia, 0.2 * c.rotorAndBrake);
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::BrakeInertia, 0.1 * c.rotorAndBrake);
+        const calc::MotorShaftRequirements r = calc::RequirementsAtMotorShaft(kAxisId);
+        EXPECT_NEAR(r.speed, c.speed, c.speed * 1e-9);
+        EXPECT_NEAR(r.rmsTorque, c.rms, c.rms * 1e-6);
+        EXPECT_NEAR(r.peakTorque, c.peak, c.peak * 1e-6);
+        // Rated exactly at the RMS figure passes, a hair below it does not.
+        const int16_t withMotor = model::AsFlag(c.rotorAndBrake > 0);
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RatedTorque, r.rmsTorque);
+        EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque, withMotor), calc::MotorCheckCode::Passed);
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RatedTorque, r.rmsTorque * (1 - 1e-9));
+        EXPECT_EQ(CheckCode(calc::MotorCheckCategory::RmsTorque, withMotor),
+                  calc::MotorCheckCode::RatedTorqueTooLow);
+    }
+    EXPECT_EQ(calc::RequirementsAtMotorShaft(kAxisId + 1).speed, 0);  // no such axis
+}
+
 TEST_F(MotorCheckTest, MotorAndMechanismAccessors)
 {
     MotorRec motor;

@@ -6,6 +6,8 @@
 #include "design/frmMotorReq.h"
 #include "foundation/basIniFileControl.h"
 #include "tests/model/SizingTestSupport.h"
+#include "tests/report/ReportFixtures.h"
+#include "tests/support/GearMotorAxis.h"
 
 #include <sstream>
 
@@ -89,6 +91,49 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
         EXPECT_EQ(lines.back(), "");
     }
     gdMaxInertiaWarning = saved;
+}
+
+// The disk on a 4:1 gear motor: the disk turns at 120 rpm, the motor at
+// 4 x 120 = 480 rpm; the load inertia and the motor inertias J / k stand at
+// the gear's output, where a motor of J / k needs 2 pi (J + J / k) 4 rev/s^2
+// while it accelerates (RMS that / sqrt(2)); the motor gives a quarter of it.
+TEST_F(AnalysisTextTest, MotorRequirementsOfAGearMotorNameTheirShafts)
+{
+    BuildDiskAxis();
+    SetMotor({{0, 3000}, {1, 1}, {2, 2}, {3, 0.5}, {7, 4}});
+    std::string text;
+    ASSERT_TRUE(nFctBuildMotorRequirementsText(kAxisId, text));
+    const std::vector<std::string> lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 6 + 6 + 1) << text;
+    EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher (gear output)");
+    EXPECT_EQ(lines[1], Pad("Required Speed: ", 30) + "480 rpm or higher (motor shaft)");
+    EXPECT_EQ(lines[2].substr(lines[2].find("...") + 3), "246.7 kgcm² (gear output)");
+    EXPECT_EQ(lines[4], Pad(Pad("Motor Inertia", 30) + "Required Cont. Torque", 60) + "Required Peak Torque");
+    // "[kgcm²]" is one byte longer than it shows.
+    EXPECT_EQ(lines[5], Pad("[kgcm²] (gear output)", 31) + Pad("[Nm] (motor shaft)", 30) + "[Nm] (motor shaft)");
+    for (int k = 6; k >= 1; --k) {
+        const double motor = disk_ / k;
+        const double peak = 2 * kPi * (disk_ + motor) * 4 / 4;
+        const std::string& row = lines[static_cast<size_t>(6 + 6 - k)];
+        SCOPED_TRACE(row);
+        EXPECT_NEAR(std::stod(row.substr(0, 30)), motor * 1e4, motor * 1e4 * 1e-4);
+        EXPECT_NEAR(std::stod(row.substr(30, 30)), peak / std::sqrt(2.0), 5e-5);
+        EXPECT_NEAR(std::stod(row.substr(60)), peak, 5e-5);
+    }
+}
+
+// A motor without gear: the text it always gave, byte for byte.
+TEST_F(AnalysisTextTest, MotorRequirementsOfAMotorWithoutGearAsBefore)
+{
+    namespace gear_motor_axis = testing_support::gear_motor_axis;
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    gear_motor_axis::SetMotor(kAxisId, gear_motor_axis::kRatedRpm, gear_motor_axis::kRatedTorque,
+                              gear_motor_axis::kMaxTorque, 0);
+    std::string text;
+    ASSERT_TRUE(nFctBuildMotorRequirementsText(kAxisId, text));
+    const std::string before = ReportFixture("leadscrew-motor-without-gear.requirements.txt");
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(text, before);
 }
 
 TEST_F(AnalysisTextTest, MotorRequirementsOfAnIncompleteAxisIsItsCompletenessText)

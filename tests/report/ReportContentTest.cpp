@@ -8,6 +8,7 @@
 #include "foundation/basIniFileControl.h"
 #include "report/frmReportContent.h"
 #include "tests/model/SizingTestSupport.h"
+#include "tests/report/ReportFixtures.h"
 #include "tests/support/GearMotorAxis.h"
 
 #include <algorithm>
@@ -88,8 +89,15 @@ protected:
     void ExpectRow(const std::string& heading, const std::string& label, double value,
                    const std::string& unit)
     {
-        const int k = RowIndex(heading, label);
-        ASSERT_GE(k, 0) << heading << " / " << label << "\n" << document_.Text();
+        SCOPED_TRACE(heading);
+        ExpectRowAt(RowIndex(heading, label), label, value, unit);
+    }
+    // The same for the row in line k.
+    void ExpectRowAt(int k, const std::string& label, double value, const std::string& unit)
+    {
+        ASSERT_GE(k, 0) << label << "\n" << document_.Text();
+        ASSERT_LT(k, static_cast<int>(lines_.size()));
+        ASSERT_EQ(lines_[k].compare(0, 10 + label.size(), std::string(10, ' ') + label), 0) << lines_[k];
         const std::string& line = lines_[k];
         ASSERT_GE(line.size(), 42u) << line;
         EXPECT_EQ(line.substr(10 + label.size(), 41 - 10 - label.size()),
@@ -402,21 +410,35 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     using namespace gear_motor_axis;
     const std::string performance = "    Motor Performance :", gear = "    Gear Motor Calculations :",
                       load = "    Motor Load Data :", system = "    System Data (incl. Motor Inertia) :";
-    // System data and profile with the motor.
-    auto expectWithMotor = [&](const WithMotor& e) {
-        ExpectRow(load, "Max. Velocity", kShaftRpm, "rpm");
+    // System data and profile with the motor; a gear motor names the gear's
+    // output after the unit of each speed and torque at the drive shaft, and
+    // gives each segment's torque and speed at the motor's shaft as well.
+    auto expectWithMotor = [&](const WithMotor& e, double gearRatio) {
+        const std::string atShaft = gearRatio > 0 ? " (gear output)" : "";
+        ExpectRow(load, "Max. Velocity", kShaftRpm, "rpm" + atShaft);
         ExpectRow(load, "Load Inertia", kLoadInertiaKgCm2, "kgcm²");
-        ExpectRow(system, "RMS Torque", e.rmsTorque, "Nm");
-        ExpectRow(system, "Peak Torque", e.peakTorque, "Nm");
+        ExpectRow(system, "RMS Torque", e.rmsTorque, "Nm" + atShaft);
+        ExpectRow(system, "Peak Torque", e.peakTorque, "Nm" + atShaft);
         ExpectRow(system, "Total Inertia", e.totalInertiaKgCm2, "kgcm²");
         ExpectRow(system, "RMS Current", e.rmsCurrent, "A");
         ExpectRow(system, "Peak Current", e.peakCurrent, "A");
         for (int s = 0; s < 4; ++s) {
             const std::string segment = "          Segment No. " + std::to_string(s + 1);
             SCOPED_TRACE(segment);
-            ExpectRow(segment, "System (Total) Torque", e.segmentTorques[s], "Nm");
-            ExpectRow(segment, "Max. Velocity at Motor Shaft", s < 3 ? e.motorRpm : 0, "rpm");
-            ExpectRow(segment, "System Current", e.segmentCurrents[s], "A");
+            const double shaftRpm = s < 3 ? kShaftRpm : 0;
+            const int torque = RowIndex(segment, "System (Total) Torque");
+            ExpectRowAt(torque, "System (Total) Torque", e.segmentTorques[s], "Nm" + atShaft);
+            int next = torque + 1;
+            if (gearRatio > 0) {
+                ExpectRowAt(next++, "Max. Velocity", shaftRpm, "rpm (gear output)");
+                ExpectRowAt(next++, "System (Total) Torque", e.segmentTorques[s] / gearRatio, "Nm (motor shaft)");
+            }
+            ExpectRowAt(next++, "Max. Velocity at Motor Shaft", s < 3 ? e.motorRpm : 0, "rpm");
+            ExpectRowAt(next++, "System Current", e.segmentCurrents[s], "A");
+            // Either pair gives the power: T 2 pi n, in kW.
+            const double power = e.segmentTorques[s] * 2 * kPi * shaftRpm / 60 / 1000;
+            ExpectRowAt(next, "System Power", power,
+                        power > 0 ? "kW (Motoring)" : power < 0 ? "kW (Generating)" : "kW");
         }
     };
     auto checkText = [&](int count) {
@@ -429,6 +451,16 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
     Compose();
     EXPECT_EQ(checkText(1), std::vector<std::string>{"    Selected motor meets all requirements."});
+    // Below each rating what the check compared it with, at the motor's
+    // shaft: 3 x 1500 rpm, the shaft's RMS and peak torque / 3.
+    const std::string motor = "    Selected Motor :";
+    const int rated = RowIndex(motor, "Rated Speed");
+    ExpectRowAt(rated + 1, "Required Speed", 4500, "rpm (motor shaft)");
+    ExpectRowAt(rated + 2, "Rated Torque", kRatedTorque, "Nm");
+    ExpectRowAt(rated + 3, "Required RMS Torque", kWithGear.rmsTorque / kGearRatio, "Nm (motor shaft)");
+    ExpectRowAt(rated + 4, "Max. (Peak) Torque", kMaxTorque, "Nm");
+    ExpectRowAt(rated + 5, "Required Peak Torque", kWithGear.peakTorque / kGearRatio, "Nm (motor shaft)");
+    ExpectRowAt(rated + 6, "Rotor Inertia", 0.2, "kgcm²");
     EXPECT_EQ(document_.lines[Find(performance) + 1].color, 0x123456);
     ExpectRow(gear, "Refl. Motor Inertia At Shaft", kReflMotorInertiaKgCm2, "kgcm²");
     ExpectRow(gear, "Total Motor Inertia At Shaft", kTotalMotorInertiaKgCm2, "kgcm²");
@@ -438,7 +470,7 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     EXPECT_EQ(RowIndex(load, "Ratio"), -1);
     {
         SCOPED_TRACE("with gear");
-        expectWithMotor(kWithGear);
+        expectWithMotor(kWithGear, kGearRatio);
     }
 
     gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
@@ -450,8 +482,54 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     ExpectRow("    Selected Motor :", "Gear Inertia", 0.2, "kgcm²");
     EXPECT_EQ(RowIndex("    Selected Motor :", "Gear Ratio"), -1);
     ExpectRow(load, "Ratio Load/Motor Inertia", kInertiaRatioNoGear, "");
+    EXPECT_EQ(RowIndex("    Selected Motor :", "Required"), -1);
     SCOPED_TRACE("without gear");
-    expectWithMotor(kWithoutGear);
+    expectWithMotor(kWithoutGear, 0);
+}
+
+// The same reduction as a lossless gearbox of the gear's inertia in front of
+// a motor without gear: the motor turns at 4500 rpm and gives the torques
+// the gear motor's report puts beside its ratings, the shaft's RMS
+// 0.24839305 and peak 0.50007623 N.m / 3 (the motor's rotor and brake and
+// the gear's inertia count at the motor's side in both).
+TEST_F(ReportContentTest, AGearboxOfTheSameReductionGivesTheGearMotorsMotorTorques)
+{
+    using namespace gear_motor_axis;
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    Compose();
+    const std::string motor = "    Selected Motor :";
+    const std::pair<std::string, double> required[] = {{"Required Speed", 4500},
+                                                       {"Required RMS Torque", 0.082797684},
+                                                       {"Required Peak Torque", 0.16669208}};
+    std::vector<double> gearMotor;
+    for (const auto& [label, hand] : required) {
+        ExpectRow(motor, label, hand, label == "Required Speed" ? "rpm (motor shaft)" : "Nm (motor shaft)");
+        const int k = RowIndex(motor, label);
+        ASSERT_GE(k, 0);
+        gearMotor.push_back(std::stod(lines_[k].substr(41, 10)));
+    }
+
+    NewAxis();
+    AddMechanism(MechanismType::Gearbox, {{0, 100}, {1, 0.2}, {2, kGearRatio}});
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+    Compose();
+    const std::string system = "    System Data (incl. Motor Inertia) :";
+    ExpectRow("    Motor Load Data :", "Max. Velocity", gearMotor[0], "rpm");
+    ExpectRow(system, "RMS Torque", gearMotor[1], "Nm");
+    ExpectRow(system, "Peak Torque", gearMotor[2], "Nm");
+}
+
+// A motor without gear prints what it always printed, byte for byte.
+TEST_F(ReportContentTest, AMotorWithoutGearPrintsAsBefore)
+{
+    using namespace gear_motor_axis;
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+    Compose();
+    const std::string before = ReportFixture("leadscrew-motor-without-gear.report.txt");
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(document_.Text(), before);
 }
 
 // In German every label of a value row ends before the value's column, so

@@ -1,11 +1,14 @@
 // A leadscrew axis on a 3:1 gear motor in the running program (metric
 // units), as the engineer reads it: the printed report read back from a PDF
-// file (the motor check, the gear-motor block, the total inertia, the
-// currents and the motor's speed per segment) and the axis analysis window,
-// each against the hand calculation of the shared gear-motor axis; then the
-// same motor without gear (gear ratio 0), printed and analysed as it always
-// was.
+// file (the motor check with the requirements at the motor's shaft beside the
+// ratings, the gear-motor block, the rows at the gear's output, the total
+// inertia, the currents and each segment's torque and speed at both shafts),
+// the axis analysis window and the Motor Requirements window opened from the
+// design window, each against the hand calculation of the shared gear-motor
+// axis; then the same motor without gear (gear ratio 0), printed and
+// analysed as it always was.
 #include "design/frmAnalysis.h"
+#include "design/frmAxisDesign.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
 #include "report/frmReport.h"
@@ -21,6 +24,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace testing_support::gear_motor_axis;
@@ -38,13 +42,25 @@ class TestGearMotor : public QObject {
     {
         return testing_support::PrintedReportLines(1, QString::fromStdString(run->Folder().file(name.toStdString())));
     }
-    // System data and the segments' rows with the motor.
-    static void ExpectWithMotor(const QStringList& lines, const WithMotor& e)
+    // The row of that label from line `from` on ends in the shaft's name.
+    static void ExpectShaft(const QStringList& lines, const QString& label, int from, const QString& shaft)
+    {
+        const QString row = testing_support::PrintedRowOf(lines, label, from).line;
+        QVERIFY2(row.endsWith(shaft), qPrintable(label + ": " + row));
+    }
+    // System data and the segments' rows with the motor; with a gear the
+    // rows at the drive shaft say it is the gear's output, and each segment
+    // gives its torque and speed at the motor's shaft too.
+    static void ExpectWithMotor(const QStringList& lines, const WithMotor& e, double gearRatio)
     {
         const int system = PrintedLineOf(lines, "System Data (incl. Motor Inertia) :");
         QVERIFY(system > 0);
         ExpectPrintedValue(lines, "RMS Torque", system, e.rmsTorque, "Nm");
         ExpectPrintedValue(lines, "Peak Torque", system, e.peakTorque, "Nm");
+        if (gearRatio > 0) {
+            ExpectShaft(lines, "RMS Torque", system, "Nm (gear output)");
+            ExpectShaft(lines, "Peak Torque", system, "Nm (gear output)");
+        }
         ExpectPrintedValue(lines, "Total Inertia", system, e.totalInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "RMS Current", system, e.rmsCurrent, "A");
         ExpectPrintedValue(lines, "Peak Current", system, e.peakCurrent, "A");
@@ -53,10 +69,34 @@ class TestGearMotor : public QObject {
         for (int s = 0; s < 4; ++s) {
             const int segment = PrintedLineOf(lines, QStringLiteral("Segment No. %1").arg(s + 1), profile);
             QVERIFY2(segment > 0, qPrintable(QString::number(s + 1)));
-            ExpectPrintedValue(lines, "System (Total) Torque", segment, e.segmentTorques[s], "Nm");
+            const int torque = PrintedLineOf(lines, "System (Total) Torque", segment);
+            ExpectPrintedValue(lines, "System (Total) Torque", torque, e.segmentTorques[s], "Nm");
+            if (gearRatio > 0) {
+                ExpectShaft(lines, "System (Total) Torque", torque, "Nm (gear output)");
+                QVERIFY(lines[torque + 1].trimmed().startsWith("Max. Velocity "));
+                ExpectPrintedValue(lines, "Max. Velocity", torque + 1, s < 3 ? kShaftRpm : 0, "rpm");
+                ExpectShaft(lines, "Max. Velocity", torque + 1, "rpm (gear output)");
+                ExpectPrintedValue(lines, "System (Total) Torque", torque + 2, e.segmentTorques[s] / gearRatio, "Nm");
+                ExpectShaft(lines, "System (Total) Torque", torque + 2, "Nm (motor shaft)");
+            }
             ExpectPrintedValue(lines, "Max. Velocity at Motor Shaft", segment, s < 3 ? e.motorRpm : 0, "rpm");
             ExpectPrintedValue(lines, "System Current", segment, e.segmentCurrents[s], "A");
         }
+    }
+    // The lines the Motor Requirements window shows when the design window's
+    // tool opens it.
+    QStringList MotorRequirementsLines()
+    {
+        QString text;
+        dialog_tests::WhenModalShows([&](QWidget* dialog) {
+            text = dialog->findChild<QPlainTextEdit*>("txtAnalysis")->toPlainText();
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+        });
+        frmAxisDesign* design = AxisDesignWindow(1);
+        design->BringToFront();
+        if (!testing_support::ClickToolButton(design, "MotorReq"))
+            return {};
+        return text.split('\n');
     }
     // The text the axis analysis window shows when it opens.
     QString AnalysisText()
@@ -108,7 +148,29 @@ private slots:
         ExpectPrintedValue(lines, "Refl. Load Inertia At Motor", gear, kReflLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Total Load Inertia At Motor", gear, kTotalLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", gear, kInertiaRatio, "");
-        ExpectWithMotor(lines, kWithGear);
+        // Beside each rating what the check compared it with, at the
+        // motor's shaft: 3 x 1500 rpm, the RMS and peak torque at the shaft / 3.
+        const int motor = PrintedLineOf(lines, "Selected Motor :");
+        const int rated = PrintedLineOf(lines, "Rated Speed", motor);
+        QVERIFY(rated > motor && motor > 0);
+        const std::pair<QString, double> ratings[] = {{"Rated Speed", kRatedRpm},
+                                                      {"Required Speed", 3 * kShaftRpm},
+                                                      {"Rated Torque", kRatedTorque},
+                                                      {"Required RMS Torque", kWithGear.rmsTorque / kGearRatio},
+                                                      {"Max. (Peak) Torque", kMaxTorque},
+                                                      {"Required Peak Torque", kWithGear.peakTorque / kGearRatio}};
+        for (int k = 0; k < 6; ++k) {
+            const auto& [label, hand] = ratings[k];
+            QVERIFY2(lines[rated + k].trimmed().startsWith(label), qPrintable(lines[rated + k]));
+            ExpectPrintedValue(lines, label, rated + k, hand, k == 0 || k == 1 ? "rpm" : "Nm");
+            if (k % 2 == 1)
+                ExpectShaft(lines, label, rated + k, "(motor shaft)");
+        }
+        const int load = PrintedLineOf(lines, "Motor Load Data :", gear);
+        ExpectPrintedValue(lines, "Max. Velocity", load, kShaftRpm, "rpm");
+        for (const char* label : {"Max. Velocity", "Constant Torque", "RMS Torque", "Peak Torque"})
+            ExpectShaft(lines, label, load, "(gear output)");
+        ExpectWithMotor(lines, kWithGear, kGearRatio);
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
         lines = PrintedLines("nogear.pdf");
@@ -118,7 +180,50 @@ private slots:
                  QStringLiteral("The selected motor does not meet the inertia requirements."));
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", PrintedLineOf(lines, "Motor Load Data :"),
                       kInertiaRatioNoGear, "");
-        ExpectWithMotor(lines, kWithoutGear);
+        ExpectWithMotor(lines, kWithoutGear, 0);
+        for (const QString& line : lines)
+            QVERIFY2(!line.contains("(gear output)") && !line.contains("(motor shaft)") &&
+                         !line.trimmed().startsWith("Required"),
+                     qPrintable(line));
+    }
+
+    // The window gives the speed at both shafts and the table's torques at
+    // the motor's: with a motor of J / k in place of its own the shaft needs
+    // (L + L / k) alpha + F while it accelerates (0.25 s), F while it runs
+    // (0.5 s) and F - (L + L / k) alpha while it brakes (0.25 s), then
+    // rests (0.5 s); alpha = 2 pi 100 rad/s^2, F the friction (the steady
+    // segment's torque); the motor gives a third of it.
+    void motorRequirementsWindowNamesTheShafts()
+    {
+        const QStringList lines = MotorRequirementsLines();
+        QCOMPARE(lines.size(), 6 + 6 + 1);
+        const QString speed = QStringLiteral("Required Speed:").leftJustified(30);
+        QCOMPARE(lines[0], speed + "1500 rpm or higher (gear output)");
+        QCOMPARE(lines[1], speed + "4500 rpm or higher (motor shaft)");
+        QVERIFY2(lines[2].endsWith(" kgcm² (gear output)"), qPrintable(lines[2]));
+        QCOMPARE(lines[5].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
+        const double load = kLoadInertiaKgCm2 * 1e-4, alpha = 2 * M_PI * 100;
+        const double friction = kWithGear.segmentTorques[1];
+        for (int k = 6; k >= 1; --k) {
+            const QStringList row = lines[6 + 6 - k].split(' ', Qt::SkipEmptyParts);
+            QCOMPARE(row.size(), 3);
+            const double inertia = (load + load / k) * alpha;
+            const double up = inertia + friction, down = friction - inertia;
+            const double rms = std::sqrt((up * up * 0.25 + friction * friction * 0.5 + down * down * 0.25) / 1.5);
+            const double peak = std::max(std::fabs(up), std::fabs(down));
+            // As printed: to half a unit of the last decimal shown.
+            const double hand[] = {kLoadInertiaKgCm2 / k, rms / kGearRatio, peak / kGearRatio};
+            for (int column = 0; column < 3; ++column)
+                QVERIFY2(std::fabs(row[column].toDouble() - hand[column]) <=
+                             testing_support::PrintedHalfStep(hand[column]) * 1.001,
+                         qPrintable(lines[6 + 6 - k]));
+        }
+
+        SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+        const QStringList plain = MotorRequirementsLines();
+        QCOMPARE(plain.size(), 5 + 6 + 1);
+        QCOMPARE(plain[0], speed + "1500 rpm or higher");
+        QVERIFY(!plain.join('\n').contains("shaft") && !plain.join('\n').contains("output"));
     }
 
     // A 3000 rpm motor covers the shaft's 1500 rpm, not the 4500 rpm it turns

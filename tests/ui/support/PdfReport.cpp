@@ -3,14 +3,13 @@
 #include "platform/qt/FixedPitchFont.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
+#include "tests/ui/support/ProgramRun.h"
 
-#include <QAction>
 #include <QFontMetricsF>
 #include <QPageRanges>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -170,11 +169,8 @@ QStringList PrintedReportLines(int16_t axis, const QString& pdf)
     PdfPrinting printing(pdf);
     frmReport* report = ReportWindow(axis);
     report->BringToFront();
-    QAction* print = report->findChild<QAction*>("vseToolPrint");
-    QWidget* button = qobject_cast<QToolBar*>(print->parent())->widgetForAction(print);
-    if (!button || !button->isVisible())
+    if (!ClickToolButton(report, "vseToolPrint"))
         return {};
-    QTest::mouseClick(button, Qt::LeftButton);
     return PdfText(pdf).split('\n');
 }
 

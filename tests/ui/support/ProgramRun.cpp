@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -159,6 +160,17 @@ bool ProgramRun::CloseByUser()
     const bool closed = main_->close();
     QApplication::processEvents();
     return closed && window;
+}
+
+bool ClickToolButton(QWidget* window, const char* key)
+{
+    QAction* tool = window->findChild<QAction*>(key);
+    auto* toolbar = tool ? qobject_cast<QToolBar*>(tool->parent()) : nullptr;
+    QWidget* button = toolbar ? toolbar->widgetForAction(tool) : nullptr;
+    if (!button || !button->isVisible())
+        return false;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 } // namespace testing_support

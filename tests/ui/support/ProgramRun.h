@@ -88,4 +88,8 @@ bool RunInAnotherProcess(const std::function<bool()>& work);
 // The message numbers shown, from their captions ("... - 4001" etc.).
 std::vector<int> MessageNumbers(const RecordingMessageDisplay& display);
 
+// Clicks the toolbar button of a window's tool (the action of that object
+// name) as a user would; false when the button is not shown.
+bool ClickToolButton(QWidget* window, const char* key);
+
 } // namespace testing_support
