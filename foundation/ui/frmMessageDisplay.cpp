@@ -3,6 +3,7 @@
 #include "foundation/basGlobalFunctions.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "platform/qt/ScreenPlacement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,6 +24,9 @@ constexpr int Px(int twips)
     return twips / 15;
 }
 
+constexpr int kDialogHeight = 3600;
+constexpr int kPanelHeight = 1605;
+constexpr int kButtonTop = 3090;
 constexpr int kButtonLefts[] = {1020, 2460, 3900};
 constexpr int kIconSize = 32;
 
@@ -134,11 +138,16 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
     if (message.colorScheme)
         applyColorScheme();
     SubCenterForm(platform::ToWindow(this));
+    // Fitted to the screen with the frame the window manager gave it.
+    platform::WhenFramed(this, [this] {
+        fitTextPanel();
+        SubCenterForm(platform::ToWindow(this));
+    });
 }
 
 void frmMessageDisplay::placeControls()
 {
-    setFixedSize(Px(5460), Px(3600));
+    setFixedSize(Px(5460), Px(kDialogHeight));
     vseTitle_->setGeometry(Px(690), Px(210), Px(3375), Px(975));
     vseTitle_->setAlignment(Qt::AlignCenter);
     vseTitle_->setWordWrap(true);
@@ -153,7 +162,7 @@ void frmMessageDisplay::placeControls()
     imgMessage_->setAlignment(Qt::AlignCenter);
 
     // The text panel; a text longer than the panel scrolls instead of being cut.
-    lblMsgContainer_->setGeometry(Px(120), Px(1380), Px(5235), Px(1605));
+    lblMsgContainer_->setGeometry(Px(120), Px(1380), Px(5235), Px(kPanelHeight));
     lblMsgContainer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblMsgContainer_->setWidgetResizable(true);
     lblMsgContainer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -164,7 +173,7 @@ void frmMessageDisplay::placeControls()
     lblMsgContainer_->setWidget(lblMessage_);
 
     for (int k = 0; k < 3; ++k) {
-        vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(3090), Px(1395), Px(390));
+        vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(kButtonTop), Px(1395), Px(390));
         vseCommand_[k]->setAutoDefault(true);
     }
 }
@@ -179,16 +188,20 @@ int frmMessageDisplay::textWidth() const
 void frmMessageDisplay::fitTextPanel()
 {
     const int frame = 2 * lblMsgContainer_->frameWidth();
-    const int needed = lblMessage_->heightForWidth(lblMsgContainer_->width() - frame);
-    int grow = needed - (lblMsgContainer_->height() - frame);
-    if (const QScreen* shown = screen())
-        grow = std::min(grow, shown->availableGeometry().height() - height());
-    if (grow <= 0)
-        return;
-    lblMsgContainer_->resize(lblMsgContainer_->width(), lblMsgContainer_->height() + grow);
+    const int needed = lblMessage_->heightForWidth(lblMsgContainer_->width() - frame) + frame;
+    int panel = std::max(needed, Px(kPanelHeight));
+    // The whole dialog, the window manager's title bar and border included,
+    // stays within the screen.
+    if (const QScreen* shown = screen()) {
+        const QMargins border = platform::ExpectedFrameMargins(this);
+        const int room = shown->availableGeometry().height() - border.top() - border.bottom();
+        panel = std::max(Px(kPanelHeight), std::min(panel, room - Px(kDialogHeight - kPanelHeight)));
+    }
+    const int grow = panel - Px(kPanelHeight);
+    lblMsgContainer_->resize(lblMsgContainer_->width(), panel);
     for (QPushButton* button : vseCommand_)
-        button->move(button->x(), button->y() + grow);
-    setFixedSize(width(), height() + grow);
+        button->move(button->x(), Px(kButtonTop) + grow);
+    setFixedSize(width(), Px(kDialogHeight) + grow);
 }
 
 void frmMessageDisplay::applyColorScheme()
