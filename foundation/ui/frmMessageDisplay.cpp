@@ -1,11 +1,14 @@
 #include "foundation/ui/frmMessageDisplay.h"
 
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
 #include "platform/qt/ScreenPlacement.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -101,6 +104,7 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
     , imgMessage_(new QLabel(this))
     , lblMsgContainer_(new QScrollArea(this))
     , lblMessage_(new QLabel)
+    , text_(DisplayLines(message.text))
     , vseCommand_{new QPushButton(this), new QPushButton(this), new QPushButton(this)}
     , focusButton_(message.focusButton)
     , result_(message.closeResult)
@@ -122,9 +126,9 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
         imgLogo_->setPixmap(logo.scaled(imgLogo_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imgMessage_->setPixmap(IconPicture(message.icon, style()));
     lblMessage_->setTextFormat(Qt::PlainText);
-    lblMessage_->setText(BreakWordsWiderThan(DisplayLines(message.text), lblMessage_->fontMetrics(),
-                                             textWidth()));
+    lblMessage_->setText(BreakWordsWiderThan(text_, lblMessage_->fontMetrics(), textWidth()));
     fitTextPanel();
+    offerCopying();
 
     for (int k = 0; k < 3; ++k) {
         QPushButton* button = vseCommand_[k];
@@ -202,6 +206,35 @@ void frmMessageDisplay::fitTextPanel()
     for (QPushButton* button : vseCommand_)
         button->move(button->x(), Px(kButtonTop) + grow);
     setFixedSize(width(), Px(kDialogHeight) + grow);
+}
+
+void frmMessageDisplay::offerCopying()
+{
+    lblMessage_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* copy = new QAction(QString::fromStdString(sFctGetText(358)), this);
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &frmMessageDisplay::copyText);
+    auto* selectAll = new QAction(QString::fromStdString(sFctGetText(360)), this);
+    selectAll->setObjectName("mnuSelectAll");
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    connect(selectAll, &QAction::triggered, this,
+            [this] { lblMessage_->setSelection(0, static_cast<int>(lblMessage_->text().size())); });
+    for (QAction* action : {copy, selectAll}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        lblMessage_->addAction(action);
+    }
+    // In place of the label's own menu, whose Copy would take the breaks
+    // along.
+    lblMessage_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmMessageDisplay::copyText() const
+{
+    const QString selected = lblMessage_->selectedText();
+    const bool whole = selected.isEmpty() || selected.size() == lblMessage_->text().size();
+    QApplication::clipboard()->setText(whole ? text_ : QString(selected).remove(kBreakOpportunity));
 }
 
 void frmMessageDisplay::applyColorScheme()
