@@ -14,6 +14,7 @@
 #include "platform/qt/MdiChildWindow.h"
 #include "platform/qt/OutlineTree.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "platform/qt/ScreenPlacement.h"
 #include "shell/Main.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmStartup.h"
@@ -267,9 +268,10 @@ void MDIMain::MDIForm_Load(frmStartup* startup)
     mSubSizeForAxisWindows();
     switch (gnMainWindowState) {
     case 0:
+        // Saved on a larger or a second screen, it opens whole on this one.
         setWindowState(Qt::WindowNoState);
-        setGeometry(gnMainWindowLeft / kTwipsPerPixel, gnMainWindowTop / kTwipsPerPixel,
-                    gnMainWindowWidth / kTwipsPerPixel, gnMainWindowHeight / kTwipsPerPixel);
+        platform::PlaceWholeOnScreen(this, QRect(gnMainWindowLeft / kTwipsPerPixel, gnMainWindowTop / kTwipsPerPixel,
+                                                 gnMainWindowWidth / kTwipsPerPixel, gnMainWindowHeight / kTwipsPerPixel));
         break;
     case 2:
         setWindowState(Qt::WindowMaximized);

@@ -1,10 +1,14 @@
 #include "foundation/ui/frmMessageDisplay.h"
 
 #include "foundation/basGlobalFunctions.h"
+#include "foundation/basTextResources.h"
 #include "platform/qt/DialogLook.h"
 #include "platform/qt/QtPlatformServices.h"
+#include "platform/qt/ScreenPlacement.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +27,9 @@ constexpr int Px(int twips)
     return twips / 15;
 }
 
+constexpr int kDialogHeight = 3600;
+constexpr int kPanelHeight = 1605;
+constexpr int kButtonTop = 3090;
 constexpr int kButtonLefts[] = {1020, 2460, 3900};
 constexpr int kIconSize = 32;
 
@@ -97,6 +104,7 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
     , imgMessage_(new QLabel(this))
     , lblMsgContainer_(new QScrollArea(this))
     , lblMessage_(new QLabel)
+    , text_(DisplayLines(message.text))
     , vseCommand_{new QPushButton(this), new QPushButton(this), new QPushButton(this)}
     , focusButton_(message.focusButton)
     , result_(message.closeResult)
@@ -118,9 +126,9 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
         imgLogo_->setPixmap(logo.scaled(imgLogo_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     imgMessage_->setPixmap(IconPicture(message.icon, style()));
     lblMessage_->setTextFormat(Qt::PlainText);
-    lblMessage_->setText(BreakWordsWiderThan(DisplayLines(message.text), lblMessage_->fontMetrics(),
-                                             textWidth()));
+    lblMessage_->setText(BreakWordsWiderThan(text_, lblMessage_->fontMetrics(), textWidth()));
     fitTextPanel();
+    offerCopying();
 
     for (int k = 0; k < 3; ++k) {
         QPushButton* button = vseCommand_[k];
@@ -134,11 +142,16 @@ frmMessageDisplay::frmMessageDisplay(const MessageComposition& message, QWidget*
     if (message.colorScheme)
         applyColorScheme();
     SubCenterForm(platform::ToWindow(this));
+    // Fitted to the screen with the frame the window manager gave it.
+    platform::WhenFramed(this, [this] {
+        fitTextPanel();
+        SubCenterForm(platform::ToWindow(this));
+    });
 }
 
 void frmMessageDisplay::placeControls()
 {
-    setFixedSize(Px(5460), Px(3600));
+    setFixedSize(Px(5460), Px(kDialogHeight));
     vseTitle_->setGeometry(Px(690), Px(210), Px(3375), Px(975));
     vseTitle_->setAlignment(Qt::AlignCenter);
     vseTitle_->setWordWrap(true);
@@ -153,7 +166,7 @@ void frmMessageDisplay::placeControls()
     imgMessage_->setAlignment(Qt::AlignCenter);
 
     // The text panel; a text longer than the panel scrolls instead of being cut.
-    lblMsgContainer_->setGeometry(Px(120), Px(1380), Px(5235), Px(1605));
+    lblMsgContainer_->setGeometry(Px(120), Px(1380), Px(5235), Px(kPanelHeight));
     lblMsgContainer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblMsgContainer_->setWidgetResizable(true);
     lblMsgContainer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -164,7 +177,7 @@ void frmMessageDisplay::placeControls()
     lblMsgContainer_->setWidget(lblMessage_);
 
     for (int k = 0; k < 3; ++k) {
-        vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(3090), Px(1395), Px(390));
+        vseCommand_[k]->setGeometry(Px(kButtonLefts[k]), Px(kButtonTop), Px(1395), Px(390));
         vseCommand_[k]->setAutoDefault(true);
     }
 }
@@ -179,16 +192,49 @@ int frmMessageDisplay::textWidth() const
 void frmMessageDisplay::fitTextPanel()
 {
     const int frame = 2 * lblMsgContainer_->frameWidth();
-    const int needed = lblMessage_->heightForWidth(lblMsgContainer_->width() - frame);
-    int grow = needed - (lblMsgContainer_->height() - frame);
-    if (const QScreen* shown = screen())
-        grow = std::min(grow, shown->availableGeometry().height() - height());
-    if (grow <= 0)
-        return;
-    lblMsgContainer_->resize(lblMsgContainer_->width(), lblMsgContainer_->height() + grow);
+    const int needed = lblMessage_->heightForWidth(lblMsgContainer_->width() - frame) + frame;
+    int panel = std::max(needed, Px(kPanelHeight));
+    // The whole dialog, the window manager's title bar and border included,
+    // stays within the screen.
+    if (const QScreen* shown = screen()) {
+        const QMargins border = platform::ExpectedFrameMargins(this);
+        const int room = shown->availableGeometry().height() - border.top() - border.bottom();
+        panel = std::max(Px(kPanelHeight), std::min(panel, room - Px(kDialogHeight - kPanelHeight)));
+    }
+    const int grow = panel - Px(kPanelHeight);
+    lblMsgContainer_->resize(lblMsgContainer_->width(), panel);
     for (QPushButton* button : vseCommand_)
-        button->move(button->x(), button->y() + grow);
-    setFixedSize(width(), height() + grow);
+        button->move(button->x(), Px(kButtonTop) + grow);
+    setFixedSize(width(), Px(kDialogHeight) + grow);
+}
+
+void frmMessageDisplay::offerCopying()
+{
+    lblMessage_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* copy = new QAction(QString::fromStdString(sFctGetText(358)), this);
+    copy->setObjectName("mnuCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &frmMessageDisplay::copyText);
+    auto* selectAll = new QAction(QString::fromStdString(sFctGetText(360)), this);
+    selectAll->setObjectName("mnuSelectAll");
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    connect(selectAll, &QAction::triggered, this,
+            [this] { lblMessage_->setSelection(0, static_cast<int>(lblMessage_->text().size())); });
+    for (QAction* action : {copy, selectAll}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        lblMessage_->addAction(action);
+    }
+    // In place of the label's own menu, whose Copy would take the breaks
+    // along.
+    lblMessage_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmMessageDisplay::copyText() const
+{
+    const QString selected = lblMessage_->selectedText();
+    const bool whole = selected.isEmpty() || selected.size() == lblMessage_->text().size();
+    QApplication::clipboard()->setText(whole ? text_ : QString(selected).remove(kBreakOpportunity));
 }
 
 void frmMessageDisplay::applyColorScheme()

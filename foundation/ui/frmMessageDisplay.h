@@ -35,12 +35,18 @@ private:
     void fitTextPanel();
     void applyColorScheme();
     void pressButton(int index);
+    // The text can be selected and copied, by its context menu and the
+    // keys: Copy takes the selection or, with none, the whole text, as the
+    // message has it (without the breaks put into its long words).
+    void offerCopying();
+    void copyText() const;
 
     QLabel* vseTitle_;
     QLabel* imgLogo_;
     QLabel* imgMessage_;
     QScrollArea* lblMsgContainer_;
     QLabel* lblMessage_;
+    QString text_;
     std::array<QPushButton*, 3> vseCommand_;
     int focusButton_;
     int16_t result_;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtPlatformServices.h"
 
 #include "platform/qt/HelpViewer.h"
+#include "platform/qt/ScreenPlacement.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -34,16 +35,18 @@ QScreen* ScreenOf(QWidget* widget)
 }
 
 // The size the window's frame will have: a window not yet shown takes its
-// size hint when it shows, unless it was given a size.
+// size hint when it shows, unless it was given a size, and the frame the
+// window manager will give it.
 QSize FrameSizeOf(QWidget* window)
 {
-    if (window->isVisible() || window->testAttribute(Qt::WA_Resized))
-        return window->frameGeometry().size();
-    if (QLayout* layout = window->layout())
-        layout->activate();
-    const QSize size = window->sizeHint().expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
-    const QRect frame = window->frameGeometry();
-    return size + (frame.size() - window->geometry().size());
+    QSize size = window->size();
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        if (QLayout* layout = window->layout())
+            layout->activate();
+        size = window->sizeHint().expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
+    }
+    const QMargins frame = ExpectedFrameMargins(window);
+    return size + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
 }
 
 QPoint CentredPosition(QWidget* window)

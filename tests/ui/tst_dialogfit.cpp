@@ -4,11 +4,14 @@
 // mode, its list shows the title cut short with the whole entry in its tip,
 // and the Window menu cuts it the same way. At its first size the Set /
 // Modify Title dialog shows its whole caption and hint, in English and
-// German.
+// German. A message taller than the screen stays on it, its OK in reach.
+#include "foundation/ClsMessageSystem.h"
 #include "foundation/basIniFileControl.h"
+#include "foundation/basMessageCatalogue.h"
 #include "foundation/ui/frmMessageDisplay.h"
 #include "model/basAxisAccessors.h"
 #include "model/basWindowStatus.h"
+#include "platform/core/CurrentError.h"
 #include "shell/AxisChildWindow.h"
 #include "shell/basWindowSlots.h"
 #include "shell/frmAxisControl.h"
@@ -23,8 +26,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QtTest>
+
+#include <climits>
 
 using dialog_tests::WhenModalShows;
 using testing_support::ProgramRun;
@@ -129,6 +136,46 @@ private slots:
         }
         QCOMPARE(cut, 3);
         QVERIFY2(menu->sizeHint().width() <= Available().width(), qPrintable(QString::number(menu->sizeHint().width())));
+    }
+
+    // A message whose text is taller than the screen, a failed save with a
+    // path near the system's limit and many lines after it: the dialog's
+    // frame stays within the screen, its text scrolls and its OK button
+    // answers a click through the X server.
+    void aMessageTallerThanTheScreenStaysOnIt()
+    {
+        QString path = QStringLiteral("/tmp");
+        while (path.size() < PATH_MAX - 260)
+            path += "/Machines of the coating line " + QString(200, QLatin1Char('L'));
+        path += ".dat";
+        QStringList lines;
+        for (int k = 1; k <= 80; ++k)
+            lines << QStringLiteral("Line %1 of the notes").arg(k);
+        platform::SetCurrentError(75, ("Path/File access error: " + path).toStdString());
+        SubPrepareCatalogueMessage(*gMsg, 1005);
+        gMsg->sExtraText = lines.join('\n').toStdString();
+
+        QtMessageDisplay display(run->Main());
+        platform::InstallMessageDisplay(&display);
+        bool shown = false;
+        WhenModalShows([&](QWidget* dialog) {
+            shown = true;
+            QVERIFY(testing_support::LetWindowGeometrySettle(dialog, testing_support::kWindowManagerPatience));
+            CheckOnScreen(dialog, "the message");
+            QVERIFY2(dialog->frameGeometry() != dialog->geometry(), "a frame from the window manager");
+            auto* panel = dialog->findChild<QScrollArea*>("lblMsgContainer");
+            QVERIFY(panel->verticalScrollBar()->maximum() > 0);
+            QPushButton* ok = dialog->findChild<QPushButton*>("vseCommand2");
+            QVERIFY(ok->isVisible());
+            const QRect button(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            QVERIFY2(Available().contains(button), qPrintable("OK at " + Describe(button)));
+            QVERIFY(testing_support::ClickThroughXServer(ok, ok->rect().center()));
+        });
+        const int16_t result = gMsg->nFctDisplay();
+        platform::InstallMessageDisplay(&run->Messages());
+        platform::ClearCurrentError();
+        QVERIFY(shown);
+        QCOMPARE(result, int16_t(1));
     }
 
     // The caption in the window manager's title bar: the dialog is at least

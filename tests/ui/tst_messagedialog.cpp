@@ -1,6 +1,6 @@
 // The message dialog as the user sees it: caption, title, icon, text,
-// buttons with their results and focus, closing without a button, the
-// colour scheme, and the loaders' plain critical box.
+// buttons with their results and focus, closing without a button, copying
+// the text, the colour scheme, and the loaders' plain critical box.
 #include "foundation/ClsMessageSystem.h"
 #include "foundation/basMessageCatalogue.h"
 #include "foundation/basTextResources.h"
@@ -10,6 +10,8 @@
 #include "platform/qt/QtPlatformServices.h"
 #include "tests/ui/DialogTestKit.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -129,6 +131,73 @@ private slots:
         const QString shown = seen.text.remove(QChar(0x200B));
         QVERIFY(shown.startsWith(QString::fromStdString(sFctGetText(392)).section('\n', 0, 0)));
         QVERIFY(shown.endsWith("\n\n" + path));
+    }
+
+    // The text can be taken out of the dialog as the message has it: Copy
+    // with nothing selected takes the whole text, Select All and Copy the
+    // same, by the keys and by the text's context menu; a selection across
+    // a long word's breaks comes out without them.
+    void theTextIsCopiedAsTheMessageHasIt()
+    {
+        const QString path = "/tmp/Machines/" + QString(300, 'L') + ".dat";
+        const QString whole = "3024 - Could not find file " + path + "\n\nError while attempting to save application data.";
+        const auto show = [&path](std::function<void(QWidget*)> act) {
+            platform::SetCurrentError(3024, ("Could not find file " + path).toStdString());
+            SubPrepareCatalogueMessage(*gMsg, 1005);
+            WhenModalShows(act);
+            gMsg->nFctDisplay();
+            platform::ClearCurrentError();
+        };
+        const auto label = [](QWidget* d) { return d->findChild<QLabel*>("lblMessage"); };
+
+        // Copy with the focus on the button.
+        QApplication::clipboard()->clear();
+        show([](QWidget* d) {
+            QTest::keySequence(d, QKeySequence::Copy);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QCOMPARE(QApplication::clipboard()->text(), whole);
+
+        // Select All and Copy in the text.
+        QApplication::clipboard()->clear();
+        show([&label](QWidget* d) {
+            QTest::mouseClick(label(d), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+            QCOMPARE(QApplication::focusWidget(), label(d));
+            QTest::keySequence(label(d), QKeySequence::SelectAll);
+            QVERIFY(label(d)->hasSelectedText());
+            QTest::keySequence(label(d), QKeySequence::Copy);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QCOMPARE(QApplication::clipboard()->text(), whole);
+
+        // Copy from the text's context menu.
+        QApplication::clipboard()->clear();
+        show([&label](QWidget* d) {
+            QStringList entries;
+            for (QAction* action : label(d)->actions())
+                entries << action->text();
+            QCOMPARE(entries, (QStringList{"&Copy", "Select &All"}));
+            QCOMPARE(label(d)->contextMenuPolicy(), Qt::ActionsContextMenu);
+            label(d)->actions().front()->trigger();
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        QCOMPARE(QApplication::clipboard()->text(), whole);
+
+        // A selection made with the keys from within the path over three
+        // lines down.
+        QApplication::clipboard()->clear();
+        show([&label](QWidget* d) {
+            QLabel* text = label(d);
+            QTest::mouseClick(text, Qt::LeftButton, Qt::NoModifier, QPoint(text->width() / 2, text->fontMetrics().height() / 2 + text->contentsMargins().top()));
+            for (int k = 0; k < 3; ++k)
+                QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
+            QVERIFY(text->hasSelectedText());
+            QTest::keySequence(text, QKeySequence::Copy);
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        const QString part = QApplication::clipboard()->text();
+        QVERIFY2(part.size() > 2 * path.size() / 10 && whole.contains(part), qPrintable(part));
+        QVERIFY(!part.contains(QChar(0x200B)));
     }
 
     void everyButtonReturnsItsResult_data()

@@ -85,7 +85,8 @@ class TestWindowArrange : public testing_support::WindowManagerSuite {
     }
 
     // The main window in the normal state with the frame of that size, on
-    // the screen's top left corner.
+    // the screen's top left corner, once the window manager has done with
+    // it: the tests measure the area they then arrange in.
     bool SizeMainWindow(QSize frame)
     {
         MDIMain* main = run->Main();
@@ -96,7 +97,8 @@ class TestWindowArrange : public testing_support::WindowManagerSuite {
         main->resize(frame.boundedTo(available.size()) - border);
         main->move(available.topLeft());
         return QTest::qWaitFor([&] { return main->frameGeometry().size() == frame.boundedTo(available.size()); },
-                               testing_support::kWindowManagerPatience);
+                               testing_support::kWindowManagerPatience)
+               && testing_support::LetWindowGeometrySettle(main, testing_support::kWindowManagerPatience);
     }
 
     // The smallest size the window takes.

@@ -1,5 +1,6 @@
 #include "tests/ui/support/WindowManagerState.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
@@ -88,6 +89,25 @@ void LetWindowManagerSettle(int milliseconds)
     if (xcb_connection_t* connection = XConnection())
         free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     QTest::qWait(milliseconds);
+}
+
+bool LetWindowGeometrySettle(const QWidget* window, int patienceMilliseconds, int quietMilliseconds)
+{
+    QElapsedTimer patience;
+    patience.start();
+    QRect last = window->frameGeometry();
+    QElapsedTimer quiet;
+    quiet.start();
+    while (quiet.elapsed() < quietMilliseconds) {
+        if (patience.elapsed() > patienceMilliseconds)
+            return false;
+        LetWindowManagerSettle(50);
+        if (window->frameGeometry() != last) {
+            last = window->frameGeometry();
+            quiet.restart();
+        }
+    }
+    return true;
 }
 
 } // namespace testing_support

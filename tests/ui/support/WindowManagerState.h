@@ -28,4 +28,11 @@ int StackingPlace(const QWidget* window);
 // trip to the X server, then the milliseconds of events.
 void LetWindowManagerSettle(int milliseconds = 250);
 
+// Lets the window manager finish placing the top-level window: returns once
+// its frame has kept the same place and size for quietMilliseconds (false
+// when it still moves after patienceMilliseconds). At a fractional scale a
+// size the program asks for may come back a pixel off, some time after the
+// window first showed the size asked for.
+bool LetWindowGeometrySettle(const QWidget* window, int patienceMilliseconds, int quietMilliseconds = 500);
+
 } // namespace testing_support
