@@ -520,6 +520,73 @@ TEST_F(ReportContentTest, AGearboxOfTheSameReductionGivesTheGearMotorsMotorTorqu
     ExpectRow(system, "Peak Torque", gearMotor[2], "Nm");
 }
 
+// A 5:1 gear motor behind a gearbox of 80 % with its own inertia, in
+// English-engineering units, worked out by hand (lb, in, g = 386.09 in/s^2):
+// a 20 lb disk of 10 in: 20 x 5^2 / 2 = 250 lb-in^2; a belt of 2:1, pulleys
+// of 1 lb, 2 in and 2 lb, 4 in: 0.5 + 4 / 4 + 250 / 4 = 64 lb-in^2 and its
+// friction torque of 10 lb-in; the gearbox of 2:1: L = 64 / 4 / 0.8 + 0.5 =
+// 20.5 lb-in^2 and 10 / (2 x 0.8) = 6.25 lb-in at the drive shaft, which
+// turns at 100 x 2 x 2 = 400 rpm (the motor at 2000) and accelerates at
+// 500 x 4 rpm/s = 209.44 rad/s^2. The motor at the drive shaft: (0.1 + 0.05
+// + 0.08) x 25 = 5.75 lb-in^2; with it J alpha / g = 26.25 x 209.44 / 386.09
+// = 14.240 lb-in, so the segments need 20.490 (0.2 s), 6.25 (1 s), -7.990
+// (0.2 s) and 0 (0.5 s): RMS sqrt((20.490^2 0.2 + 6.25^2 + 7.990^2 0.2) /
+// 1.9) = 8.4540 lb-in; at the motor 1.6908 and 4.0979 lb-in. The axis alone:
+// 20.5 x 209.44 / 386.09 = 11.120, peak 17.370, RMS 7.4039 lb-in. Power
+// 20.490 x 400 / 63025 = 4.0979 x 2000 / 63025 = 0.13004 hp; current 4.0979
+// / 5 lb-in/A = 0.81959 A.
+TEST_F(ReportContentTest, GearMotorBehindALossyGearboxInEnglishUnitsAndInGerman)
+{
+    UseUnitSystem(0);
+    NewAxis();
+    AddMechanism(MechanismType::Gearbox, {{0, 80}, {1, 0.5}, {2, 2}});
+    AddMechanism(MechanismType::BeltPulley, {{0, 2}, {1, 1}, {4, 1}, {5, 4}, {6, 2}, {10, 100}, {11, 10}});
+    AddMechanism(MechanismType::Disk, {{0, 10}, {2, 20}});
+    SetSegments({{0, 100, 0.2}, {100, 100, 1}, {100, 0, 0.2}, {0, 0, 0.5}});
+    SetMotor({{0, 3000}, {1, 20}, {2, 60}, {3, 0.1}, {4, 5}, {6, 0.05}, {7, 5}, {8, 0.08}});
+    Compose();
+
+    const std::string motor = "    Selected Motor :", load = "    Motor Load Data :",
+                      system = "    System Data (incl. Motor Inertia) :", first = "          Segment No. 1";
+    const int rated = RowIndex(motor, "Rated Speed");
+    ExpectRowAt(rated + 1, "Required Speed", 2000, "rpm (motor shaft)");
+    ExpectRowAt(rated + 3, "Required RMS Torque", 1.6908, "lb-in (motor shaft)");
+    ExpectRowAt(rated + 5, "Required Peak Torque", 4.0979, "lb-in (motor shaft)");
+    EXPECT_EQ(lines_[Find("    Motor Performance :") + 1], "    Selected motor meets all requirements.");
+    ExpectRow(load, "Max. Velocity", 400, "rpm (gear output)");
+    ExpectRow(load, "Constant Torque", 6.25, "lb-in (gear output)");
+    ExpectRow(load, "RMS Torque", 7.4039, "lb-in (gear output)");
+    ExpectRow(load, "Peak Torque", 17.370, "lb-in (gear output)");
+    ExpectRow(load, "Load Inertia", 20.5, "lb-in²");
+    ExpectRow(system, "RMS Torque", 8.4540, "lb-in (gear output)");
+    ExpectRow(system, "Peak Torque", 20.490, "lb-in (gear output)");
+    ExpectRow(system, "Total Inertia", 26.25, "lb-in²");
+    ExpectRow(system, "Peak Current", 0.81959, "A");
+    ExpectRow(system, "Max. Power", 0.13004, "hp (Motoring)");
+    const int torque = RowIndex(first, "System (Total) Torque");
+    const std::pair<std::string, std::pair<double, std::string>> segment[] = {
+        {"System (Total) Torque", {20.490, "lb-in (gear output)"}},
+        {"Max. Velocity", {400, "rpm (gear output)"}},
+        {"System (Total) Torque", {4.0979, "lb-in (motor shaft)"}},
+        {"Max. Velocity at Motor Shaft", {2000, "rpm"}},
+        {"System Current", {0.81959, "A"}},
+        {"System Power", {0.13004, "hp (Motoring)"}}};
+    for (size_t k = 0; k < std::size(segment); ++k)
+        ExpectRowAt(torque + static_cast<int>(k), segment[k].first, segment[k].second.first,
+                    segment[k].second.second);
+
+    // In German each shaft is named in German.
+    gnLanguageOffset = 1000;
+    Compose();
+    const int german = RowIndex("    Gewählter Motor :", "Nenndrehzahl");
+    ExpectRowAt(german + 1, "Erf. Drehzahl", 2000, "rpm (Motorwelle)");
+    ExpectRowAt(german + 3, "Erf. RMS-Drehmoment", 1.6908, "lb-in (Motorwelle)");
+    ExpectRow("    Lastdaten am Motor :", "Max. Geschwindigkeit", 400, "rpm (Getriebeausgang)");
+    const int germanTorque = RowIndex("          Segment Nr. 1", "System-(Gesamt-)Drehmoment");
+    ExpectRowAt(germanTorque, "System-(Gesamt-)Drehmoment", 20.490, "lb-in (Getriebeausgang)");
+    ExpectRowAt(germanTorque + 2, "System-(Gesamt-)Drehmoment", 4.0979, "lb-in (Motorwelle)");
+}
+
 // A motor without gear prints what it always printed, byte for byte.
 TEST_F(ReportContentTest, AMotorWithoutGearPrintsAsBefore)
 {
