@@ -38,13 +38,15 @@ void ShowFileMessage(int16_t messageNumber, const AppFileError* error)
     gMsg->nFctDisplay();
 }
 
-// The backup's name, or "" when the rule would name the file itself.
-std::string BackupPathFor(const std::string& file)
+// The backup's name for a save into `file`, which writes `target`; "" when
+// the rule would name the file itself, by any of its names (a link, letter
+// case on a file system that ignores it).
+std::string BackupPathFor(const std::string& file, const std::string& target)
 {
     if (file.size() < 3)
         return "";
     const std::string backup = file.substr(0, file.size() - 3) + "bak";
-    return backup == file ? "" : backup;
+    return backup == file || appfile::SameFile(backup, target) ? "" : backup;
 }
 
 // The in-memory IDs of the axes in use, in array order: the axis at
@@ -142,7 +144,7 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
         error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
         return false;
     }
-    const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file) : "";
+    const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file, target) : "";
     appfile::RemoveLeftoverTempFiles(target);
     if (!backup.empty())
         appfile::RemoveLeftoverTempFiles(backup);

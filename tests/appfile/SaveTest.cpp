@@ -88,6 +88,26 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
+// A file whose backup name is another name of the file itself (here a link
+// named as the file, to the file named as its backup; on a file system that
+// ignores letter case, "machine.BAK") is its own backup: the save keeps the
+// new content there and makes no backup over it.
+TEST_F(ApplicationFileTest, NoBackupOverTheFileItselfByAnotherName)
+{
+    const std::string folder = folder_.file("work/");
+    fs::create_directory(folder);
+    const std::string file = folder + "machine.bak";
+    const std::string link = folder + "machine.dat";
+    AddAxis(1, "first");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    fs::create_symlink("machine.bak", link);
+    SubSetAxisTitle(1, "second");
+    ASSERT_EQ(nFctWriteApplicationFile(link), model::kTrue);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_EQ(FolderListing(folder), (std::vector<std::string>{"machine.bak", "machine.dat"}));
+}
+
 // A save removes what killed saves of this machine and pid namespace left in
 // its folder (of this process, or of one that has ended) and nothing else:
 // another machine's or container's save in progress, and every name not
