@@ -7,6 +7,7 @@
 #include "foundation/basMaterialLists.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -130,13 +131,16 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     otherSpace[0] = space[0] == 'a' ? 'b' : 'a';
     // No process has the largest ID; process 1 always runs.
     const std::string ended = prefix + space + "-2147483647-5-1";
-    const std::vector<std::string> leftovers = {myName, ended};
+    const std::vector<std::string> leftovers = {myName, ended, ended + "-journal"};
     const std::vector<std::string> kept = {
         prefix + otherSpace + "-2147483647-5-1",  // another machine's or container's
         prefix + space + "-1-5-3",                // a save running here
         prefix + "2147483647-5-1",                // names no machine
         prefix + "2147483647-my notes.txt",
         ended + ".txt",
+        ended + "-journal.txt",
+        ended + "-wal",
+        prefix + otherSpace + "-2147483647-5-1-journal",
         prefix + space + "-2147483647-05-1",
         prefix + space + "-2147483647-5",
         prefix + space + "-2147483647-5-1-2",
@@ -145,6 +149,7 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     for (const std::string& name : kept)
         WriteBytes(folder_.file(name), "another file");
     WriteBytes(folder_.file(ended), "half a file");
+    WriteBytes(folder_.file(ended + "-journal"), "its rollback journal");
     const auto before = FolderListing(folder_.path());
 
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
@@ -154,6 +159,38 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     expected.push_back("machine.dat");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderListing(folder_.path()), expected);
+}
+
+// A save killed half-way through writing its rows leaves the database
+// engine's rollback journal beside its temporary file: the next save removes
+// both.
+TEST_F(ApplicationFileTest, AKilledSavesJournalGoesWithItsFile)
+{
+    const std::string folder = folder_.file("work/");
+    fs::create_directory(folder);
+    const std::string file = folder + "machine.dat";
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        std::string tempPath;
+        appfile::AppFileError error;
+        sqlite3* db = nullptr;
+        const bool halfWritten =
+            appfile::CreateTempCopyBeside(gsTemplateDbPath, file, tempPath, error) &&
+            sqlite3_open(tempPath.c_str(), &db) == SQLITE_OK &&
+            sqlite3_exec(db, "BEGIN; DELETE FROM DataType; CREATE TABLE Half (x)", nullptr, nullptr, nullptr) ==
+                SQLITE_OK;
+        ::_exit(halfWritten ? 0 : 1);  // killed there: no commit, no close
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto leftBehind = FolderListing(folder);
+    ASSERT_EQ(leftBehind.size(), 2u);
+    ASSERT_EQ(leftBehind[1], leftBehind[0] + "-journal");
+
+    AddAxis(1, "axis");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    EXPECT_EQ(FolderListing(folder), std::vector<std::string>{"machine.dat"});
 }
 
 // The longest names a folder takes (255 bytes) save, and so does their
