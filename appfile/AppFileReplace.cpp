@@ -187,13 +187,16 @@ bool CreateTempCopyBeside(const std::string& source, const std::string& target,
         const std::string candidate = TempNameBeside(target);
         if (fs::copy_file(source, candidate, fs::copy_options::none, ec)) {
             tempPath = candidate;
-            // A replaced file keeps the permissions it had.
+            // A replaced file keeps the permissions it had; a new one takes
+            // those of its source. Either is its owner's to read and write,
+            // so that a read-only template still gives files that save.
             if (fs::is_regular_file(target, ec)) {
                 const auto perms = fs::status(target, ec).permissions();
                 if (!ec)
-                    fs::permissions(candidate, perms | fs::perms::owner_read | fs::perms::owner_write, ec);
-                ec.clear();
+                    fs::permissions(candidate, perms, ec);
             }
+            fs::permissions(candidate, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+            ec.clear();
             return true;
         }
         RemoveFileQuietly(candidate);

@@ -12,9 +12,10 @@ namespace appfile {
 // Copies `source` byte for byte into a new file with a short unique name of
 // its own in the folder of `target` (the target itself is not touched) and
 // returns that name in `tempPath`. The copy takes the permissions of `target`
-// when it exists. False with `error` set when the copy cannot be made (the
-// error names `source` when it is missing, else `target`); no file is left
-// behind then.
+// when it exists, else those of `source`, and its owner may always read and
+// write it. False with `error` set when the copy cannot be made (the error
+// names `source` when it is missing, else `target`); no file is left behind
+// then.
 bool CreateTempCopyBeside(const std::string& source, const std::string& target,
                           std::string& tempPath, AppFileError& error);
 

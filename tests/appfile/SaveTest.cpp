@@ -193,6 +193,24 @@ TEST_F(ApplicationFileTest, AKilledSavesJournalGoesWithItsFile)
     EXPECT_EQ(FolderListing(folder), std::vector<std::string>{"machine.dat"});
 }
 
+// A template made read-only (to keep it from being changed) still gives new
+// files that their owner can save again: the file is the user's, not a copy
+// of the template's protection.
+TEST_F(ApplicationFileTest, AReadOnlyTemplateGivesFilesTheirOwnerWrites)
+{
+    ASSERT_EQ(chmod(gsTemplateDbPath.c_str(), 0444), 0);
+    const std::string file = folder_.file("machine.dat");
+    AddAxis(1, "first");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    struct stat saved {};
+    ASSERT_EQ(stat(file.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 0777, 0644u);
+    SubSetAxisTitle(1, "second");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_TRUE(display_.shown.empty());
+}
+
 // The longest names a folder takes (255 bytes) save, and so does their
 // backup (a name as long); nothing is left beside them.
 TEST_F(ApplicationFileTest, NamesUpToTheLongestAFolderTakesSave)
