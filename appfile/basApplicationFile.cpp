@@ -209,15 +209,19 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     std::vector<WindowStatusRow> windows;
     AppFileError error;
     auto content = ApplicationFileContent::Failed;
-    // Taken before reading: a change made while the file is read is one
-    // that the next save asks about.
-    const appfile::FileStamp read = appfile::TakeFileStamp(sFile);
+    appfile::FileStamp read;
     {
         platform::Database db;
-        if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity())
+        if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity()) {
+            // Taken once the file is known to be a sound database (never a
+            // file of any other kind, however large), and before its rows
+            // are read: a change made while they are read is one that the
+            // next save asks about.
+            read = appfile::TakeFileStamp(sFile);
             content = ReadApplicationFileContent(db, axes, windows, error);
-        else
+        } else {
             error = appfile::FromDbError(db.Error());
+        }
     }
     if (content == ApplicationFileContent::Read) {
         InstallApplication(axes, windows);
