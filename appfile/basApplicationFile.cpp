@@ -39,14 +39,17 @@ void ShowFileMessage(int16_t messageNumber, const AppFileError* error)
 }
 
 // The backup's name for a save into `file`, which writes `target`; "" when
-// the rule would name the file itself, by any of its names (a link, letter
-// case on a file system that ignores it).
+// the rule would name the file itself, by any of its names (`file` a link
+// to it, letter case on a file system that ignores it). A backup name that
+// is itself a link is replaced by the backup, not followed.
 std::string BackupPathFor(const std::string& file, const std::string& target)
 {
     if (file.size() < 3)
         return "";
     const std::string backup = file.substr(0, file.size() - 3) + "bak";
-    return backup == file || appfile::SameFile(backup, target) ? "" : backup;
+    std::error_code ec;
+    const bool isTarget = backup == file || (!fs::is_symlink(backup, ec) && appfile::SameFile(backup, target));
+    return isTarget ? "" : backup;
 }
 
 // The in-memory IDs of the axes in use, in array order: the axis at

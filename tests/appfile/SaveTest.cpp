@@ -89,24 +89,34 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
-// A file whose backup name is another name of the file itself (here a link
-// named as the file, to the file named as its backup; on a file system that
+// A file whose backup name is another name of the file itself (here the
+// file's name a link to the file named as its backup; on a file system that
 // ignores letter case, "machine.BAK") is its own backup: the save keeps the
-// new content there and makes no backup over it.
+// new content there and makes no backup over it. A backup name that is a
+// link to the file is no such name: the backup replaces the link.
 TEST_F(ApplicationFileTest, NoBackupOverTheFileItselfByAnotherName)
 {
     const std::string folder = folder_.file("work/");
     fs::create_directory(folder);
-    const std::string file = folder + "machine.bak";
-    const std::string link = folder + "machine.dat";
+    const std::string dat = folder + "machine.dat";
+    const std::string bak = folder + "machine.bak";
     AddAxis(1, "first");
-    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
-    fs::create_symlink("machine.bak", link);
+    ASSERT_EQ(nFctWriteApplicationFile(bak), model::kTrue);
+    fs::create_symlink("machine.bak", dat);
     SubSetAxisTitle(1, "second");
-    ASSERT_EQ(nFctWriteApplicationFile(link), model::kTrue);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    ASSERT_EQ(nFctWriteApplicationFile(dat), model::kTrue);
+    EXPECT_TRUE(fs::is_symlink(dat));
+    EXPECT_EQ(Column(bak, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
     EXPECT_EQ(FolderListing(folder), (std::vector<std::string>{"machine.bak", "machine.dat"}));
+
+    fs::remove(dat);
+    fs::rename(bak, dat);
+    fs::create_symlink("machine.dat", bak);
+    SubSetAxisTitle(1, "third");
+    ASSERT_EQ(nFctWriteApplicationFile(dat), model::kTrue);
+    EXPECT_FALSE(fs::is_symlink(bak));
+    EXPECT_EQ(Column(bak, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_EQ(Column(dat, "SELECT Description FROM AxisData"), std::vector<std::string>{"third"});
 }
 
 // A save removes what killed saves of this machine and pid namespace left in
