@@ -124,13 +124,19 @@ pid_t SaverOfTempName(std::string_view name, const std::string& spaceId)
     return failure == std::errc{} && rest == pidText.data() + pidText.size() ? pid : 0;
 }
 
-// True when a temporary file of this name can no longer be in use: one of
-// this process's own space made by this process (which saves one file at a
-// time) or by a process of this space that has ended. A file of another
-// machine or pid namespace, which may be a save in progress there, or any
-// other name, is never a leftover.
-bool LeftBehind(const std::string& name, const std::string& spaceId)
+// The database engine names the rollback journal of a temporary file being
+// written after it; a save killed while it wrote its rows leaves both.
+constexpr std::string_view kJournalSuffix = "-journal";
+
+// True when a temporary file of this name, or its journal, can no longer be
+// in use: one of this process's own space made by this process (which saves
+// one file at a time) or by a process of this space that has ended. A file
+// of another machine or pid namespace, which may be a save in progress
+// there, or any other name, is never a leftover.
+bool LeftBehind(std::string_view name, const std::string& spaceId)
 {
+    if (name.ends_with(kJournalSuffix))
+        name.remove_suffix(kJournalSuffix.size());
     const pid_t pid = SaverOfTempName(name, spaceId);
     if (pid <= 0)
         return false;
@@ -181,13 +187,16 @@ bool CreateTempCopyBeside(const std::string& source, const std::string& target,
         const std::string candidate = TempNameBeside(target);
         if (fs::copy_file(source, candidate, fs::copy_options::none, ec)) {
             tempPath = candidate;
-            // A replaced file keeps the permissions it had.
+            // A replaced file keeps the permissions it had; a new one takes
+            // those of its source. Either is its owner's to read and write,
+            // so that a read-only template still gives files that save.
             if (fs::is_regular_file(target, ec)) {
                 const auto perms = fs::status(target, ec).permissions();
                 if (!ec)
-                    fs::permissions(candidate, perms | fs::perms::owner_read | fs::perms::owner_write, ec);
-                ec.clear();
+                    fs::permissions(candidate, perms, ec);
             }
+            fs::permissions(candidate, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+            ec.clear();
             return true;
         }
         RemoveFileQuietly(candidate);
@@ -222,18 +231,6 @@ bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
     const std::string folder = FolderOf(target);
     SyncDescriptor(folder, O_RDONLY | O_DIRECTORY, folder, ignored);
     return true;
-}
-
-bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
-                       AppFileError& error)
-{
-    std::string tempPath;
-    if (!CreateTempCopyBeside(source, copyPath, tempPath, error))
-        return false;
-    if (FlushTempFileToDisk(tempPath, copyPath, error) && ReplaceFileWith(tempPath, copyPath, error))
-        return true;
-    RemoveFileQuietly(tempPath);
-    return false;
 }
 
 void RemoveFileQuietly(const std::string& path)

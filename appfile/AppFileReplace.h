@@ -12,9 +12,10 @@ namespace appfile {
 // Copies `source` byte for byte into a new file with a short unique name of
 // its own in the folder of `target` (the target itself is not touched) and
 // returns that name in `tempPath`. The copy takes the permissions of `target`
-// when it exists. False with `error` set when the copy cannot be made (the
-// error names `source` when it is missing, else `target`); no file is left
-// behind then.
+// when it exists, else those of `source`, and its owner may always read and
+// write it. False with `error` set when the copy cannot be made (the error
+// names `source` when it is missing, else `target`); no file is left behind
+// then.
 bool CreateTempCopyBeside(const std::string& source, const std::string& target,
                           std::string& tempPath, AppFileError& error);
 
@@ -27,20 +28,16 @@ bool FlushTempFileToDisk(const std::string& tempPath, const std::string& target,
 bool ReplaceFileWith(const std::string& tempPath, const std::string& target,
                      AppFileError& error);
 
-// Makes `copyPath` a complete copy of `source`: built beside it and then
-// moved over it, so that a failure leaves any previous file at `copyPath`.
-bool CopyFileReplacing(const std::string& source, const std::string& copyPath,
-                       AppFileError& error);
-
 // Removes a file, ignoring every error.
 void RemoveFileQuietly(const std::string& path);
 
-// Removes the temporary files that earlier saves left in the folder of
-// `target` when they were killed half-way: only names exactly of the form
-// the saves of this program give them, made on this machine since its last
-// start, in this process's pid namespace, by this process or by one that no
-// longer runs. A save running elsewhere (another container, another machine
-// sharing the folder) keeps its file, and so does every other name.
+// Removes the temporary files (and their database journals) that earlier
+// saves left in the folder of `target` when they were killed half-way: only
+// names exactly of the form the saves of this program give them, made on
+// this machine since its last start, in this process's pid namespace, by
+// this process or by one that no longer runs. A save running elsewhere
+// (another container, another machine sharing the folder) keeps its file,
+// and so does every other name.
 void RemoveLeftoverTempFiles(const std::string& target);
 
 // The step that moves a finished file over its target (a rename). Tests

@@ -38,13 +38,18 @@ void ShowFileMessage(int16_t messageNumber, const AppFileError* error)
     gMsg->nFctDisplay();
 }
 
-// The backup's name, or "" when the rule would name the file itself.
-std::string BackupPathFor(const std::string& file)
+// The backup's name for a save into `file`, which writes `target`; "" when
+// the rule would name the file itself, by any of its names (`file` a link
+// to it, letter case on a file system that ignores it). A backup name that
+// is itself a link is replaced by the backup, not followed.
+std::string BackupPathFor(const std::string& file, const std::string& target)
 {
     if (file.size() < 3)
         return "";
     const std::string backup = file.substr(0, file.size() - 3) + "bak";
-    return backup == file ? "" : backup;
+    std::error_code ec;
+    const bool isTarget = backup == file || (!fs::is_symlink(backup, ec) && appfile::SameFile(backup, target));
+    return isTarget ? "" : backup;
 }
 
 // The in-memory IDs of the axes in use, in array order: the axis at
@@ -142,7 +147,7 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
         error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
         return false;
     }
-    const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file) : "";
+    const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file, target) : "";
     appfile::RemoveLeftoverTempFiles(target);
     if (!backup.empty())
         appfile::RemoveLeftoverTempFiles(backup);
@@ -207,15 +212,19 @@ int16_t nFctReadApplicationFile(const std::string& sFile)
     std::vector<WindowStatusRow> windows;
     AppFileError error;
     auto content = ApplicationFileContent::Failed;
-    // Taken before reading: a change made while the file is read is one
-    // that the next save asks about.
-    const appfile::FileStamp read = appfile::TakeFileStamp(sFile);
+    appfile::FileStamp read;
     {
         platform::Database db;
-        if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity())
+        if (db.Open(sFile, platform::OpenMode::ReadOnly) && db.CheckIntegrity()) {
+            // Taken once the file is known to be a sound database (never a
+            // file of any other kind, however large), and before its rows
+            // are read: a change made while they are read is one that the
+            // next save asks about.
+            read = appfile::TakeFileStamp(sFile);
             content = ReadApplicationFileContent(db, axes, windows, error);
-        else
+        } else {
             error = appfile::FromDbError(db.Error());
+        }
     }
     if (content == ApplicationFileContent::Read) {
         InstallApplication(axes, windows);

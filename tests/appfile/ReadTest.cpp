@@ -5,9 +5,13 @@
 
 #include "platform/core/Database.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -154,6 +158,40 @@ TEST_F(ReadTest, OpeningChangesNothingBesideTheFile)
     ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
     EXPECT_EQ(nFctGetUsedAxisCount(), 2);
     EXPECT_EQ(FolderListing(folder), before);
+}
+
+// A file far larger than memory chosen by mistake in Open (its filter
+// offers all types) is refused as any other file that is no database, never
+// read whole into memory: here the reading process may take 256 MB more than
+// it has, and the file holds 4 GB.
+TEST_F(ReadTest, AHugeFileThatIsNoDatabaseIsRefusedUnread)
+{
+    const std::string huge = folder_.file("film.mkv");
+    WriteBytes(huge, "");
+    fs::resize_file(huge, std::uintmax_t(4) << 30);  // sparse: no disk space taken
+    const pid_t reader = ::fork();
+    if (reader == 0) {
+        std::ifstream statm("/proc/self/statm");
+        std::uintmax_t pages = 0;
+        statm >> pages;
+        const rlim_t room = pages * ::sysconf(_SC_PAGESIZE) + (rlim_t(256) << 20);
+        const rlimit limit{room, room};
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
+            ::_exit(2);
+        CloseApplication();
+        try {
+            const bool refused = nFctReadApplicationFile(huge) == model::kFalse && display_.shown.size() == 1 &&
+                                 display_.Number() == 1006 && nFctGetUsedAxisCount() == 0;
+            ::_exit(refused ? 0 : 1);
+        } catch (...) {
+            ::_exit(3);  // out of memory: the program would end here
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(reader, &status, 0), reader);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << (WIFSIGNALED(status) ? "ended by signal " + std::to_string(WTERMSIG(status))
+                                : "exit status " + std::to_string(WEXITSTATUS(status)));
 }
 
 struct BrokenFileCase {

@@ -7,6 +7,7 @@
 #include "foundation/basMaterialLists.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -88,6 +89,36 @@ TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
     EXPECT_EQ(FolderListing(store), std::vector<std::string>{"real.dat"});
 }
 
+// A file whose backup name is another name of the file itself (here the
+// file's name a link to the file named as its backup; on a file system that
+// ignores letter case, "machine.BAK") is its own backup: the save keeps the
+// new content there and makes no backup over it. A backup name that is a
+// link to the file is no such name: the backup replaces the link.
+TEST_F(ApplicationFileTest, NoBackupOverTheFileItselfByAnotherName)
+{
+    const std::string folder = folder_.file("work/");
+    fs::create_directory(folder);
+    const std::string dat = folder + "machine.dat";
+    const std::string bak = folder + "machine.bak";
+    AddAxis(1, "first");
+    ASSERT_EQ(nFctWriteApplicationFile(bak), model::kTrue);
+    fs::create_symlink("machine.bak", dat);
+    SubSetAxisTitle(1, "second");
+    ASSERT_EQ(nFctWriteApplicationFile(dat), model::kTrue);
+    EXPECT_TRUE(fs::is_symlink(dat));
+    EXPECT_EQ(Column(bak, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_EQ(FolderListing(folder), (std::vector<std::string>{"machine.bak", "machine.dat"}));
+
+    fs::remove(dat);
+    fs::rename(bak, dat);
+    fs::create_symlink("machine.dat", bak);
+    SubSetAxisTitle(1, "third");
+    ASSERT_EQ(nFctWriteApplicationFile(dat), model::kTrue);
+    EXPECT_FALSE(fs::is_symlink(bak));
+    EXPECT_EQ(Column(bak, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_EQ(Column(dat, "SELECT Description FROM AxisData"), std::vector<std::string>{"third"});
+}
+
 // A save removes what killed saves of this machine and pid namespace left in
 // its folder (of this process, or of one that has ended) and nothing else:
 // another machine's or container's save in progress, and every name not
@@ -110,13 +141,16 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     otherSpace[0] = space[0] == 'a' ? 'b' : 'a';
     // No process has the largest ID; process 1 always runs.
     const std::string ended = prefix + space + "-2147483647-5-1";
-    const std::vector<std::string> leftovers = {myName, ended};
+    const std::vector<std::string> leftovers = {myName, ended, ended + "-journal"};
     const std::vector<std::string> kept = {
         prefix + otherSpace + "-2147483647-5-1",  // another machine's or container's
         prefix + space + "-1-5-3",                // a save running here
         prefix + "2147483647-5-1",                // names no machine
         prefix + "2147483647-my notes.txt",
         ended + ".txt",
+        ended + "-journal.txt",
+        ended + "-wal",
+        prefix + otherSpace + "-2147483647-5-1-journal",
         prefix + space + "-2147483647-05-1",
         prefix + space + "-2147483647-5",
         prefix + space + "-2147483647-5-1-2",
@@ -125,6 +159,7 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     for (const std::string& name : kept)
         WriteBytes(folder_.file(name), "another file");
     WriteBytes(folder_.file(ended), "half a file");
+    WriteBytes(folder_.file(ended + "-journal"), "its rollback journal");
     const auto before = FolderListing(folder_.path());
 
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
@@ -134,6 +169,56 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     expected.push_back("machine.dat");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderListing(folder_.path()), expected);
+}
+
+// A save killed half-way through writing its rows leaves the database
+// engine's rollback journal beside its temporary file: the next save removes
+// both.
+TEST_F(ApplicationFileTest, AKilledSavesJournalGoesWithItsFile)
+{
+    const std::string folder = folder_.file("work/");
+    fs::create_directory(folder);
+    const std::string file = folder + "machine.dat";
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        std::string tempPath;
+        appfile::AppFileError error;
+        sqlite3* db = nullptr;
+        const bool halfWritten =
+            appfile::CreateTempCopyBeside(gsTemplateDbPath, file, tempPath, error) &&
+            sqlite3_open(tempPath.c_str(), &db) == SQLITE_OK &&
+            sqlite3_exec(db, "BEGIN; DELETE FROM DataType; CREATE TABLE Half (x)", nullptr, nullptr, nullptr) ==
+                SQLITE_OK;
+        ::_exit(halfWritten ? 0 : 1);  // killed there: no commit, no close
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const auto leftBehind = FolderListing(folder);
+    ASSERT_EQ(leftBehind.size(), 2u);
+    ASSERT_EQ(leftBehind[1], leftBehind[0] + "-journal");
+
+    AddAxis(1, "axis");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    EXPECT_EQ(FolderListing(folder), std::vector<std::string>{"machine.dat"});
+}
+
+// A template made read-only (to keep it from being changed) still gives new
+// files that their owner can save again: the file is the user's, not a copy
+// of the template's protection.
+TEST_F(ApplicationFileTest, AReadOnlyTemplateGivesFilesTheirOwnerWrites)
+{
+    ASSERT_EQ(chmod(gsTemplateDbPath.c_str(), 0444), 0);
+    const std::string file = folder_.file("machine.dat");
+    AddAxis(1, "first");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    struct stat saved {};
+    ASSERT_EQ(stat(file.c_str(), &saved), 0);
+    EXPECT_EQ(saved.st_mode & 0777, 0644u);
+    SubSetAxisTitle(1, "second");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
+    EXPECT_TRUE(display_.shown.empty());
 }
 
 // The longest names a folder takes (255 bytes) save, and so does their
