@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,6 +80,28 @@ bool SectionName(const std::string& line, std::string& name)
     return true;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The file a path names: a symbolic link's target, so that a save replaces
+// the file and keeps the link.
+std::string FileNamedBy(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error || target.empty() ? path : target.string();
+}
+
+// A file there that may not be written: read-only (no write permission for
+// anyone, as its owner may have made it to keep it as it is), or not this
+// user's to write. Replacing it in its folder would not respect that.
+bool ReadOnlyFile(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    return (status.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
+}
+
 bool IsComment(const std::string& trimmed)
 {
     return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
@@ -93,7 +117,11 @@ bool ProfileFile::Load(const std::string& path)
     if (!in)
         return false;
     std::string text;
-    while (std::getline(in, text)) {
+    for (bool first = true; std::getline(in, text); first = false) {
+        // An editor may begin the file with a byte order mark, which is no
+        // part of its first line.
+        if (first && text.starts_with(kByteOrderMark))
+            text.erase(0, kByteOrderMark.size());
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
         std::string name;
@@ -202,13 +230,16 @@ std::string ProfileFile::Text() const
     return text;
 }
 
-bool ProfileFile::Save(const std::string& path, SaveFault* fault) const
+bool ProfileFile::Save(const std::string& pathGiven, SaveFault* fault) const
 {
     const auto failed = [fault](int error) {
         if (fault)
             *fault = FaultOf(error);
         return false;
     };
+    const std::string path = FileNamedBy(pathGiven);
+    if (ReadOnlyFile(path))
+        return failed(EACCES);
     std::string temporary = path + ".tmp-XXXXXX";
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)

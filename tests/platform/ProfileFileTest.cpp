@@ -170,4 +170,51 @@ TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
     EXPECT_TRUE(fs::is_empty(folder_ + "Taken.Ini"));
 }
 
+// A byte order mark that an editor put before the first section is no part
+// of it: the section reads, and a save writes each key once, in its place.
+TEST_F(ProfileFileTest, AByteOrderMarkIsNoPartOfTheFirstSection)
+{
+    WriteFile("\xEF\xBB\xBF[System Settings]\r\nLanguage=1000\r\n[Options]\r\nShow Taskbar=False\r\n");
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    EXPECT_EQ(ini.GetString("System Settings", "Language", "missing"), "1000");
+    EXPECT_EQ(ini.GetString("Options", "Show Taskbar", "missing"), "False");
+    ini.SetString("System Settings", "Language", "0");
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_EQ(ReadFile(), "[System Settings]\nLanguage=0\n[Options]\nShow Taskbar=False\n");
+}
+
+// A save through a symbolic link writes the file it names, through a
+// temporary file beside that file, and keeps the link.
+TEST_F(ProfileFileTest, SaveThroughALinkWritesTheFileItNames)
+{
+    fs::create_directory(folder_ + "kept");
+    std::ofstream(folder_ + "kept/Settings.Ini") << "[A]\nOne=1\n";
+    fs::create_symlink("kept/Settings.Ini", path_);
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("A", "One", "2");
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(ReadFile(), "[A]\nOne=2\n");
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_ + "kept"), {}),
+              std::vector<fs::path>{folder_ + "kept/Settings.Ini"});
+}
+
+// A read-only file (no write permission for anyone) is left as it is, and
+// the save says so, even where the folder would let it be replaced.
+TEST_F(ProfileFileTest, AReadOnlyFileIsNotReplaced)
+{
+    WriteFile("[A]\nOne=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("A", "One", "2");
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    EXPECT_FALSE(ini.Save(path_, &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::NotPermitted);
+    EXPECT_EQ(ReadFile(), "[A]\nOne=1\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
 } // namespace
