@@ -138,15 +138,31 @@ int ReplaceWhole(const std::string& path, const std::string& text)
     return error;
 }
 
-// The text written over the existing file at path; 0 or the error.
+// The whole text as the file's content, from its start; 0 or the error.
+int Overwrite(int descriptor, const std::string& text)
+{
+    if (lseek(descriptor, 0, SEEK_SET) != 0)
+        return errno;
+    const int error = WriteAll(descriptor, text);
+    if (error != 0)
+        return error;
+    return ftruncate(descriptor, static_cast<off_t>(text.size())) == 0 ? 0 : errno;
+}
+
+// The text written over the existing file at path; 0 or the error, and then
+// the file's old content put back as far as it goes.
 int WriteInPlace(const std::string& path, const std::string& text)
 {
-    const int descriptor = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    const int descriptor = open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (descriptor < 0)
         return errno;
-    int error = WriteAll(descriptor, text);
-    if (error == 0 && ftruncate(descriptor, static_cast<off_t>(text.size())) != 0)
-        error = errno;
+    std::string old;
+    char buffer[4096];
+    for (ssize_t n; (n = read(descriptor, buffer, sizeof buffer)) > 0;)
+        old.append(buffer, static_cast<size_t>(n));
+    int error = Overwrite(descriptor, text);
+    if (error != 0)
+        Overwrite(descriptor, old);
     if (close(descriptor) != 0 && error == 0)
         error = errno;
     return error;

@@ -63,9 +63,9 @@ public:
     // target of a symbolic link, which stays) and renames it over that file,
     // so the old file is either kept whole or replaced whole; where the
     // folder takes no new file, a file there that may be written is written
-    // in place. Returns false (the old file untouched) when it cannot be
-    // written, a read-only file included, and then says why in fault when
-    // one is given.
+    // in place (its old content put back should that fail). Returns false
+    // (the old file untouched) when it cannot be written, a read-only file
+    // included, and then says why in fault when one is given.
     bool Save(const std::string& path, SaveFault* fault = nullptr) const;
 
     // The file's text as Save writes it.
