@@ -267,12 +267,20 @@ void MDIMain::MDIForm_Load(frmStartup* startup)
     // Room for the axis windows, unless the settings place the window.
     mSubSizeForAxisWindows();
     switch (gnMainWindowState) {
-    case 0:
+    case 0: {
         // Saved on a larger or a second screen, it opens whole on this one.
+        // A size smaller than the window can be (none, as in the settings
+        // file written at the first run, or one edited by hand) was never
+        // the window's: it keeps the size it starts with.
+        QRect saved(gnMainWindowLeft / kTwipsPerPixel, gnMainWindowTop / kTwipsPerPixel,
+                    gnMainWindowWidth / kTwipsPerPixel, gnMainWindowHeight / kTwipsPerPixel);
+        const QSize least = minimumSizeHint();
+        if (saved.width() < least.width() || saved.height() < least.height())
+            saved.setSize(size());
         setWindowState(Qt::WindowNoState);
-        platform::PlaceWholeOnScreen(this, QRect(gnMainWindowLeft / kTwipsPerPixel, gnMainWindowTop / kTwipsPerPixel,
-                                                 gnMainWindowWidth / kTwipsPerPixel, gnMainWindowHeight / kTwipsPerPixel));
+        platform::PlaceWholeOnScreen(this, saved);
         break;
+    }
     case 2:
         setWindowState(Qt::WindowMaximized);
         break;

@@ -29,7 +29,8 @@ namespace platform {
 class ProfileFile {
 public:
     // Reads the file; returns true when it existed and was read. A missing
-    // or unreadable file leaves the profile empty.
+    // or unreadable file leaves the profile empty. A byte order mark at the
+    // start of the file is no part of its text.
     bool Load(const std::string& path);
 
     // True when the section holds the key.
@@ -58,10 +59,13 @@ public:
         DiskFull,       // no room left on the disk or in the user's quota
         Other,
     };
-    // Writes the profile to a temporary file beside path and renames it over
-    // path, so the old file is either kept whole or replaced whole. Returns
-    // false (the old file untouched) when it cannot be written, and then
-    // says why in fault when one is given.
+    // Writes the profile to a temporary file beside the file path names (the
+    // target of a symbolic link, which stays) and renames it over that file,
+    // so the old file is either kept whole or replaced whole; where the
+    // folder takes no new file, a file there that may be written is written
+    // in place (its old content put back should that fail). Returns false
+    // (the old file untouched) when it cannot be written, a read-only file
+    // included, and then says why in fault when one is given.
     bool Save(const std::string& path, SaveFault* fault = nullptr) const;
 
     // The file's text as Save writes it.

@@ -49,6 +49,12 @@ protected:
     int16_t savedDynamicMenu_ = 0;
 };
 
+std::string ReadFileText(const std::string& path)
+{
+    std::ifstream in(path);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
 // Every global away from its default, so that reading must set each one.
 void Scramble()
 {
@@ -129,6 +135,8 @@ TEST_F(SettingsTest, ValuesTheProgramCannotUseFallBackToDefaults)
     };
     const Case cases[] = {
         {"[System Settings]\nLanguage=1000\n", "German without Units gives metric",
+         [] { return gnLanguageOffset == 1000 && gnUnitSystem == 1; }},
+        {"\xEF\xBB\xBF[System Settings]\r\nLanguage=1000\r\n", "a byte order mark and CRLF line ends",
          [] { return gnLanguageOffset == 1000 && gnUnitSystem == 1; }},
         {"[System Settings]\nLanguage=0\n", "English without Units gives EE",
          [] { return gnLanguageOffset == 0 && gnUnitSystem == 0; }},
@@ -438,6 +446,70 @@ TEST_F(SettingsTest, SettingsThatCannotBeKeptAreToldOncePerSession)
     nFctReadIniFile(iniPath_);  // the next session is told again
     SubWriteIniFile(iniPath_);
     EXPECT_EQ(display.shown.size(), 2u);
+}
+
+// Each way the settings file cannot be written is told with its reason,
+// and the file stays as it was; a file reached through a symbolic link is
+// written there, the link kept, and nothing is told.
+TEST_F(SettingsTest, EachWayTheSettingsCannotBeWrittenIsToldWithItsReason)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::function<std::string(const std::string& folder)> prepare;  // gives the settings path
+        int16_t reason;  // 0: written, nothing told
+    };
+    const std::string kept = "[System Settings]\nLanguage=1000\n";
+    const auto writeKept = [&kept](const std::string& path) { std::ofstream(path) << kept; };
+    const Case cases[] = {
+        {"a folder in the file's place",
+         [](const std::string& folder) {
+             fs::create_directory(folder + "a.ini");
+             return folder + "a.ini";
+         },
+         381},
+        {"a read-only file",
+         [&writeKept](const std::string& folder) {
+             writeKept(folder + "b.ini");
+             fs::permissions(folder + "b.ini", fs::perms::owner_write | fs::perms::group_write |
+                                                   fs::perms::others_write, fs::perm_options::remove);
+             return folder + "b.ini";
+         },
+         382},
+        {"a folder that is gone", [](const std::string& folder) { return folder + "gone/c.ini"; }, 384},
+        {"a link to a file in another folder",
+         [&writeKept](const std::string& folder) {
+             fs::create_directory(folder + "elsewhere");
+             writeKept(folder + "elsewhere/d.ini");
+             fs::create_symlink(folder + "elsewhere/d.ini", folder + "d.ini");
+             return folder + "d.ini";
+         },
+         0},
+    };
+    for (const Case& c : cases) {
+        RecordingDisplay display;
+        const std::string path = c.prepare(folder_.path());
+        const std::string before = fs::is_regular_file(path) ? ReadFileText(path) : std::string();
+        nFctReadIniFile(path);
+        gbCreateBackup = 0;  // a change of the session
+        SubWriteIniFile(path);
+        SubWriteIniFile(path);
+        if (c.reason == 0) {
+            EXPECT_TRUE(display.shown.empty()) << c.what;
+            EXPECT_TRUE(fs::is_symlink(path)) << c.what;
+            nFctReadIniFile(path);
+            EXPECT_EQ(gbCreateBackup, 0) << c.what;
+            EXPECT_EQ(gnLanguageOffset, 1000) << c.what;
+            continue;
+        }
+        EXPECT_EQ(display.shown.size(), 1u) << c.what;
+        if (display.shown.size() == 1)
+            EXPECT_EQ(display.shown[0].text,
+                      sFctGetText(380) + "\r\n\r\n" + path + "\r\n\r\n" + sFctGetText(c.reason))
+                << c.what;
+        if (!before.empty())
+            EXPECT_EQ(ReadFileText(path), before) << c.what;
+    }
 }
 
 class RecordingMenu : public platform::RecentFileMenu {

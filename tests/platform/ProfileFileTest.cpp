@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 using platform::ProfileFile;
@@ -168,6 +171,116 @@ TEST_F(ProfileFileTest, SaveReplacesTheFileWholeOrNotAtAll)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Settings.Ini", "Taken.Ini"}));
     EXPECT_TRUE(fs::is_empty(folder_ + "Taken.Ini"));
+}
+
+// A byte order mark that an editor put before the first section is no part
+// of it: the section reads, and a save writes each key once, in its place.
+TEST_F(ProfileFileTest, AByteOrderMarkIsNoPartOfTheFirstSection)
+{
+    WriteFile("\xEF\xBB\xBF[System Settings]\r\nLanguage=1000\r\n[Options]\r\nShow Taskbar=False\r\n");
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    EXPECT_EQ(ini.GetString("System Settings", "Language", "missing"), "1000");
+    EXPECT_EQ(ini.GetString("Options", "Show Taskbar", "missing"), "False");
+    ini.SetString("System Settings", "Language", "0");
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_EQ(ReadFile(), "[System Settings]\nLanguage=0\n[Options]\nShow Taskbar=False\n");
+}
+
+// A save through a symbolic link writes the file it names, through a
+// temporary file beside that file, and keeps the link.
+TEST_F(ProfileFileTest, SaveThroughALinkWritesTheFileItNames)
+{
+    fs::create_directory(folder_ + "kept");
+    std::ofstream(folder_ + "kept/Settings.Ini") << "[A]\nOne=1\n";
+    fs::create_symlink("kept/Settings.Ini", path_);
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("A", "One", "2");
+    ASSERT_TRUE(ini.Save(path_));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(ReadFile(), "[A]\nOne=2\n");
+    EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder_ + "kept"), {}),
+              std::vector<fs::path>{folder_ + "kept/Settings.Ini"});
+}
+
+// A read-only file (no write permission for anyone) is left as it is, and
+// the save says so, even where the folder would let it be replaced.
+TEST_F(ProfileFileTest, AReadOnlyFileIsNotReplaced)
+{
+    WriteFile("[A]\nOne=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ProfileFile ini;
+    ASSERT_TRUE(ini.Load(path_));
+    ini.SetString("A", "One", "2");
+    ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+    EXPECT_FALSE(ini.Save(path_, &fault));
+    EXPECT_EQ(fault, ProfileFile::SaveFault::NotPermitted);
+    EXPECT_EQ(ReadFile(), "[A]\nOne=1\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+// The save of a user who may not make a new file in the folder, as in the
+// program folder of a package installed for all users (run as another user
+// where the tests run as root, whom no permission stops): the result and
+// the fault.
+std::pair<bool, ProfileFile::SaveFault> SaveAsUserOfASharedFolder(const std::string& path)
+{
+    const auto save = [&path] {
+        ProfileFile ini;
+        ini.Load(path);
+        ini.SetString("A", "One", "2");
+        ProfileFile::SaveFault fault = ProfileFile::SaveFault::None;
+        const bool saved = ini.Save(path, &fault);
+        return std::make_pair(saved, fault);
+    };
+    if (getuid() != 0)
+        return save();
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(100);
+        const auto [saved, fault] = save();
+        _exit((saved ? 10 : 0) + static_cast<int>(fault));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+    if (code >= 100)
+        return {false, ProfileFile::SaveFault::Other};
+    return {code >= 10, static_cast<ProfileFile::SaveFault>(code % 10)};
+}
+
+// In a folder that takes no new file, a settings file every user may write
+// is written in place; one this user may not write is left as it is, and
+// the save says why.
+TEST_F(ProfileFileTest, AFolderThatTakesNoNewFileKeepsAFileEveryUserMayWrite)
+{
+    struct Case {
+        fs::perms file;
+        bool saved;
+        ProfileFile::SaveFault fault;
+        const char* text;
+    };
+    constexpr fs::perms kRead = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    constexpr fs::perms kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    const Case cases[] = {
+        {kRead | kWrite, true, ProfileFile::SaveFault::None, "[A]\nOne=2\n"},
+        {kRead | fs::perms::owner_write, false, ProfileFile::SaveFault::NotPermitted, "[A]\nOne=1\n"},
+    };
+    for (const Case& c : cases) {
+        fs::permissions(folder_, fs::perms::owner_all);
+        WriteFile("[A]\nOne=1\n");
+        fs::permissions(path_, c.file);
+        fs::permissions(folder_, kRead | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec);
+        const auto [saved, fault] = SaveAsUserOfASharedFolder(path_);
+        fs::permissions(folder_, fs::perms::owner_all);
+        EXPECT_EQ(saved, c.saved) << c.text;
+        EXPECT_EQ(fault, c.fault) << c.text;
+        EXPECT_EQ(ReadFile(), c.text);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+    }
 }
 
 } // namespace

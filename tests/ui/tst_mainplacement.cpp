@@ -93,6 +93,43 @@ private slots:
             QCOMPARE(main->size(), saved.size());
         }
     }
+
+    // A saved size smaller than the window can be (none at all, as in the
+    // settings file of a first run with Status set to 0 by hand, negative,
+    // or a pixel) opens the window at the size it starts with where the
+    // settings place nothing, at the saved place.
+    void aSizeTheWindowCannotHaveKeepsItsStartingSize_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::newRow("no size") << "";
+        QTest::newRow("0 x 0") << "Width=0\nHeight=0\n";
+        QTest::newRow("negative") << "Width=-5\nHeight=-9000\n";
+        QTest::newRow("one pixel wide") << "Width=15\nHeight=9000\n";
+    }
+    void aSizeTheWindowCannotHaveKeepsItsStartingSize()
+    {
+        QFETCH(QString, size);
+        QSize starting;
+        {
+            ProgramRun run;  // a minimised state applies no placement
+            run.WriteSettings("[Window Size]\nStatus=1\n");
+            QVERIFY(run.Start());
+            QVERIFY(QTest::qWaitForWindowExposed(run.Main()));
+            QVERIFY(testing_support::LetWindowGeometrySettle(run.Main(), testing_support::kWindowManagerPatience));
+            starting = run.Main()->size();
+        }
+        const QPoint place = Available().topLeft() + QPoint(100, 60);
+        ProgramRun run;
+        run.WriteSettings(QStringLiteral("[Window Size]\nStatus=0\nLeft=%1\nTop=%2\n%3")
+                              .arg(place.x() * kTwipsPerPixel).arg(place.y() * kTwipsPerPixel).arg(size)
+                              .toStdString());
+        QVERIFY(run.Start());
+        MDIMain* main = run.Main();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QVERIFY(testing_support::LetWindowGeometrySettle(main, testing_support::kWindowManagerPatience));
+        QCOMPARE(main->size(), starting);
+        QCOMPARE(main->geometry().topLeft(), place);
+    }
 };
 
 QTEST_MAIN(TestMainPlacement)

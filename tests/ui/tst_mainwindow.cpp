@@ -254,24 +254,30 @@ private slots:
         QVERIFY(run.Action("mnuLanguage_0")->isChecked());
     }
 
-    // With a folder in the place of the settings file, the settings changed
-    // in the session are lost at the end: the user is told so once, in the
-    // session's language, with the file and the reason, whichever way the
-    // program ends.
+    // With a folder in the place of the settings file, or a read-only
+    // settings file, the settings changed in the session are lost at the
+    // end: the user is told so once, in the session's language, with the
+    // file and the reason, whichever way the program ends, and what is in
+    // the settings file's place stays as it was.
     void settingsThatCannotBeKeptAreToldAtTheEnd_data()
     {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("ending");
         QTest::addColumn<QString>("main");
         QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("readOnlyFile");  // else a folder in its place
         QTest::newRow("English, options, Exit")
             << "mnuFileFunction_8" << "mnuFileFunction_21"
             << "The settings of this session (units, options and recent files) could not be kept"
-            << "A folder has the name of the settings file.";
+            << "A folder has the name of the settings file." << false;
         QTest::newRow("German, language, close box")
             << "mnuLanguage_2" << ""
             << "Die Einstellungen dieser Sitzung (Einheiten, Optionen und zuletzt geöffnete Dateien) konnten nicht gespeichert werden"
-            << "Ein Ordner trägt den Namen der Einstellungsdatei.";
+            << "Ein Ordner trägt den Namen der Einstellungsdatei." << false;
+        QTest::newRow("English, options, read-only file, Exit")
+            << "mnuFileFunction_8" << "mnuFileFunction_21"
+            << "The settings of this session (units, options and recent files) could not be kept"
+            << "The settings file or its folder is read-only, or this user may not write there." << true;
     }
     void settingsThatCannotBeKeptAreToldAtTheEnd()
     {
@@ -279,9 +285,17 @@ private slots:
         QFETCH(QString, ending);
         QFETCH(QString, main);
         QFETCH(QString, reason);
+        QFETCH(bool, readOnlyFile);
         ProgramRun run;
         const std::string ini = run.Folder().file(kIniFileName);
-        QVERIFY(QDir().mkdir(QString::fromStdString(ini)));
+        const QString kept = "[Options]\nCreate Backup File=True\n";
+        if (readOnlyFile) {
+            run.WriteSettings(kept.toStdString());
+            QVERIFY(QFile::setPermissions(QString::fromStdString(ini),
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        } else {
+            QVERIFY(QDir().mkdir(QString::fromStdString(ini)));
+        }
         QVERIFY(run.Start());
         if (change == "mnuFileFunction_8") {
             dialog_tests::WhenModalShows([](QWidget* options) {  // backups off
@@ -305,7 +319,13 @@ private slots:
         QVERIFY2(text.startsWith(main), qPrintable(text));
         QVERIFY2(text.contains(QString::fromStdString(ini)), qPrintable(text));
         QVERIFY2(text.endsWith(reason), qPrintable(text));
-        QVERIFY(QFileInfo(QString::fromStdString(ini)).isDir());
+        if (readOnlyFile) {
+            QFile file(QString::fromStdString(ini));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()), kept);
+        } else {
+            QVERIFY(QFileInfo(QString::fromStdString(ini)).isDir());
+        }
     }
 
     void unitsMenuOffersTheOtherSystemAndRefreshesWindows()
