@@ -17,6 +17,7 @@ struct AppFileError {
 enum AppFileErrorNumber : int {
     kSubscriptOutOfRange = 9,   // a count beyond the size of its block
     kFileNotFound = 53,         // the file to copy from does not exist
+    kPermissionDenied = 70,     // a file its owner keeps from being written
     kPathFileAccessError = 75,  // a file or folder that cannot be used as asked
     kInvalidFileFormat = 321    // rows and counts that do not agree
 };

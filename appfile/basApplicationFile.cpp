@@ -14,6 +14,7 @@
 #include "model/basWindowStatus.h"
 #include "platform/core/CurrentError.h"
 #include "platform/core/Database.h"
+#include "platform/core/FileAccess.h"
 
 #include <filesystem>
 #include <system_error>
@@ -145,6 +146,10 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
     }
     if (fs::is_directory(target, ec)) {
         error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
+        return false;
+    }
+    if (platform::IsReadOnlyFile(target)) {
+        error = {appfile::kPermissionDenied, "Permission denied: " + file + " is read-only"};
         return false;
     }
     const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file, target) : "";

@@ -1,4 +1,5 @@
 #include "platform/core/ProfileFile.h"
+#include "platform/core/FileAccess.h"
 #include "platform/core/TextCompare.h"
 
 #include <cerrno>
@@ -90,17 +91,6 @@ std::string FileNamedBy(const std::string& path)
     std::error_code error;
     const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
     return error || target.empty() ? path : target.string();
-}
-
-// A file there that may not be written: read-only (no write permission for
-// anyone, as its owner may have made it to keep it as it is), or not this
-// user's to write. Replacing it in its folder would not respect that.
-bool ReadOnlyFile(const std::string& path)
-{
-    struct stat status {};
-    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
-    return (status.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
 }
 
 // Writes the whole text to the open file and flushes it to the disk; 0 or
@@ -299,7 +289,7 @@ std::string ProfileFile::Text() const
 bool ProfileFile::Save(const std::string& pathGiven, SaveFault* fault) const
 {
     const std::string path = FileNamedBy(pathGiven);
-    int error = ReadOnlyFile(path) ? EACCES : 0;
+    int error = IsReadOnlyFile(path) ? EACCES : 0;
     if (error == 0) {
         error = ReplaceWhole(path, Text());
         // A folder that takes no new file may hold a settings file that every

@@ -300,7 +300,8 @@ TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)
 
 enum class Breakage {
     MissingTemplate, TemplateLacksColumn, TargetIsFolder, TargetIsTemplate, TargetIsTemplateByLink,
-    TargetIsReferenceDb, TargetIsMaterialsDb, TargetIsSettingsFile, ReadOnlyFolder, FinalMoveFails
+    TargetIsReferenceDb, TargetIsMaterialsDb, TargetIsSettingsFile, ReadOnlyFolder, ReadOnlyFile, ReadOnlyFileByLink,
+    FinalMoveFails
 };
 
 // A move that fails as a full or broken disk would.
@@ -373,7 +374,18 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
             GTEST_SKIP() << "a folder's permissions do not hold for root";
         chmod(folder.c_str(), 0555);
         break;
+    case Breakage::ReadOnlyFile:
+        // kept from being written by its owner, in a folder that takes files
+        chmod(file.c_str(), 0444);
+        break;
+    case Breakage::ReadOnlyFileByLink:
+        chmod(file.c_str(), 0444);
+        fs::create_symlink(file, folder + "link.dat");
+        file = folder + "link.dat";
+        break;
     }
+    struct stat savedStatus {};
+    stat((folder + "machine.dat").c_str(), &savedStatus);
     const std::string templateBytes = ReadBytes(gsTemplateDbPath);
     const std::string targetBytes = fs::is_regular_file(file) ? ReadBytes(file) : "";
     const auto listing = FolderListing(folder);
@@ -388,6 +400,10 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
     // The error line comes first, then the message's text.
     EXPECT_NE(display_.shown[0].text.find(" - "), std::string::npos);
     EXPECT_EQ(ReadBytes(folder + "machine.dat"), oldFile);
+    struct stat status {};
+    stat((folder + "machine.dat").c_str(), &status);
+    EXPECT_EQ(status.st_mode, savedStatus.st_mode);
+    EXPECT_EQ(status.st_ino, savedStatus.st_ino);
     EXPECT_EQ(ReadBytes(folder + "machine.bak"), "previous backup");
     EXPECT_EQ(FolderListing(folder), listing);  // no temporary file left
     EXPECT_EQ(ReadBytes(gsTemplateDbPath), templateBytes);
@@ -411,6 +427,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedSaveCase{"TargetIsMaterialsDb", Breakage::TargetIsMaterialsDb, 1005},
                       FailedSaveCase{"TargetIsSettingsFile", Breakage::TargetIsSettingsFile, 1005},
                       FailedSaveCase{"ReadOnlyFolder", Breakage::ReadOnlyFolder, 1005},
+                      FailedSaveCase{"ReadOnlyFile", Breakage::ReadOnlyFile, 1005},
+                      FailedSaveCase{"ReadOnlyFileByLink", Breakage::ReadOnlyFileByLink, 1005},
                       FailedSaveCase{"FinalMoveFails", Breakage::FinalMoveFails, 1005}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@
 
 #include <sched.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -1062,6 +1064,39 @@ private slots:
         const std::string& text = run.Messages().messages.front().text;
         QVERIFY2(text.find(file) != std::string::npos, text.c_str());
         QCOMPARE(gsCurrentFile, std::string());
+    }
+
+    // A file its owner made read-only is kept from being written: Save
+    // refuses it, naming the file and why, leaves it as it was and the
+    // application unsaved; once the file may be written again, Save writes
+    // it.
+    void aReadOnlyFileIsNotReplacedBySave()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        SubSetAxisTitle(1, "Kept");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(run.Messages().messages.empty());
+        QVERIFY(::chmod(file.c_str(), 0444) == 0);
+        const std::string kept = ReadBytes(file);
+
+        SubSetAxisTitle(1, "Edited");
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1005});
+        const std::string& text = run.Messages().messages.front().text;
+        QVERIFY2(text.find(file + " is read-only") != std::string::npos, text.c_str());
+        QVERIFY(ReadBytes(file) == kept);
+        QCOMPARE(QFileInfo(QString::fromStdString(file)).permissions() & QFileDevice::WriteOwner,
+                 QFileDevice::Permissions());
+        QCOMPARE(nFctGetModifiedState(), int16_t(1));
+
+        QVERIFY(::chmod(file.c_str(), 0644) == 0);
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(run.Messages().messages.size(), size_t(1));
+        QCOMPARE(StoredTitles(file), QStringList{"Edited"});
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
     }
 
     void exitWritesTheSettingsWithThePlacement()
