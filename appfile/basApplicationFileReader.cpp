@@ -146,8 +146,8 @@ private:
             field = std::move(value);
     }
 
-    // A title, manufacturer or product key is one line of well-formed text
-    // (sFctFreeTextLine), whatever program wrote the file.
+    // A title, manufacturer, product key or unit text is one line of
+    // well-formed text (sFctFreeTextLine), whatever program wrote the file.
     void OneLineText(platform::Recordset& rs, const char* column, std::string& field)
     {
         Text(rs, column, field);
@@ -190,7 +190,7 @@ private:
         Double(dataType_, "Factor", entry.Factor);
         Int(dataType_, "Status", entry.Status);
         Int(dataType_, "TextID", entry.TextID);
-        Text(dataType_, "UnitText", entry.UnitText);
+        OneLineText(dataType_, "UnitText", entry.UnitText);
         Int(dataType_, "HelpID", entry.HelpID);
         Next(dataType_);
     }

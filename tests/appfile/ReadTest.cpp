@@ -111,16 +111,18 @@ TEST_F(ReadTest, TitleReadsAsOneLine)
     EXPECT_EQ(gAxis.at(0).Description, "Mill Drill Line  \xF0\x9F\x98\x80");
 }
 
-// A manufacturer and a product key are one line as a title is; bytes that
-// another program left in any of them that are no UTF-8 (Latin-1 here) read
-// as one U+FFFD each, and the characters around them stay.
+// A manufacturer, a product key and a unit text are one line as a title is;
+// bytes that another program left in any of them that are no UTF-8
+// (Latin-1 here) read as one U+FFFD each, and the characters around them
+// stay.
 TEST_F(ReadTest, TextsReadAsOneLineOfWellFormedText)
 {
     Execute(file_, "UPDATE AxisData SET Description = CAST(X'436166E9204E6F6972' AS TEXT),"  // Caf\xE9 Noir
                    " MotorManufacturer = 'Acme' || char(9) || 'Drives',"
                    " MotorProductKey = 'AC-7' || char(10) || 'B' WHERE rowid = 1;"
                    "UPDATE MechData SET Manufacturer = 'Gear' || char(13, 10) || 'Works',"
-                   " ProductKey = CAST(X'46F67264657262616E64' AS TEXT) WHERE rowid = 1");  // F\xF6rderband
+                   " ProductKey = CAST(X'46F67264657262616E64' AS TEXT) WHERE rowid = 1;"  // F\xF6rderband
+                   "UPDATE DataType SET UnitText = 'lb' || char(10) || CAST(X'696EB2' AS TEXT)");  // in\xB2
     CloseApplication();
     ASSERT_EQ(nFctReadApplicationFile(file_), model::kTrue);
     const AxisRec& axis = gAxis.at(0);
@@ -129,6 +131,7 @@ TEST_F(ReadTest, TextsReadAsOneLineOfWellFormedText)
     EXPECT_EQ(axis.MotorProductKey, "AC-7 B");
     EXPECT_EQ(axis.Mechanisms.at(0).Manufacturer, "Gear Works");
     EXPECT_EQ(axis.Mechanisms.at(0).ProductKey, "F\xEF\xBF\xBDrderband");
+    EXPECT_EQ(axis.Mechanisms.at(0).MechanismData.at(0).UnitText, "lb in\xEF\xBF\xBD");
 }
 
 // A mechanism stored with fewer parameters than its type has keeps the
