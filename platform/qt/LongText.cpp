@@ -23,7 +23,7 @@ QString ElidedLongText(const QString& text, const QFont& font)
 QString AsTypedInMenu(const QString& text)
 {
     QString escaped = text;
-    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return escaped.replace(QLatin1Char('&'), QLatin1String("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
 }
 
 } // namespace platform

@@ -16,7 +16,7 @@ QString ElidedLongText(const QString& text, const QFont& font);
 
 // A text shown as typed in a menu entry (an axis title, a file's path):
 // each "&" doubled, so that none marks the next character as the entry's
-// key.
+// key, and each tab a blank, so that none starts a shortcut's text.
 QString AsTypedInMenu(const QString& text);
 
 } // namespace platform

@@ -424,20 +424,22 @@ private slots:
 
     // A recent entry opens the very file that was saved, after the program
     // was started again: a name with a blank at its end is not the name
-    // without it, and a name the settings file cannot keep (a line end) is
-    // not listed at all.
+    // without it, a tab in a name is shown as a blank (not taken by the menu
+    // for the start of a shortcut) and opens the name with the tab, and a
+    // name the settings file cannot keep (a line end) is not listed at all.
     void recentFilesReopenTheFilesSavedAfterARestart()
     {
         QTemporaryDir files;  // outlives both runs
         const std::string plain = files.filePath("sp.dat").toStdString();
         const std::string blank = plain + " ";
+        const std::string tab = files.filePath("tab\tname.dat").toStdString();
         const std::string lineEnd = files.filePath("line\nend.dat").toStdString();
         std::string settings;
         {
             ProgramRun run;
             QVERIFY(run.Start());
             for (const auto& [file, title] : {std::pair{plain, "Without blank"}, std::pair{blank, "With blank"},
-                                              std::pair{lineEnd, "With line end"}}) {
+                                              std::pair{tab, "With tab"}, std::pair{lineEnd, "With line end"}}) {
                 SubSetAxisTitle(1, title);
                 run.fileAnswers = {file};
                 run.Trigger("mnuFileFunction_3");
@@ -456,14 +458,19 @@ private slots:
         for (int item = 10; item <= 19; ++item)
             if (run.Action(QStringLiteral("mnuFileFunction_%1").arg(item))->isVisible())
                 listed << run.Action(QStringLiteral("mnuFileFunction_%1").arg(item))->text();
-        QCOMPARE(listed.size(), 2);
+        QCOMPARE(listed.size(), 3);
         QVERIFY2(!listed.join('|').contains("line"), qPrintable(listed.join('|')));
+        QVERIFY2(listed.front().endsWith("tab name.dat"), qPrintable(listed.front()));
+        QVERIFY2(!listed.join('|').contains('\t'), qPrintable(listed.join('|')));
 
         run.Trigger("mnuFileFunction_10");
         QVERIFY(run.Messages().messages.empty());
+        QCOMPARE(gsCurrentFile, tab);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("With tab"));
+        run.Trigger("mnuFileFunction_11");
         QCOMPARE(gsCurrentFile, blank);
         QCOMPARE(sFctGetAxisTitle(1), std::string("With blank"));
-        run.Trigger("mnuFileFunction_11");
+        run.Trigger("mnuFileFunction_12");
         QCOMPARE(gsCurrentFile, plain);
         QCOMPARE(sFctGetAxisTitle(1), std::string("Without blank"));
     }
