@@ -255,10 +255,16 @@ TEST_F(ApplicationFileTest, AFailedSaveNamesTheFile)
 {
     AddAxis(1, "axis");
     WriteBytes(folder_.file("notes.txt"), "a file, not a folder");
+    // A folder nested past the 512 bytes of a path the database engine opens.
+    std::string deep = folder_.path();
+    for (int level = 0; level < 5; ++level)
+        deep += "/" + std::string(100, char('a' + level));
+    fs::create_directories(deep);
     const std::vector<std::string> files = {
         folder_.file(std::string(252, 'n') + ".dat"),  // 256 bytes: the move fails
         folder_.file("notes.txt/machine.dat"),         // nothing can be made in a file
-        folder_.file("gone/machine.dat")};             // nor in a folder that is not there
+        folder_.file("gone/machine.dat"),              // nor in a folder that is not there
+        deep + "/machine.dat"};                        // nor a database that deep
     const auto listing = FolderListing(folder_.path());
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
@@ -269,6 +275,7 @@ TEST_F(ApplicationFileTest, AFailedSaveNamesTheFile)
         EXPECT_NE(display_.shown[0].text.find(file), std::string::npos) << display_.shown[0].text;
         EXPECT_EQ(FolderListing(folder_.path()), listing);
     }
+    EXPECT_TRUE(FolderListing(deep).empty());
 }
 
 TEST_F(ApplicationFileTest, NothingIsWrittenThatTheReaderWouldRefuse)
