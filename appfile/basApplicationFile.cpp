@@ -16,6 +16,7 @@
 #include "platform/core/Database.h"
 #include "platform/core/FileAccess.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -87,21 +88,6 @@ bool WriteApplicationRows(const std::string& tempPath, const std::string& target
     return true;
 }
 
-// The file a path names, through any symbolic links: a save writes that
-// file and keeps the links.
-std::string LinkedFile(const std::string& path)
-{
-    fs::path file = path;
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(file, ec); ++hops) {
-        const fs::path next = fs::read_symlink(file, ec);
-        if (ec)
-            break;
-        file = next.is_absolute() ? next : file.parent_path() / next;
-    }
-    return file.string();
-}
-
 } // namespace
 
 bool IsProgramFile(const std::string& file)
@@ -138,7 +124,11 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
                      AppFileError& error)
 {
     std::error_code ec;
-    const std::string target = LinkedFile(file);
+    const std::string target = platform::LinkedFile(file);
+    if (target.empty()) {
+        error = {appfile::kPathFileAccessError, "Path/File access error: " + file + ": " + platform::FileErrorText(ELOOP)};
+        return false;
+    }
     if (IsProgramFile(target)) {
         error = {appfile::kPathFileAccessError,
                  "Path/File access error: " + file + " is a file of the program"};

@@ -4,13 +4,8 @@
 
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -83,80 +78,6 @@ bool SectionName(const std::string& line, std::string& name)
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// The file a path names: a symbolic link's target, so that a save replaces
-// the file and keeps the link.
-std::string FileNamedBy(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error || target.empty() ? path : target.string();
-}
-
-// Writes the whole text to the open file and flushes it to the disk; 0 or
-// the error.
-int WriteAll(int descriptor, const std::string& text)
-{
-    for (size_t written = 0; written < text.size();) {
-        const ssize_t n = write(descriptor, text.data() + written, text.size() - written);
-        if (n <= 0)
-            return n < 0 ? errno : ENOSPC;
-        written += static_cast<size_t>(n);
-    }
-    return fsync(descriptor) == 0 ? 0 : errno;
-}
-
-// The text written to a temporary file beside path and renamed over it, so
-// that the old file is either kept whole or replaced whole; 0 or the error.
-int ReplaceWhole(const std::string& path, const std::string& text)
-{
-    std::string temporary = path + ".tmp-XXXXXX";
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0)
-        return errno;
-    int error = WriteAll(descriptor, text);
-    // mkstemp makes the file private; give it the old file's permissions, or
-    // those of an ordinary new file.
-    struct stat old {};
-    fchmod(descriptor, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (close(descriptor) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0)
-        unlink(temporary.c_str());
-    return error;
-}
-
-// The whole text as the file's content, from its start; 0 or the error.
-int Overwrite(int descriptor, const std::string& text)
-{
-    if (lseek(descriptor, 0, SEEK_SET) != 0)
-        return errno;
-    const int error = WriteAll(descriptor, text);
-    if (error != 0)
-        return error;
-    return ftruncate(descriptor, static_cast<off_t>(text.size())) == 0 ? 0 : errno;
-}
-
-// The text written over the existing file at path; 0 or the error, and then
-// the file's old content put back as far as it goes.
-int WriteInPlace(const std::string& path, const std::string& text)
-{
-    const int descriptor = open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (descriptor < 0)
-        return errno;
-    std::string old;
-    char buffer[4096];
-    for (ssize_t n; (n = read(descriptor, buffer, sizeof buffer)) > 0;)
-        old.append(buffer, static_cast<size_t>(n));
-    int error = Overwrite(descriptor, text);
-    if (error != 0)
-        Overwrite(descriptor, old);
-    if (close(descriptor) != 0 && error == 0)
-        error = errno;
-    return error;
-}
 
 bool IsComment(const std::string& trimmed)
 {
@@ -286,18 +207,10 @@ std::string ProfileFile::Text() const
     return text;
 }
 
-bool ProfileFile::Save(const std::string& pathGiven, SaveFault* fault) const
+bool ProfileFile::Save(const std::string& path, SaveFault* fault) const
 {
-    const std::string path = FileNamedBy(pathGiven);
-    int error = IsReadOnlyFile(path) ? EACCES : 0;
-    if (error == 0) {
-        error = ReplaceWhole(path, Text());
-        // A folder that takes no new file may hold a settings file that every
-        // user may write (as a shared installation leaves it): it is written
-        // in place, as it stands.
-        if (error == EACCES || error == EPERM)
-            error = WriteInPlace(path, Text()) == 0 ? 0 : error;
-    }
+    // A read-only settings file stays as it is: its owner keeps it so.
+    const int error = IsReadOnlyFile(LinkedFile(path)) ? EACCES : ReplaceFileContents(path, Text());
     if (fault)
         *fault = error == 0 ? SaveFault::None : FaultOf(error);
     return error == 0;
