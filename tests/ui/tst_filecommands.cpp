@@ -31,6 +31,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 #include <sched.h>
@@ -1106,20 +1107,33 @@ private slots:
         QCOMPARE(nFctGetModifiedState(), int16_t(0));
     }
 
+    // A normal placement read from the settings is the window's, and Exit
+    // writes the window's placement of the moment, in twips (15 a pixel).
+    // Both lie within the screen's available area, whatever its size.
     void exitWritesTheSettingsWithThePlacement()
     {
+        constexpr int kTwips = 15;
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect saved = available.adjusted(available.width() / 10, available.height() / 10,
+                                               -available.width() / 10, -available.height() / 10);
+        const QRect moved = saved.translated(available.width() / 20, available.height() / 20);
         ProgramRun run;
-        run.WriteSettings("[Window Size]\nStatus=0\nLeft=1500\nTop=750\nWidth=9000\nHeight=6000\n");
+        run.WriteSettings(QStringLiteral("[Window Size]\nStatus=0\nLeft=%1\nTop=%2\nWidth=%3\nHeight=%4\n")
+                              .arg(saved.x() * kTwips).arg(saved.y() * kTwips)
+                              .arg(saved.width() * kTwips).arg(saved.height() * kTwips).toStdString());
         QVERIFY(run.Start());
-        QCOMPARE(run.Main()->geometry(), QRect(100, 50, 600, 400));
-        run.Main()->setGeometry(120, 60, 640, 420);
+        QCOMPARE(run.Main()->geometry(), saved);
+        run.Main()->setGeometry(moved);
         run.Trigger("mnuFileFunction_21");
         QVERIFY(!run.Main()->isVisible());
         QFile ini(QString::fromStdString(run.Folder().file(kIniFileName)));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(ini.readAll());
-        for (const char* line : {"Status=0", "Left=1800", "Top=900", "Width=9600", "Height=6300"})
-            QVERIFY2(text.contains(line), line);
+        for (const QString& line : {QStringLiteral("Status=0"), QStringLiteral("Left=%1").arg(moved.x() * kTwips),
+                                    QStringLiteral("Top=%1").arg(moved.y() * kTwips),
+                                    QStringLiteral("Width=%1").arg(moved.width() * kTwips),
+                                    QStringLiteral("Height=%1").arg(moved.height() * kTwips)})
+            QVERIFY2(text.contains(line + "\n"), qPrintable(line + " in " + text));
     }
 };
 
