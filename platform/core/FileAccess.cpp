@@ -34,7 +34,10 @@ int WriteAll(int descriptor, const std::string& text)
 // Sets `begun` when the temporary file could be made.
 int ReplaceWhole(const std::string& path, const std::string& bytes, bool& begun)
 {
-    std::string temporary = path + ".tmp-XXXXXX";
+    // A short name of its own, so that any name the folder takes (up to 255
+    // bytes) can be written.
+    const fs::path folder = fs::path(path).parent_path();
+    std::string temporary = ((folder.empty() ? fs::path(".") : folder) / ".orvamis-writing-XXXXXX").string();
     const int descriptor = mkstemp(temporary.data());
     begun = descriptor >= 0;
     if (!begun)

@@ -1146,6 +1146,32 @@ private slots:
         }
     }
 
+    // A PDF file named with the 255 bytes a folder takes, typed into Qt's
+    // print dialog, takes the report; printed again (Yes to Qt's question),
+    // it is replaced, and nothing else is left in the folder.
+    void aNameOf255BytesTypedIntoTheDialogPrints()
+    {
+        testing_support::BuildDiskAxis(1);
+        printing.reset();
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("long"));
+        const QString pdf = folder.filePath("long/" + QString(251, QLatin1Char('r')) + ".pdf");
+        for (int print = 0; print < 2; ++print) {
+            int boxes = -1;
+            WhenModalShows([&](QWidget* dialog) {
+                if (TypeIntoFileField(dialog, pdf))
+                    boxes = ClickPrint(dialog);
+            });
+            Click("vseToolPrint");
+            QCOMPARE(boxes, print);  // Qt's dialog asks before replacing the first print
+            QVERIFY2(run->Messages().messages.empty(),
+                     run->Messages().messages.empty() ? "" : run->Messages().messages[0].text.c_str());
+            QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
+            QCOMPARE(QDir(folder.filePath("long")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList{QFileInfo(pdf).fileName()});
+        }
+    }
+
     // The program's databases and its settings file as the PDF file: typed
     // into Qt's print dialog, Print is refused with 2009 naming the file
     // before Qt asks whether to overwrite it, and the dialog stays open;
