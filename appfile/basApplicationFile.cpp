@@ -184,20 +184,39 @@ void InstallApplication(const std::vector<AxisRec>& axes, const std::vector<Wind
 
 } // namespace
 
-int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup)
+namespace {
+
+// The save, and what the program then knows of the file; the error where it
+// failed.
+bool WriteAndRemember(const std::string& file, int16_t renewBackup, AppFileError& error)
 {
     gbFileAccessError = model::kFalse;
-    AppFileError error;
     appfile::FileStamp written;
-    if (SaveApplication(sFile, bRenewBackup, written, error)) {
-        gbWindowStatusChanged = model::kFalse;
-        appfile::RememberFileOnDisk(sFile, written);
-        return model::kTrue;
+    if (!SaveApplication(file, renewBackup, written, error)) {
+        gbFileAccessError = model::kTrue;
+        return false;
     }
-    gbFileAccessError = model::kTrue;
+    gbWindowStatusChanged = model::kFalse;
+    appfile::RememberFileOnDisk(file, written);
+    return true;
+}
+
+} // namespace
+
+int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup)
+{
+    AppFileError error;
+    if (WriteAndRemember(sFile, bRenewBackup, error))
+        return model::kTrue;
     ShowFileMessage(error.number == appfile::kFileNotFound ? kMessageTemplateMissing : kMessageSaveFailed,
                     &error);
     return model::kFalse;
+}
+
+int16_t nFctWriteApplicationFileUntold(const std::string& sFile)
+{
+    AppFileError error;
+    return model::AsFlag(WriteAndRemember(sFile, model::kFalse, error));
 }
 
 int16_t nFctReadApplicationFile(const std::string& sFile)

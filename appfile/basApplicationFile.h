@@ -34,6 +34,12 @@ extern int16_t gbFileAccessError;
 // when the file was written.
 int16_t nFctWriteApplicationFile(const std::string& sFile, int16_t bRenewBackup = -1);
 
+// Writes the open application to sFile as nFctWriteApplicationFile does with
+// bRenewBackup False, but a failure shows no message: for a save that may be
+// given up, such as the window states of a file being left. The result and
+// gbFileAccessError are as there.
+int16_t nFctWriteApplicationFileUntold(const std::string& sFile);
+
 // True when file names (through any symbolic links) one of the files the
 // program itself reads from its folder, which nothing it writes may
 // replace: the template, the reference and materials databases, the

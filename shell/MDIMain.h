@@ -71,8 +71,10 @@ public:
 
     // ---- Application files -------------------------------------------------
     // The save question before the open application is discarded: 6 Yes, 7
-    // No, 2 Cancel (the caller stops). Cancel also when the save it started
-    // wrote no file.
+    // No, 2 Cancel (the caller stops). Cancel also when the save that a Yes
+    // started wrote no file. Where only window states changed nothing is
+    // asked: they are kept in the file where that replaces nothing, else
+    // given up, and the result is No.
     int16_t mnFctUpdateDataToFile(int16_t bAllowCancel);
     // Closes the open application and opens the file ("*.Dat": nothing).
     void mSubOpenApplicationFile(const std::string& sFile);

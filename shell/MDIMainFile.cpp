@@ -73,16 +73,32 @@ bool ReadApplicationFile(const std::string& file)
     return nFctReadApplicationFile(file) != 0;
 }
 
-// False when the file changed on disk since this program last read or wrote
-// it (another program or another copy of this one saved into it) and the user
-// answers No to replacing it.
-bool MayReplace(const std::string& file)
+// Whether a save may replace the file on disk: Unchanged when it holds what
+// this program last read or wrote, Confirmed when another program (or
+// another copy of this one) saved into it since and the user answers Yes to
+// replacing that, Refused when the answer is No.
+enum class Replacing { Unchanged, Confirmed, Refused };
+
+Replacing AskToReplace(const std::string& file)
 {
     if (!appfile::FileChangedOnDisk(file))
-        return true;
+        return Replacing::Unchanged;
     SubPrepareCatalogueMessage(*gMsg, 4004);
     gMsg->sExtraText = file;
-    return gMsg->nFctDisplay() == kResultYes;
+    return gMsg->nFctDisplay() == kResultYes ? Replacing::Confirmed : Replacing::Refused;
+}
+
+// The window states of a file that is being left, kept where that replaces
+// nothing: they are given up without a word where another program saved
+// into the file since this one read it, or where the file cannot be written
+// (read-only, its folder gone, a full disk). The user is leaving and loses
+// nothing of theirs.
+void KeepWindowStatesOfFileLeft(const std::string& file)
+{
+    if (appfile::FileChangedOnDisk(file))
+        return;
+    const platform::BusyPointer busy;
+    nFctWriteApplicationFileUntold(file);
 }
 
 } // namespace
@@ -175,12 +191,15 @@ bool MDIMain::mSubSave()
 {
     if (gsCurrentFile.empty())
         return mSubSaveAs();
-    if (!MayReplace(gsCurrentFile))
+    const Replacing replacing = AskToReplace(gsCurrentFile);
+    if (replacing == Replacing::Refused)
         return false;  // the file and the application stay as they are
     // A save that changes no axis (window states only) keeps the backup of
-    // the previous generation. The baseline moves only when the file was
-    // written.
-    if (WriteApplicationFile(gsCurrentFile, nFctGetModifiedState() == 1))
+    // the previous generation, unless it replaces another program's save,
+    // which then becomes the backup. The baseline moves only when the file
+    // was written.
+    const bool renewBackup = nFctGetModifiedState() == 1 || replacing == Replacing::Confirmed;
+    if (WriteApplicationFile(gsCurrentFile, renewBackup))
         SubSaveAxesSnapshot();
     return true;
 }
@@ -191,7 +210,7 @@ bool MDIMain::mSubSaveAs()
     if (chosen == kCancelledFileName || chosen.empty())
         return false;
     // Onto the application's own file, Save As replaces it as Save does.
-    if (!MayReplace(chosen))
+    if (AskToReplace(chosen) == Replacing::Refused)
         return false;  // the file and the application stay as they are
     if (!WriteApplicationFile(chosen, true))
         return true;  // the file keeps its previous name, tree and recent list
@@ -229,12 +248,9 @@ int16_t MDIMain::mnFctUpdateDataToFile(int16_t bAllowCancel)
         if (result == kResultYes && (!mSubSave() || gbFileAccessError))
             result = kResultCancel;
     } else if (state == 2 && !gsCurrentFile.empty()) {
-        // Only window states changed: saved without asking, unless the file
-        // changed on disk since (No to replacing it gives them up). A failed
-        // save keeps the application.
-        mSubSave();
-        if (gbFileAccessError)
-            result = kResultCancel;
+        // Only window states changed: kept without asking where they replace
+        // nothing, and never in the way of leaving.
+        KeepWindowStatesOfFileLeft(gsCurrentFile);
     }
     return result;
 }

@@ -262,6 +262,27 @@ private:
     int release_ = -1;
 };
 
+// Leaves the open application file by a command ("Exit", "New", "Open",
+// which opens that same file again, or "close box"); true when the file
+// was left: the program ended, or another application is open.
+bool LeaveTheFile(ProgramRun& run, const QString& command, const std::string& file)
+{
+    if (command == "Exit") {
+        run.Trigger("mnuFileFunction_21");
+        return !run.Main()->isVisible();
+    }
+    if (command == "close box")
+        return run.CloseByUser() && !run.Main()->isVisible();
+    if (command == "New") {
+        run.Trigger("mnuFileFunction_0");
+        return gsCurrentFile.empty();
+    }
+    const size_t dialogsBefore = run.fileDialogs.size();
+    run.fileAnswers = {file};
+    run.Trigger("mnuFileFunction_1");
+    return run.fileDialogs.size() == dialogsBefore + 1 && gsCurrentFile == file;
+}
+
 } // namespace
 
 class TestFileCommands : public QObject {
@@ -564,26 +585,75 @@ private slots:
         QCOMPARE(gbFileAccessError, int16_t(0));
     }
 
-    // When that silent save fails, Exit stops instead of discarding the
-    // application; the file stays as it was.
-    void failedSilentSaveStopsExit()
+    // Window states alone never keep the user in: where the file cannot be
+    // written (its owner made it read-only, its folder is gone, the template
+    // is missing) they are given up without a word, by every command that
+    // leaves the file, and the file stays as it was.
+    void windowStatesThatCannotBeKeptAreGivenUp_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"Exit", "New", "Open", "close box"})
+            QTest::newRow(qPrintable(QString("read-only file, ") + command)) << "read-only file" << command;
+        QTest::newRow("folder gone, Exit") << "folder gone" << "Exit";
+        QTest::newRow("template missing, close box") << "template missing" << "close box";
+    }
+    void windowStatesThatCannotBeKeptAreGivenUp()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, command);
         ProgramRun run;
         QVERIFY(run.Start());
-        const std::string file = run.Folder().file("States.dat");
+        const std::string folder = run.Folder().file("Projects");
+        std::filesystem::create_directory(folder);
+        const std::string file = folder + "/States.dat";
+        SubSetAxisTitle(1, "Kept");
         run.fileAnswers = {file};
         run.Trigger("mnuFileFunction_3");
         QVERIFY(run.Messages().messages.empty());
-        const auto written = std::filesystem::last_write_time(file);
-        std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
+        const std::string kept = ReadBytes(file);
+        if (fault == "read-only file")
+            QVERIFY(::chmod(file.c_str(), 0444) == 0);
+        else if (fault == "folder gone")
+            std::filesystem::remove_all(folder);
+        else
+            std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
         AxisDesignWindow(1)->close();  // minimised
         QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+
+        run.Messages().answers = {kResultYes, kResultYes, kResultYes};
+        QVERIFY(LeaveTheFile(run, command, file));
+        QVERIFY(run.Messages().messages.empty());
+        if (fault == "folder gone") {
+            QVERIFY(!Exists(folder));
+            return;
+        }
+        QVERIFY(ReadBytes(file) == kept);
+        if (fault == "read-only file")
+            QCOMPARE(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+                     std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                         std::filesystem::perms::others_read);
+    }
+
+    // A real change is still asked about on a file that cannot be written,
+    // and the failed save keeps the application and the user in.
+    void aRealChangeToAReadOnlyFileStillKeepsTheUserIn()
+    {
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        const std::string kept = ReadBytes(file);
+        QVERIFY(::chmod(file.c_str(), 0444) == 0);
+        SubSetAxisTitle(1, "Edited");
+
+        run.Messages().answers = {kResultYes};
         run.Trigger("mnuFileFunction_21");
-        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1010});
+        QCOMPARE(MessageNumbers(run.Messages()), (std::vector<int>{4001, 1005}));
         QVERIFY(run.Main()->isVisible());
-        QCOMPARE(nFctGetUsedAxisCount(), int16_t(1));
-        QCOMPARE(gsCurrentFile, file);
-        QVERIFY(std::filesystem::last_write_time(file) == written);
+        QCOMPARE(sFctGetAxisTitle(1), std::string("Edited"));
+        QVERIFY(ReadBytes(file) == kept);
     }
 
     // With a file open, deleting every axis and making a new one is still a
@@ -874,11 +944,19 @@ private slots:
         }
     }
 
-    // When only window states changed, the save that Exit makes without a
-    // word still asks before replacing another copy's save; No gives the
-    // window states up and the program ends.
-    void silentSaveAsksBeforeReplacingAnotherCopysSave()
+    // Window states alone never replace another copy's save: a file that
+    // another program saved into since this one read it is left as that
+    // save made it, without a question, by every command that leaves it,
+    // whatever the user would answer.
+    void windowStatesNeverReplaceAnotherCopysSave_data()
     {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"Exit", "New", "Open", "close box"})
+            QTest::newRow(command) << command;
+    }
+    void windowStatesNeverReplaceAnotherCopysSave()
+    {
+        QFETCH(QString, command);
         ProgramRun run;
         QVERIFY(run.Start());
         const std::string file = run.Folder().file("States.dat");
@@ -889,11 +967,47 @@ private slots:
         AxisDesignWindow(1)->close();  // minimised
         QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
 
-        run.Messages().answers = {kResultNo};
-        run.Trigger("mnuFileFunction_21");
-        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
-        QVERIFY(!run.Main()->isVisible());
+        run.Messages().answers = {kResultYes, kResultYes, kResultYes};
+        QVERIFY(LeaveTheFile(run, command, file));
+        QVERIFY(run.Messages().messages.empty());
         QVERIFY(ReadBytes(file) == otherSave);
+        if (command == "Open")  // the same file opened again: the other copy's axis
+            QCOMPARE(sFctGetAxisTitle(1), std::string("Other copy"));
+    }
+
+    // Whatever replaces another copy's save keeps that save as the backup:
+    // Yes to replacing it, with a real change and with window states only.
+    void replacingAnotherCopysSaveKeepsItAsTheBackup_data()
+    {
+        QTest::addColumn<bool>("realChange");
+        QTest::newRow("a real change") << true;
+        QTest::newRow("window states only") << false;
+    }
+    void replacingAnotherCopysSaveKeepsItAsTheBackup()
+    {
+        QFETCH(bool, realChange);
+        gbCreateBackup = -1;
+        ProgramRun run;
+        QVERIFY(run.Start());
+        const std::string file = run.Folder().file("Press.dat");
+        const std::string backup = run.Folder().file("Press.bak");
+        run.fileAnswers = {file};
+        run.Trigger("mnuFileFunction_3");
+        QVERIFY(SaveByAnotherCopy(file));
+        const std::string otherSave = ReadBytes(file);
+        if (realChange) {
+            SubSetAxisTitle(1, "This copy");
+        } else {
+            AxisDesignWindow(1)->close();  // minimised
+            QTRY_COMPARE(nFctGetModifiedState(), int16_t(2));
+        }
+
+        run.Messages().answers = {kResultYes};
+        run.Trigger("mnuFileFunction_2");
+        QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{4004});
+        QVERIFY(ReadBytes(backup) == otherSave);
+        QCOMPARE(StoredTitles(file), QStringList{realChange ? "This copy" : ""});
+        QCOMPARE(nFctGetModifiedState(), int16_t(0));
     }
 
     // Save As onto the open file by another of its names, after another copy
