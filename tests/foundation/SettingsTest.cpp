@@ -503,12 +503,14 @@ TEST_F(SettingsTest, EachWayTheSettingsCannotBeWrittenIsToldWithItsReason)
             continue;
         }
         EXPECT_EQ(display.shown.size(), 1u) << c.what;
-        if (display.shown.size() == 1)
+        if (display.shown.size() == 1) {
             EXPECT_EQ(display.shown[0].text,
                       sFctGetText(380) + "\r\n\r\n" + path + "\r\n\r\n" + sFctGetText(c.reason))
                 << c.what;
-        if (!before.empty())
+        }
+        if (!before.empty()) {
             EXPECT_EQ(ReadFileText(path), before) << c.what;
+        }
     }
 }
 
