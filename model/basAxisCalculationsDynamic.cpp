@@ -1,8 +1,10 @@
 // The dynamic pass: the torque the motor must give in every segment of the
 // profile (the constant torque and the inertia reflected through the chain,
 // the motor's own inertia and the acceleration), the peak torque and the
-// motor speed at which it occurs. A segment at rest holds the loads that act
-// at standstill (gravity on an inclined axis, web tension), not friction.
+// motor speed at which it occurs. A segment at rest holds the whole constant
+// torque, without the chain's losses, on an axis whose load pulls at
+// standstill (an inclined axis, friction and thrust force included, on the
+// safe side; a web under tension); on every other axis it holds none.
 #include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 
@@ -143,8 +145,9 @@ double RunDynamicPass(int16_t axisId, std::vector<double>& torques, int16_t& res
                              ? calc::detail::ChainMotorVelocity(axis) / profileMax
                              : 1.0;
     const bool inclined = dFctGetEndDeviceAngle(axisId) != 0.0;
-    // A segment at rest holds the loads that act at standstill, the weight
-    // on an inclined axis and the web tension; friction does not act at rest.
+    // A segment at rest holds the constant torque only where the load pulls
+    // at standstill: on an inclined axis (all of it, friction and thrust
+    // force included, on the safe side) and under a web's tension.
     const bool heldAtRest = inclined || EndDeviceHoldsWebTension(axisId);
 
     PeakTracker tracker;
