@@ -15,9 +15,11 @@
 #include "platform/core/CurrentError.h"
 #include "platform/core/Database.h"
 #include "platform/core/FileAccess.h"
+#include "platform/core/ReplacementFile.h"
 
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -102,21 +104,19 @@ bool IsProgramFile(const std::string& file)
 namespace {
 
 // The backup of `target` made before the new file replaces it: a complete
-// copy under a temporary name, moved over the backup only after the save.
-// "" when no backup is made (or it cannot be; that does not stop the save).
-std::string PrepareBackup(const std::string& target, const std::string& backup)
+// copy of the file, under the file's own mode, owner and group, beside the
+// backup's name, moved over it only after the save. Nothing when no backup
+// is made (or it cannot be; that does not stop the save).
+std::unique_ptr<platform::ReplacementFile> PrepareBackup(const std::string& target, const std::string& backup)
 {
     std::error_code ec;
-    std::string tempPath;
-    AppFileError ignored;
-    if (backup.empty() || !fs::is_regular_file(target, ec) ||
-        !appfile::CreateTempCopyBeside(target, backup, tempPath, ignored))
-        return "";
-    if (!appfile::FlushTempFileToDisk(tempPath, backup, ignored)) {
-        appfile::RemoveFileQuietly(tempPath);
-        return "";
-    }
-    return tempPath;
+    if (backup.empty() || !fs::is_regular_file(target, ec))
+        return nullptr;
+    auto copy = std::make_unique<platform::ReplacementFile>(backup);
+    if (copy->Error() != 0 || copy->CopyFrom(target) != 0)
+        return nullptr;
+    copy->TakePermissionsOf(target);
+    return copy;
 }
 
 // Saves into file; `written` is the file as the save left it.
@@ -126,7 +126,7 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
     std::error_code ec;
     const std::string target = platform::LinkedFile(file);
     if (target.empty()) {
-        error = {appfile::kPathFileAccessError, "Path/File access error: " + file + ": " + platform::FileErrorText(ELOOP)};
+        error = appfile::FileStepError(file, ELOOP);
         return false;
     }
     if (IsProgramFile(target)) {
@@ -138,36 +138,33 @@ bool SaveApplication(const std::string& file, int16_t renewBackup, appfile::File
         error = {appfile::kPathFileAccessError, "Path/File access error: " + file + " is a folder"};
         return false;
     }
-    if (platform::IsReadOnlyFile(target)) {
-        error = {appfile::kPermissionDenied, "Permission denied: " + file + " is read-only"};
+    if (const int refusal = platform::WriteRefusal(target)) {
+        error = {appfile::kPermissionDenied, "Permission denied: " + file + ": " + platform::FileErrorText(refusal)};
         return false;
     }
     const std::string backup = gbCreateBackup && renewBackup ? BackupPathFor(file, target) : "";
-    appfile::RemoveLeftoverTempFiles(target);
+    platform::RemoveLeftoversBeside(target);
     if (!backup.empty())
-        appfile::RemoveLeftoverTempFiles(backup);
+        platform::RemoveLeftoversBeside(backup);
 
-    std::string tempPath;
-    if (!appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error))
+    platform::ReplacementFile replacement(target);
+    if (!appfile::CopyTemplateInto(replacement, gsTemplateDbPath, target, error))
         return false;
     // An application without axes is the template as it is.
-    const bool built = (nFctGetUsedAxisCount() <= 0 || WriteApplicationRows(tempPath, target, error)) &&
-                       appfile::FlushTempFileToDisk(tempPath, target, error);
+    if (nFctGetUsedAxisCount() > 0 && !WriteApplicationRows(replacement.Path(), target, error))
+        return false;
     // The move keeps the file's time, size and content.
-    if (built)
-        written = appfile::TakeFileStamp(tempPath);
-    const std::string backupTemp = built ? PrepareBackup(target, backup) : "";
-    if (!built || !appfile::ReplaceFileWith(tempPath, target, error)) {
-        appfile::RemoveFileQuietly(tempPath);
-        if (!backupTemp.empty())
-            appfile::RemoveFileQuietly(backupTemp);
+    written = appfile::TakeFileStamp(replacement.Path());
+    const auto backupCopy = PrepareBackup(target, backup);
+    replacement.TakePermissionsOf(target);
+    if (const int reason = replacement.MoveOverTarget()) {
+        error = appfile::FileStepError(target, reason);
         return false;
     }
     // The previous generation becomes the backup only now that the save
-    // has succeeded.
-    AppFileError ignored;
-    if (!backupTemp.empty() && !appfile::ReplaceFileWith(backupTemp, backup, ignored))
-        appfile::RemoveFileQuietly(backupTemp);
+    // has succeeded; a backup that cannot be moved keeps the one before.
+    if (backupCopy)
+        backupCopy->MoveOverTarget();
     return true;
 }
 

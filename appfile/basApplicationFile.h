@@ -13,14 +13,20 @@ extern int16_t gbFileAccessError;
 // Writes the open application to sFile. The file is built beside sFile under
 // a temporary name (a copy of the template, then every row in one
 // transaction, then flushed to the disk) and moved over sFile in one step
-// only when it is complete. When sFile is a symbolic link, the file it points
-// to is written and the link kept. When gbCreateBackup and bRenewBackup are
-// True, the file found at sFile becomes the backup (sFile less its last three
-// characters, then "bak"; none when sFile itself ends in "bak"), but only once
-// the new file is in place; a save of nothing but window states passes
-// bRenewBackup False, so the backup keeps the previous generation. A save
-// first removes the temporary files that killed saves of this machine left in
-// its folder, and nothing else (appfile/AppFileReplace.h).
+// only when it is complete (platform/core/ReplacementFile.h). A file that
+// replaces another keeps its mode, owner and group as far as this user may
+// set them; a new file has the mode the umask gives, its owner's to write
+// whatever the template's mode. When sFile is a symbolic link, the file it
+// points to is written and the link kept. When gbCreateBackup and
+// bRenewBackup are True, the file found at sFile becomes the backup (sFile
+// less its last three characters, then "bak"; none when sFile itself ends in
+// "bak"), with the file's mode, owner and group, but only once the new file
+// is in place; a save of nothing but window states passes bRenewBackup
+// False, so the backup keeps the previous generation. A save
+// first removes the temporary files that killed writes of this machine left
+// in its folder, and nothing else (platform::RemoveLeftoversBeside). A file
+// that may not be written (platform::WriteRefusal: read-only, or not this
+// user's to write) is refused and left as it is, and the message says which.
 // After a successful save gbWindowStatusChanged is False, the file as written
 // is what the program knows of sFile (appfile/AppFileOnDisk.h), and the
 // window-status list keeps its in-memory axis numbers (the file holds the

@@ -1,7 +1,8 @@
 #include "platform/core/FileAccess.h"
 
+#include "platform/core/ReplacementFile.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -16,55 +17,18 @@ namespace fs = std::filesystem;
 
 constexpr int kMaxLinks = 40;
 
-// Writes the whole text to the open file and flushes it to the disk; 0 or
+// The whole text as the file's content, from its start, on the disk; 0 or
 // the error.
-int WriteAll(int descriptor, const std::string& text)
-{
-    for (size_t written = 0; written < text.size();) {
-        const ssize_t n = write(descriptor, text.data() + written, text.size() - written);
-        if (n <= 0)
-            return n < 0 ? errno : ENOSPC;
-        written += static_cast<size_t>(n);
-    }
-    return fsync(descriptor) == 0 ? 0 : errno;
-}
-
-// The bytes written to a temporary file beside path and renamed over it, so
-// that the old file is either kept whole or replaced whole; 0 or the error.
-// Sets `begun` when the temporary file could be made.
-int ReplaceWhole(const std::string& path, const std::string& bytes, bool& begun)
-{
-    // A short name of its own, so that any name the folder takes (up to 255
-    // bytes) can be written.
-    const fs::path folder = fs::path(path).parent_path();
-    std::string temporary = ((folder.empty() ? fs::path(".") : folder) / ".orvamis-writing-XXXXXX").string();
-    const int descriptor = mkstemp(temporary.data());
-    begun = descriptor >= 0;
-    if (!begun)
-        return errno;
-    int error = WriteAll(descriptor, bytes);
-    // mkstemp makes the file private; give it the old file's permissions, or
-    // those of an ordinary new file.
-    struct stat old {};
-    fchmod(descriptor, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (close(descriptor) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0)
-        unlink(temporary.c_str());
-    return error;
-}
-
-// The whole text as the file's content, from its start; 0 or the error.
 int Overwrite(int descriptor, const std::string& text)
 {
     if (lseek(descriptor, 0, SEEK_SET) != 0)
         return errno;
-    const int error = WriteAll(descriptor, text);
+    const int error = WriteAllBytes(descriptor, text);
     if (error != 0)
         return error;
-    return ftruncate(descriptor, static_cast<off_t>(text.size())) == 0 ? 0 : errno;
+    if (ftruncate(descriptor, static_cast<off_t>(text.size())) != 0)
+        return errno;
+    return fsync(descriptor) == 0 ? 0 : errno;
 }
 
 // The bytes written over the existing file at path; 0 or the error, and then
@@ -103,12 +67,17 @@ std::string LinkedFile(const std::string& path)
     return file.string();
 }
 
-bool IsReadOnlyFile(const std::string& path)
+int WriteRefusal(const std::string& path)
 {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return false;
-    return (status.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
+        return 0;
+    if ((status.st_mode & 0222) == 0)
+        return kReadOnlyFile;
+    // By the ids the program writes with.
+    if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0)
+        return 0;
+    return errno == EACCES || errno == EPERM ? kNotThisUsersFile : errno;
 }
 
 int ReplaceFileContents(const std::string& path, const std::string& bytes)
@@ -122,13 +91,20 @@ int ReplaceFileContents(const std::string& path, const std::string& bytes)
         return EISDIR;
     if (exists && !S_ISREG(status.st_mode))
         return ENODEV;
-    if (exists && access(target.c_str(), W_OK) != 0)
-        return errno;
-    bool begun = false;
-    const int error = ReplaceWhole(target, bytes, begun);
+    if (const int refusal = WriteRefusal(target))
+        return refusal;
+    RemoveLeftoversBeside(target);
+    ReplacementFile file(target);
     // A folder that takes no new file may hold a file that this user may
     // write (as a shared installation leaves it): it is written in place.
-    return !begun && exists ? WriteInPlace(target, bytes) : error;
+    if (file.Error() != 0)
+        return exists ? WriteInPlace(target, bytes) : file.Error();
+    int error = file.Write(bytes);
+    if (error == 0) {
+        file.TakePermissionsOf(target);
+        error = file.MoveOverTarget();
+    }
+    return error;
 }
 
 std::string FileErrorText(int error)
@@ -136,6 +112,10 @@ std::string FileErrorText(int error)
     switch (error) {
     case 0:
         return "";
+    case kReadOnlyFile:
+        return "it is read-only";
+    case kNotThisUsersFile:
+        return "this user may not write it";
     case ELOOP:
         return "too many symbolic links";
     case EISDIR:

@@ -44,6 +44,8 @@ ProfileFile::SaveFault FaultOf(int error)
     switch (error) {
     case EISDIR:
         return ProfileFile::SaveFault::FolderInPlace;
+    case kReadOnlyFile:
+    case kNotThisUsersFile:
     case EACCES:
     case EPERM:
     case EROFS:
@@ -209,8 +211,7 @@ std::string ProfileFile::Text() const
 
 bool ProfileFile::Save(const std::string& path, SaveFault* fault) const
 {
-    // A read-only settings file stays as it is: its owner keeps it so.
-    const int error = IsReadOnlyFile(LinkedFile(path)) ? EACCES : ReplaceFileContents(path, Text());
+    const int error = ReplaceFileContents(path, Text());
     if (fault)
         *fault = error == 0 ? SaveFault::None : FaultOf(error);
     return error == 0;

@@ -59,13 +59,14 @@ public:
         DiskFull,       // no room left on the disk or in the user's quota
         Other,
     };
-    // Writes the profile to a temporary file beside the file path names (the
-    // target of a symbolic link, which stays) and renames it over that file,
-    // so the old file is either kept whole or replaced whole; where the
-    // folder takes no new file, a file there that may be written is written
-    // in place (its old content put back should that fail). Returns false
-    // (the old file untouched) when it cannot be written, a read-only file
-    // included, and then says why in fault when one is given.
+    // Writes the profile in the place of the file path names, as
+    // platform::ReplaceFileContents does (platform/core/FileAccess.h): the
+    // target of a symbolic link, which stays; whole or not at all; in place
+    // where the folder takes no new file; its mode, owner and group kept, a
+    // new file with the mode the umask gives. Returns false (the old file
+    // untouched) when it cannot be written, a read-only file or one this
+    // user may not write included, and then says why in fault when one is
+    // given.
     bool Save(const std::string& path, SaveFault* fault = nullptr) const;
 
     // The file's text as Save writes it.

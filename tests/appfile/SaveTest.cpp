@@ -4,6 +4,8 @@
 #include "tests/appfile/AppFileTestSupport.h"
 
 #include "appfile/AppFileReplace.h"
+#include "platform/core/ReplacementFile.h"
+#include "tests/support/OtherProcesses.h"
 #include "foundation/basMaterialLists.h"
 
 #include <sys/stat.h>
@@ -128,9 +130,10 @@ TEST_F(ApplicationFileTest, ASaveRemovesOnlyWhatKilledSavesOfItsOwnLeft)
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "axis");
     // The first step of a save of this process, which then went no further.
-    std::string mine;
+    platform::ReplacementFile begun(file);
     appfile::AppFileError error;
-    ASSERT_TRUE(appfile::CreateTempCopyBeside(gsTemplateDbPath, file, mine, error));
+    ASSERT_TRUE(appfile::CopyTemplateInto(begun, gsTemplateDbPath, file, error));
+    const std::string mine = begun.Path();
     // Its name: the prefix, this machine's and namespace's 16 hex digits, and
     // "-" with the process ID and two numbers.
     const std::string myName = fs::path(mine).filename().string();
@@ -181,12 +184,12 @@ TEST_F(ApplicationFileTest, AKilledSavesJournalGoesWithItsFile)
     const std::string file = folder + "machine.dat";
     const pid_t killed = ::fork();
     if (killed == 0) {
-        std::string tempPath;
+        platform::ReplacementFile begun(file);
         appfile::AppFileError error;
         sqlite3* db = nullptr;
         const bool halfWritten =
-            appfile::CreateTempCopyBeside(gsTemplateDbPath, file, tempPath, error) &&
-            sqlite3_open(tempPath.c_str(), &db) == SQLITE_OK &&
+            appfile::CopyTemplateInto(begun, gsTemplateDbPath, file, error) &&
+            sqlite3_open(begun.Path().c_str(), &db) == SQLITE_OK &&
             sqlite3_exec(db, "BEGIN; DELETE FROM DataType; CREATE TABLE Half (x)", nullptr, nullptr, nullptr) ==
                 SQLITE_OK;
         ::_exit(halfWritten ? 0 : 1);  // killed there: no commit, no close
@@ -219,6 +222,124 @@ TEST_F(ApplicationFileTest, AReadOnlyTemplateGivesFilesTheirOwnerWrites)
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
     EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second"});
     EXPECT_TRUE(display_.shown.empty());
+}
+
+// A new file has the mode the umask gives (whatever the template's); a file
+// saved again keeps its own mode, and (where root may set them) its owner
+// and group; its backup is a copy of the file under the file's protection,
+// whatever the backup before it had.
+TEST_F(ApplicationFileTest, ANewFileTakesTheUmasksModeAndASavedOneKeepsItsOwn)
+{
+    const std::string file = folder_.file("machine.dat");
+    const std::string backup = folder_.file("machine.bak");
+    const auto modeOf = [](const std::string& path) {
+        struct stat status {};
+        stat(path.c_str(), &status);
+        return status.st_mode & 07777;
+    };
+    AddAxis(1, "axis");
+    struct Case {
+        mode_t umask;
+        mode_t mode;
+    };
+    for (const Case c : {Case{077, 0600}, Case{002, 0664}}) {
+        SCOPED_TRACE(c.umask);
+        fs::remove(file);
+        fs::remove(backup);
+        const mode_t previous = umask(c.umask);
+        ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+        EXPECT_EQ(modeOf(file), c.mode);
+        ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+        ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+        EXPECT_EQ(modeOf(file), 0640u);
+        EXPECT_EQ(modeOf(backup), 0640u);
+        umask(previous);
+    }
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root gives a file to another user";
+    ASSERT_EQ(chown(file.c_str(), testing_support::kOtherUserId, testing_support::kOtherUserId), 0);
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    for (const std::string& path : {file, backup}) {
+        struct stat status {};
+        ASSERT_EQ(stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, testing_support::kOtherUserId) << path;
+        EXPECT_EQ(status.st_gid, testing_support::kOtherUserId) << path;
+    }
+    EXPECT_TRUE(display_.shown.empty());
+}
+
+// A file another user may not write is left as it is and the message says
+// why: one made read-only (for every user), and a colleague's file that its
+// mode lets its owner write but not this user.
+TEST_F(ApplicationFileTest, AFileThisUserMayNotWriteIsToldSo)
+{
+    const std::string folder = folder_.file("shared/");
+    fs::create_directory(folder);
+    AddAxis(1, "axis");
+    const std::string readOnly = folder + "kept.dat";
+    const std::string colleagues = folder + "colleague.dat";
+    ASSERT_EQ(nFctWriteApplicationFile(readOnly), model::kTrue);
+    ASSERT_EQ(nFctWriteApplicationFile(colleagues), model::kTrue);
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(colleagues.c_str(), 0644), 0);
+    // Other users reach the folder as they reach a shared one.
+    for (const std::string& path : {folder_.path(), folder})
+        ASSERT_EQ(chmod(path.c_str(), 0755), 0);
+    const std::string kept = ReadBytes(readOnly);
+    const std::string colleaguesBytes = ReadBytes(colleagues);
+    const auto listing = FolderListing(folder);
+    SubSetAxisTitle(1, "edited");
+
+    const auto expectRefused = [&](const std::string& file, const std::string& reason) {
+        display_.shown.clear();
+        EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse) << file;
+        const std::string text = display_.shown.empty() ? "" : display_.shown[0].text;
+        EXPECT_NE(text.find("Permission denied: " + file + ": " + reason), std::string::npos) << text;
+    };
+    expectRefused(readOnly, "it is read-only");
+    const bool asAnotherUser = testing_support::RunAsAnotherUser([&] {
+        expectRefused(readOnly, "it is read-only");
+        expectRefused(colleagues, "this user may not write it");
+    });
+    EXPECT_EQ(ReadBytes(readOnly), kept);
+    EXPECT_EQ(ReadBytes(colleagues), colleaguesBytes);
+    EXPECT_EQ(FolderListing(folder), listing);
+    if (!asAnotherUser)
+        GTEST_SKIP() << "acting as another user needs root";
+}
+
+// A chain of symbolic links without end is refused, with the reason, and
+// nothing is written: neither beside the links nor in the current folder.
+TEST_F(ApplicationFileTest, AnEndlessChainOfLinksIsRefused)
+{
+    const std::string folder = folder_.file("links/");
+    fs::create_directory(folder);
+    fs::create_symlink("b.dat", folder + "a.dat");
+    fs::create_symlink("a.dat", folder + "b.dat");
+    AddAxis(1, "axis");
+    const auto listing = FolderListing(folder);
+    const auto current = FolderListing(".");
+    EXPECT_EQ(nFctWriteApplicationFile(folder + "a.dat"), model::kFalse);
+    ASSERT_EQ(display_.shown.size(), 1u);
+    EXPECT_EQ(display_.Number(), 1005);
+    EXPECT_NE(display_.shown[0].text.find(folder + "a.dat: too many symbolic links"), std::string::npos)
+        << display_.shown[0].text;
+    EXPECT_EQ(FolderListing(folder), listing);
+    EXPECT_EQ(FolderListing("."), current);
+}
+
+// The settings file is the program's before it is first written too: a save
+// onto its name by another spelling of the path is refused and makes none.
+TEST_F(ApplicationFileTest, TheSettingsFileIsTheProgramsBeforeItIsWritten)
+{
+    fs::create_directory(folder_.file("work"));
+    const std::string settings = gsAppPath + kIniFileName;
+    ASSERT_FALSE(fs::exists(settings));
+    AddAxis(1, "axis");
+    EXPECT_EQ(nFctWriteApplicationFile(folder_.file("work/../") + kIniFileName), model::kFalse);
+    ASSERT_EQ(display_.shown.size(), 1u);
+    EXPECT_NE(display_.shown[0].text.find("is a file of the program"), std::string::npos) << display_.shown[0].text;
+    EXPECT_FALSE(fs::exists(settings));
 }
 
 // The longest names a folder takes (255 bytes) save, and so does their
@@ -312,9 +433,9 @@ enum class Breakage {
 };
 
 // A move that fails as a full or broken disk would.
-void FailingMove(const std::string&, const std::string&, std::error_code& ec)
+int FailingMove(const std::string&, const std::string&)
 {
-    ec = std::make_error_code(std::errc::io_error);
+    return EIO;
 }
 
 struct FailedSaveCase {
@@ -374,7 +495,7 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
         WriteBytes(gsAppPath + kIniFileName, "[Settings]\n");
         break;
     case Breakage::FinalMoveFails:
-        appfile::SetMoveStep(FailingMove);
+        platform::SetMoveStep(FailingMove);
         break;
     case Breakage::ReadOnlyFolder:
         if (geteuid() == 0)
@@ -399,7 +520,7 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModelAsTheyWere)
 
     EXPECT_EQ(nFctWriteApplicationFile(file), model::kFalse);
     chmod(folder.c_str(), 0755);
-    appfile::SetMoveStep(nullptr);
+    platform::SetMoveStep(nullptr);
 
     EXPECT_EQ(gbFileAccessError, model::kTrue);
     ASSERT_EQ(display_.shown.size(), 1u);

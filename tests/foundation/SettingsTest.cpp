@@ -6,15 +6,20 @@
 #include "foundation/basDatabaseAccess.h"
 #include "foundation/basTextResources.h"
 #include "foundation/basUnitSystem.h"
+#include "tests/support/OtherProcesses.h"
 #include "tests/support/TestAppFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -512,6 +517,90 @@ TEST_F(SettingsTest, EachWayTheSettingsCannotBeWrittenIsToldWithItsReason)
             EXPECT_EQ(ReadFileText(path), before) << c.what;
         }
     }
+}
+
+// A settings write killed half-way leaves its file beside the settings
+// file; the next write removes it, and keeps another container's write in
+// progress and a user's file named like the program's own.
+TEST_F(SettingsTest, AKilledSettingsWritesLeftoverGoesAtTheNextWrite)
+{
+    namespace fs = std::filesystem;
+    const std::string folder = folder_.file("shared/");
+    fs::create_directory(folder);
+    const std::string path = folder + kIniFileName;
+    const std::string leftover = testing_support::LeaveAKilledWrite(path);
+    ASSERT_FALSE(leftover.empty());
+    const std::vector<std::string> kept = {testing_support::AnotherContainersName(leftover),
+                                           ".orvamis-saving-" + leftover.substr(16, 16) + "-notes"};
+    for (const std::string& name : kept)
+        std::ofstream(folder + name) << "not a leftover of this machine";
+
+    RecordingDisplay display;
+    nFctReadIniFile(path);
+    SubWriteIniFile(path);
+    EXPECT_TRUE(display.shown.empty());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::vector<std::string> expected = kept;
+    expected.push_back(kIniFileName);
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+}
+
+// A new settings file has the mode the umask gives; one written again keeps
+// the mode it has.
+TEST_F(SettingsTest, ANewSettingsFileTakesTheUmasksMode)
+{
+    struct Case {
+        mode_t umask;
+        mode_t mode;
+    };
+    for (const Case c : {Case{077, 0600}, Case{002, 0664}}) {
+        SCOPED_TRACE(c.umask);
+        std::remove(iniPath_.c_str());
+        const mode_t previous = umask(c.umask);
+        nFctReadIniFile(iniPath_);
+        SubWriteIniFile(iniPath_);
+        struct stat status {};
+        stat(iniPath_.c_str(), &status);
+        EXPECT_EQ(status.st_mode & 07777, c.mode);
+        chmod(iniPath_.c_str(), 0640);
+        SubWriteIniFile(iniPath_);
+        stat(iniPath_.c_str(), &status);
+        EXPECT_EQ(status.st_mode & 07777, 0640u);
+        umask(previous);
+    }
+}
+
+// A disk that is full when the settings are written is told as such, with
+// the file; the file stays as it was. (A copy of the program whose writes
+// into files find no room.)
+TEST_F(SettingsTest, AFullDiskIsToldWithItsReason)
+{
+    namespace fs = std::filesystem;
+    WriteIni("[System Settings]\nLanguage=1000\n");
+    const auto names = [this] {
+        std::vector<fs::path> listing(fs::directory_iterator(folder_.path()), {});
+        std::sort(listing.begin(), listing.end());
+        return listing;
+    };
+    const auto before = names();
+    if (!testing_support::RunInAnotherProcess([] { return testing_support::LetWritesFindTheDiskFull(); }))
+        GTEST_SKIP() << "this system lets no process filter its calls";
+    const bool told = testing_support::RunInAnotherProcess([this] {
+        testing_support::LetWritesFindTheDiskFull();
+        RecordingDisplay display;
+        nFctReadIniFile(iniPath_);
+        gbCreateBackup = 0;
+        SubWriteIniFile(iniPath_);
+        return display.shown.size() == 1 &&
+               display.shown[0].text == sFctGetText(380) + "\r\n\r\n" + iniPath_ + "\r\n\r\n" + sFctGetText(383);
+    });
+    EXPECT_TRUE(told);
+    EXPECT_EQ(ReadIni(), "[System Settings]\nLanguage=1000\n");
+    EXPECT_EQ(names(), before);
 }
 
 class RecordingMenu : public platform::RecentFileMenu {

@@ -3,6 +3,7 @@
 // file that another copy of the program saved into meanwhile, and names as
 // long as a folder takes.
 #include "appfile/AppFileReplace.h"
+#include "platform/core/ReplacementFile.h"
 #include "appfile/basApplicationFile.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/ClsMessageSystem.h"
@@ -179,8 +180,11 @@ std::set<std::string> TemporaryNames(const std::string& folder)
 // file beside target.
 bool BeginSave(const std::string& target, std::string& tempPath)
 {
+    // Left as a process that goes no further leaves it: never removed.
+    auto* begun = new platform::ReplacementFile(target);
     appfile::AppFileError error;
-    return appfile::CreateTempCopyBeside(gsTemplateDbPath, target, tempPath, error);
+    tempPath = begun->Path();
+    return appfile::CopyTemplateInto(*begun, gsTemplateDbPath, target, error);
 }
 
 // Another copy of the program, in a pid namespace of its own (a container's,
@@ -1208,7 +1212,7 @@ private slots:
         run.Trigger("mnuFileFunction_2");
         QCOMPARE(MessageNumbers(run.Messages()), std::vector<int>{1005});
         const std::string& text = run.Messages().messages.front().text;
-        QVERIFY2(text.find(file + " is read-only") != std::string::npos, text.c_str());
+        QVERIFY2(text.find(file + ": it is read-only") != std::string::npos, text.c_str());
         QVERIFY(ReadBytes(file) == kept);
         QCOMPARE(QFileInfo(QString::fromStdString(file)).permissions() & QFileDevice::WriteOwner,
                  QFileDevice::Permissions());

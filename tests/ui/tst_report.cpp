@@ -731,7 +731,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             QCOMPARE(file.write(old), old.size());
         }
-        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         printing->pdfFile = pdf;
         PrintOnAFullDisk();
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
@@ -740,12 +740,99 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), old);
         file.close();
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
 
         Click("vseToolPrint");
         QCOMPARE(run->Messages().messages.size(), std::size_t(1));
         QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+
+    // A print killed half-way leaves its file beside the PDF file; the next
+    // print into that folder removes it, and keeps another container's print
+    // in progress and a user's file named like the program's own.
+    void aKilledPrintsLeftoverGoesAtTheNextPrint()
+    {
+        testing_support::BuildDiskAxis(1);
+        const QDir folder(QString::fromStdString(run->Folder().file("")));
+        QVERIFY(folder.mkdir("prints"));
+        const QString pdf = folder.filePath("prints/report.pdf");
+        const std::string leftover = testing_support::LeaveAKilledWrite(QFile::encodeName(pdf).toStdString());
+        QVERIFY(!leftover.empty());
+        QStringList kept = {QString::fromStdString(testing_support::AnotherContainersName(leftover)),
+                            QStringLiteral(".orvamis-saving-report.pdf")};
+        for (const QString& name : kept) {
+            QFile file(folder.filePath("prints/" + name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a leftover of this machine") > 0);
+        }
+        printing->pdfFile = pdf;
+        Click("vseToolPrint");
+        QVERIFY(run->Messages().messages.empty());
+        QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
+        kept << "report.pdf";
+        kept.sort();
+        QCOMPARE(QDir(folder.filePath("prints")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 kept);
+    }
+
+    // A PDF file printed to a new name has the mode the umask gives.
+    void aNewPdfFileTakesTheUmasksMode_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("umask 077") << 077 << 0600;
+        QTest::newRow("umask 002") << 002 << 0664;
+    }
+    void aNewPdfFileTakesTheUmasksMode()
+    {
+        QFETCH(int, mask);
+        QFETCH(int, mode);
+        testing_support::BuildDiskAxis(1);
+        const QString pdf = QString::fromStdString(run->Folder().file("report.pdf"));
+        printing->pdfFile = pdf;
+        const mode_t previous = umask(static_cast<mode_t>(mask));
+        Click("vseToolPrint");
+        umask(previous);
+        QVERIFY(run->Messages().messages.empty());
+        struct stat status {};
+        QCOMPARE(stat(QFile::encodeName(pdf).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), mode);
+    }
+
+    // A PDF file its owner made read-only is not printed onto, by root nor
+    // by another user: message 2009 says so, and the file keeps its bytes.
+    void aReadOnlyPdfFileIsNotPrintedOnto_data()
+    {
+        QTest::addColumn<bool>("asAnotherUser");
+        QTest::newRow("this user") << false;
+        QTest::newRow("another user") << true;
+    }
+    void aReadOnlyPdfFileIsNotPrintedOnto()
+    {
+        QFETCH(bool, asAnotherUser);
+        testing_support::BuildDiskAxis(1);
+        // The folder is one other users reach, as a shared one is.
+        const QString folder = QString::fromStdString(run->Folder().file(""));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        const QString pdf = folder + "kept.pdf";
+        const QByteArray old = "%PDF-1.4 a report kept as it is\n";
+        {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        QCOMPARE(chmod(QFile::encodeName(pdf).constData(), 0444), 0);
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        printing->pdfFile = pdf;
+        if (!asAnotherUser)
+            Click("vseToolPrint");
+        else if (!testing_support::RunAsAnotherUser([&] { Click("vseToolPrint"); }))
+            QSKIP("acting as another user needs root");
+        QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
+        const QString text = QString::fromStdString(run->Messages().messages[0].text);
+        QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf + ": it is read-only"), qPrintable(text));
+        QCOMPARE(FileBytes(pdf), old);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     }
 
     // The print dialog is offered the preview's paper; the user picks
@@ -815,7 +902,7 @@ private slots:
                 QSKIP("a read-only folder is writable for this user (root)");
             }
         }
-        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         const QString pdf = folder.filePath(place);
         printing->pdfFile = pdf;
         Click("vseToolPrint");
@@ -825,8 +912,8 @@ private slots:
         QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf) && text.endsWith("Printer Error"),
                  qPrintable(text));
         QVERIFY(!QFileInfo::exists(pdf));
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(!Preview()->Document().lines.empty());
         QCOMPARE(PageTools(), PageToolsFor(1, Preview()->PageCount()));
     }
@@ -906,7 +993,7 @@ private slots:
         QVERIFY(real.open(QIODevice::WriteOnly) && real.write("an earlier report") > 0);
         real.close();
         QVERIFY(QFile::link("real/report.pdf", folder.filePath("to-file.pdf")));
-        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
 
         for (const QString& name : {QStringLiteral("pipe.pdf"), QStringLiteral("to-pipe.pdf")}) {
             run->Messages().messages.clear();
@@ -918,7 +1005,7 @@ private slots:
                      qPrintable(text));
             QVERIFY(IsFifo(fifo));
             QCOMPARE(QFileInfo(folder.filePath("to-pipe.pdf")).symLinkTarget(), fifo);
-            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+            QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), before);
         }
 
         run->Messages().messages.clear();
@@ -927,8 +1014,8 @@ private slots:
         QVERIFY(run->Messages().messages.empty());
         QVERIFY(QFileInfo(printing->pdfFile).isSymLink());
         QVERIFY(testing_support::PdfText(real.fileName()).contains("Mechanism No. 1 : Disk"));
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
-        QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), before);
+        QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
 
         // The pipe typed into Qt's print dialog: Print neither waits on it
         // nor takes its place.
@@ -946,7 +1033,7 @@ private slots:
         Click("vseToolPrint");
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
         QVERIFY(IsFifo(fifo));
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), before);
     }
 
     // A PDF file in a folder that takes no new file (made immutable) is
@@ -976,13 +1063,13 @@ private slots:
         QVERIFY2(run->Messages().messages.empty(),
                  run->Messages().messages.empty() ? "" : run->Messages().messages[0].text.c_str());
         QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
-        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
 
         PrintOnAFullDisk();
         QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
         const QString text = QString::fromStdString(run->Messages().messages[0].text);
         QVERIFY2(text.startsWith("75 - Path/File access error: " + pdf + ": "), qPrintable(text));
-        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
+        QCOMPARE(QDir(locked).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"report.pdf"});
     }
 
     // Pages that name no page typed into the print dialog's Pages field for
@@ -1026,7 +1113,7 @@ private slots:
         QCOMPARE(seen, QStringList({"3-2:2017:1:3-2", "x:2017:1:x"}));
         QVERIFY2(told.startsWith("The page range is not valid."), qPrintable(told));
         QVERIFY(Preview()->Document().lines.empty());
-        QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(folder.filePath("chosen")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
     // Pages past the end of the report chosen in Qt's print dialog with a
@@ -1122,7 +1209,7 @@ private slots:
         QVERIFY(folder.mkdir("real"));
         const QString link = folder.filePath("link.pdf");
         QVERIFY(QFile::link(target, link));
-        const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
         int boxes = -1;
         WhenModalShows([&](QWidget* dialog) {
             if (TypeIntoFileField(dialog, link))
@@ -1132,17 +1219,17 @@ private slots:
         QCOMPARE(boxes, 0);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QFileInfo(link).symLinkTarget(), folder.filePath(target));
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System), before);
         if (printed) {
             QVERIFY(run->Messages().messages.empty());
             QVERIFY(testing_support::PdfText(folder.filePath(target)).contains("Mechanism No. 1 : Disk"));
-            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                      QStringList{"report.pdf"});
         } else {
             QCOMPARE(testing_support::MessageNumbers(run->Messages()), std::vector<int>{2009});
             const QString text = QString::fromStdString(run->Messages().messages[0].text);
             QVERIFY2(text.startsWith("75 - Path/File access error: " + link + ": "), qPrintable(text));
-            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+            QCOMPARE(QDir(folder.filePath("real")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         }
     }
 
@@ -1167,7 +1254,7 @@ private slots:
             QVERIFY2(run->Messages().messages.empty(),
                      run->Messages().messages.empty() ? "" : run->Messages().messages[0].text.c_str());
             QVERIFY(testing_support::PdfText(pdf).contains("Mechanism No. 1 : Disk"));
-            QCOMPARE(QDir(folder.filePath("long")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QCOMPARE(QDir(folder.filePath("long")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Hidden),
                      QStringList{QFileInfo(pdf).fileName()});
         }
     }

@@ -44,16 +44,6 @@ void RecordingMessageDisplay::ShowCriticalBox(const std::string& title, const st
     criticalBoxes.push_back({title, body});
 }
 
-bool RunInAnotherProcess(const std::function<bool()>& work)
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(work() ? 0 : 1);  // no clean-up: the folders are this process's
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
 std::vector<int> MessageNumbers(const RecordingMessageDisplay& display)
 {
     std::vector<int> numbers;

@@ -4,6 +4,7 @@
 // message display that records every message and answers from a list.
 #include "foundation/MessageDisplay.h"
 #include "shell/MDIMain.h"
+#include "tests/support/OtherProcesses.h"
 #include "tests/support/TestAppFolder.h"
 
 #include <QString>
@@ -78,12 +79,6 @@ private:
     MDIMain* main_ = nullptr;
     int endStatus_ = -1;
 };
-
-// Runs work in a copy of this process (as another copy of the program with
-// the same application in memory would) and waits for it to end; true when
-// work returned true there. Nothing work changes in memory reaches this
-// process.
-bool RunInAnotherProcess(const std::function<bool()>& work);
 
 // The message numbers shown, from their captions ("... - 4001" etc.).
 std::vector<int> MessageNumbers(const RecordingMessageDisplay& display);
