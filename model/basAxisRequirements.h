@@ -108,9 +108,11 @@ void nFctTransferQuickSetup(int16_t axisId, const std::vector<double>& completed
 // be calculated. An axis cannot be calculated without a mechanism, without
 // profile segments (a quick setup counts only once it was transferred), with
 // a required mechanism parameter at 0, or in linear motion when its end
-// device gives no revolutions per unit of travel. Absent axis: False and text
-// untouched.
-int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text);
+// device gives no revolutions per unit of travel. The count of warnings at
+// the end of the text takes in warningsListedAfter more, those a caller lists
+// after it (the axis analysis: the motor check's). Absent axis: False and
+// text untouched.
+int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text, int16_t warningsListedAfter = 0);
 
 // True when the load entries that its type needs are given; no load is
 // complete, an unknown type never; False for an absent axis.

@@ -10,6 +10,7 @@
 #include "tests/support/GearMotorAxis.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace sizing_test {
 namespace {
@@ -158,6 +159,38 @@ TEST_F(AnalysisTextTest, AxisAnalysisOfACompleteAndAnIncompleteAxis)
     const size_t performance = text.find("\r\n\r\nMotor Performance :\r\n\r\nWarning : \r\n");
     ASSERT_NE(performance, std::string::npos) << text;
     EXPECT_NE(text.find("10", performance), std::string::npos) << text;
+}
+
+// The count of warnings is that of the warnings listed, the motor check's
+// included, in English and in German: the disk axis with a load whose
+// dimensions are not given (one warning of the calculation) and a motor of
+// 100 rpm rated 0.01 N.m for the 120 rpm and the RMS torque the disk needs,
+// its rotor of 0.5 kg.cm^2 against 246.7 (three of the motor check).
+TEST_F(AnalysisTextTest, TheAnalysisCountsEveryWarningItLists)
+{
+    BuildDiskAxis();
+    SetMotor({{0, 100}, {1, 0.01}, {2, 2}, {3, 0.5}});
+    SetLoad(LoadType::SolidCylinder, {});
+    for (const auto& [language, count, warning] :
+         {std::tuple{0, "There are 4 warning(s).", "Warning : "},
+          std::tuple{1000, "Es wurden 4 Warnung(en) gefunden.", "Warnung : "}}) {
+        SCOPED_TRACE(language);
+        gnLanguageOffset = static_cast<int16_t>(language);
+        const std::string text = sFctBuildAxisAnalysisText(kAxisId);
+        const size_t counted = text.find(count);
+        ASSERT_NE(counted, std::string::npos) << text;
+        const size_t performance = text.find(sFctGetText(272));
+        ASSERT_NE(performance, std::string::npos) << text;
+        auto listed = [&](size_t from, size_t to) {
+            int n = 0;
+            for (size_t at = text.find(warning, from); at < to; at = text.find(warning, at + 1))
+                ++n;
+            return n;
+        };
+        EXPECT_EQ(listed(0, performance), 1) << text;
+        EXPECT_EQ(listed(performance, text.size()), 3) << text;
+        EXPECT_LT(counted, performance) << text;
+    }
 }
 
 } // namespace
