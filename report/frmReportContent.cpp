@@ -222,11 +222,11 @@ void ReportContent::mSubReportGearMotor()
     Heading(Text::GearMotor);
     // The motor at the drive shaft, the load at the motor's side.
     InertiaRow(Text::ReflMotorAtShaft, motor_.RotorAndBrakeInertiaAtShaft());
-    InertiaRow(Text::TotalMotorAtShaft, motor_.InertiaAtShaft());
+    InertiaRow(Text::TotalMotorAtShaft, motor_.MotorInertiaAtShaft());
     SubCalcAxisResults(axis_);
     const double load = LoadInertiaAtShaft();
     const double totalLoad = motor_.TotalLoadInertiaAtMotor(load);
-    InertiaRow(Text::ReflLoadAtMotor, motor_.LoadInertiaAtMotor(load));
+    InertiaRow(Text::ReflLoadAtMotor, motor_.InertiaAtMotor(load));
     InertiaRow(Text::TotalLoadAtMotor, totalLoad);
     RatioRow(Divide(totalLoad, motor_.RotorAndBrakeInertia()));
     nFctGetMotorRequirements(axis_, model::kFalse);
@@ -275,7 +275,7 @@ void ReportContent::mSubReportSystemData()
 
     // The inertia the torques with the motor are computed from.
     SubCalcAxisResults(axis_);
-    InertiaRow(Text::TotalInertia, motor_.InertiaAtShaft() + LoadInertiaAtShaft());
+    InertiaRow(Text::TotalInertia, motor_.MotorInertiaAtShaft() + LoadInertiaAtShaft());
 
     if (motor_.Kt() > 0.0) {
         writer_.BlankLine();

@@ -11,6 +11,8 @@
 #include "design/frmAxisDesign.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
+#include "model/basAxisAccessors.h"
+#include "model/basAxisRequirements.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "tests/support/GearMotorAxis.h"
@@ -187,36 +189,44 @@ private slots:
                      qPrintable(line));
     }
 
-    // The window gives the speed at both shafts and the table's torques at
-    // the motor's: with a motor of J / k in place of its own the shaft needs
-    // (L + L / k) alpha + F while it accelerates (0.25 s), F while it runs
-    // (0.5 s) and F - (L + L / k) alpha while it brakes (0.25 s), then
-    // rests (0.5 s); alpha = 2 pi 100 rad/s^2, F the friction (the steady
-    // segment's torque); the motor gives a third of it.
+    // The window gives the speed and the range of motor inertia at both
+    // shafts, the table's inertias at the gear's output and its torques at
+    // the motor's. The range is that of the rotor and brake inertia the
+    // motor check passes: J / 6 ... J with J = L / 9 + G at the motor's
+    // shaft, 9 J = L + 9 G = 2.0517218 + 1.8 = 3.8517218 kg.cm^2 at the
+    // gear's output. A motor of 9 J / k at the output turns with its gear's
+    // 9 G: the shaft needs (L + 9 J / k + 9 G) alpha + F while it
+    // accelerates (0.25 s), F while it runs (0.5 s) and F - (L + 9 J / k +
+    // 9 G) alpha while it brakes (0.25 s), then rests (0.5 s); alpha = 2 pi
+    // 100 rad/s^2, F the friction; the motor gives a third of it.
     void motorRequirementsWindowNamesTheShafts()
     {
         const QStringList lines = MotorRequirementsLines();
-        QCOMPARE(lines.size(), 6 + 6 + 1);
+        QCOMPARE(lines.size(), 7 + 6 + 1);
         const QString speed = QStringLiteral("Required Speed:").leftJustified(30);
         QCOMPARE(lines[0], speed + "1500 rpm or higher (gear output)");
         QCOMPARE(lines[1], speed + "4500 rpm or higher (motor shaft)");
-        QVERIFY2(lines[2].endsWith(" kgcm² (gear output)"), qPrintable(lines[2]));
-        QCOMPARE(lines[5].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
-        const double load = kLoadInertiaKgCm2 * 1e-4, alpha = 2 * M_PI * 100;
+        const QString inertia = QStringLiteral("Required Inertia:").leftJustified(30);
+        QCOMPARE(lines[2], inertia + "0.641954...3.8517 kgcm² (gear output)");
+        QCOMPARE(lines[3], inertia + "0.071328...0.427969 kgcm² (motor shaft)");
+        QCOMPARE(lines[6].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
+        const double load = kLoadInertiaKgCm2 * 1e-4, gear = 9 * 0.2e-4, alpha = 2 * M_PI * 100;
+        const double matched = load + gear;  // 9 J at the gear's output
         const double friction = kWithGear.segmentTorques[1];
         for (int k = 6; k >= 1; --k) {
-            const QStringList row = lines[6 + 6 - k].split(' ', Qt::SkipEmptyParts);
+            const QStringList row = lines[7 + 6 - k].split(' ', Qt::SkipEmptyParts);
             QCOMPARE(row.size(), 3);
-            const double inertia = (load + load / k) * alpha;
+            const double inertia = (load + matched / k + gear) * alpha;
             const double up = inertia + friction, down = friction - inertia;
-            const double rms = std::sqrt((up * up * 0.25 + friction * friction * 0.5 + down * down * 0.25) / 1.5);
+            const double rms =
+                std::sqrt((up * up * 0.25 + friction * friction * 0.5 + down * down * 0.25) / 1.5);
             const double peak = std::max(std::fabs(up), std::fabs(down));
             // As printed: to half a unit of the last decimal shown.
-            const double hand[] = {kLoadInertiaKgCm2 / k, rms / kGearRatio, peak / kGearRatio};
+            const double hand[] = {matched * 1e4 / k, rms / kGearRatio, peak / kGearRatio};
             for (int column = 0; column < 3; ++column)
                 QVERIFY2(std::fabs(row[column].toDouble() - hand[column]) <=
                              testing_support::PrintedHalfStep(hand[column]) * 1.001,
-                         qPrintable(lines[6 + 6 - k]));
+                         qPrintable(lines[7 + 6 - k]));
         }
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
@@ -242,6 +252,24 @@ private slots:
                                "requirements.\nThe factor of load to motor inertia is greater than 6 : 1.\n"
                                "We recommend to add a gearbox."),
                  qPrintable(text));
+    }
+
+    // A 3000 rpm motor rated 2 N.m with a rotor of 0.05 kg.cm^2 behind the
+    // gear: it turns too slowly (4500 rpm needed), its rating is above 20
+    // times the RMS torque at the motor, and the load it feels, L / 9 + G =
+    // 0.42796909 kg.cm^2, is 8.56 times its inertia. The analysis lists the
+    // three and counts three; for a gear motor the advice is its own gear's.
+    void analysisWindowCountsTheWarningsItListsAndAdvisesTheGearMotor()
+    {
+        SetMotor(1, 3000, 2, kMaxTorque, kGearRatio);
+        SubSetMotorParameterValue(1, calc::MotorEntry::RotorInertia, 0.05);
+        SubSetMotorParameterValue(1, calc::MotorEntry::BrakeInertia, 0);
+        const QString text = AnalysisText();
+        QVERIFY2(text.contains("\nThere are 3 warning(s).\n"), qPrintable(text));
+        QCOMPARE(text.count("Warning : "), 3);
+        QVERIFY2(text.endsWith("greater than 6 : 1.\nWe recommend a gear motor with a higher ratio or a larger motor."),
+                 qPrintable(text));
+        QVERIFY2(!text.contains("gearbox"), qPrintable(text));
     }
 };
 
