@@ -5,14 +5,16 @@
 // inertia, the currents and each segment's torque and speed at both shafts),
 // the axis analysis window and the Motor Requirements window opened from the
 // design window, each against the hand calculation of the shared gear-motor
-// axis; then the same motor without gear (gear ratio 0), printed and
-// analysed as it always was.
+// axis, and the profile window's torque graph; then the same motor without
+// gear (gear ratio 0), printed, analysed and drawn as it always was.
 #include "design/frmAnalysis.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisRequirements.h"
+#include "platform/qt/LineGraph.h"
+#include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "tests/support/GearMotorAxis.h"
@@ -63,7 +65,14 @@ class TestGearMotor : public QObject {
             ExpectShaft(lines, "RMS Torque", system, "Nm (gear output)");
             ExpectShaft(lines, "Peak Torque", system, "Nm (gear output)");
         }
-        ExpectPrintedValue(lines, "Total Inertia", system, e.totalInertiaKgCm2, "kgcm²");
+        const int total = PrintedLineOf(lines, "Total Inertia", system);
+        ExpectPrintedValue(lines, "Total Inertia", total, e.totalInertiaKgCm2, "kgcm²");
+        if (gearRatio > 0) {
+            ExpectShaft(lines, "Total Inertia", total, "kgcm² (gear output)");
+            ExpectPrintedValue(lines, "Total Inertia", total + 1, e.totalInertiaKgCm2 / (gearRatio * gearRatio),
+                               "kgcm²");
+            ExpectShaft(lines, "Total Inertia", total + 1, "kgcm² (motor shaft)");
+        }
         ExpectPrintedValue(lines, "RMS Current", system, e.rmsCurrent, "A");
         ExpectPrintedValue(lines, "Peak Current", system, e.peakCurrent, "A");
         const int profile = PrintedLineOf(lines, "Velocity Profile :", system);
@@ -83,6 +92,25 @@ class TestGearMotor : public QObject {
             }
             ExpectPrintedValue(lines, "Max. Velocity at Motor Shaft", segment, s < 3 ? e.motorRpm : 0, "rpm");
             ExpectPrintedValue(lines, "System Current", segment, e.segmentCurrents[s], "A");
+        }
+    }
+    // The first mechanism's results, at its input: with a gear at the gear's
+    // output, each row says so.
+    static void ExpectScrewResults(const QStringList& lines, double gearRatio)
+    {
+        const int results = PrintedLineOf(lines, "Calculation Results :", PrintedLineOf(lines, "Mechanism No. 1"));
+        QVERIFY(results > 0);
+        const std::pair<QString, std::pair<double, QString>> rows[] = {
+            {"Max. Input Velocity", {kShaftRpm, "rpm"}},
+            {"Total Inertia", {kLoadInertiaKgCm2, "kgcm²"}},
+            {"Mechanism Inertia", {kScrewInertiaKgCm2, "kgcm²"}},
+            {"Constant Torque", {kFrictionTorque, "Nm"}},
+            {"Peak Torque", {kPeakTorqueAlone, "Nm"}}};
+        for (const auto& [label, value] : rows) {
+            ExpectPrintedValue(lines, label, results, value.first, value.second);
+            const QString row = testing_support::PrintedRowOf(lines, label, results).line;
+            QVERIFY2(row.endsWith(gearRatio > 0 ? value.second + " (gear output)" : value.second),
+                     qPrintable(row));
         }
     }
     // The lines the Motor Requirements window shows when the design window's
@@ -150,6 +178,10 @@ private slots:
         ExpectPrintedValue(lines, "Refl. Load Inertia At Motor", gear, kReflLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Total Load Inertia At Motor", gear, kTotalLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", gear, kInertiaRatio, "");
+        ExpectShaft(lines, "Refl. Motor Inertia At Shaft", gear, "kgcm² (gear output)");
+        ExpectShaft(lines, "Total Motor Inertia At Shaft", gear, "kgcm² (gear output)");
+        ExpectShaft(lines, "Refl. Load Inertia At Motor", gear, "kgcm² (motor shaft)");
+        ExpectShaft(lines, "Total Load Inertia At Motor", gear, "kgcm² (motor shaft)");
         // Beside each rating what the check compared it with, at the
         // motor's shaft: 3 x 1500 rpm, the RMS and peak torque at the shaft / 3.
         const int motor = PrintedLineOf(lines, "Selected Motor :");
@@ -168,11 +200,17 @@ private slots:
             if (k % 2 == 1)
                 ExpectShaft(lines, label, rated + k, "(motor shaft)");
         }
-        const int load = PrintedLineOf(lines, "Motor Load Data :", gear);
+        // The load data stand at the gear's output, and say so in their
+        // heading and in each row.
+        QCOMPARE(PrintedLineOf(lines, "Motor Load Data :"), -1);
+        const int load = PrintedLineOf(lines, "Load Data at Gear Output :", gear);
+        QVERIFY(load > gear);
         ExpectPrintedValue(lines, "Max. Velocity", load, kShaftRpm, "rpm");
-        for (const char* label : {"Max. Velocity", "Constant Torque", "RMS Torque", "Peak Torque"})
+        ExpectPrintedValue(lines, "Load Inertia", load, kLoadInertiaKgCm2, "kgcm²");
+        for (const char* label : {"Max. Velocity", "Constant Torque", "RMS Torque", "Peak Torque", "Load Inertia"})
             ExpectShaft(lines, label, load, "(gear output)");
         ExpectWithMotor(lines, kWithGear, kGearRatio);
+        ExpectScrewResults(lines, kGearRatio);
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
         lines = PrintedLines("nogear.pdf");
@@ -183,6 +221,7 @@ private slots:
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", PrintedLineOf(lines, "Motor Load Data :"),
                       kInertiaRatioNoGear, "");
         ExpectWithMotor(lines, kWithoutGear, 0);
+        ExpectScrewResults(lines, 0);
         for (const QString& line : lines)
             QVERIFY2(!line.contains("(gear output)") && !line.contains("(motor shaft)") &&
                          !line.trimmed().startsWith("Required"),
@@ -212,14 +251,13 @@ private slots:
         QCOMPARE(lines[6].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
         const double load = kLoadInertiaKgCm2 * 1e-4, gear = 9 * 0.2e-4, alpha = 2 * M_PI * 100;
         const double matched = load + gear;  // 9 J at the gear's output
-        const double friction = kWithGear.segmentTorques[1];
         for (int k = 6; k >= 1; --k) {
             const QStringList row = lines[7 + 6 - k].split(' ', Qt::SkipEmptyParts);
             QCOMPARE(row.size(), 3);
             const double inertia = (load + matched / k + gear) * alpha;
-            const double up = inertia + friction, down = friction - inertia;
+            const double up = inertia + kFrictionTorque, down = kFrictionTorque - inertia;
             const double rms =
-                std::sqrt((up * up * 0.25 + friction * friction * 0.5 + down * down * 0.25) / 1.5);
+                std::sqrt((up * up * 0.25 + kFrictionTorque * kFrictionTorque * 0.5 + down * down * 0.25) / 1.5);
             const double peak = std::max(std::fabs(up), std::fabs(down));
             // As printed: to half a unit of the last decimal shown.
             const double hand[] = {matched * 1e4 / k, rms / kGearRatio, peak / kGearRatio};
@@ -270,6 +308,34 @@ private slots:
         QVERIFY2(text.endsWith("greater than 6 : 1.\nWe recommend a gear motor with a higher ratio or a larger motor."),
                  qPrintable(text));
         QVERIFY2(!text.contains("gearbox"), qPrintable(text));
+    }
+
+    // The torque graph of the profile window plots the torque at the drive
+    // shaft, the gear's output (peak 0.50008 N.m behind the gear, as the
+    // report's segments), and its value axis says so; without the gear it
+    // reads "Nm" as it always did. The profile window shows the axis's move
+    // once its Submit has turned the quick setup into the segments.
+    void torqueGraphNamesTheGearOutput()
+    {
+        const auto torqueGraph = [] {
+            AxisDesignWindow(1)->BringToFront();
+            frmProfile* profile = ProfileWindow(1);
+            profile->BringToFront();
+            QTest::qWait(1);
+            return profile->findChild<platform::LineGraph*>("grpTorque")->Data();
+        };
+        ProfileWindow(1)->BringToFront();
+        QTest::mouseClick(ProfileWindow(1)->findChild<QPushButton*>("vseTransfer"), Qt::LeftButton);
+        platform::GraphData torque = torqueGraph();
+        QCOMPARE(torque.valueTitle, QStringLiteral("Nm (gear output)"));
+        QCOMPARE(torque.points.size(), size_t(8));
+        QVERIFY2(std::fabs(torque.points[0].y() - kWithGear.peakTorque) < 1e-6,
+                 qPrintable(QString::number(torque.points[0].y())));
+
+        SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+        torque = torqueGraph();
+        QCOMPARE(torque.valueTitle, QStringLiteral("Nm"));
+        QVERIFY(std::fabs(torque.points[0].y() - kWithoutGear.peakTorque) < 1e-6);
     }
 };
 
