@@ -17,7 +17,10 @@ std::string sFctBuildAxisAnalysisText(int16_t axisId)
     if (!nFctBuildAxisCompletenessText(axisId, report))
         return report;
     std::string motorCheck;
-    nFctBuildMotorCheckText(axisId, motorCheck, 0, model::kTrue, 2);
+    const int16_t motorWarnings = nFctBuildMotorCheckText(axisId, motorCheck, 0, model::kTrue, 2);
+    // The count of warnings counts every warning the text lists, the motor
+    // check's below it too.
+    nFctBuildAxisCompletenessText(axisId, report, motorWarnings);
     return report + kLineBreak + kLineBreak + sFctGetText(kMotorPerformance) + kLineBreak + kLineBreak +
            motorCheck;
 }

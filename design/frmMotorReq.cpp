@@ -51,11 +51,11 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
     nFctGetMotorRequirements(axisId, model::kFalse);
 
     // For a gear motor each figure names its shaft: the axis's speed and
-    // inertia stand at the gear's output, the speed and the torques the motor
-    // must give at the motor's shaft.
+    // the motor inertias stand at the gear's output, the speed, the inertia
+    // and the torques the motor must give at the motor's shaft too.
     const calc::MotorAndGear motor = calc::MotorAndGearOfAxis(axisId);
-    const std::string atGearOutput = motor.HasGear() ? Text(387) : "";
-    const std::string atMotorShaft = motor.HasGear() ? Text(388) : "";
+    const std::string atGearOutput = calc::AtGearOutputText(motor);
+    const std::string atMotorShaft = calc::AtMotorShaftText(motor);
 
     int16_t speedUnit = 0;
     std::string unitText;
@@ -69,18 +69,25 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
     if (motor.HasGear())
         speedLines += speedLine(motor.MotorSpeed(speed), atMotorShaft);
 
-    int16_t inertiaUnit = 0;
-    const double inertia = dFctGetAxisResult(axisId, calc::AxisResultIndex::ReflectedInertia, inertiaUnit);
+    // The range of the motor's own inertia from J / w to J, J the load
+    // inertia the motor check judges it against (kg.m^2, at the motor's side
+    // of the gear).
+    const double matched = motor.TotalLoadInertiaAtMotor(calc::ReflectedLoadInertia(axisId));
     const double factor = std::fabs(gdMaxInertiaWarning);
     std::string inertiaText;
-    // No smallest inertia without a factor.
-    const std::string smallest = factor > 0.0
-        ? sFctFormatValueWithUnit(inertia / factor, 13, inertiaUnit, inertiaText, system)
-        : "-";
-    const std::string largest = sFctFormatValueWithUnit(inertia, 13, inertiaUnit, inertiaText, system);
-    const std::string inertiaLine = sFctPadRight(Text(425), kFirstColumnWidth) + smallest + "..." + largest +
-                                    " " + inertiaText + atGearOutput;
-    text = speedLines + inertiaLine + kLineBreak + kLineBreak;
+    const auto inertiaShown = [&](double kgm2) {
+        return sFctFormatValueWithUnit(kgm2, 13, calc::kInertiaResultUnit, inertiaText, system);
+    };
+    const auto inertiaLine = [&](double largest, const std::string& shaft) {
+        // No smallest inertia without a factor.
+        const std::string smallest = factor > 0.0 ? inertiaShown(largest / factor) : "-";
+        const std::string range = smallest + "..." + inertiaShown(largest);
+        return sFctPadRight(Text(425), kFirstColumnWidth) + range + " " + inertiaText + shaft + kLineBreak;
+    };
+    std::string inertiaLines = inertiaLine(motor.InertiaAtShaft(matched), atGearOutput);
+    if (motor.HasGear())
+        inertiaLines += inertiaLine(matched, atMotorShaft);
+    text = speedLines + inertiaLines + kLineBreak;
 
     text += TableRow(Text(426), Text(427), Text(428));
     int16_t torqueUnit = 0;
@@ -90,19 +97,20 @@ int16_t nFctBuildMotorRequirementsText(int16_t axisId, std::string& text)
     text += TableRow("[" + inertiaText + "]" + atGearOutput, "[" + torqueText + "]" + atMotorShaft,
                      "[" + torqueText + "]" + atMotorShaft);
 
-    // Motor inertias in the scale the torque table takes (kg.m^2 x 1000).
-    const double scaledInertia = inertia * dFctGetFactorToBasicUnit(13, inertiaUnit) * 1000.0;
     const int16_t shownUnit =
         nFctFindUnit(13, system == "M" ? gnMInertiaUnit : gnEEInertiaUnit, system);
     const double toShown = dFctGetConversionFactor(calc::kInertiaResultUnit, shownUnit);
     // No rows for a factor of 0 or less (the options dialog admits only
-    // factors above 0; a settings file may hold another).
+    // factors above 0; a settings file may hold another). Row k: a motor of
+    // J / k, shown at the gear's output, its torques with it (and a gear
+    // motor's gear) at the drive shaft, in the scale the torque table takes
+    // (kg.m^2 x 1000).
     const int rows = gdMaxInertiaWarning > 0.0 ? RoundHalfToEven(factor) : 0;
     for (int k = rows; k >= 1; --k) {
-        const double motorInertia = scaledInertia / k;
+        const double rotorAndBrake = matched / k;
         std::vector<ResultCell> cells;
-        nFctGetRmsTorqueTable(axisId, motorInertia, cells);
-        text += TableRow(sFctFormatNumber(motorInertia * toShown / 1000.0),
+        nFctGetRmsTorqueTable(axisId, motor.MotorInertiaAtShaft(rotorAndBrake) * 1000.0, cells);
+        text += TableRow(sFctFormatNumber(motor.InertiaAtShaft(rotorAndBrake) * toShown),
                          sFctFormatNumber(motor.MotorTorque(cells.at(0).Value)),
                          sFctFormatNumber(motor.MotorTorque(cells.at(1).Value)));
     }

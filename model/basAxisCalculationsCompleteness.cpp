@@ -75,7 +75,7 @@ void DropLastCharacter(std::string& text)
 
 } // namespace
 
-int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text)
+int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text, int16_t warningsListedAfter)
 {
     AxisRec* found = model::FindAxis(axisId);
     if (found == nullptr)
@@ -140,7 +140,7 @@ int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text)
         }
         DropLastCharacter(text);
     }
-    int warnings = axis.NumberOfMessages;
+    int warnings = axis.NumberOfMessages + warningsListedAfter;
     if (!bFctLoadDataComplete(axisId)) {
         if (axis.NumberOfMessages == 0)
             text += kLineBreak;

@@ -29,7 +29,7 @@ double MotorInertiaOfAxis(const AxisRec& axis)
 {
     if (axis.MotorDefined == 0)
         return 0.0;
-    return kInternalScale * calc::MotorAndGear(axis.MotorData).InertiaAtShaft();
+    return kInternalScale * calc::MotorAndGear(axis.MotorData).MotorInertiaAtShaft();
 }
 
 // Whether the end device keeps a web under tension (a winder or a nip roll),

@@ -2,10 +2,15 @@
 
 #include <limits>
 
+#include "foundation/basTextResources.h"
 #include "model/basAxisCalculationsInternal.h"
 #include "model/basAxisRequirements.h"
 
 namespace calc {
+
+namespace {
+constexpr int16_t kAtGearOutputText = 387, kAtMotorShaftText = 388;
+} // namespace
 
 MotorAndGear::MotorAndGear(const std::array<ParamRec, model::kMotorParamCapacity>& motor)
     : ratio_(motor[MotorEntry::GearRatio].Data),
@@ -28,24 +33,39 @@ double MotorAndGear::Current(double shaftTorque) const
     return kt_ > 0.0 ? MotorTorque(shaftTorque) / kt_ : std::numeric_limits<double>::quiet_NaN();
 }
 
-double MotorAndGear::LoadInertiaAtMotor(double shaftInertia) const
+double MotorAndGear::InertiaAtMotor(double shaftInertia) const
 {
     return HasGear() ? shaftInertia / (ratio_ * ratio_) : shaftInertia;
 }
 
+double MotorAndGear::InertiaAtShaft(double motorSideInertia) const
+{
+    return HasGear() ? motorSideInertia * ratio_ * ratio_ : motorSideInertia;
+}
+
 double MotorAndGear::TotalLoadInertiaAtMotor(double shaftInertia) const
 {
-    return HasGear() ? LoadInertiaAtMotor(shaftInertia) + gear_ : shaftInertia;
+    return HasGear() ? InertiaAtMotor(shaftInertia) + gear_ : shaftInertia;
 }
 
 double MotorAndGear::RotorAndBrakeInertiaAtShaft() const
 {
-    return HasGear() ? RotorAndBrakeInertia() * ratio_ * ratio_ : RotorAndBrakeInertia();
+    return InertiaAtShaft(RotorAndBrakeInertia());
 }
 
-double MotorAndGear::InertiaAtShaft() const
+double MotorAndGear::MotorInertiaAtShaft(double rotorAndBrake) const
 {
-    return HasGear() ? (RotorAndBrakeInertia() + gear_) * ratio_ * ratio_ : RotorAndBrakeInertia();
+    return HasGear() ? InertiaAtShaft(rotorAndBrake + gear_) : rotorAndBrake;
+}
+
+std::string AtGearOutputText(const MotorAndGear& motor)
+{
+    return motor.HasGear() ? sFctGetText(kAtGearOutputText) : "";
+}
+
+std::string AtMotorShaftText(const MotorAndGear& motor)
+{
+    return motor.HasGear() ? sFctGetText(kAtMotorShaftText) : "";
 }
 
 } // namespace calc

@@ -3,6 +3,7 @@
 // motor carried between the motor's side of the gear and the drive shaft.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/basAxisData.h"
 
@@ -36,15 +37,24 @@ public:
     // The current for a torque at the drive shaft: torque / (N x Kt), NaN
     // when Kt is not above 0.
     double Current(double shaftTorque) const;
-    // The reflected load inertia at the drive shaft as the motor feels it:
-    // L / N^2; with the gear's own inertia L / N^2 + G.
-    double LoadInertiaAtMotor(double shaftInertia) const;
+    // An inertia at the drive shaft as the motor feels it, / N^2, and one on
+    // the motor's side of the gear as the drive shaft feels it, x N^2.
+    double InertiaAtMotor(double shaftInertia) const;
+    double InertiaAtShaft(double motorSideInertia) const;
+    // The load inertia that the motor's own inertia (rotor and brake) is
+    // judged against: the load at the drive shaft as the motor feels it and
+    // the gear's own inertia, which sits on the motor's side of the gear,
+    // L / N^2 + G. The inertia check's ratio and the range of motor inertia
+    // that Motor Requirements offers both stand on it.
     double TotalLoadInertiaAtMotor(double shaftInertia) const;
-    // The motor's inertia at the drive shaft: (R + B) x N^2; with the gear's
-    // own inertia (R + B + G) x N^2, the inertia the dynamic pass adds to the
-    // load's.
+    // The motor's rotor and brake inertia at the drive shaft: (R + B) x N^2.
     double RotorAndBrakeInertiaAtShaft() const;
-    double InertiaAtShaft() const;
+    // A motor of that rotor and brake inertia behind this gear as the drive
+    // shaft feels it, with the gear's own inertia: (R + B + G) x N^2, the
+    // inertia the dynamic pass adds to the load's; without an argument the
+    // motor's own.
+    double MotorInertiaAtShaft(double rotorAndBrake) const;
+    double MotorInertiaAtShaft() const { return MotorInertiaAtShaft(RotorAndBrakeInertia()); }
 
 private:
     double TurnsPerShaftTurn() const { return HasGear() ? ratio_ : 1.0; }
@@ -55,5 +65,12 @@ private:
 // The motor of the axis with its gear, from its motor record
 // (nFctGetMotorRecord); no motor (nor gear) for an absent axis.
 MotorAndGear MotorAndGearOfAxis(int16_t axisId);
+
+// The shaft a figure stands at, to follow its unit: for a gear motor
+// " (gear output)" at the drive shaft, " (motor shaft)" at the motor's side
+// of the gear (string table); nothing for a motor without gear, whose
+// figures all stand at its own shaft.
+std::string AtGearOutputText(const MotorAndGear& motor);
+std::string AtMotorShaftText(const MotorAndGear& motor);
 
 } // namespace calc

@@ -55,9 +55,7 @@ Requirements GetRequirements(int16_t axisId, int16_t withMotor)
         r.peak = InBasicTorque(axis->AxisResult[calc::RequirementIndex::PeakTorque]);
     }
     SubCalcAxisResults(axisId);
-    axis = model::FindAxis(axisId);
-    const ResultCell& inertia = axis->AxisResult[calc::AxisResultIndex::ReflectedInertia];
-    r.inertia = inertia.Value * dFctGetFactorToBasicUnit(13, inertia.UnitID);
+    r.inertia = calc::ReflectedLoadInertia(axisId);
     return r;
 }
 
@@ -118,7 +116,8 @@ int16_t nFctCheckMotor(int16_t axisId, const MotorRec& motor, int16_t category,
     if (!Includes(category, Category::Inertia))
         return code;
 
-    // The load as the motor feels it, with a gear motor's own gear inertia.
+    // The load as the motor feels it, with a gear motor's own gear inertia
+    // (the inertia Motor Requirements offers its range of motor inertia for).
     const double motorInertia = gear.RotorAndBrakeInertia();
     const double loadInertia = gear.TotalLoadInertiaAtMotor(required.inertia);
     // Without a rotor inertia (or with a motor inertia that is no inertia)
@@ -148,6 +147,7 @@ inline constexpr int16_t RatioAbove = 269;
 inline constexpr int16_t RotorInertiaMissing = 270;
 inline constexpr int16_t AddGearbox = 280;
 inline constexpr int16_t HigherRatio = 281;
+inline constexpr int16_t HigherGearRatioOrLargerMotor = 391;
 inline constexpr int16_t MinTorqueFactor = 315;
 inline constexpr int16_t MaxTorqueFactor = 316;
 inline constexpr int16_t RatedTorqueRange = 329;
@@ -175,6 +175,16 @@ struct AdviceText {
                sFctFormatNumber(limit) + " : 1.";
     }
 };
+
+// What lowers a load-to-motor inertia ratio above the warning limit: a gear
+// motor's own gear a higher ratio (or a motor of more inertia); otherwise a
+// gearbox of the chain a higher ratio, or a gearbox where the chain has none.
+int16_t InertiaRatioAdvice(int16_t axisId, const MotorRec& motor)
+{
+    if (calc::MotorAndGear(motor.MotorData).HasGear())
+        return Text::HigherGearRatioOrLargerMotor;
+    return bFctAxisHasGearbox(axisId) ? Text::HigherRatio : Text::AddGearbox;
+}
 
 } // namespace
 
@@ -229,9 +239,7 @@ int16_t nFctBuildMotorCheckText(int16_t axisId, std::string& text, int16_t inden
             break;
         case Code::InertiaRatioWarning:
             advice.Entry(advice.InertiaLimit(Text::RatioAbove, gdMaxInertiaWarning) + kLineBreak +
-                         advice.indent +
-                         sFctGetText(bFctAxisHasGearbox(axisId) ? Text::HigherRatio
-                                                                : Text::AddGearbox));
+                         advice.indent + sFctGetText(InertiaRatioAdvice(axisId, motor)));
             break;
         case Code::InertiaRatioTooLow:
             advice.Entry(advice.InertiaLimit(Text::RatioBelow, gdMinInertiaFactor));
@@ -254,6 +262,15 @@ calc::MotorShaftRequirements calc::RequirementsAtMotorShaft(int16_t axisId)
     MotorRec motor;
     nFctGetMotorRecord(axisId, motor);
     return AtMotorShaft(GetRequirements(axisId, WithMotorInertia(motor)), calc::MotorAndGear(motor.MotorData));
+}
+
+double calc::ReflectedLoadInertia(int16_t axisId)
+{
+    const AxisRec* axis = model::FindAxis(axisId);
+    if (axis == nullptr)
+        return 0.0;
+    const ResultCell& inertia = axis->AxisResult[calc::AxisResultIndex::ReflectedInertia];
+    return inertia.Value * dFctGetFactorToBasicUnit(13, inertia.UnitID);
 }
 
 int16_t bFctAxisHasGearbox(int16_t axisId)

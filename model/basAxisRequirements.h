@@ -108,9 +108,11 @@ void nFctTransferQuickSetup(int16_t axisId, const std::vector<double>& completed
 // be calculated. An axis cannot be calculated without a mechanism, without
 // profile segments (a quick setup counts only once it was transferred), with
 // a required mechanism parameter at 0, or in linear motion when its end
-// device gives no revolutions per unit of travel. Absent axis: False and text
-// untouched.
-int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text);
+// device gives no revolutions per unit of travel. The count of warnings at
+// the end of the text takes in warningsListedAfter more, those a caller lists
+// after it (the axis analysis: the motor check's). Absent axis: False and
+// text untouched.
+int16_t nFctBuildAxisCompletenessText(int16_t axisId, std::string& text, int16_t warningsListedAfter = 0);
 
 // True when the load entries that its type needs are given; no load is
 // complete, an unknown type never; False for an absent axis.
@@ -187,7 +189,8 @@ std::string sFctFormatValueWithUnit(double value, int16_t unitType, int16_t from
 // category selects the checks (calc::MotorCheckCategory). A gear motor's
 // rated speed and torques are compared with N times the required speed and
 // the required torques / N, its rotor and brake inertia with the load
-// inertia / N^2 plus the gear inertia (calc::MotorAndGear). withMotor True
+// inertia / N^2 plus the gear inertia (calc::MotorAndGear::
+// TotalLoadInertiaAtMotor). withMotor True
 // compares with the requirements that count the motor's inertia, False with
 // those of the axis alone. With several checks the code of the last failing
 // one (speed, RMS, peak, inertia) is returned. Absent axis: 0.
@@ -196,8 +199,10 @@ int16_t nFctCheckMotor(int16_t axisId, const MotorRec& motor, int16_t category,
 
 // The advice text of the motor check: each failed check as one entry, each
 // entry preceded by indentWidth blanks (and "Warning : " on a line of its own
-// when header is True), entries separated by blankLines line breaks. Returns
-// the number of warnings.
+// when header is True), entries separated by blankLines line breaks. An
+// inertia ratio above the warning limit is advised a higher ratio of a gear
+// motor's gear or a larger motor, a higher gearbox ratio where the chain has
+// a gearbox, else a gearbox. Returns the number of warnings.
 int16_t nFctBuildMotorCheckText(int16_t axisId, std::string& text, int16_t indentWidth,
                                 int16_t header, int16_t blankLines);
 
@@ -215,6 +220,10 @@ struct MotorShaftRequirements {
 // when it has a rotor inertia) and returns them at the motor's shaft; all 0
 // for an absent axis.
 MotorShaftRequirements RequirementsAtMotorShaft(int16_t axisId);
+// The reflected load inertia at the drive shaft from the last static pass
+// (axis result 1) in kg.m^2; 0 for an absent axis. The load inertia a
+// motor is judged against is MotorAndGear::TotalLoadInertiaAtMotor of it.
+double ReflectedLoadInertia(int16_t axisId);
 } // namespace calc
 
 // True when a mechanism of the chain is a gearbox.

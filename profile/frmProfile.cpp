@@ -8,6 +8,7 @@
 #include "foundation/basWinAPICalls.h"
 #include "model/basAxisAccessors.h"
 #include "model/basAxisCalculations.h"
+#include "model/basAxisCalculationsGearMotor.h"
 #include "model/basAxisRequirements.h"
 #include "model/basValueConversion.h"
 #include "model/basWindowStatus.h"
@@ -488,9 +489,11 @@ void frmProfile::mSubDisplayTorqueGraph(int16_t mode)
     std::vector<double> durations;
     for (size_t i = 0; i < torques.size(); ++i)
         durations.push_back(dFctTextToDouble(SegmentTableText(static_cast<int>(6 * i + 3), 3).toStdString()));
+    // The torques stand at the drive shaft: a gear motor's at its gear's output.
+    const std::string torqueTitle =
+        sFctGetUnitText(torqueUnit) + calc::AtGearOutputText(calc::MotorAndGearOfAxis(axis));
     platform::GraphData data = TorqueGraphData(torques, durations, nFctGetUsedSegmentCount(axis),
-                                               QString::fromStdString(sFctGetUnitText(torqueUnit)),
-                                               SegmentTableText(3, 4));
+                                               QString::fromStdString(torqueTitle), SegmentTableText(3, 4));
     data.decimalSeparator = QString::fromStdString(gsDecimalSeparator);
     if (mode >= 0 && mode <= 2)
         grpTorque_->SetData(data);

@@ -40,7 +40,9 @@ public:
     // motion mode afterwards to see whether the switch took place.
     void optMotionMode_Click(int16_t index);
 
-    // Redraws the torque graph from the axis's per-segment torques (mode 0).
+    // Redraws the torque graph from the axis's per-segment torques (mode 0),
+    // which stand at the drive shaft; a gear motor's value axis says so:
+    // "Nm (gear output)".
     void mSubDisplayTorqueGraph(int16_t mode);
     // Redraws the velocity graph from the segment table (mode 0).
     void mSubDisplayVelocityGraph(int16_t mode);

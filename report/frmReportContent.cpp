@@ -44,7 +44,7 @@ constexpr int16_t QuickSetup = 197, Mode = 198, Triangular = 130, Trapezoidal = 
 constexpr int16_t VelocityProfile = 126, SegmentNo = 194, WeightApplied = 196, WeightNotApplied = 195;
 constexpr int16_t SystemTorque = 284, MotorShaftVelocity = 290, SystemCurrent = 286, SystemPower = 289;
 constexpr int16_t AtCore = 59, AtFullRoll = 60;
-constexpr int16_t AtGearOutput = 387, AtMotorShaft = 388;
+constexpr int16_t LoadDataAtGearOutput = 393;
 constexpr int16_t RequiredSpeed = 389, RequiredRmsTorque = 390, RequiredPeakTorque = 428;
 } // namespace Text
 
@@ -191,7 +191,7 @@ void ReportContent::mSubReportSelectedMotor()
         PlainRow(kMotorEntryLabels[index], entry.Data, entry.UnitText);
         if (required && index < static_cast<int>(std::size(requiredBeside))) {
             const auto& [label, basicValue] = requiredBeside[index];
-            PlainRow(label, Divide(basicValue, entry.Factor), entry.UnitText + sFctGetText(Text::AtMotorShaft));
+            PlainRow(label, Divide(basicValue, entry.Factor), entry.UnitText + AtMotorShaft());
         }
     }
     section.End();
@@ -221,13 +221,13 @@ void ReportContent::mSubReportGearMotor()
     ReportLineWriter::KeepTogether section(writer_);
     Heading(Text::GearMotor);
     // The motor at the drive shaft, the load at the motor's side.
-    InertiaRow(Text::ReflMotorAtShaft, motor_.RotorAndBrakeInertiaAtShaft());
-    InertiaRow(Text::TotalMotorAtShaft, motor_.InertiaAtShaft());
+    InertiaRow(Text::ReflMotorAtShaft, motor_.RotorAndBrakeInertiaAtShaft(), AtGearOutput());
+    InertiaRow(Text::TotalMotorAtShaft, motor_.MotorInertiaAtShaft(), AtGearOutput());
     SubCalcAxisResults(axis_);
-    const double load = LoadInertiaAtShaft();
+    const double load = calc::ReflectedLoadInertia(axis_);
     const double totalLoad = motor_.TotalLoadInertiaAtMotor(load);
-    InertiaRow(Text::ReflLoadAtMotor, motor_.LoadInertiaAtMotor(load));
-    InertiaRow(Text::TotalLoadAtMotor, totalLoad);
+    InertiaRow(Text::ReflLoadAtMotor, motor_.InertiaAtMotor(load), AtMotorShaft());
+    InertiaRow(Text::TotalLoadAtMotor, totalLoad, AtMotorShaft());
     RatioRow(Divide(totalLoad, motor_.RotorAndBrakeInertia()));
     nFctGetMotorRequirements(axis_, model::kFalse);
 }
@@ -237,7 +237,8 @@ bool ReportContent::mSubReportMotorLoadData()
     using namespace calc;
     writer_.BlankLine();
     ReportLineWriter::KeepTogether section(writer_);
-    Heading(Text::MotorLoadData);
+    // A gear motor's load data stand at the gear's output.
+    Heading(motor_.HasGear() ? Text::LoadDataAtGearOutput : Text::MotorLoadData);
     const std::pair<int16_t, int> torqueRows[] = {{Text::ConstantTorque, AxisResultIndex::ConstantTorque},
                                                   {Text::RmsTorque, RequirementIndex::RmsTorque},
                                                   {Text::PeakTorque, RequirementIndex::PeakTorque}};
@@ -250,8 +251,8 @@ bool ReportContent::mSubReportMotorLoadData()
         ConvertedRow(label, value, 12, unit, unitSystem_, AtGearOutput());
     }
     SubCalcAxisResults(axis_);
-    const double load = LoadInertiaAtShaft();
-    InertiaRow(Text::LoadInertia, load);
+    const double load = calc::ReflectedLoadInertia(axis_);
+    InertiaRow(Text::LoadInertia, load, AtGearOutput());
 
     if (!(motor_.RotorInertia() > 0.0))
         return false;
@@ -273,9 +274,13 @@ void ReportContent::mSubReportSystemData()
     ConvertedRow(Text::RmsTorque, rms, 12, rmsUnit, unitSystem_, AtGearOutput());
     ConvertedRow(Text::PeakTorque, peak, 12, peakUnit, unitSystem_, AtGearOutput());
 
-    // The inertia the torques with the motor are computed from.
+    // The inertia the torques with the motor are computed from; a gear
+    // motor's at both shafts.
     SubCalcAxisResults(axis_);
-    InertiaRow(Text::TotalInertia, motor_.InertiaAtShaft() + LoadInertiaAtShaft());
+    const double total = motor_.MotorInertiaAtShaft() + calc::ReflectedLoadInertia(axis_);
+    InertiaRow(Text::TotalInertia, total, AtGearOutput());
+    if (motor_.HasGear())
+        InertiaRow(Text::TotalInertia, motor_.InertiaAtMotor(total), AtMotorShaft());
 
     if (motor_.Kt() > 0.0) {
         writer_.BlankLine();
@@ -358,12 +363,15 @@ void ReportContent::mSubReportMechanism(int16_t index)
                 {Text::ConstantTorque, ConstantTorque, 12},
                 {Text::PeakTorque, PeakTorque, 12}};
     const int16_t speedDiameter = nFctGetChainSpeedDiameter(axis_);
+    // The results stand at the mechanism's input: the first one's at a gear
+    // motor's gear output.
+    const std::string shaft = index == 0 ? AtGearOutput() : "";
     for (const auto& row : rows) {
         int16_t unit = 0;
         const double value = dFctGetMechanismResult(axis_, index, static_cast<int16_t>(row.result), unit);
         const bool speed = row.result == MaxInputVelocity;
         ConvertedRow(speed ? SpeedLabel(row.label, speedDiameter) : sFctGetText(row.label), value, row.unitType,
-                     unit, speed ? "NA" : unitSystem_);
+                     unit, speed ? "NA" : unitSystem_, shaft);
     }
 }
 
@@ -486,7 +494,7 @@ void ReportContent::mSubReportVelocityProfile()
         PlainRow(Text::SystemTorque, torque, torqueText + AtGearOutput());
         if (motor_.HasGear()) {
             PlainRow(SpeedLabel(Text::MaxVelocity, speedDiameter), speed, speedText + AtGearOutput());
-            PlainRow(Text::SystemTorque, motor_.MotorTorque(torque), torqueText + sFctGetText(Text::AtMotorShaft));
+            PlainRow(Text::SystemTorque, motor_.MotorTorque(torque), torqueText + AtMotorShaft());
         }
         PlainRow(motorSpeedLabel, motor_.MotorSpeed(speed), speedText);
         if (motor_.Kt() > 0.0)
@@ -589,9 +597,9 @@ void ReportContent::ConvertedRow(const std::string& label, double value, int16_t
     ValueRow(label, std::isfinite(value) ? shown : "-", unitText + shaft);
 }
 
-void ReportContent::InertiaRow(int16_t labelId, double kgm2)
+void ReportContent::InertiaRow(int16_t labelId, double kgm2, const std::string& shaft)
 {
-    ConvertedRow(labelId, kgm2, 13, calc::kInertiaResultUnit, unitSystem_);
+    ConvertedRow(labelId, kgm2, 13, calc::kInertiaResultUnit, unitSystem_, shaft);
 }
 
 void ReportContent::RatioRow(double ratio)
@@ -602,12 +610,10 @@ void ReportContent::RatioRow(double ratio)
 
 std::string ReportContent::AtGearOutput() const
 {
-    return motor_.HasGear() ? sFctGetText(Text::AtGearOutput) : "";
+    return calc::AtGearOutputText(motor_);
 }
 
-double ReportContent::LoadInertiaAtShaft() const
+std::string ReportContent::AtMotorShaft() const
 {
-    int16_t unit = 0;
-    const double value = dFctGetAxisResult(axis_, calc::AxisResultIndex::ReflectedInertia, unit);
-    return value * dFctGetFactorToBasicUnit(13, unit);
+    return calc::AtMotorShaftText(motor_);
 }

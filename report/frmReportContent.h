@@ -24,11 +24,13 @@
 // centre-driven winder every speed row names the roll diameter its speed
 // holds at after its label, "(core)" or "(full roll)"; a label that reaches
 // the value's column has its value and unit in the next line. For a gear
-// motor every speed and torque of the motor's rows names its shaft after its
-// unit, the gear's output or the motor's: the motor's rated speed, rated and
-// maximum torque each have the requirement they are checked against at the
-// motor's shaft below them, and each profile segment gives its torque and
-// speed at both shafts. Runs the calculation passes of the model
+// motor every speed, torque and inertia of the motor's rows, of the load
+// data (under a heading of the gear's output) and of the first mechanism's
+// results names its shaft after its unit, the gear's output or the motor's:
+// the motor's rated speed, rated and maximum torque each have the
+// requirement they are checked against at the motor's shaft below them, the
+// total inertia and each profile segment's torque and speed are given at
+// both shafts. Runs the calculation passes of the model
 // on the way and changes nothing else in the axis.
 class ReportContent {
 public:
@@ -75,14 +77,14 @@ private:
                       const std::string& system, const std::string& shaft = "");
     void ConvertedRow(const std::string& label, double value, int16_t unitType, int16_t unitId,
                       const std::string& system, const std::string& shaft = "");
-    void InertiaRow(int16_t labelId, double kgm2);
+    void InertiaRow(int16_t labelId, double kgm2, const std::string& shaft = "");
     void RatioRow(double ratio);
 
-    // After the unit of a speed or torque at the drive shaft: for a gear
-    // motor the shaft it stands at, the gear's output; nothing otherwise.
+    // After the unit of a figure at the drive shaft or at the motor's side
+    // of the gear: for a gear motor the shaft it stands at, the gear's
+    // output or the motor's shaft; nothing otherwise.
     std::string AtGearOutput() const;
-    // Reflected load inertia at the drive shaft (axis result 1) in kg.m^2.
-    double LoadInertiaAtShaft() const;
+    std::string AtMotorShaft() const;
 
     const int16_t axis_;
     const std::string tag_;

@@ -145,6 +145,16 @@ TEST_F(MotorCheckTest, InertiaAdvice)
     EXPECT_EQ(Text(warnings, 0, model::kFalse, 1),
               T(268) + "\r\n" + T(269) + "6.5 : 1.\r\n" + T(281));
     EXPECT_EQ(warnings, 1);
+    // A gear motor of 2:1 in front of the gearbox: its own gear a higher
+    // ratio or a larger motor, never another gearbox. The load at the motor
+    // 9.86792 / 2^2 = 2.46698 kg.cm^2 against a rotor of 0.4: 6.17.
+    SetMotor({{0, 3000}, {1, 0.5}, {2, 1.0}, {3, 0.4}, {7, 2}});
+    gdMaxInertiaWarning = 6;
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(268) + "\r\n" + T(269) + "6 : 1.\r\n" + T(391));
+    EXPECT_EQ(T(391), "We recommend a gear motor with a higher ratio or a larger motor.");
+    gnLanguageOffset = 1000;
+    EXPECT_EQ(T(391), "Wir empfehlen einen Getriebemotor mit größerer Übersetzung oder einen größeren Motor.");
+    gnLanguageOffset = 0;
     // Without a gearbox: add one. The disk alone, 0.0246698 kg.m^2, against
     // a 36 kg.cm^2 rotor: 6.85.
     SubDeleteMechanism(kAxisId, 0);
@@ -176,10 +186,12 @@ TEST(MotorAndGearTest, BothSidesOfTheGear)
     EXPECT_DOUBLE_EQ(geared.MotorSpeed(25), 75);
     EXPECT_DOUBLE_EQ(geared.MotorTorque(0.6), 0.2);
     EXPECT_DOUBLE_EQ(geared.Current(0.6), 0.5);           // 0.6 / (3 x 0.4)
-    EXPECT_DOUBLE_EQ(geared.LoadInertiaAtMotor(9e-4), 1e-4);
+    EXPECT_DOUBLE_EQ(geared.InertiaAtMotor(9e-4), 1e-4);
+    EXPECT_DOUBLE_EQ(geared.InertiaAtShaft(1e-4), 9e-4);
     EXPECT_DOUBLE_EQ(geared.TotalLoadInertiaAtMotor(9e-4), 1.2e-4);
     EXPECT_DOUBLE_EQ(geared.RotorAndBrakeInertiaAtShaft(), 2.7e-4);  // 0.3e-4 x 9
-    EXPECT_DOUBLE_EQ(geared.InertiaAtShaft(), 4.5e-4);               // 0.5e-4 x 9
+    EXPECT_DOUBLE_EQ(geared.MotorInertiaAtShaft(), 4.5e-4);          // 0.5e-4 x 9
+    EXPECT_DOUBLE_EQ(geared.MotorInertiaAtShaft(0.1e-4), 2.7e-4);    // (0.1 + 0.2)e-4 x 9
     for (double ratio : {0.0, -2.0}) {
         SCOPED_TRACE(ratio);
         const calc::MotorAndGear direct = motor(ratio);
@@ -190,11 +202,13 @@ TEST(MotorAndGearTest, BothSidesOfTheGear)
             EXPECT_EQ(direct.MotorSpeed(value), value);
             EXPECT_EQ(direct.MotorTorque(value), value);
             EXPECT_EQ(direct.Current(value), value / 0.4);
-            EXPECT_EQ(direct.LoadInertiaAtMotor(value), value);
+            EXPECT_EQ(direct.InertiaAtMotor(value), value);
+            EXPECT_EQ(direct.InertiaAtShaft(value), value);
             EXPECT_EQ(direct.TotalLoadInertiaAtMotor(value), value);
+            EXPECT_EQ(direct.MotorInertiaAtShaft(value), value);
         }
         EXPECT_EQ(direct.RotorAndBrakeInertiaAtShaft(), rotorAndBrake);
-        EXPECT_EQ(direct.InertiaAtShaft(), rotorAndBrake);
+        EXPECT_EQ(direct.MotorInertiaAtShaft(), rotorAndBrake);
     }
     EXPECT_TRUE(std::isnan(calc::MotorAndGear().Current(1)));  // no Kt
 }
@@ -252,6 +266,15 @@ TEST_F(GearMotorCheckTest, CodesAndTextsOnBothSidesOfTheGear)
         int16_t warnings = -1;
         EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), c.text);
     }
+    // A rotor of 0.05 without brake: (L / 9 + G) / 0.05 = 0.42796909 / 0.05
+    // = 8.56, above the warning limit 6; the axis has no gearbox, and the
+    // advice is the gear motor's.
+    UseGearMotor(kRatedRpm, kRatedTorque, kMaxTorque, 3);
+    SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RotorInertia, 0.05);
+    SubSetMotorParameterValue(kAxisId, calc::MotorEntry::BrakeInertia, 0);
+    EXPECT_EQ(bFctAxisHasGearbox(kAxisId), model::kFalse);
+    int16_t warnings = -1;
+    EXPECT_EQ(Text(warnings, 0, model::kFalse, 1), T(268) + "\r\n" + T(269) + "6 : 1.\r\n" + T(391));
     // The inertia check of the gear motor stays at the motor's side:
     // (L / 9 + G) / (R + B) = 1.4266 passes; a lower limit of 1.43 rejects it.
     UseGearMotor(kRatedRpm, kRatedTorque, kMaxTorque, 3);

@@ -10,6 +10,7 @@
 #include "tests/support/GearMotorAxis.h"
 
 #include <sstream>
+#include <tuple>
 
 namespace sizing_test {
 namespace {
@@ -94,9 +95,11 @@ TEST_F(AnalysisTextTest, MotorRequirementsTableForEachInertiaFactor)
 }
 
 // The disk on a 4:1 gear motor: the disk turns at 120 rpm, the motor at
-// 4 x 120 = 480 rpm; the load inertia and the motor inertias J / k stand at
-// the gear's output, where a motor of J / k needs 2 pi (J + J / k) 4 rev/s^2
-// while it accelerates (RMS that / sqrt(2)); the motor gives a quarter of it.
+// 4 x 120 = 480 rpm; without a gear inertia the load inertia J and the motor
+// inertias J / k stand at the gear's output, J / 16 = 15.419 kg.cm^2 at the
+// motor's shaft; a motor of J / k needs 2 pi (J + J / k) 4 rev/s^2 at the
+// output while it accelerates (RMS that / sqrt(2)); the motor gives a quarter
+// of it.
 TEST_F(AnalysisTextTest, MotorRequirementsOfAGearMotorNameTheirShafts)
 {
     BuildDiskAxis();
@@ -104,21 +107,76 @@ TEST_F(AnalysisTextTest, MotorRequirementsOfAGearMotorNameTheirShafts)
     std::string text;
     ASSERT_TRUE(nFctBuildMotorRequirementsText(kAxisId, text));
     const std::vector<std::string> lines = SplitLines(text);
-    ASSERT_EQ(lines.size(), 6 + 6 + 1) << text;
+    ASSERT_EQ(lines.size(), 7 + 6 + 1) << text;
     EXPECT_EQ(lines[0], Pad("Required Speed: ", 30) + "120 rpm or higher (gear output)");
     EXPECT_EQ(lines[1], Pad("Required Speed: ", 30) + "480 rpm or higher (motor shaft)");
     EXPECT_EQ(lines[2].substr(lines[2].find("...") + 3), "246.7 kgcm² (gear output)");
-    EXPECT_EQ(lines[4], Pad(Pad("Motor Inertia", 30) + "Required Cont. Torque", 60) + "Required Peak Torque");
+    EXPECT_EQ(lines[3].substr(lines[3].find("...") + 3), "15.419 kgcm² (motor shaft)");
+    EXPECT_EQ(lines[5], Pad(Pad("Motor Inertia", 30) + "Required Cont. Torque", 60) + "Required Peak Torque");
     // "[kgcm²]" is one byte longer than it shows.
-    EXPECT_EQ(lines[5], Pad("[kgcm²] (gear output)", 31) + Pad("[Nm] (motor shaft)", 30) + "[Nm] (motor shaft)");
+    EXPECT_EQ(lines[6], Pad("[kgcm²] (gear output)", 31) + Pad("[Nm] (motor shaft)", 30) + "[Nm] (motor shaft)");
     for (int k = 6; k >= 1; --k) {
         const double motor = disk_ / k;
         const double peak = 2 * kPi * (disk_ + motor) * 4 / 4;
-        const std::string& row = lines[static_cast<size_t>(6 + 6 - k)];
+        const std::string& row = lines[static_cast<size_t>(7 + 6 - k)];
         SCOPED_TRACE(row);
         EXPECT_NEAR(std::stod(row.substr(0, 30)), motor * 1e4, motor * 1e4 * 1e-4);
         EXPECT_NEAR(std::stod(row.substr(30, 30)), peak / std::sqrt(2.0), 5e-5);
         EXPECT_NEAR(std::stod(row.substr(60)), peak, 5e-5);
+    }
+}
+
+// The range of motor inertia offered for a gear motor is the one the motor
+// check passes. The leadscrew on the 3:1 gear motor with a gear inertia G of
+// 0.2 kg.cm^2: the check judges the rotor and brake inertia against the load
+// as the motor feels it with the gear's own inertia, J = L / 9 + G =
+// 2.0517218 / 9 + 0.2 = 0.42796909 kg.cm^2, so the range is J / 6 ... J =
+// 0.071328182 ... 0.42796909 kg.cm^2 at the motor's shaft, 9 x that =
+// 0.64195363 ... 3.8517218 (L + 9 G) at the gear's output. A motor of R + B
+// inside it passes: at J / 6 the ratio is 6, at J it is 1, the limits
+// themselves (6 and 1) pass. The range once offered, L / 6 ... L at the gear's
+// output (0.34195 ... 2.0517), held a motor of 0.05 kg.cm^2 (0.45 at the
+// output) that the check rejects: 0.42796909 / 0.05 = 8.56, above 6.
+TEST_F(AnalysisTextTest, AMotorInsideTheInertiaRangeOfAGearMotorPassesTheCheck)
+{
+    namespace gear_motor_axis = testing_support::gear_motor_axis;
+    namespace Code = calc::MotorCheckCode;
+    ASSERT_TRUE(gear_motor_axis::Build(kAxisId));
+    std::string text;
+    ASSERT_TRUE(nFctBuildMotorRequirementsText(kAxisId, text));
+    const std::vector<std::string> lines = SplitLines(text);
+    ASSERT_GE(lines.size(), 4u) << text;
+    // The two ends of the range of line k, in kg.cm^2.
+    auto range = [&](size_t k, const std::string& shaft) -> std::pair<double, double> {
+        const std::string& line = lines[k];
+        EXPECT_EQ(line.substr(0, 30), Pad("Required Inertia: ", 30)) << line;
+        EXPECT_TRUE(line.ends_with(" kgcm²" + shaft)) << line;
+        const size_t dots = line.find("...");
+        return {std::stod(line.substr(30, dots - 30)), std::stod(line.substr(dots + 3))};
+    };
+    const auto [outputSmallest, outputLargest] = range(2, " (gear output)");
+    EXPECT_NEAR(outputSmallest, 0.64195363, 0.64195363 * 5e-5);
+    EXPECT_NEAR(outputLargest, 3.8517218, 3.8517218 * 5e-5);
+    const auto [smallest, largest] = range(3, " (motor shaft)");
+    EXPECT_NEAR(smallest, 0.071328182, 0.071328182 * 5e-5);
+    EXPECT_NEAR(largest, 0.42796909, 0.42796909 * 5e-5);
+
+    MotorRec motor;
+    auto inertiaCode = [&](double rotorAndBrake) {
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::RotorInertia, rotorAndBrake);
+        SubSetMotorParameterValue(kAxisId, calc::MotorEntry::BrakeInertia, 0);
+        nFctGetMotorRecord(kAxisId, motor);
+        return nFctCheckMotor(kAxisId, motor, calc::MotorCheckCategory::Inertia, model::kTrue);
+    };
+    const struct {
+        double rotorAndBrake;
+        int16_t code;
+    } cases[] = {{smallest * 1.001, Code::Passed},           {std::sqrt(smallest * largest), Code::Passed},
+                 {largest * 0.999, Code::Passed},            {smallest * 0.999, Code::InertiaRatioWarning},
+                 {largest * 1.001, Code::InertiaRatioTooLow}, {0.05, Code::InertiaRatioWarning}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rotorAndBrake);
+        EXPECT_EQ(inertiaCode(c.rotorAndBrake), c.code);
     }
 }
 
@@ -158,6 +216,38 @@ TEST_F(AnalysisTextTest, AxisAnalysisOfACompleteAndAnIncompleteAxis)
     const size_t performance = text.find("\r\n\r\nMotor Performance :\r\n\r\nWarning : \r\n");
     ASSERT_NE(performance, std::string::npos) << text;
     EXPECT_NE(text.find("10", performance), std::string::npos) << text;
+}
+
+// The count of warnings is that of the warnings listed, the motor check's
+// included, in English and in German: the disk axis with a load whose
+// dimensions are not given (one warning of the calculation) and a motor of
+// 100 rpm rated 0.01 N.m for the 120 rpm and the RMS torque the disk needs,
+// its rotor of 0.5 kg.cm^2 against 246.7 (three of the motor check).
+TEST_F(AnalysisTextTest, TheAnalysisCountsEveryWarningItLists)
+{
+    BuildDiskAxis();
+    SetMotor({{0, 100}, {1, 0.01}, {2, 2}, {3, 0.5}});
+    SetLoad(LoadType::SolidCylinder, {});
+    for (const auto& [language, count, warning] :
+         {std::tuple{0, "There are 4 warning(s).", "Warning : "},
+          std::tuple{1000, "Es wurden 4 Warnung(en) gefunden.", "Warnung : "}}) {
+        SCOPED_TRACE(language);
+        gnLanguageOffset = static_cast<int16_t>(language);
+        const std::string text = sFctBuildAxisAnalysisText(kAxisId);
+        const size_t counted = text.find(count);
+        ASSERT_NE(counted, std::string::npos) << text;
+        const size_t performance = text.find(sFctGetText(272));
+        ASSERT_NE(performance, std::string::npos) << text;
+        auto listed = [&](size_t from, size_t to) {
+            int n = 0;
+            for (size_t at = text.find(warning, from); at < to; at = text.find(warning, at + 1))
+                ++n;
+            return n;
+        };
+        EXPECT_EQ(listed(0, performance), 1) << text;
+        EXPECT_EQ(listed(performance, text.size()), 3) << text;
+        EXPECT_LT(counted, performance) << text;
+    }
 }
 
 } // namespace

@@ -373,17 +373,24 @@ TEST_F(ReportContentTest, GearMotorBlock)
     // At the gear's output the motor weighs (0.5 + 0.2) x 10^2 = 70 kg.cm^2,
     // with the gear (0.5 + 0.2 + 0.1) x 10^2 = 80; at the motor's side the
     // load 246.698 / 100 = 2.46698 kg.cm^2, with the gear 2.56698; ratio
-    // 2.56698 / 0.7 = 3.66711.
-    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 70, "kgcm²");
-    ExpectRow(gear, "Total Motor Inertia At Shaft", 80, "kgcm²");
-    ExpectRow(gear, "Refl. Load Inertia At Motor", disk * 1e4 / 100, "kgcm²");
-    ExpectRow(gear, "Total Load Inertia At Motor", disk * 1e4 / 100 + 0.1, "kgcm²");
+    // 2.56698 / 0.7 = 3.66711. Each names its shaft.
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 70, "kgcm² (gear output)");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 80, "kgcm² (gear output)");
+    ExpectRow(gear, "Refl. Load Inertia At Motor", disk * 1e4 / 100, "kgcm² (motor shaft)");
+    ExpectRow(gear, "Total Load Inertia At Motor", disk * 1e4 / 100 + 0.1, "kgcm² (motor shaft)");
     ExpectRow(gear, "Ratio Load/Motor Inertia", (disk * 1e4 / 100 + 0.1) / 0.7, "");
-    EXPECT_LT(RowIndex(gear, "Ratio"), Find("    Motor Load Data :"));
-    EXPECT_EQ(RowIndex("    Motor Load Data :", "Ratio"), -1);
+    const std::string load = "    Load Data at Gear Output :";
+    EXPECT_FALSE(Has("    Motor Load Data :"));
+    EXPECT_LT(RowIndex(gear, "Ratio"), Find(load));
+    EXPECT_EQ(RowIndex(load, "Ratio"), -1);
+    ExpectRow(load, "Load Inertia", disk * 1e4, "kgcm² (gear output)");
     ExpectRow("    Selected Motor :", "Gear Ratio", 10, "-");
-    // The torques with the motor stand on 246.698 + 80 kg.cm^2.
-    ExpectRow("    System Data (incl. Motor Inertia) :", "Total Inertia", disk * 1e4 + 80, "kgcm²");
+    // The torques with the motor stand on 246.698 + 80 kg.cm^2 at the gear's
+    // output, 2.46698 + 0.8 at the motor's shaft.
+    const std::string system = "    System Data (incl. Motor Inertia) :";
+    const int total = RowIndex(system, "Total Inertia");
+    ExpectRowAt(total, "Total Inertia", disk * 1e4 + 80, "kgcm² (gear output)");
+    ExpectRowAt(total + 1, "Total Inertia", disk * 1e4 / 100 + 0.8, "kgcm² (motor shaft)");
     // No Kt: no currents.
     EXPECT_EQ(RowIndex("    System Data (incl. Motor Inertia) :", "RMS Current"), -1);
     EXPECT_EQ(RowIndex("    Velocity Profile :", "System Current"), -1);
@@ -393,8 +400,8 @@ TEST_F(ReportContentTest, GearMotorBlock)
     SetMotor({{0, 3000}, {1, 1}, {2, 2}, {7, 10}, {8, 0.1}});
     Compose();
     ASSERT_TRUE(Has(gear));
-    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0, "kgcm²");
-    ExpectRow(gear, "Total Motor Inertia At Shaft", 10, "kgcm²");
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", 0, "kgcm² (gear output)");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", 10, "kgcm² (gear output)");
     const int ratio = RowIndex(gear, "Ratio");
     ASSERT_GE(ratio, 0) << document_.Text();
     EXPECT_EQ(lines_[ratio], Columns({{10, "Ratio Load/Motor Inertia"}, {41, "-"}}));
@@ -409,17 +416,33 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
 {
     using namespace gear_motor_axis;
     const std::string performance = "    Motor Performance :", gear = "    Gear Motor Calculations :",
-                      load = "    Motor Load Data :", system = "    System Data (incl. Motor Inertia) :";
-    // System data and profile with the motor; a gear motor names the gear's
-    // output after the unit of each speed and torque at the drive shaft, and
-    // gives each segment's torque and speed at the motor's shaft as well.
+                      load = "    Motor Load Data :", gearLoad = "    Load Data at Gear Output :",
+                      system = "    System Data (incl. Motor Inertia) :",
+                      results = "          Calculation Results :";
+    // Load data, system data, the screw's results and the profile with the
+    // motor; a gear motor names the gear's output after the unit of each
+    // speed, torque and inertia at the drive shaft (the load data under a
+    // heading of their own), and gives the total inertia and each segment's
+    // torque and speed at the motor's shaft as well.
     auto expectWithMotor = [&](const WithMotor& e, double gearRatio) {
         const std::string atShaft = gearRatio > 0 ? " (gear output)" : "";
-        ExpectRow(load, "Max. Velocity", kShaftRpm, "rpm" + atShaft);
-        ExpectRow(load, "Load Inertia", kLoadInertiaKgCm2, "kgcm²");
+        const std::string& loadData = gearRatio > 0 ? gearLoad : load;
+        ExpectRow(loadData, "Max. Velocity", kShaftRpm, "rpm" + atShaft);
+        ExpectRow(loadData, "Load Inertia", kLoadInertiaKgCm2, "kgcm²" + atShaft);
         ExpectRow(system, "RMS Torque", e.rmsTorque, "Nm" + atShaft);
         ExpectRow(system, "Peak Torque", e.peakTorque, "Nm" + atShaft);
-        ExpectRow(system, "Total Inertia", e.totalInertiaKgCm2, "kgcm²");
+        const int total = RowIndex(system, "Total Inertia");
+        ExpectRowAt(total, "Total Inertia", e.totalInertiaKgCm2, "kgcm²" + atShaft);
+        if (gearRatio > 0)
+            ExpectRowAt(total + 1, "Total Inertia", e.totalInertiaKgCm2 / (gearRatio * gearRatio),
+                        "kgcm² (motor shaft)");
+        else
+            EXPECT_EQ(lines_[total + 1], "") << lines_[total + 1];
+        ExpectRow(results, "Max. Input Velocity", kShaftRpm, "rpm" + atShaft);
+        ExpectRow(results, "Total Inertia", kLoadInertiaKgCm2, "kgcm²" + atShaft);
+        ExpectRow(results, "Mechanism Inertia", kScrewInertiaKgCm2, "kgcm²" + atShaft);
+        ExpectRow(results, "Constant Torque", kFrictionTorque, "Nm" + atShaft);
+        ExpectRow(results, "Peak Torque", kPeakTorqueAlone, "Nm" + atShaft);
         ExpectRow(system, "RMS Current", e.rmsCurrent, "A");
         ExpectRow(system, "Peak Current", e.peakCurrent, "A");
         for (int s = 0; s < 4; ++s) {
@@ -462,12 +485,13 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     ExpectRowAt(rated + 5, "Required Peak Torque", kWithGear.peakTorque / kGearRatio, "Nm (motor shaft)");
     ExpectRowAt(rated + 6, "Rotor Inertia", 0.2, "kgcm²");
     EXPECT_EQ(document_.lines[Find(performance) + 1].color, 0x123456);
-    ExpectRow(gear, "Refl. Motor Inertia At Shaft", kReflMotorInertiaKgCm2, "kgcm²");
-    ExpectRow(gear, "Total Motor Inertia At Shaft", kTotalMotorInertiaKgCm2, "kgcm²");
-    ExpectRow(gear, "Refl. Load Inertia At Motor", kReflLoadInertiaKgCm2, "kgcm²");
-    ExpectRow(gear, "Total Load Inertia At Motor", kTotalLoadInertiaKgCm2, "kgcm²");
+    ExpectRow(gear, "Refl. Motor Inertia At Shaft", kReflMotorInertiaKgCm2, "kgcm² (gear output)");
+    ExpectRow(gear, "Total Motor Inertia At Shaft", kTotalMotorInertiaKgCm2, "kgcm² (gear output)");
+    ExpectRow(gear, "Refl. Load Inertia At Motor", kReflLoadInertiaKgCm2, "kgcm² (motor shaft)");
+    ExpectRow(gear, "Total Load Inertia At Motor", kTotalLoadInertiaKgCm2, "kgcm² (motor shaft)");
     ExpectRow(gear, "Ratio Load/Motor Inertia", kInertiaRatio, "");
-    EXPECT_EQ(RowIndex(load, "Ratio"), -1);
+    EXPECT_FALSE(Has(load));
+    EXPECT_EQ(RowIndex(gearLoad, "Ratio"), -1);
     {
         SCOPED_TRACE("with gear");
         expectWithMotor(kWithGear, kGearRatio);
@@ -476,6 +500,7 @@ TEST_F(ReportContentTest, GearMotorOnALeadscrewAndTheSameMotorWithoutGear)
     gear_motor_axis::SetMotor(kAxisId, kRatedRpm, kRatedTorque, kMaxTorque, 0);
     Compose();
     EXPECT_FALSE(Has(gear));
+    EXPECT_FALSE(Has(gearLoad));
     EXPECT_EQ(checkText(3), (std::vector<std::string>{"    The selected motor does not meet the inertia requirements.",
                                                       "    The factor of load to motor inertia is greater than 6 : 1.",
                                                       "    We recommend to add a gearbox."}));
@@ -546,7 +571,7 @@ TEST_F(ReportContentTest, GearMotorBehindALossyGearboxInEnglishUnitsAndInGerman)
     SetMotor({{0, 3000}, {1, 20}, {2, 60}, {3, 0.1}, {4, 5}, {6, 0.05}, {7, 5}, {8, 0.08}});
     Compose();
 
-    const std::string motor = "    Selected Motor :", load = "    Motor Load Data :",
+    const std::string motor = "    Selected Motor :", load = "    Load Data at Gear Output :",
                       system = "    System Data (incl. Motor Inertia) :", first = "          Segment No. 1";
     const int rated = RowIndex(motor, "Rated Speed");
     ExpectRowAt(rated + 1, "Required Speed", 2000, "rpm (motor shaft)");
@@ -557,12 +582,26 @@ TEST_F(ReportContentTest, GearMotorBehindALossyGearboxInEnglishUnitsAndInGerman)
     ExpectRow(load, "Constant Torque", 6.25, "lb-in (gear output)");
     ExpectRow(load, "RMS Torque", 7.4039, "lb-in (gear output)");
     ExpectRow(load, "Peak Torque", 17.370, "lb-in (gear output)");
-    ExpectRow(load, "Load Inertia", 20.5, "lb-in²");
+    ExpectRow(load, "Load Inertia", 20.5, "lb-in² (gear output)");
     ExpectRow(system, "RMS Torque", 8.4540, "lb-in (gear output)");
     ExpectRow(system, "Peak Torque", 20.490, "lb-in (gear output)");
-    ExpectRow(system, "Total Inertia", 26.25, "lb-in²");
+    // 26.25 / 5^2 = 1.05 lb-in^2 at the motor's shaft.
+    const int total = RowIndex(system, "Total Inertia");
+    ExpectRowAt(total, "Total Inertia", 26.25, "lb-in² (gear output)");
+    ExpectRowAt(total + 1, "Total Inertia", 1.05, "lb-in² (motor shaft)");
     ExpectRow(system, "Peak Current", 0.81959, "A");
     ExpectRow(system, "Max. Power", 0.13004, "hp (Motoring)");
+    // The gearbox's results stand at its input, the gear's output: 400 rpm,
+    // L, its own 0.5 lb-in^2, 6.25 lb-in and the axis alone's peak of
+    // 17.370 lb-in; the belt's at the gearbox's output (200 rpm) name no
+    // shaft of the gear motor.
+    const std::string gearbox = "    Mechanism No. 1 : Gearbox";
+    ExpectRow(gearbox, "Max. Input Velocity", 400, "rpm (gear output)");
+    ExpectRow(gearbox, "Total Inertia", 20.5, "lb-in² (gear output)");
+    ExpectRow(gearbox, "Mechanism Inertia", 0.5, "lb-in² (gear output)");
+    ExpectRow(gearbox, "Constant Torque", 6.25, "lb-in (gear output)");
+    ExpectRow(gearbox, "Peak Torque", 17.370, "lb-in (gear output)");
+    ExpectRow("    Mechanism No. 2 : Belt-Pulley", "Max. Input Velocity", 200, "rpm");
     const int torque = RowIndex(first, "System (Total) Torque");
     const std::pair<std::string, std::pair<double, std::string>> segment[] = {
         {"System (Total) Torque", {20.490, "lb-in (gear output)"}},
@@ -581,7 +620,8 @@ TEST_F(ReportContentTest, GearMotorBehindALossyGearboxInEnglishUnitsAndInGerman)
     const int german = RowIndex("    Gewählter Motor :", "Nenndrehzahl");
     ExpectRowAt(german + 1, "Erf. Drehzahl", 2000, "rpm (Motorwelle)");
     ExpectRowAt(german + 3, "Erf. RMS-Drehmoment", 1.6908, "lb-in (Motorwelle)");
-    ExpectRow("    Lastdaten am Motor :", "Max. Geschwindigkeit", 400, "rpm (Getriebeausgang)");
+    EXPECT_FALSE(Has("    Lastdaten am Motor :"));
+    ExpectRow("    Lastdaten am Getriebeausgang :", "Max. Geschwindigkeit", 400, "rpm (Getriebeausgang)");
     const int germanTorque = RowIndex("          Segment Nr. 1", "System-(Gesamt-)Drehmoment");
     ExpectRowAt(germanTorque, "System-(Gesamt-)Drehmoment", 20.490, "lb-in (Getriebeausgang)");
     ExpectRowAt(germanTorque + 2, "System-(Gesamt-)Drehmoment", 4.0979, "lb-in (Motorwelle)");
@@ -700,7 +740,7 @@ TEST_F(ReportContentTest, RunsKeptTogether)
     EXPECT_GE(headings, 12);  // up to the profile's three segments
 
     const std::string sections[][2] = {{"    Gear Motor Calculations :", "          Ratio Load/Motor Inertia"},
-                                       {"    Motor Load Data :", "          Load Inertia"},
+                                       {"    Load Data at Gear Output :", "          Load Inertia"},
                                        {"    System Data (incl. Motor Inertia) :", "          Max. Power"},
                                        {"          Calculation Results :", "          Peak Torque"},
                                        {"    Load Parameters :", "          Load Inertia"},

@@ -58,6 +58,13 @@ inline constexpr double kInertiaRatio = 1.4265636;
 // Load to rotor and brake without gear.
 inline constexpr double kInertiaRatioNoGear = 6.8390726;
 
+// The leadscrew's results at its input, the drive shaft (with or without the
+// gear): kShaftRpm, the load inertia L, the screw's own Js, the friction and
+// the peak torque of the axis alone (J alpha 0.12891348 + the friction).
+inline constexpr double kScrewInertiaKgCm2 = 0.61674503;
+inline constexpr double kFrictionTorque = 0.088419413;
+inline constexpr double kPeakTorqueAlone = 0.21733289;
+
 // What the axis gives with the motor, with or without the gear.
 struct WithMotor {
     double motorRpm;           // the motor's speed in the moving segments

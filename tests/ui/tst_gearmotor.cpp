@@ -5,12 +5,16 @@
 // inertia, the currents and each segment's torque and speed at both shafts),
 // the axis analysis window and the Motor Requirements window opened from the
 // design window, each against the hand calculation of the shared gear-motor
-// axis; then the same motor without gear (gear ratio 0), printed and
-// analysed as it always was.
+// axis, and the profile window's torque graph; then the same motor without
+// gear (gear ratio 0), printed, analysed and drawn as it always was.
 #include "design/frmAnalysis.h"
 #include "design/frmAxisDesign.h"
 #include "foundation/basGlobalFunctions.h"
 #include "foundation/basIniFileControl.h"
+#include "model/basAxisAccessors.h"
+#include "model/basAxisRequirements.h"
+#include "platform/qt/LineGraph.h"
+#include "profile/frmProfile.h"
 #include "report/frmReport.h"
 #include "shell/basWindowSlots.h"
 #include "tests/support/GearMotorAxis.h"
@@ -61,7 +65,14 @@ class TestGearMotor : public QObject {
             ExpectShaft(lines, "RMS Torque", system, "Nm (gear output)");
             ExpectShaft(lines, "Peak Torque", system, "Nm (gear output)");
         }
-        ExpectPrintedValue(lines, "Total Inertia", system, e.totalInertiaKgCm2, "kgcm²");
+        const int total = PrintedLineOf(lines, "Total Inertia", system);
+        ExpectPrintedValue(lines, "Total Inertia", total, e.totalInertiaKgCm2, "kgcm²");
+        if (gearRatio > 0) {
+            ExpectShaft(lines, "Total Inertia", total, "kgcm² (gear output)");
+            ExpectPrintedValue(lines, "Total Inertia", total + 1, e.totalInertiaKgCm2 / (gearRatio * gearRatio),
+                               "kgcm²");
+            ExpectShaft(lines, "Total Inertia", total + 1, "kgcm² (motor shaft)");
+        }
         ExpectPrintedValue(lines, "RMS Current", system, e.rmsCurrent, "A");
         ExpectPrintedValue(lines, "Peak Current", system, e.peakCurrent, "A");
         const int profile = PrintedLineOf(lines, "Velocity Profile :", system);
@@ -81,6 +92,25 @@ class TestGearMotor : public QObject {
             }
             ExpectPrintedValue(lines, "Max. Velocity at Motor Shaft", segment, s < 3 ? e.motorRpm : 0, "rpm");
             ExpectPrintedValue(lines, "System Current", segment, e.segmentCurrents[s], "A");
+        }
+    }
+    // The first mechanism's results, at its input: with a gear at the gear's
+    // output, each row says so.
+    static void ExpectScrewResults(const QStringList& lines, double gearRatio)
+    {
+        const int results = PrintedLineOf(lines, "Calculation Results :", PrintedLineOf(lines, "Mechanism No. 1"));
+        QVERIFY(results > 0);
+        const std::pair<QString, std::pair<double, QString>> rows[] = {
+            {"Max. Input Velocity", {kShaftRpm, "rpm"}},
+            {"Total Inertia", {kLoadInertiaKgCm2, "kgcm²"}},
+            {"Mechanism Inertia", {kScrewInertiaKgCm2, "kgcm²"}},
+            {"Constant Torque", {kFrictionTorque, "Nm"}},
+            {"Peak Torque", {kPeakTorqueAlone, "Nm"}}};
+        for (const auto& [label, value] : rows) {
+            ExpectPrintedValue(lines, label, results, value.first, value.second);
+            const QString row = testing_support::PrintedRowOf(lines, label, results).line;
+            QVERIFY2(row.endsWith(gearRatio > 0 ? value.second + " (gear output)" : value.second),
+                     qPrintable(row));
         }
     }
     // The lines the Motor Requirements window shows when the design window's
@@ -148,6 +178,10 @@ private slots:
         ExpectPrintedValue(lines, "Refl. Load Inertia At Motor", gear, kReflLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Total Load Inertia At Motor", gear, kTotalLoadInertiaKgCm2, "kgcm²");
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", gear, kInertiaRatio, "");
+        ExpectShaft(lines, "Refl. Motor Inertia At Shaft", gear, "kgcm² (gear output)");
+        ExpectShaft(lines, "Total Motor Inertia At Shaft", gear, "kgcm² (gear output)");
+        ExpectShaft(lines, "Refl. Load Inertia At Motor", gear, "kgcm² (motor shaft)");
+        ExpectShaft(lines, "Total Load Inertia At Motor", gear, "kgcm² (motor shaft)");
         // Beside each rating what the check compared it with, at the
         // motor's shaft: 3 x 1500 rpm, the RMS and peak torque at the shaft / 3.
         const int motor = PrintedLineOf(lines, "Selected Motor :");
@@ -166,11 +200,17 @@ private slots:
             if (k % 2 == 1)
                 ExpectShaft(lines, label, rated + k, "(motor shaft)");
         }
-        const int load = PrintedLineOf(lines, "Motor Load Data :", gear);
+        // The load data stand at the gear's output, and say so in their
+        // heading and in each row.
+        QCOMPARE(PrintedLineOf(lines, "Motor Load Data :"), -1);
+        const int load = PrintedLineOf(lines, "Load Data at Gear Output :", gear);
+        QVERIFY(load > gear);
         ExpectPrintedValue(lines, "Max. Velocity", load, kShaftRpm, "rpm");
-        for (const char* label : {"Max. Velocity", "Constant Torque", "RMS Torque", "Peak Torque"})
+        ExpectPrintedValue(lines, "Load Inertia", load, kLoadInertiaKgCm2, "kgcm²");
+        for (const char* label : {"Max. Velocity", "Constant Torque", "RMS Torque", "Peak Torque", "Load Inertia"})
             ExpectShaft(lines, label, load, "(gear output)");
         ExpectWithMotor(lines, kWithGear, kGearRatio);
+        ExpectScrewResults(lines, kGearRatio);
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
         lines = PrintedLines("nogear.pdf");
@@ -181,42 +221,50 @@ private slots:
         ExpectPrintedValue(lines, "Ratio Load/Motor Inertia", PrintedLineOf(lines, "Motor Load Data :"),
                       kInertiaRatioNoGear, "");
         ExpectWithMotor(lines, kWithoutGear, 0);
+        ExpectScrewResults(lines, 0);
         for (const QString& line : lines)
             QVERIFY2(!line.contains("(gear output)") && !line.contains("(motor shaft)") &&
                          !line.trimmed().startsWith("Required"),
                      qPrintable(line));
     }
 
-    // The window gives the speed at both shafts and the table's torques at
-    // the motor's: with a motor of J / k in place of its own the shaft needs
-    // (L + L / k) alpha + F while it accelerates (0.25 s), F while it runs
-    // (0.5 s) and F - (L + L / k) alpha while it brakes (0.25 s), then
-    // rests (0.5 s); alpha = 2 pi 100 rad/s^2, F the friction (the steady
-    // segment's torque); the motor gives a third of it.
+    // The window gives the speed and the range of motor inertia at both
+    // shafts, the table's inertias at the gear's output and its torques at
+    // the motor's. The range is that of the rotor and brake inertia the
+    // motor check passes: J / 6 ... J with J = L / 9 + G at the motor's
+    // shaft, 9 J = L + 9 G = 2.0517218 + 1.8 = 3.8517218 kg.cm^2 at the
+    // gear's output. A motor of 9 J / k at the output turns with its gear's
+    // 9 G: the shaft needs (L + 9 J / k + 9 G) alpha + F while it
+    // accelerates (0.25 s), F while it runs (0.5 s) and F - (L + 9 J / k +
+    // 9 G) alpha while it brakes (0.25 s), then rests (0.5 s); alpha = 2 pi
+    // 100 rad/s^2, F the friction; the motor gives a third of it.
     void motorRequirementsWindowNamesTheShafts()
     {
         const QStringList lines = MotorRequirementsLines();
-        QCOMPARE(lines.size(), 6 + 6 + 1);
+        QCOMPARE(lines.size(), 7 + 6 + 1);
         const QString speed = QStringLiteral("Required Speed:").leftJustified(30);
         QCOMPARE(lines[0], speed + "1500 rpm or higher (gear output)");
         QCOMPARE(lines[1], speed + "4500 rpm or higher (motor shaft)");
-        QVERIFY2(lines[2].endsWith(" kgcm² (gear output)"), qPrintable(lines[2]));
-        QCOMPARE(lines[5].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
-        const double load = kLoadInertiaKgCm2 * 1e-4, alpha = 2 * M_PI * 100;
-        const double friction = kWithGear.segmentTorques[1];
+        const QString inertia = QStringLiteral("Required Inertia:").leftJustified(30);
+        QCOMPARE(lines[2], inertia + "0.641954...3.8517 kgcm² (gear output)");
+        QCOMPARE(lines[3], inertia + "0.071328...0.427969 kgcm² (motor shaft)");
+        QCOMPARE(lines[6].simplified(), QStringLiteral("[kgcm²] (gear output) [Nm] (motor shaft) [Nm] (motor shaft)"));
+        const double load = kLoadInertiaKgCm2 * 1e-4, gear = 9 * 0.2e-4, alpha = 2 * M_PI * 100;
+        const double matched = load + gear;  // 9 J at the gear's output
         for (int k = 6; k >= 1; --k) {
-            const QStringList row = lines[6 + 6 - k].split(' ', Qt::SkipEmptyParts);
+            const QStringList row = lines[7 + 6 - k].split(' ', Qt::SkipEmptyParts);
             QCOMPARE(row.size(), 3);
-            const double inertia = (load + load / k) * alpha;
-            const double up = inertia + friction, down = friction - inertia;
-            const double rms = std::sqrt((up * up * 0.25 + friction * friction * 0.5 + down * down * 0.25) / 1.5);
+            const double inertia = (load + matched / k + gear) * alpha;
+            const double up = inertia + kFrictionTorque, down = kFrictionTorque - inertia;
+            const double rms =
+                std::sqrt((up * up * 0.25 + kFrictionTorque * kFrictionTorque * 0.5 + down * down * 0.25) / 1.5);
             const double peak = std::max(std::fabs(up), std::fabs(down));
             // As printed: to half a unit of the last decimal shown.
-            const double hand[] = {kLoadInertiaKgCm2 / k, rms / kGearRatio, peak / kGearRatio};
+            const double hand[] = {matched * 1e4 / k, rms / kGearRatio, peak / kGearRatio};
             for (int column = 0; column < 3; ++column)
                 QVERIFY2(std::fabs(row[column].toDouble() - hand[column]) <=
                              testing_support::PrintedHalfStep(hand[column]) * 1.001,
-                         qPrintable(lines[6 + 6 - k]));
+                         qPrintable(lines[7 + 6 - k]));
         }
 
         SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
@@ -242,6 +290,52 @@ private slots:
                                "requirements.\nThe factor of load to motor inertia is greater than 6 : 1.\n"
                                "We recommend to add a gearbox."),
                  qPrintable(text));
+    }
+
+    // A 3000 rpm motor rated 2 N.m with a rotor of 0.05 kg.cm^2 behind the
+    // gear: it turns too slowly (4500 rpm needed), its rating is above 20
+    // times the RMS torque at the motor, and the load it feels, L / 9 + G =
+    // 0.42796909 kg.cm^2, is 8.56 times its inertia. The analysis lists the
+    // three and counts three; for a gear motor the advice is its own gear's.
+    void analysisWindowCountsTheWarningsItListsAndAdvisesTheGearMotor()
+    {
+        SetMotor(1, 3000, 2, kMaxTorque, kGearRatio);
+        SubSetMotorParameterValue(1, calc::MotorEntry::RotorInertia, 0.05);
+        SubSetMotorParameterValue(1, calc::MotorEntry::BrakeInertia, 0);
+        const QString text = AnalysisText();
+        QVERIFY2(text.contains("\nThere are 3 warning(s).\n"), qPrintable(text));
+        QCOMPARE(text.count("Warning : "), 3);
+        QVERIFY2(text.endsWith("greater than 6 : 1.\nWe recommend a gear motor with a higher ratio or a larger motor."),
+                 qPrintable(text));
+        QVERIFY2(!text.contains("gearbox"), qPrintable(text));
+    }
+
+    // The torque graph of the profile window plots the torque at the drive
+    // shaft, the gear's output (peak 0.50008 N.m behind the gear, as the
+    // report's segments), and its value axis says so; without the gear it
+    // reads "Nm" as it always did. The profile window shows the axis's move
+    // once its Submit has turned the quick setup into the segments.
+    void torqueGraphNamesTheGearOutput()
+    {
+        const auto torqueGraph = [] {
+            AxisDesignWindow(1)->BringToFront();
+            frmProfile* profile = ProfileWindow(1);
+            profile->BringToFront();
+            QTest::qWait(1);
+            return profile->findChild<platform::LineGraph*>("grpTorque")->Data();
+        };
+        ProfileWindow(1)->BringToFront();
+        QTest::mouseClick(ProfileWindow(1)->findChild<QPushButton*>("vseTransfer"), Qt::LeftButton);
+        platform::GraphData torque = torqueGraph();
+        QCOMPARE(torque.valueTitle, QStringLiteral("Nm (gear output)"));
+        QCOMPARE(torque.points.size(), size_t(8));
+        QVERIFY2(std::fabs(torque.points[0].y() - kWithGear.peakTorque) < 1e-6,
+                 qPrintable(QString::number(torque.points[0].y())));
+
+        SetMotor(1, kRatedRpm, kRatedTorque, kMaxTorque, 0);
+        torque = torqueGraph();
+        QCOMPARE(torque.valueTitle, QStringLiteral("Nm"));
+        QVERIFY(std::fabs(torque.points[0].y() - kWithoutGear.peakTorque) < 1e-6);
     }
 };
 
