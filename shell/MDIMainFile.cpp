@@ -25,6 +25,9 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 constexpr const char* kCancelledFileName = "*.Dat";
@@ -90,12 +93,13 @@ Replacing AskToReplace(const std::string& file)
 
 // The window states of a file that is being left, kept where that replaces
 // nothing: they are given up without a word where another program saved
-// into the file since this one read it, or where the file cannot be written
-// (read-only, its folder gone, a full disk). The user is leaving and loses
-// nothing of theirs.
+// into the file since this one read it or removed it, or where the file
+// cannot be written (read-only, its folder gone, a full disk). The user is
+// leaving and loses nothing of theirs.
 void KeepWindowStatesOfFileLeft(const std::string& file)
 {
-    if (appfile::FileChangedOnDisk(file))
+    std::error_code ec;
+    if (appfile::FileChangedOnDisk(file) || !std::filesystem::exists(file, ec))
         return;
     const platform::BusyPointer busy;
     nFctWriteApplicationFileUntold(file);

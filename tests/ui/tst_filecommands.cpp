@@ -592,7 +592,8 @@ private slots:
     // Window states alone never keep the user in: where the file cannot be
     // written (its owner made it read-only, its folder is gone, the template
     // is missing) they are given up without a word, by every command that
-    // leaves the file, and the file stays as it was.
+    // leaves the file, and the file stays as it was; a file removed
+    // meanwhile stays removed.
     void windowStatesThatCannotBeKeptAreGivenUp_data()
     {
         QTest::addColumn<QString>("fault");
@@ -600,6 +601,7 @@ private slots:
         for (const char* command : {"Exit", "New", "Open", "close box"})
             QTest::newRow(qPrintable(QString("read-only file, ") + command)) << "read-only file" << command;
         QTest::newRow("folder gone, Exit") << "folder gone" << "Exit";
+        QTest::newRow("file removed, Exit") << "file removed" << "Exit";
         QTest::newRow("template missing, close box") << "template missing" << "close box";
     }
     void windowStatesThatCannotBeKeptAreGivenUp()
@@ -620,6 +622,8 @@ private slots:
             QVERIFY(::chmod(file.c_str(), 0444) == 0);
         else if (fault == "folder gone")
             std::filesystem::remove_all(folder);
+        else if (fault == "file removed")
+            std::filesystem::remove(file);
         else
             std::filesystem::remove(run.Folder().file("DATATEMP.MDB"));
         AxisDesignWindow(1)->close();  // minimised
@@ -628,8 +632,8 @@ private slots:
         run.Messages().answers = {kResultYes, kResultYes, kResultYes};
         QVERIFY(LeaveTheFile(run, command, file));
         QVERIFY(run.Messages().messages.empty());
-        if (fault == "folder gone") {
-            QVERIFY(!Exists(folder));
+        if (fault == "folder gone" || fault == "file removed") {
+            QVERIFY(!Exists(file));
             return;
         }
         QVERIFY(ReadBytes(file) == kept);
