@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -432,9 +434,13 @@ enum class Breakage {
     FinalMoveFails
 };
 
-// A move that fails as a full or broken disk would.
-int FailingMove(const std::string&, const std::string&)
+// The move of the new file over the application file fails, as a full or
+// broken disk would make it fail; any other move (the backup's) is made, so
+// that a backup renewed before the file is replaced would show.
+int FailingMove(const std::string& from, const std::string& to)
 {
+    if (!to.ends_with(".dat"))
+        return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
     return EIO;
 }
 
