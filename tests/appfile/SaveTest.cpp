@@ -216,7 +216,10 @@ TEST_F(ApplicationFileTest, AReadOnlyTemplateGivesFilesTheirOwnerWrites)
     ASSERT_EQ(chmod(gsTemplateDbPath.c_str(), 0444), 0);
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "first");
+    // The umask chosen here, not the one the tests run under, gives the mode.
+    const mode_t previous = umask(022);
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    umask(previous);
     struct stat saved {};
     ASSERT_EQ(stat(file.c_str(), &saved), 0);
     EXPECT_EQ(saved.st_mode & 0777, 0644u);
