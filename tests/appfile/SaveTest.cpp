@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -214,7 +216,10 @@ TEST_F(ApplicationFileTest, AReadOnlyTemplateGivesFilesTheirOwnerWrites)
     ASSERT_EQ(chmod(gsTemplateDbPath.c_str(), 0444), 0);
     const std::string file = folder_.file("machine.dat");
     AddAxis(1, "first");
+    // The umask chosen here, not the one the tests run under, gives the mode.
+    const mode_t previous = umask(022);
     ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    umask(previous);
     struct stat saved {};
     ASSERT_EQ(stat(file.c_str(), &saved), 0);
     EXPECT_EQ(saved.st_mode & 0777, 0644u);
@@ -432,9 +437,13 @@ enum class Breakage {
     FinalMoveFails
 };
 
-// A move that fails as a full or broken disk would.
-int FailingMove(const std::string&, const std::string&)
+// The move of the new file over the application file fails, as a full or
+// broken disk would make it fail; any other move (the backup's) is made, so
+// that a backup renewed before the file is replaced would show.
+int FailingMove(const std::string& from, const std::string& to)
 {
+    if (!to.ends_with(".dat"))
+        return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
     return EIO;
 }
 

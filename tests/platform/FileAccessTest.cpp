@@ -121,16 +121,17 @@ TEST_F(FileAccessTest, AKilledWritesLeftoverGoesAtTheNextWrite)
     EXPECT_EQ(FolderListing(folder_), expected);
 }
 
-// A new file has the mode the umask gives; a file replaced keeps its own
-// mode whatever the umask, and (where root may set them) its owner and
-// group.
+// A new file has the mode the umask gives, and is always its owner's to
+// read and write (a umask that takes that away would leave a file the next
+// write refuses as read-only); a file replaced keeps its own mode whatever
+// the umask, and (where root may set them) its owner and group.
 TEST_F(FileAccessTest, ANewFileTakesTheUmasksModeAndAReplacedOneKeepsItsOwn)
 {
     struct Case {
         mode_t umask;
         mode_t newMode;
     };
-    for (const Case c : {Case{077, 0600}, Case{002, 0664}, Case{022, 0644}}) {
+    for (const Case c : {Case{077, 0600}, Case{002, 0664}, Case{022, 0644}, Case{0277, 0600}, Case{0222, 0644}}) {
         SCOPED_TRACE(c.umask);
         const Umask mask(c.umask);
         const std::string path = folder_ + "new.pdf";
