@@ -110,7 +110,9 @@ namespace {
 std::unique_ptr<platform::ReplacementFile> PrepareBackup(const std::string& target, const std::string& backup)
 {
     std::error_code ec;
-    if (backup.empty() || !fs::is_regular_file(target, ec))
+    // A backup that may not be written (its owner made it read-only to keep
+    // that generation) is left as it is, as every writer leaves such a file.
+    if (backup.empty() || !fs::is_regular_file(target, ec) || platform::WriteRefusal(backup) != 0)
         return nullptr;
     auto copy = std::make_unique<platform::ReplacementFile>(backup);
     if (copy->Error() != 0 || copy->CopyFrom(target) != 0)

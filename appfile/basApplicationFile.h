@@ -21,7 +21,7 @@ extern int16_t gbFileAccessError;
 // bRenewBackup are True, the file found at sFile becomes the backup (sFile
 // less its last three characters, then "bak"; none when sFile itself ends in
 // "bak"), with the file's mode, owner and group, but only once the new file
-// is in place; a save of nothing but window states passes bRenewBackup
+// is in place (a backup that may not be written is kept as it is); a save of nothing but window states passes bRenewBackup
 // False, so the backup keeps the previous generation. A save
 // first removes the temporary files that killed writes of this machine left
 // in its folder, and nothing else (platform::RemoveLeftoversBeside). A file

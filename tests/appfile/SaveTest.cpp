@@ -76,6 +76,25 @@ TEST_F(ApplicationFileTest, SavingOnlyWindowStatesKeepsTheBackupGeneration)
     EXPECT_EQ(Column(file, "SELECT Status FROM WindowStatus"), std::vector<std::string>{"1"});
 }
 
+// A backup its owner made read-only (a generation kept on purpose) is left
+// as it is, bytes and mode, and the save goes on without renewing it.
+TEST_F(ApplicationFileTest, AReadOnlyBackupIsKeptAndTheSaveGoesOn)
+{
+    const std::string file = folder_.file("machine.dat");
+    const std::string backup = folder_.file("machine.bak");
+    AddAxis(1, "first version");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    WriteBytes(backup, "kept generation");
+    ASSERT_EQ(::chmod(backup.c_str(), 0444), 0);
+
+    SubSetAxisTitle(1, "second version");
+    ASSERT_EQ(nFctWriteApplicationFile(file), model::kTrue);
+    EXPECT_EQ(ReadBytes(backup), "kept generation");
+    EXPECT_EQ(fs::status(backup).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Column(file, "SELECT Description FROM AxisData"), std::vector<std::string>{"second version"});
+}
+
 TEST_F(ApplicationFileTest, SavingOntoALinkWritesTheLinkedFileAndKeepsTheLink)
 {
     const std::string store = folder_.file("store/");
